@@ -1,0 +1,56 @@
+#pragma once
+// Where the table of vehicle audio records lies in an executable: a fixed place in the
+// one release known by its size, else right after the last copy of a 36-byte signature.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+namespace klarvon {
+
+inline constexpr std::int64_t KnownExeSize = 14383616;  // 0xDB7A00, the v1.0 US release
+inline constexpr std::int64_t KnownTableBase = 4569776; // 0x45BAB0
+inline constexpr int FirstVehicleId = 400;
+inline constexpr int LastVehicleId = 630;
+inline constexpr int SlotCount = LastVehicleId - FirstVehicleId + 1;
+// A signature found this close to the start of the file is not believed.
+inline constexpr std::int64_t MinSignatureOffset = 10;
+
+inline constexpr char KnownVersionText[] = "v1.0 us";
+inline constexpr char UnknownVersionText[] = "Unknown";
+
+// "\User Tracks\" 0 0 0, "wb" 0 0, float32 0.005, 3.6, 50.0, then four zero bytes:
+// the data that precedes the record of ID 400 in every release seen so far.
+inline constexpr std::array<std::uint8_t, 36> TableSignature{
+    0x5C, 0x55, 0x73, 0x65, 0x72, 0x20, 0x54, 0x72, 0x61, 0x63, 0x6B, 0x73,
+    0x5C, 0x00, 0x00, 0x00, 0x77, 0x62, 0x00, 0x00, 0x0A, 0xD7, 0xA3, 0x3B,
+    0x66, 0x66, 0x66, 0x40, 0x00, 0x00, 0x48, 0x42, 0x00, 0x00, 0x00, 0x00};
+
+struct TTableLocation {
+    bool Known = true;
+    std::int64_t SearchBase = 0;    // meaningful when !Known
+    std::string VersionText;
+    std::int64_t FileSize = 0;
+    std::int64_t SignatureOffset = -1; // last match, -1 for none; meaningful when !Known
+};
+
+// The editor refuses a file of unknown size with no signature at offset 10 or later.
+bool IsRejected(const TTableLocation& location);
+
+class TTableLocator {
+public:
+    // onSize hears the file size as soon as it is known, before anything is decided.
+    // I/O failures throw EInOutError; a rejected file is returned, see IsRejected.
+    static TTableLocation Locate(const std::string& path,
+                                 const std::function<void(std::int64_t)>& onSize = {});
+
+    // File offset of the record of list position (0 = ID 400).
+    static std::int64_t RecordOffset(const TTableLocation& location, int position);
+
+    // The last full match of TableSignature in the bytes, or -1.
+    static std::int64_t FindLastSignature(std::span<const std::uint8_t> bytes);
+};
+
+} // namespace klarvon

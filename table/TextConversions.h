@@ -1,0 +1,44 @@
+#pragma once
+// Numbers as the editor shows and reads them. Every parse either returns a value or
+// throws the exception whose text the user sees (see Errors.h).
+
+#include "table/VehicleAudioRecord.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace klarvon {
+
+// Integer syntax: leading spaces only; at most one sign; decimal digits, or "$", "x",
+// "X", "0x", "0X" and hex digits (up to a 32-bit pattern, so "$FFFFFFFF" is -1);
+// nothing after the digits. Decimal must fit int32. Throws EConvertError
+// "'<text>' is not a valid integer value".
+std::int32_t ParseInteger(std::string_view text);
+
+// ParseInteger, then the field type's range; outside it throws ERangeError.
+std::int16_t ParseInt16(std::string_view text);
+std::uint8_t ParseUInt8(std::string_view text);
+
+std::string FormatInteger(std::int64_t value);
+
+// Float syntax with the caller's decimal separator (never the process locale):
+// surrounding spaces, one sign, digits with at most one separator, optional
+// exponent. Parsed in extended precision, rounded to the nearest float32.
+// Throws EConvertError "'<text>' is not a valid floating point value" for bad
+// syntax or a value beyond extended range, EOverflow when the float32 would be
+// infinite. Tiny values become denormals or zero with their sign.
+float ParseFloat32(std::string_view text, char decimalSeparator);
+
+// General format, 15 significant digits of the exactly widened value:
+// "0.00499999988824129", "9.99999974737875E-5", "50", "INF", "-INF", "NAN".
+// A signalling NaN throws EInvalidOp.
+std::string FormatFloat32(TFieldBits bits, char decimalSeparator);
+
+// A field's text as the editor shows it / its bits from text, by the field's kind
+// (Int16 and UInt8 with range check, Int32 any 32-bit integer, Float32 as above).
+std::string FormatField(const TFieldDescriptor& field, TFieldBits bits, char decimalSeparator);
+TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text,
+                      char decimalSeparator);
+
+} // namespace klarvon

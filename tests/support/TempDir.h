@@ -1,0 +1,61 @@
+#pragma once
+// Test helpers: a private temporary folder removed with everything in it, and whole-file
+// reads and writes.
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace klarvon::test {
+
+using TBytes = std::vector<std::uint8_t>;
+
+class TTempDir {
+public:
+    TTempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "klarvon-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        Path_ = pattern;
+    }
+    ~TTempDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(Path_, std::filesystem::perms::all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(Path_, ignored);
+    }
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return Path_; }
+    std::string File(const std::string& name) const { return (Path_ / name).string(); }
+
+private:
+    std::filesystem::path Path_;
+};
+
+inline void WriteBytes(const std::string& path, const TBytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+inline TBytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace klarvon::test
