@@ -1,0 +1,194 @@
+#include "catalogue/Language.h"
+
+#include "table/Errors.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace klarvon {
+
+namespace {
+
+// In the order the main window applies them. "ехе" in the Button1, Openexe1 and
+// Saveexe1 captions is Cyrillic (U+0435 U+0445 U+0435) while "exe" in GroupBox6's is
+// Latin; Button2 and Label1 end with a space; the vehicle types have no leading spaces
+// although their English captions do.
+constexpr std::array<TCaption, 57> RussianCaptionTable{{
+    {"Button1", "Открыть ехе SA"},
+    {"Button2", "Сохранить "},
+    {"Button3", "Об авторе"},
+    {"Button4", "Выход"},
+    {"GroupBox6", "Инфо об exe"},
+    {"GroupBox1", "Тип машины"},
+    {"GroupBox2", "Звуки двигателя"},
+    {"GroupBox4", "Звуки дверей"},
+    {"GroupBox3", "Звук гудка"},
+    {"GroupBox5", "Настройки радио"},
+    {"Label21", "Размер(байты):"},
+    {"Label25", "Версия:"},
+    {"Label23", "Кол-во слотов:"},
+    {"Label2", "Работающий:"},
+    {"Label3", "Неподвижный:"},
+    {"Label17", "Используются"},
+    {"Label18", "ID звуков"},
+    {"CheckBox1", "Редакт."},
+    {"Label16", "Откр/закр"},
+    {"RadioButton10", "Тип 0"},
+    {"RadioButton11", "Тип 1"},
+    {"RadioButton12", "Тип 2"},
+    {"RadioButton13", "Тип 3"},
+    {"RadioButton14", "Тип 4"},
+    {"RadioButton15", "Тип 5"},
+    {"RadioButton1", "Авто"},
+    {"RadioButton2", "Мотоцикл"},
+    {"RadioButton3", "Велосипед"},
+    {"RadioButton4", "Лодка"},
+    {"RadioButton5", "Вертолёт"},
+    {"RadioButton6", "Самолёт"},
+    {"RadioButton7", "Поезд"},
+    {"RadioButton8", "Прицеп"},
+    {"RadioButton9", "Специальный"},
+    {"Label4", "Тип"},
+    {"Label7", "Тон"},
+    {"Label5", "Велик"},
+    {"Label15", "Нет"},
+    {"Label8", "Данная переменная дробная"},
+    {"Label9", "' E-** '  =  ' x10 в степени -** '"},
+    {"CheckBox2", "Редактирование"},
+    {"CheckBox3", "Редактирование"},
+    {"Label19", "Главная радиостанция"},
+    {"Label20", "Тип радио"},
+    {"RadioButton29", "Гражданские машины"},
+    {"RadioButton30", "Служебные машины"},
+    {"RadioButton31", "Специальные машины"},
+    {"Label1", "ID Машины, Название "},
+    {"Programme1", "Действия"},
+    {"Openexe1", "Открыть ехе"},
+    {"Saveexe1", "Сохранить ехе"},
+    {"Exit1", "Выход"},
+    {"Settings1", "Настройки"},
+    {"ShowUnknown1", "Показывать неизвестное"},
+    {"About1", "Помощь"},
+    {"Help1", "Помощь"},
+    {"About2", "Об авторе"},
+}};
+
+constexpr std::string_view SavedRussian = "Сохранено успешно.";
+constexpr std::string_view SavedEnglish = "Saved successful.";
+
+// The path as the user should see it in a message: absolute, as the working folder
+// makes it.
+std::string ShownPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    return (ec ? path : absolute).string();
+}
+
+EKlarvonError FileError(std::string_view what, const std::filesystem::path& path, int err) {
+    return EKlarvonError(std::string(what) + " \"" + ShownPath(path) + "\". " +
+                         std::generic_category().message(err));
+}
+
+// Closes the descriptor on every way out of the read.
+class TReadOnlyFile {
+public:
+    explicit TReadOnlyFile(const std::filesystem::path& path)
+        // Non-blocking so that a pipe of that name gives an empty text instead of
+        // hanging start-up; regular files ignore the flag.
+        : Fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    ~TReadOnlyFile() {
+        if (Fd_ >= 0) {
+            ::close(Fd_);
+        }
+    }
+    TReadOnlyFile(const TReadOnlyFile&) = delete;
+    TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
+
+    bool IsOpen() const { return Fd_ >= 0; }
+    int Descriptor() const { return Fd_; }
+
+private:
+    int Fd_;
+};
+
+bool IsMissing(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    // A status that cannot be learned (a folder on the way not searchable) is not
+    // taken as "missing": the open below then reports why.
+    if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
+        return false;
+    }
+    return status.type() == std::filesystem::file_type::not_found ||
+           status.type() == std::filesystem::file_type::directory;
+}
+
+// The start of the file: enough bytes for the longest first line that is looked at.
+// A larger file is not read further.
+std::string ReadHead(const std::filesystem::path& path) {
+    TReadOnlyFile file(path);
+    if (!file.IsOpen()) {
+        throw FileError("Cannot open file", path, errno);
+    }
+    std::string head(SettingsLineLimit, '\0');
+    std::size_t filled = 0;
+    while (filled < head.size()) {
+        const auto got = ::read(file.Descriptor(), head.data() + filled, head.size() - filled);
+        if (got == 0 || (got < 0 && errno == EAGAIN)) {
+            break;
+        }
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError("Cannot read file", path, errno);
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    head.resize(filled);
+    return head;
+}
+
+// The text ends at the first NUL; the first line at the first CR or LF.
+std::string_view FirstLine(std::string_view text) {
+    const auto end = text.find_first_of(std::string_view("\r\n\0", 3));
+    return text.substr(0, std::min(end, SettingsLineLimit));
+}
+
+} // namespace
+
+TLanguage ChooseLanguage(const std::filesystem::path& settingsPath) {
+    if (IsMissing(settingsPath)) {
+        return TLanguage(LanguageEnglish);
+    }
+    const auto head = ReadHead(settingsPath);
+    if (FirstLine(head).find(LanguageRussian) != std::string_view::npos) {
+        return TLanguage(LanguageRussian);
+    }
+    return {};
+}
+
+bool IsRussian(const TLanguage& language) {
+    return language == LanguageRussian;
+}
+
+std::span<const TCaption> RussianCaptions() {
+    return RussianCaptionTable;
+}
+
+std::string_view RussianCaption(std::string_view control) {
+    const auto found = std::find_if(RussianCaptionTable.begin(), RussianCaptionTable.end(),
+                                    [&](const TCaption& c) { return c.Control == control; });
+    return found == RussianCaptionTable.end() ? std::string_view() : found->Text;
+}
+
+std::string_view SaveConfirmationText(const TLanguage& language) {
+    return IsRussian(language) ? SavedRussian : SavedEnglish;
+}
+
+} // namespace klarvon

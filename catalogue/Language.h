@@ -1,0 +1,53 @@
+#pragma once
+// The interface language: chosen once at start-up from the first line of Settings.ini,
+// the Russian captions that replace the designed English ones, and the one message
+// whose text is picked by language while the program runs.
+
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace klarvon {
+
+// "Eng", "Rus" or empty (never set). Only equality with "Rus" matters: anything else,
+// including empty, means English texts.
+using TLanguage = std::string;
+
+inline constexpr std::string_view LanguageEnglish = "Eng";
+inline constexpr std::string_view LanguageRussian = "Rus";
+
+// The settings file the main window looks for, relative to the working folder.
+inline constexpr std::string_view SettingsFileName = "Settings.ini";
+
+// Only this many characters of the first line are looked at.
+inline constexpr std::size_t SettingsLineLimit = 4096;
+
+// The start-up choice:
+// - no file of that name (a folder or a dangling link is no file) -> "Eng";
+// - otherwise its first line (ended by CR, LF or a NUL byte, at most SettingsLineLimit
+//   characters) containing "Rus", case-sensitive -> "Rus";
+// - otherwise empty.
+// A file that exists but cannot be opened throws EKlarvonError
+// "Cannot open file "<absolute path>". <system reason>"; one that opens but cannot be
+// read throws "Cannot read file "<absolute path>". <system reason>".
+TLanguage ChooseLanguage(const std::filesystem::path& settingsPath);
+
+bool IsRussian(const TLanguage& language);
+
+// One replaced caption: the control (or menu item) name and its Russian text, UTF-8.
+struct TCaption {
+    std::string_view Control;
+    std::string_view Text;
+};
+
+// Every caption replaced for Russian, in the order they are applied.
+std::span<const TCaption> RussianCaptions();
+
+// The Russian caption of a control, or empty when the control keeps its English one.
+std::string_view RussianCaption(std::string_view control);
+
+// Shown once after a successful apply: "Сохранено успешно." or "Saved successful.".
+std::string_view SaveConfirmationText(const TLanguage& language);
+
+} // namespace klarvon
