@@ -1,0 +1,84 @@
+#pragma once
+// The seam between the program and whatever asks the user or the system something:
+// the file-open dialog, message boxes, the beep and the shell. Everything modal goes
+// through TPlatformDialogs, so a test answers instead of a person.
+//
+// The platform layer supplies the real implementation (Qt: QFileDialog, QMessageBox,
+// QApplication::beep, QDesktopServices). A test installs its own for a scope:
+//
+//     TAnsweringDialogs answers;                     // derives from TPlatformDialogs
+//     TPlatformDialogsOverride seam(answers);        // until seam goes out of scope
+//
+// Requests are plain data, so a test can check exactly what would have been shown.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace klarvon {
+
+struct TFileFilter {
+    std::string Name;    // shown to the user, e.g. "gta_sa.exe"
+    std::string Pattern; // e.g. "*gta_sa.exe"
+};
+
+struct TOpenDialogRequest {
+    std::string Title;
+    std::vector<TFileFilter> Filters;
+    std::string FileName; // the previous choice, if any; the dialog starts beside it
+    bool HideReadOnly = false;
+};
+
+enum class TMessageIcon : std::uint8_t { None, Error, Warning, Information, Question };
+
+struct TMessageBoxRequest {
+    std::string Title;
+    std::string Text;
+    TMessageIcon Icon = TMessageIcon::None;
+    std::vector<std::string> Buttons; // captions, '&' marks the accelerator
+    int DefaultButton = 0;            // index into Buttons
+    int EscapeButton = -1;            // index pressed by Esc; -1: Esc does nothing
+};
+
+// What a message box returned: the index of the button pressed, or this when the box
+// was closed by its close box.
+inline constexpr int MessageBoxClosed = -1;
+
+class TPlatformDialogs {
+public:
+    virtual ~TPlatformDialogs() = default;
+
+    // true with the chosen file's path (in the file system's encoding) in fileName;
+    // false, fileName untouched, when the user cancels.
+    virtual bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) = 0;
+    // Modal, centred on the screen.
+    virtual int ShowMessageBox(const TMessageBoxRequest& request) = 0;
+    virtual void Beep() = 0;
+    virtual void ShellOpen(const std::string& target) = 0;
+
+protected:
+    TPlatformDialogs() = default;
+    TPlatformDialogs(const TPlatformDialogs&) = default;
+    TPlatformDialogs& operator=(const TPlatformDialogs&) = default;
+};
+
+// The installed implementation, or the platform's own when none is installed.
+TPlatformDialogs& PlatformDialogs();
+
+// The platform's own implementation; defined by the platform layer.
+std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs();
+
+// Installs dialogs for its lifetime and restores the previous ones afterwards.
+class TPlatformDialogsOverride {
+public:
+    explicit TPlatformDialogsOverride(TPlatformDialogs& dialogs);
+    ~TPlatformDialogsOverride();
+    TPlatformDialogsOverride(const TPlatformDialogsOverride&) = delete;
+    TPlatformDialogsOverride& operator=(const TPlatformDialogsOverride&) = delete;
+
+private:
+    TPlatformDialogs* previous_;
+};
+
+} // namespace klarvon

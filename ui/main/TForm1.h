@@ -1,0 +1,99 @@
+#pragma once
+// The main window: the vehicle list on the left, the editing panel on the right, four
+// buttons under the list and the main menu, built from the tables in MainLayout.h.
+//
+// Controls are reached by their names: numbered families through Button(2),
+// Label(22), Edit(7), CheckBox(1), RadioButton(17), GroupBox(5), Panel(1); the single
+// ones and the non-visual parts as members. Each event has one handler, named control
+// plus event, connected when the window is built; FormCreate runs at the end of the
+// constructor, before the window is first shown.
+
+#include "ui/controls/Dialogs.h"
+#include "ui/controls/ExtCtrls.h"
+#include "ui/controls/Forms.h"
+#include "ui/controls/Menus.h"
+#include "ui/controls/StdCtrls.h"
+#include "ui/main/MainLayout.h"
+
+#include <array>
+#include <string_view>
+
+namespace klarvon {
+
+class TForm1 : public TForm {
+public:
+    TForm1();
+
+    TButton& Button(int n) const { return *At(buttons_, n); }
+    TLabel& Label(int n) const { return *At(labels_, n); }
+    TEdit& Edit(int n) const { return *At(edits_, n); }
+    TCheckBox& CheckBox(int n) const { return *At(checkBoxes_, n); }
+    TRadioButton& RadioButton(int n) const { return *At(radioButtons_, n); }
+    TGroupBox& GroupBox(int n) const { return *At(groupBoxes_, n); }
+    TPanel& Panel(int n) const { return *At(panels_, n); }
+
+    TImage* Image1 = nullptr;
+    TListBox* ListBox1 = nullptr;
+    TTrackBar* TrackBar1 = nullptr;
+
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* Programme1 = nullptr;
+    TMenuItem* Openexe1 = nullptr;
+    TMenuItem* Saveexe1 = nullptr;
+    TMenuItem* Exit1 = nullptr;
+    TMenuItem* Settings1 = nullptr;
+    TMenuItem* ShowUnknown1 = nullptr;
+    TMenuItem* About1 = nullptr;
+    TMenuItem* IDofEngineSound1 = nullptr;
+    TMenuItem* Help1 = nullptr;
+    TMenuItem* About2 = nullptr;
+
+    TOpenDialog* OpenDialog1 = nullptr;
+    TTimer* Timer1 = nullptr;
+
+private:
+    template <class T, std::size_t N>
+    static T* At(const std::array<T*, N>& family, int n)
+    {
+        return family.at(static_cast<std::size_t>(n));
+    }
+
+    void CreateControls();
+    void CreateMenu();
+    void CreateNonVisual();
+    void ConnectEvents();
+    void LoadBackground();
+
+    // Handlers (TForm1Events.cpp).
+    void FormCreate();
+    void ListBox1Click();
+    void Edit1Change();
+    void Edit2Change();
+    void CheckBox1Click();
+    void CheckBox2Click();
+    void CheckBox3Click();
+    void TrackBar1Change();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Timer1Timer();
+    void Openexe1Click();
+    void Saveexe1Click();
+    void Exit1Click();
+    void ShowUnknown1Click();
+    void IDofEngineSound1Click();
+    void Help1Click();
+    void About2Click();
+
+    // Index 0 unused, so that Edit(7) is edits_[7].
+    std::array<TButton*, 5> buttons_{};
+    std::array<TLabel*, 30> labels_{};
+    std::array<TEdit*, 12> edits_{};
+    std::array<TCheckBox*, 4> checkBoxes_{};
+    std::array<TRadioButton*, 32> radioButtons_{};
+    std::array<TGroupBox*, 8> groupBoxes_{};
+    std::array<TPanel*, 5> panels_{};
+};
+
+} // namespace klarvon
