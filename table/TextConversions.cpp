@@ -88,6 +88,8 @@ constexpr int PlainPointMax = 15;
 // denormal's 24-bit mantissa times 5^149), so this many digits after the first one
 // is the exact expansion and no rounding happens before ours.
 constexpr int ExactFractionDigits = 120;
+// "d." before those digits, "e-308" at most after them.
+constexpr std::size_t ExpansionLength = 2 + ExactFractionDigits + 5;
 
 constexpr TFieldBits FloatSignBit = 0x8000'0000;
 constexpr TFieldBits FloatExponentMask = 0x7F80'0000;
@@ -103,7 +105,8 @@ struct TFloatParts {
     int Exponent = 0;
 };
 
-// Reads the float syntax; nullopt when the text does not follow it.
+// Reads the float syntax; nullopt when the text does not follow it. The separator is
+// a regional one, so never a digit, sign, space or 'E' that would make this ambiguous.
 std::optional<TFloatParts> SplitFloatText(std::string_view text, char decimalSeparator) {
     TFloatParts parts;
     std::size_t pos = 0;
@@ -148,8 +151,8 @@ std::optional<TFloatParts> SplitFloatText(std::string_view text, char decimalSep
     return parts;
 }
 
-// The locale-free "C" locale for strtold_l: the user's regional settings must never
-// change how the normalised text below is read.
+// The "C" locale for strtold_l: the user's regional settings (which a GUI toolkit may
+// have made the process locale) must never change how the normalised text is read.
 locale_t ClassicLocale() {
     static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     if (classic == static_cast<locale_t>(nullptr)) {
@@ -162,7 +165,6 @@ locale_t ClassicLocale() {
 // digits and gives denormals (or zero) for tiny values rather than failing.
 long double ToExtended(const TFloatParts& parts) {
     std::string normalised;
-    normalised.reserve(parts.IntegerDigits.size() + parts.FractionDigits.size() + 10);
     normalised += parts.Negative ? "-" : "";
     normalised += parts.IntegerDigits.empty() ? "0" : parts.IntegerDigits;
     normalised += '.';
@@ -182,7 +184,7 @@ struct TShownDigits {
 
 TShownDigits RoundToShownDigits(double magnitude) {
     // "d.ddd...e±x", printed exactly; to_chars ignores the process locale.
-    std::array<char, ExactFractionDigits + 16> buffer{};
+    std::array<char, ExpansionLength> buffer{};
     const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
                                             magnitude, std::chars_format::scientific,
                                             ExactFractionDigits);

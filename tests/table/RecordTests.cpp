@@ -37,15 +37,6 @@ TEST(RecordLayout, DecodesEveryFieldAtItsOffsetAndEncodesBackByteExact) {
     EXPECT_EQ(BitsOfFloat(FloatValue(record[TField::Unknown7])), 0x7FA00001U);
 }
 
-TEST(RecordLayout, FieldsTileTheRecordWithoutGaps) {
-    std::size_t next = 0;
-    for (const TFieldDescriptor& field : RecordFields) {
-        EXPECT_EQ(field.Offset, next) << field.Name;
-        next += field.Width;
-    }
-    EXPECT_EQ(next, RecordSize);
-}
-
 TEST(RecordLayout, ShortFieldBufferIsRefused) {
     std::array<std::uint8_t, 3> bytes{};
     const TFieldDescriptor& hornType = Descriptor(TField::HornType);

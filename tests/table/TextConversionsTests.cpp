@@ -88,8 +88,10 @@ TEST(FloatText, FormatsFifteenDigitsOfTheWidenedValue) {
         {Bits(0.0001F), '.', "9.99999974737875E-5"},
         {Bits(1E20F), '.', "1.00000002004088E20"},
         {Bits(0.78F), '.', "0.779999971389771"},
-        {Bits(0.001F), '.', "0.00100000004749745"},
+        // Either side of both ends of plain notation.
+        {Bits(0.0002F), '.', "0.000199999994947575"},
         {Bits(1E15F), '.', "999999986991104"},
+        {0x58800000, '.', "1.12589990684262E15"}, // 2^50
         {Bits(1E16F), '.', "1.00000002725642E16"},
         {Bits(-1.5F), ',', "-1,5"},
         {Bits(0.1F), ',', "0,100000001490116"},
@@ -137,7 +139,7 @@ TEST(FloatText, AcceptedSyntax) {
         {"0.00499999988824129", '.', Bits(0.005F)},
         {"3.40282346638529E38", '.', 0x7F7FFFFF},
         {"1E-45", '.', 0x00000001},        {"-1E-50", '.', 0x80000000},
-        {"1E-4999", '.', 0x00000000},
+        {"1E-4999", '.', 0x00000000},      {"0E4999", '.', 0x00000000},
         // Overflow starts at 2^128 - 2^103. One extended step (2^64) below it still
         // rounds down to the largest float, and so does the 17-digit rendering of the
         // threshold, which lies 88 extended steps below it.
@@ -155,6 +157,7 @@ TEST(FloatText, RejectedSyntaxQuotesTheTextAsEntered) {
         {"E5", '.', 0},    {"1.5.2", '.', 0},  {"1,5", '.', 0},    {"1.5", ',', 0},
         {"1 5", '.', 0},   {"- 1", '.', 0},    {"1E 5", '.', 0},   {"\t1", '.', 0},
         {"1E5000", '.', 0}, {"1E4999", '.', 0}, {"INF", '.', 0},   {"NAN", '.', 0},
+        {"1E-5000", '.', 0}, {"0E5000", '.', 0}, // a fourth exponent digit stays unread
         {"$10", '.', 0},   {"1E5.5", '.', 0},  {"1,000.5", '.', 0},
     };
     for (const TParseCase& c : cases) {
