@@ -10,7 +10,7 @@
 
 namespace klarvon {
 
-enum class TControlKind : std::uint8_t {
+enum class TLayoutKind : std::uint8_t {
     Image,
     ListBox,
     Panel,
@@ -32,7 +32,7 @@ enum TStartState : std::uint8_t {
 };
 
 struct TLayoutRow {
-    TControlKind Kind;
+    TLayoutKind Kind;
     std::string_view Name;
     std::string_view Parent; // "Form1" for the window's client area
     int Left;
