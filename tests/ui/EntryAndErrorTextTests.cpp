@@ -53,6 +53,9 @@ TEST(IntegerEntryFilterTest, StripsFromTheEndUntilTheTextIsAnInteger) {
         {"2147483648", "214748364"},
         {"-2147483648", "-2147483648"},
         {"-7", "-7"},
+        // Text arrives as UTF-8: a letter of two bytes goes as a whole.
+        {"12\xC3\xA9", "12"},
+        {"1\xC3\xA9" "23", "1"},
     };
     for (const auto& [typed, kept] : cases) {
         SCOPED_TRACE("'" + typed + "'");
