@@ -31,6 +31,7 @@ std::string OneCharacterPerChange(std::string text) {
 }
 
 TEST(IntegerEntryFilterTest, StripsFromTheEndUntilTheTextIsAnInteger) {
+    const std::string EAcute = "\xC3\xA9";
     const std::vector<std::pair<std::string, std::string>> cases{
         {"", ""},
         {"12ab", "12"},
@@ -54,8 +55,8 @@ TEST(IntegerEntryFilterTest, StripsFromTheEndUntilTheTextIsAnInteger) {
         {"-2147483648", "-2147483648"},
         {"-7", "-7"},
         // Text arrives as UTF-8: a letter of two bytes goes as a whole.
-        {"12\xC3\xA9", "12"},
-        {"1\xC3\xA9" "23", "1"},
+        {"12" + EAcute, "12"},
+        {"1" + EAcute + "23", "1"},
     };
     for (const auto& [typed, kept] : cases) {
         SCOPED_TRACE("'" + typed + "'");

@@ -100,8 +100,7 @@ struct TOpenRecord {
     TBytes Original;
     TRecordView View;
 
-    TOpenRecord(const TVehicleAudioRecord& record, char separator)
-        : Original(FileWith(record)) {
+    TOpenRecord(const TVehicleAudioRecord& record, char separator) : Original(FileWith(record)) {
         test::WriteBytes(Path, Original);
         Read(separator);
     }
@@ -115,7 +114,7 @@ struct TOpenRecord {
 
     // The converters are built from a copy that is gone before WriteRecord runs them.
     void Apply(TFormValues now, char separator) {
-        TApplySources sources = View.Sources(std::move(now), separator);
+        TApplySources sources = View.Sources(now, separator);
         now = TFormValues{};
         TVehicleAudioRecord current = View.AsRead();
         WriteRecord(Path, RecordOffset, current, sources);
@@ -153,7 +152,8 @@ const std::vector<TOddValue> OddValues{
     {"horn -5", {{TField::HornType, Int(TField::HornType, -5)}}},
     {"horn 10", {{TField::HornType, 10}}},
     {"negative zero", {{TField::Unknown7, NegativeZero}, {TField::HornTone, NegativeZero}}},
-    {"infinity", {{TField::Unknown2, PlusInfinity}, {TField::Unknown3, PlusInfinity | NegativeZero}}},
+    {"infinity",
+     {{TField::Unknown2, PlusInfinity}, {TField::Unknown3, PlusInfinity | NegativeZero}}},
     {"quiet NaN", {{TField::HornTone, QuietNaN}, {TField::Unknown7, QuietNaNWithPayload}}},
     {"smallest denormal", {{TField::Unknown2, 1}}},
     {"integer extremes",
@@ -317,8 +317,12 @@ TEST(RecordViewTest, ChangedControlsEncodeByTheirRules) {
         {"no vehicle type checked", {}, Row(0, std::nullopt), '.', TField::VehicleType, 10},
         {"Train over 6", {{TField::VehicleType, 6}}, Row(0, 6), '.', TField::VehicleType, 8},
         {"door Type 5", {}, Row(1, 5), '.', TField::DoorSoundType, 255},
-        {"door 514 to Type 1", {{TField::DoorSoundType, 514}}, Row(1, 1), '.',
-         TField::DoorSoundType, 1},
+        {"door 514 to Type 1",
+         {{TField::DoorSoundType, 514}},
+         Row(1, 1),
+         '.',
+         TField::DoorSoundType,
+         1},
         {"Nothing", {}, Row(2, 12), '.', TField::RadioStation, 13},
         {"Special vehicles", {}, Row(3, 2), '.', TField::RadioType, 1},
         {"Noncivilian over 255", {{TField::RadioType, 255}}, Row(3, 1), '.', TField::RadioType, 3},
@@ -330,8 +334,12 @@ TEST(RecordViewTest, ChangedControlsEncodeByTheirRules) {
         {"comma float", {}, Type(3, "1,5"), ',', TField::HornTone, BitsOfFloat(1.5F)},
         {"comma exponent", {}, Type(5, "-2,5e-1"), ',', TField::Unknown2, BitsOfFloat(-0.25F)},
         {"typed negative zero", {}, Type(6, "-0"), '.', TField::Unknown3, NegativeZero},
-        {"over infinity", {{TField::Unknown7, PlusInfinity}}, Type(10, "3.6"), '.',
-         TField::Unknown7, BitsOfFloat(3.6F)},
+        {"over infinity",
+         {{TField::Unknown7, PlusInfinity}},
+         Type(10, "3.6"),
+         '.',
+         TField::Unknown7,
+         BitsOfFloat(3.6F)},
         {"byte 255", {}, Type(7, "$FF"), '.', TField::Unknown4, 255},
         {"last byte", {}, Type(11, "200"), '.', TField::Unknown8, 200},
     };
@@ -367,7 +375,9 @@ TEST(RecordViewTest, FailedConversionWritesNothing) {
         {"typed INF", {Type(10, "INF")}, '.', "'INF' is not a valid floating point value"},
         // Edit4 (Unknown1) is stored before Edit3 (HornTone): stored order decides.
         {"stored order", {Type(3, "x"), Type(4, "99999")}, '.', "Range check error"},
-        {"first of two", {Type(7, "300"), Type(2, "abc"), Row(0, 8)}, '.',
+        {"first of two",
+         {Type(7, "300"), Type(2, "abc"), Row(0, 8)},
+         '.',
          "'abc' is not a valid integer value"},
     };
     for (const TFailureCase& c : cases) {
@@ -388,7 +398,8 @@ TEST(RecordViewTest, FailedConversionWritesNothing) {
 }
 
 TEST(RecordViewTest, RecordNotReadWholeCannotBeApplied) {
-    for (const TField field : {TField::Unknown2, TField::Unknown3, TField::HornTone, TField::Unknown7}) {
+    for (const TField field :
+         {TField::Unknown2, TField::Unknown3, TField::HornTone, TField::Unknown7}) {
         for (const TFieldBits nan : {SignallingNaN, SignallingNaN | NegativeZero | 1}) {
             SCOPED_TRACE(std::string(Descriptor(field).Name) + " " + std::to_string(nan));
             TVehicleAudioRecord record = TypicalRecord();

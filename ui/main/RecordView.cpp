@@ -81,8 +81,8 @@ TFieldConverter ConverterFor(const TFieldBinding& binding, const TFormValues& no
                              char decimalSeparator) {
     switch (binding.Kind) {
     case TControlKind::RadioGroup: {
-        const TChoiceTable* choices = RadioGroups[RadioGroupIndex(binding)].Choices;
-        return [choices, row = now.CheckedRow[RadioGroupIndex(binding)]] {
+        const std::size_t group = RadioGroupIndex(binding);
+        return [choices = RadioGroups[group].Choices, row = now.CheckedRow[group]] {
             return EncodeChoice(*choices, row);
         };
     }
@@ -95,8 +95,7 @@ TFieldConverter ConverterFor(const TFieldBinding& binding, const TFormValues& no
     throw std::logic_error("Unknown control kind");
 }
 
-bool StillAsShown(const TFieldBinding& binding, const TFormValues& shown,
-                  const TFormValues& now) {
+bool StillAsShown(const TFieldBinding& binding, const TFormValues& shown, const TFormValues& now) {
     switch (binding.Kind) {
     case TControlKind::RadioGroup: {
         const std::size_t group = RadioGroupIndex(binding);
