@@ -1,0 +1,36 @@
+#pragma once
+// The commands of klarvon-cli. Each lives in its own file and is listed by main().
+
+#include "cli/Arguments.h"
+
+#include <ostream>
+#include <span>
+#include <string_view>
+
+namespace klarvon::cli {
+
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsage = 2;
+
+inline constexpr std::string_view ProgramName = "klarvon-cli";
+
+struct TCommand {
+    std::string_view Name;
+    std::string_view Synopsis; // the arguments after the command name
+    std::string_view Help;     // printed under the synopsis by --help
+    std::span<const std::string_view> Flags; // the options it accepts besides --help
+    // Runs with the arguments already split; failures are thrown (see Failure.h),
+    // wrong usage as EUsageError. Returns the exit code.
+    int (*Run)(const TArguments& arguments, std::ostream& out);
+};
+
+extern const TCommand InfoCommand;
+extern const TCommand ShowCommand;
+extern const TCommand DumpCommand;
+extern const TCommand SetCommand;
+extern const TCommand CopyCommand;
+extern const TCommand DiffCommand;
+extern const TCommand DemoCommand;
+
+} // namespace klarvon::cli

@@ -1,0 +1,142 @@
+// klarvon-cli: the command-line companion of the Klarvon editor. Picks the command,
+// prints help and usage, and turns failures into messages and exit codes.
+
+#include "cli/Commands.h"
+#include "cli/Failure.h"
+#include "table/InOutError.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace klarvon::cli {
+
+namespace {
+
+#ifndef KLARVON_VERSION
+#define KLARVON_VERSION "unknown"
+#endif
+constexpr std::string_view Version = KLARVON_VERSION;
+
+constexpr std::array<const TCommand*, 7> Commands{
+    &InfoCommand, &ShowCommand, &DumpCommand, &SetCommand,
+    &CopyCommand, &DiffCommand, &DemoCommand,
+};
+
+constexpr std::string_view ProgramHelpTail =
+    "\n"
+    "ID is a vehicle ID, 400..630. Run 'klarvon-cli COMMAND --help' for a command's\n"
+    "output format.\n"
+    "Exit status: 0 success, 1 failure (the message on stderr, as the editor's\n"
+    "error box words it, then possibly a line naming the file or field it\n"
+    "concerns), 2 wrong usage.\n";
+
+void WriteSynopses(std::ostream& out) {
+    for (const TCommand* command : Commands) {
+        out << "  " << ProgramName << ' ' << command->Name << ' ' << command->Synopsis << '\n';
+    }
+}
+
+void WriteProgramHelp(std::ostream& out) {
+    out << ProgramName << " " << Version
+        << ": inspect and edit the vehicle audio table inside gta_sa.exe\n\nusage:\n";
+    WriteSynopses(out);
+    out << "  " << ProgramName << " --help | --version\n" << ProgramHelpTail;
+}
+
+int ProgramUsageError(std::string_view problem) {
+    std::cerr << ProgramName << ": " << problem << "\nusage:\n";
+    WriteSynopses(std::cerr);
+    std::cerr << "Try '" << ProgramName << " --help' for more.\n";
+    return ExitUsage;
+}
+
+int CommandUsageError(const TCommand& command, std::string_view problem) {
+    std::cerr << ProgramName << ": " << problem << "\nusage: " << ProgramName << ' '
+              << command.Name << ' ' << command.Synopsis << "\nTry '" << ProgramName << ' '
+              << command.Name << " --help' for more.\n";
+    return ExitUsage;
+}
+
+int ReportFailure(const std::exception& failure) {
+    std::cerr << FailureText(failure) << '\n';
+    if (const auto* withContext = dynamic_cast<const EFailure*>(&failure)) {
+        std::cerr << "in " << withContext->Context << '\n';
+    }
+    return ExitFailure;
+}
+
+// Hands what a command printed to standard output in full. Output is collected first
+// so that a failed write (a full disk, a closed pipe) is noticed and reported rather
+// than lost in a stream buffer.
+int Deliver(const std::string& text, int exitCode) {
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, rest.data(), rest.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return ReportFailure(InOutErrorFromErrno(errno, ""));
+        }
+        rest.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return exitCode;
+}
+
+int RunCommand(const TCommand& command, std::span<const std::string> words) {
+    std::ostringstream out;
+    try {
+        const TArguments arguments = SplitArguments(words, command.Flags);
+        if (arguments.Help) {
+            out << "usage: " << ProgramName << ' ' << command.Name << ' ' << command.Synopsis
+                << "\n\n"
+                << command.Help;
+            return Deliver(out.str(), ExitSuccess);
+        }
+        const int exitCode = command.Run(arguments, out);
+        return Deliver(out.str(), exitCode);
+    } catch (const EUsageError& usage) {
+        return CommandUsageError(command, usage.what());
+    } catch (const std::exception& failure) {
+        // What was printed before the failure (info's size and version) goes out first.
+        Deliver(out.str(), ExitFailure);
+        return ReportFailure(failure);
+    }
+}
+
+int Run(const std::vector<std::string>& words) {
+    if (words.empty()) {
+        return ProgramUsageError("no command given");
+    }
+    const std::string& first = words.front();
+    if (first == "--help" || first == "-h" || first == "help") {
+        std::ostringstream out;
+        WriteProgramHelp(out);
+        return Deliver(out.str(), ExitSuccess);
+    }
+    if (first == "--version") {
+        return Deliver(std::string(ProgramName) + ' ' + std::string(Version) + '\n', ExitSuccess);
+    }
+    const auto found = std::find_if(Commands.begin(), Commands.end(),
+                                    [&first](const TCommand* c) { return c->Name == first; });
+    if (found == Commands.end()) {
+        return ProgramUsageError("unknown command '" + first + "'");
+    }
+    return RunCommand(**found, std::span(words).subspan(1));
+}
+
+} // namespace
+
+} // namespace klarvon::cli
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    return klarvon::cli::Run(words);
+}

@@ -1,0 +1,122 @@
+// demo through the built program: a file every command and the editor accept, written
+// without ever clobbering what is there.
+
+#include "CliProcess.h"
+#include "cli/DemoExecutable.h"
+#include "table/RecordFile.h"
+#include "table/TableLocator.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+namespace klarvon::test {
+namespace {
+
+constexpr std::int64_t SignatureOffset = cli::DemoSignatureOffset;
+constexpr std::int64_t FirstRecordOffset = SignatureOffset + static_cast<std::int64_t>(RecordSize);
+
+TEST(CliDemo, WritesAFileThatIsFoundByItsSignature) {
+    TTempDir dir;
+    const std::string path = dir.File("demo.exe");
+    const TCliRun demo = RunCli({"demo", path});
+    ASSERT_EQ(demo.ExitCode, 0) << demo.Err;
+    const TBytes bytes = ReadBytes(path);
+    EXPECT_EQ(demo.Out, "wrote " + path + ": " + std::to_string(bytes.size()) +
+                            " bytes, signature at offset 327680, record of ID 400 at offset 327716\n");
+
+    const TCliRun info = RunCli({"info", path});
+    EXPECT_EQ(info.ExitCode, 0) << info.Err;
+    EXPECT_EQ(info.Out, "size: " + std::to_string(bytes.size()) +
+                            "\nversion: Unknown\nfound-by: signature\nsignature-offset: 327680\n"
+                            "id-400-offset: 327716\n");
+
+    // The signature sits where info says, and the record of ID 400 right after it.
+    ASSERT_GT(bytes.size(), static_cast<std::size_t>(FirstRecordOffset) + RecordSize * SlotCount);
+    EXPECT_TRUE(std::equal(TableSignature.begin(), TableSignature.end(),
+                           bytes.begin() + SignatureOffset));
+    EXPECT_EQ(TTableLocator::FindLastSignature(bytes), SignatureOffset);
+    const TTableLocation location = TTableLocator::Locate(path);
+    EXPECT_FALSE(IsRejected(location));
+    EXPECT_EQ(TTableLocator::RecordOffset(location, 0), FirstRecordOffset);
+    EXPECT_EQ(ReadWholeRecord(path, FirstRecordOffset), cli::DemoRecord(400));
+    // A few hundred KiB, as promised, and not the size of the known release.
+    EXPECT_GT(bytes.size(), 200U * 1024);
+    EXPECT_LT(bytes.size(), 1024U * 1024);
+}
+
+TEST(CliDemo, RecordsArePlausibleAndShowTheOddValuesRealTablesHold) {
+    TTempDir dir;
+    const std::string path = dir.File("demo.exe");
+    ASSERT_EQ(RunCli({"demo", path}).ExitCode, 0);
+
+    const TCliRun dump = RunCli({"dump", path, "--json"});
+    ASSERT_EQ(dump.ExitCode, 0) << dump.Err;
+    const nlohmann::json table = nlohmann::json::parse(dump.Out);
+    ASSERT_EQ(table.size(), static_cast<std::size_t>(SlotCount));
+    for (const auto& record : table) {
+        SCOPED_TRACE(record["id"].get<int>());
+        const int horn = record["HornType"];
+        EXPECT_TRUE((horn >= 0 && horn <= 10) || horn == 255);
+        EXPECT_LE(record["RadioStation"].get<int>(), 13);
+        const double tone = std::stod(record["HornTone"].get<std::string>());
+        EXPECT_GE(tone, 0.79);
+        EXPECT_LE(tone, 1.21);
+    }
+
+    const std::vector<std::pair<std::string, std::string>> odd{
+        {"431", "DoorSoundType\t257\tType 5"},
+        {"441", "RadioType\t255\tSpecial vehicles"},
+        {"539", "VehicleType\t6\tSpecial"},
+        {"539", "HornType\t10\tslider 10"},
+        {"509", "RadioStation\t0\tNothing"},
+        {"596", "RadioType\t3\tNoncivilian vehicles"},
+    };
+    for (const auto& [id, line] : odd) {
+        const TCliRun show = RunCli({"show", path, id});
+        EXPECT_NE(show.Out.find("\n" + line + "\n"), std::string::npos) << id << ": " << line;
+    }
+}
+
+TEST(CliDemo, NeverOverwritesWithoutForceAndReplacesWholeWithIt) {
+    TTempDir dir;
+    const std::string path = dir.File("mine.exe");
+    const TBytes precious{'m', 'i', 'n', 'e'};
+    WriteBytes(path, precious);
+
+    const TCliRun refused = RunCli({"demo", path});
+    EXPECT_EQ(refused.ExitCode, 1);
+    EXPECT_EQ(refused.Err, "'" + path + "' already exists; give --force to replace it.\n");
+    EXPECT_EQ(ReadBytes(path), precious);
+
+    const TCliRun forced = RunCli({"demo", "--force", path});
+    ASSERT_EQ(forced.ExitCode, 0) << forced.Err;
+    const TBytes replaced = ReadBytes(path);
+    EXPECT_EQ(replaced, cli::BuildDemoExecutable());
+
+    // The same bytes every time, and no temporary file left beside it.
+    ASSERT_EQ(RunCli({"demo", dir.File("again.exe")}).ExitCode, 0);
+    EXPECT_EQ(ReadBytes(dir.File("again.exe")), replaced);
+    const auto entries = std::distance(std::filesystem::directory_iterator(dir.Path()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 2);
+}
+
+TEST(CliDemo, ADanglingLinkOrMissingFolderIsNotWrittenThrough) {
+    TTempDir dir;
+    const std::string link = dir.File("link.exe");
+    std::filesystem::create_symlink(dir.File("target.exe"), link);
+    const TCliRun dangling = RunCli({"demo", link});
+    EXPECT_EQ(dangling.ExitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("target.exe")));
+
+    const TCliRun missing = RunCli({"demo", dir.File("no/such/folder.exe")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_EQ(missing.Err, "Invalid filename.\n");
+}
+
+} // namespace
+} // namespace klarvon::test

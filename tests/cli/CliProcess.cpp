@@ -1,0 +1,120 @@
+#include "CliProcess.h"
+
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace klarvon::test {
+
+namespace {
+
+class TPipe {
+public:
+    TPipe() {
+        if (::pipe2(Ends_.data(), O_CLOEXEC) != 0) {
+            throw std::runtime_error("pipe failed");
+        }
+    }
+    ~TPipe() {
+        CloseRead();
+        CloseWrite();
+    }
+    TPipe(const TPipe&) = delete;
+    TPipe& operator=(const TPipe&) = delete;
+
+    int Read() const { return Ends_[0]; }
+    int Write() const { return Ends_[1]; }
+    void CloseRead() { Close(Ends_[0]); }
+    void CloseWrite() { Close(Ends_[1]); }
+
+private:
+    static void Close(int& fd) {
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    std::array<int, 2> Ends_{-1, -1};
+};
+
+// Reads both pipes until both close; reading one at a time could deadlock once the
+// other fills up (a dump is larger than a pipe's buffer).
+void Drain(TPipe& out, TPipe& err, TCliRun& run) {
+    std::array<pollfd, 2> fds{{{out.Read(), POLLIN, 0}, {err.Read(), POLLIN, 0}}};
+    std::array<std::string*, 2> sinks{&run.Out, &run.Err};
+    int open = 2;
+    std::array<char, 65536> buffer{};
+    while (open > 0) {
+        if (::poll(fds.data(), fds.size(), -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw std::runtime_error("poll failed");
+        }
+        for (std::size_t i = 0; i < fds.size(); ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) {
+                continue;
+            }
+            const ssize_t got = ::read(fds[i].fd, buffer.data(), buffer.size());
+            if (got > 0) {
+                sinks[i]->append(buffer.data(), static_cast<std::size_t>(got));
+            } else if (got == 0 || errno != EINTR) {
+                fds[i].fd = -1;
+                --open;
+            }
+        }
+    }
+}
+
+} // namespace
+
+TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath) {
+    std::vector<std::string> words{KLARVON_CLI_PATH};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+
+    TPipe out;
+    TPipe err;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (stdoutPath.empty()) {
+        posix_spawn_file_actions_adddup2(&actions, out.Write(), STDOUT_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY, 0);
+    }
+    posix_spawn_file_actions_adddup2(&actions, err.Write(), STDERR_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        throw std::runtime_error("cannot start " + words[0]);
+    }
+    out.CloseWrite();
+    err.CloseWrite();
+
+    TCliRun run;
+    Drain(out, err, run);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) {
+            throw std::runtime_error("waitpid failed");
+        }
+    }
+    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return run;
+}
+
+} // namespace klarvon::test

@@ -1,0 +1,280 @@
+// info, show and dump through the built program.
+
+#include "CliProcess.h"
+#include "TableFiles.h"
+#include "catalogue/VehicleCatalogue.h"
+#include "cli/Csv.h"
+#include "table/TextConversions.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+namespace klarvon::test {
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Split(const std::string& line, char separator) {
+    std::vector<std::string> cells;
+    std::istringstream in(line);
+    for (std::string cell; std::getline(in, cell, separator);) {
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
+std::string HexOf(const TBytes& bytes, std::size_t offset, std::size_t count) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = offset; i < offset + count; ++i) {
+        text += Digits[bytes[i] >> 4];
+        text += Digits[bytes[i] & 0xF];
+    }
+    return text;
+}
+
+struct TInfoCase {
+    std::string Name;
+    std::function<TBytes()> Make;
+    int ExitCode;
+    std::string Out;
+    std::string Err;
+};
+
+TEST(CliInfo, ReportsHowTheTableWasFound) {
+    const std::vector<TInfoCase> cases{
+        {"signature at 1000", [] { return MakeTableFile(1000); }, 0,
+         "size: " + std::to_string(MakeTableFile(1000).size()) +
+             "\nversion: Unknown\nfound-by: signature\nsignature-offset: 1000\nid-400-offset: 1036\n",
+         ""},
+        {"signature at 10", [] { return MakeTableFile(10); }, 0,
+         "size: " + std::to_string(MakeTableFile(10).size()) +
+             "\nversion: Unknown\nfound-by: signature\nsignature-offset: 10\nid-400-offset: 46\n",
+         ""},
+        {"known size", [] { return TBytes(static_cast<std::size_t>(KnownExeSize), 0); }, 0,
+         "size: 14383616\nversion: v1.0 us\nfound-by: known size\nsignature-offset: -\n"
+         "id-400-offset: 4584176\n",
+         ""},
+        {"signature at 9", [] { return MakeTableFile(9); }, 1,
+         "size: " + std::to_string(MakeTableFile(9).size()) + "\nversion: Unknown\nfound-by: none\n",
+         "Unknown gta_sa.exe\n"},
+        {"empty", [] { return TBytes{}; }, 1, "size: 0\nversion: Unknown\nfound-by: none\n",
+         "Unknown gta_sa.exe\n"},
+    };
+    TTempDir dir;
+    for (const TInfoCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TCliRun run = RunCli({"info", WriteTableFile(dir, "info.exe", c.Make())});
+        EXPECT_EQ(run.ExitCode, c.ExitCode);
+        EXPECT_EQ(run.Out, c.Out);
+        EXPECT_EQ(run.Err, c.Err);
+    }
+}
+
+TEST(CliInfo, MissingFileGivesTheEditorsText) {
+    TTempDir dir;
+    const TCliRun missing = RunCli({"info", dir.File("absent.exe")});
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_EQ(missing.Err, "File not found.\n");
+    const TCliRun folder = RunCli({"info", dir.Path().string()});
+    EXPECT_EQ(folder.ExitCode, 1);
+    EXPECT_EQ(folder.Err, "File access denied.\n");
+}
+
+TEST(CliRejected, EveryCommandRefusesTheFileAndLeavesItAlone) {
+    TTempDir dir;
+    const TBytes bytes = MakeTableFile(9);
+    const std::string path = WriteTableFile(dir, "rejected.exe", bytes);
+    const std::vector<std::vector<std::string>> commands{
+        {"show", path, "400"},         {"dump", path},        {"dump", path, "--json"},
+        {"set", path, "400", "Unknown8=1"}, {"copy", path, "401", "400"},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command[0]);
+        const TCliRun run = RunCli(command);
+        EXPECT_EQ(run.ExitCode, 1);
+        EXPECT_EQ(run.Err, "Unknown gta_sa.exe\n");
+        EXPECT_EQ(run.Out, "");
+    }
+    EXPECT_EQ(ReadBytes(path), bytes);
+}
+
+TEST(CliShow, ListsStoredAndShownValuesInStoredOrder) {
+    TTempDir dir;
+    TVehicleAudioRecord odd = SampleRecord(455);
+    odd[TField::VehicleType] = 6;
+    odd[TField::DoorSoundType] = 257;
+    odd[TField::HornType] = 0xFFFFFFFF; // -1 shows the slider's left end
+    odd[TField::RadioStation] = 0;
+    odd[TField::RadioType] = 255;
+    odd[TField::HornTone] = 0x3C23D70A; // 0.01
+    odd[TField::Unknown7] = 0x7F800001; // a signalling NaN
+    const std::string path = WriteTableFile(
+        dir, "show.exe", MakeTableFile(SampleSignatureOffset, [&odd](int id) {
+            return id == 455 ? odd : SampleRecord(id);
+        }));
+
+    const TCliRun run = RunCli({"show", path, "455"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const std::vector<std::string> lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 2 + FieldCount);
+    EXPECT_EQ(lines[0], "# 455 FLATBED at offset " + std::to_string(SampleRecordOffset(455)));
+    EXPECT_EQ(lines[1], "field\tstored\tshown");
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        const std::vector<std::string> cells = Split(lines[2 + i], '\t');
+        ASSERT_EQ(cells.size(), 3U) << lines[2 + i];
+        EXPECT_EQ(cells[0], RecordFields[i].Name);
+    }
+    EXPECT_EQ(lines[2], "VehicleType\t6\tSpecial");
+    EXPECT_EQ(lines[3], "PowerOnSoundId\t455\t455");
+    EXPECT_EQ(lines[4], "PowerOffSoundId\t-455\t-455");
+    EXPECT_EQ(lines[8], "HornType\t-1\tslider 0");
+    EXPECT_EQ(lines[9], "HornTone\t0x3C23D70A\t0.00999999977648258");
+    EXPECT_EQ(lines[10], "DoorSoundType\t257\tType 5");
+    EXPECT_EQ(lines[11], "RadioStation\t0\tNothing");
+    EXPECT_EQ(lines[12], "RadioType\t255\tSpecial vehicles");
+    EXPECT_EQ(lines[16], "Unknown7\t0x7F800001\t(Invalid floating point operation)");
+}
+
+TEST(CliDump, CsvHasTheHeaderAndOneRowPerSlotWithItsBytes) {
+    TTempDir dir;
+    const TBytes bytes = MakeTableFile();
+    const TCliRun run = RunCli({"dump", WriteTableFile(dir, "dump.exe", bytes)});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const std::vector<std::string> lines = Lines(run.Out);
+    ASSERT_EQ(lines.size(), 1U + SlotCount);
+    EXPECT_EQ(lines[0],
+              "id,name,VehicleType,PowerOnSoundId,PowerOffSoundId,Unknown1,Unknown2,Unknown3,"
+              "HornType,HornTone,DoorSoundType,RadioStation,RadioType,Unknown4,Unknown5,"
+              "Unknown6,Unknown7,Unknown8,bytes");
+    EXPECT_EQ(lines[1].substr(0, lines[1].find(",57.")), "400,LANDSTAL,4,400,-400,1200");
+    EXPECT_EQ(lines[213].substr(0, 17), "612,//Extra Slot,");
+    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+        const std::vector<std::string> cells = Split(lines[static_cast<std::size_t>(id - 399)], ',');
+        ASSERT_EQ(cells.size(), 3 + FieldCount);
+        EXPECT_EQ(cells[0], std::to_string(id));
+        EXPECT_EQ(cells.back(), HexOf(bytes, SampleRecordOffset(id), RecordSize));
+    }
+}
+
+TEST(CliDump, CsvCellsAreQuotedOnlyWhenTheyMustBe) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"LANDSTAL", "LANDSTAL"},
+        {"//Extra Slot", "//Extra Slot"},
+        {"", ""},
+        {"a,b", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""},
+        {"cr\r", "\"cr\r\""},
+        {"Master Sounds ", "\"Master Sounds \""},
+    };
+    for (const auto& [text, cell] : cases) {
+        EXPECT_EQ(cli::CsvCell(text), cell) << text;
+    }
+}
+
+// Every float's text must read back to the stored bits, or nothing is exact.
+TEST(CliDump, JsonHasEveryFieldAndFloatTextsReadBackToTheSameBits) {
+    TTempDir dir;
+    const TBytes bytes = MakeTableFile();
+    const TCliRun run = RunCli({"dump", WriteTableFile(dir, "json.exe", bytes), "--json"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const nlohmann::ordered_json table = nlohmann::ordered_json::parse(run.Out);
+    ASSERT_TRUE(table.is_array());
+    ASSERT_EQ(table.size(), static_cast<std::size_t>(SlotCount));
+
+    std::vector<std::string> keys{"id", "name"};
+    for (const TFieldDescriptor& field : RecordFields) {
+        keys.emplace_back(field.Name);
+    }
+    keys.emplace_back("bytes");
+
+    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+        const auto& object = table[static_cast<std::size_t>(id - FirstVehicleId)];
+        std::vector<std::string> objectKeys;
+        for (const auto& item : object.items()) {
+            objectKeys.push_back(item.key());
+        }
+        ASSERT_EQ(objectKeys, keys);
+        EXPECT_EQ(object["id"], id);
+        EXPECT_EQ(object["name"], std::string(TVehicleCatalogue::Name(id)));
+        EXPECT_EQ(object["bytes"], HexOf(bytes, SampleRecordOffset(id), RecordSize));
+
+        const TVehicleAudioRecord record = SampleRecord(id);
+        for (const TFieldDescriptor& field : RecordFields) {
+            const auto& value = object[std::string(field.Name)];
+            if (field.Kind == TFieldKind::Float32) {
+                ASSERT_TRUE(value.is_string()) << field.Name;
+                EXPECT_EQ(BitsOfFloat(ParseFloat32(value.get<std::string>(), '.')),
+                          record[field.Field])
+                    << id << ' ' << field.Name;
+            } else {
+                ASSERT_TRUE(value.is_number_integer()) << field.Name;
+                EXPECT_EQ(value.get<std::int64_t>(), IntegerValue(field, record[field.Field]));
+            }
+        }
+    }
+}
+
+TEST(CliDump, FloatsTheEditorCannotReadBackKeepTheirBytes) {
+    struct TCase {
+        TFieldBits Bits;
+        std::string Csv;
+        nlohmann::json Json;
+    };
+    const std::vector<TCase> cases{
+        {0x7F800000, "INF", "INF"},
+        {0xFF800000, "-INF", "-INF"},
+        {0x7FC00000, "NAN", "NAN"},
+        {0x7F800001, "", nullptr}, // signalling NaN: the editor cannot show it
+        {0x80000000, "0", "0"},
+    };
+    TTempDir dir;
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Csv);
+        const TBytes bytes = MakeTableFile(SampleSignatureOffset, [&c](int id) {
+            TVehicleAudioRecord record = SampleRecord(id);
+            record[TField::Unknown3] = c.Bits;
+            return record;
+        });
+        const std::string path = WriteTableFile(dir, "special.exe", bytes);
+        const TCliRun csv = RunCli({"dump", path});
+        ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
+        const std::vector<std::string> cells = Split(Lines(csv.Out)[1], ',');
+        EXPECT_EQ(cells[2 + static_cast<std::size_t>(TField::Unknown3)], c.Csv);
+        EXPECT_EQ(cells.back(), HexOf(bytes, SampleRecordOffset(400), RecordSize));
+
+        const TCliRun json = RunCli({"dump", path, "--json"});
+        ASSERT_EQ(json.ExitCode, 0) << json.Err;
+        EXPECT_EQ(nlohmann::json::parse(json.Out)[0]["Unknown3"], c.Json);
+    }
+}
+
+TEST(CliDump, ATableCutOffByTheEndOfTheFileFailsWithoutPrintingHalfOfIt) {
+    TTempDir dir;
+    TBytes bytes = MakeTableFile(SampleSignatureOffset, SampleRecord, 0);
+    bytes.resize(bytes.size() - 10);
+    const TCliRun run = RunCli({"dump", WriteTableFile(dir, "cut.exe", bytes)});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Read beyond end of file.\n");
+    EXPECT_EQ(run.Out, "");
+}
+
+TEST(CliOutput, AFullDiskIsAFailureNotASuccess) {
+    TTempDir dir;
+    const TCliRun run = RunCli({"dump", WriteTableFile(dir, "full.exe")}, "/dev/full");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Disk full.\n");
+}
+
+} // namespace
+} // namespace klarvon::test
