@@ -28,6 +28,9 @@ public:
     TFieldBits ReadField(std::size_t width);
     void WriteField(std::span<const std::uint8_t> bytes);
     void Close();
+    // Up to buffer.size() bytes at offset, without moving the position; returns how many
+    // arrived, fewer only at the end of the file. For scans larger than one field.
+    std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
 
     std::int64_t Size() const;
     std::int64_t Position() const { return Position_; }

@@ -3,12 +3,15 @@
 // one release known by its size, else right after the last copy of a 36-byte signature.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 
 namespace klarvon {
+
+class TRecordFile;
 
 inline constexpr std::int64_t KnownExeSize = 14383616;  // 0xDB7A00, the v1.0 US release
 inline constexpr std::int64_t KnownTableBase = 4569776; // 0x45BAB0
@@ -17,6 +20,8 @@ inline constexpr int LastVehicleId = 630;
 inline constexpr int SlotCount = LastVehicleId - FirstVehicleId + 1;
 // A signature found this close to the start of the file is not believed.
 inline constexpr std::int64_t MinSignatureOffset = 10;
+// The file search reads this much at a time, so memory stays bounded whatever the size.
+inline constexpr std::size_t SearchChunkSize = std::size_t{1} << 20;
 
 inline constexpr char KnownVersionText[] = "v1.0 us";
 inline constexpr char UnknownVersionText[] = "Unknown";
@@ -51,6 +56,12 @@ public:
 
     // The last full match of TableSignature in the bytes, or -1.
     static std::int64_t FindLastSignature(std::span<const std::uint8_t> bytes);
+
+    // The same result as FindLastSignature over the file's first size bytes, read from
+    // the end backwards in overlapping chunks of chunkSize bytes (at least 36). A file
+    // that turns out shorter than size fails with "Read beyond end of file".
+    static std::int64_t FindLastSignatureInFile(const TRecordFile& file, std::int64_t size,
+                                                std::size_t chunkSize = SearchChunkSize);
 };
 
 } // namespace klarvon

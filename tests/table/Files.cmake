@@ -1,0 +1,11 @@
+# File access, table locator and error-text tests. They build their own files in private
+# temporary folders; the large-file cases use sparse files, so they need no disk room.
+add_executable(table_file_tests
+  ${CMAKE_CURRENT_SOURCE_DIR}/InOutErrorTests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LocatorTests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/RecordFileTests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/LargeFileTests.cpp
+)
+target_link_libraries(table_file_tests PRIVATE
+  klarvon_table GTest::gtest_main klarvon_test_support klarvon_warnings)
+gtest_discover_tests(table_file_tests)

@@ -1,0 +1,332 @@
+// Reading and writing one record in place: exact bytes, failures that leave the file as
+// it was, and the texts the user reads for each cause.
+
+#include "table/Errors.h"
+#include "table/RecordFile.h"
+#include "table/TableLocator.h"
+#include "tests/support/ExeBuilder.h"
+#include "tests/support/ExpectError.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace klarvon {
+namespace {
+
+using test::TBytes;
+using TBitsArray = std::array<TFieldBits, FieldCount>;
+
+// Stored order and widths as the game lays them out, written out independently of the
+// field table under test.
+constexpr std::array<std::size_t, FieldCount> Widths{2, 2, 2, 2, 4, 4, 4, 4, 2, 1, 1, 1, 1, 1, 4, 1};
+
+// One of everything: negative int16s, signalling NaNs (one at the unaligned offset 31),
+// a horn type of 255, all-ones and all-zero bytes.
+constexpr TBitsArray Sample{0x0102, 0x8001, 0x0304, 0xFFFF, 0x3BA3D70A, 0x7F800001,
+                            0x000000FF, 0xC0490FDB, 0x00FF, 0x0D, 0x03, 0x80,
+                            0x00, 0xFF, 0x7FA00000, 0x5A};
+constexpr TBitsArray Edited{0x0009, 0x7FFF, 0x0100, 0x0001, 0x42480000, 0x00000000,
+                            0x00000007, 0x40666666, 0x0002, 0x01, 0x00, 0x11,
+                            0x22, 0x33, 0x3F800000, 0x44};
+constexpr TFieldBits Untouched = 0xA5A5;
+
+TBytes Encode(const TBitsArray& bits) {
+    TBytes bytes;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        const TBytes field = test::LittleEndian(bits[i], Widths[i]);
+        bytes.insert(bytes.end(), field.begin(), field.end());
+    }
+    return bytes;
+}
+
+TVehicleAudioRecord Filled(TFieldBits value) {
+    TVehicleAudioRecord record;
+    record.Bits.fill(value);
+    return record;
+}
+
+// A file of size filler bytes with the sample record at offset (cut off where it
+// does not fit).
+std::string SampleFile(const test::TTempDir& dir, std::size_t size, std::size_t offset) {
+    TBytes bytes = test::Filler(size, 3);
+    test::Put(bytes, offset, Encode(Sample));
+    const std::string path = dir.File("gta_sa.exe");
+    test::WriteBytes(path, bytes);
+    return path;
+}
+
+std::array<TFieldSource, FieldCount> Unchanged(const TBitsArray& bits) {
+    std::array<TFieldSource, FieldCount> sources;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        sources[i] = bits[i];
+    }
+    return sources;
+}
+
+TEST(ReadRecord, DeliversEveryFieldInStoredOrder) {
+    test::TTempDir dir;
+    const std::string path = SampleFile(dir, 1000, 501);
+    TVehicleAudioRecord current = Filled(Untouched);
+    std::vector<TField> heard;
+    ReadRecord(path, 501, current, [&](TField field) {
+        // Each field is in current by the time it is announced.
+        EXPECT_EQ(current[field], Sample[static_cast<std::size_t>(field)]);
+        heard.push_back(field);
+    });
+    EXPECT_EQ(current.Bits, Sample);
+    ASSERT_EQ(heard.size(), FieldCount);
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        EXPECT_EQ(heard[i], static_cast<TField>(i));
+    }
+    EXPECT_EQ(ReadWholeRecord(path, 501).Bits, Sample);
+}
+
+TEST(ReadRecord, CutByTheEndDeliversTheWholeFieldsBeforeTheCut) {
+    // bytes of the record inside the file -> fields that fit whole
+    const struct {
+        std::size_t BytesInFile;
+        std::size_t Delivered;
+    } cases[] = {{0, 0},  {1, 0},  {2, 1},   {7, 3},   {8, 4},   {11, 4},  {12, 5},
+                 {26, 9}, {27, 10}, {31, 14}, {34, 14}, {35, 15}};
+    test::TTempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.BytesInFile);
+        const std::string path = SampleFile(dir, 100 + c.BytesInFile, 100);
+        const std::size_t filesBefore = test::OpenFileCount();
+        TVehicleAudioRecord current = Filled(Untouched);
+        std::size_t heard = 0;
+
+        const auto error = test::ExpectError<EInOutError>(
+            [&] { ReadRecord(path, 100, current, [&](TField) { ++heard; }); },
+            "Read beyond end of file");
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->Code, 100);
+        EXPECT_EQ(heard, c.Delivered);
+        for (std::size_t i = 0; i < FieldCount; ++i) {
+            EXPECT_EQ(current.Bits[i], i < c.Delivered ? Sample[i] : Untouched) << i;
+        }
+        EXPECT_EQ(test::OpenFileCount(), filesBefore) << "file left open";
+        test::ExpectError<EInOutError>([&] { ReadWholeRecord(path, 100); },
+                                       "Read beyond end of file");
+    }
+}
+
+TEST(WriteRecord, FailingConversionWritesNothing) {
+    test::TTempDir dir;
+    for (std::size_t failing : {std::size_t{0}, std::size_t{2}, std::size_t{7}, std::size_t{15}}) {
+        SCOPED_TRACE(failing);
+        const std::string path = SampleFile(dir, 300, 100);
+        const TBytes before = test::ReadBytes(path);
+        const std::size_t filesBefore = test::OpenFileCount();
+        std::array<TFieldSource, FieldCount> sources = Unchanged(Edited);
+        sources[failing] = TFieldConverter([]() -> TFieldBits {
+            throw EConvertError("'abc' is not a valid integer value");
+        });
+        bool laterConverted = false;
+        for (std::size_t i = failing + 1; i < FieldCount; ++i) {
+            sources[i] = TFieldConverter([&laterConverted] {
+                laterConverted = true;
+                return TFieldBits{0};
+            });
+        }
+        TVehicleAudioRecord current = Filled(Untouched);
+
+        test::ExpectError<EConvertError>([&] { WriteRecord(path, 100, current, sources); },
+                                         "'abc' is not a valid integer value");
+        EXPECT_EQ(test::ReadBytes(path), before);
+        EXPECT_FALSE(laterConverted);
+        for (std::size_t i = 0; i < FieldCount; ++i) {
+            EXPECT_EQ(current.Bits[i], i < failing ? Edited[i] : Untouched) << i;
+        }
+        EXPECT_EQ(test::OpenFileCount(), filesBefore) << "file left open";
+    }
+}
+
+TEST(WriteRecord, ValueWiderThanItsFieldWritesNothing) {
+    // Stored as is it would be cut to the field's width, a different number.
+    const struct {
+        TField Field;
+        TFieldBits Bits;
+    } cases[] = {{TField::RadioStation, 0x100}, {TField::VehicleType, 0xFFFFFFFF},
+                 {TField::Unknown8, 0x1FF}};
+    test::TTempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<std::size_t>(c.Field));
+        const std::string path = SampleFile(dir, 300, 100);
+        const TBytes before = test::ReadBytes(path);
+        std::array<TFieldSource, FieldCount> sources = Unchanged(Edited);
+        sources[static_cast<std::size_t>(c.Field)] = TFieldConverter([&c] { return c.Bits; });
+        TVehicleAudioRecord current;
+        test::ExpectError<ERangeError>([&] { WriteRecord(path, 100, current, sources); },
+                                       "Range check error");
+        EXPECT_EQ(test::ReadBytes(path), before);
+    }
+}
+
+TEST(WriteRecord, WritesExactlyTheRecordsBytes) {
+    test::TTempDir dir;
+    const std::string path = SampleFile(dir, 300, 133);
+    const TBytes original = test::ReadBytes(path);
+
+    // Fields written back as they were read come back bit for bit, signalling NaNs too.
+    TVehicleAudioRecord current;
+    ReadRecord(path, 133, current);
+    WriteRecord(path, 133, current, Unchanged(current.Bits));
+    EXPECT_EQ(test::ReadBytes(path), original);
+
+    // Converted fields land in their own bytes, and nothing outside the record moves.
+    std::array<TFieldSource, FieldCount> sources = Unchanged(current.Bits);
+    for (std::size_t i : {0, 6, 7, 14, 15}) {
+        sources[i] = TFieldConverter([i] { return Edited[i]; });
+    }
+    WriteRecord(path, 133, current, sources);
+    TBitsArray expectedBits = Sample;
+    for (std::size_t i : {0, 6, 7, 14, 15}) {
+        expectedBits[i] = Edited[i];
+    }
+    EXPECT_EQ(current.Bits, expectedBits);
+    TBytes expected = original;
+    test::Put(expected, 133, Encode(expectedBits));
+    EXPECT_EQ(test::ReadBytes(path), expected);
+
+    WriteWholeRecord(path, 133, TVehicleAudioRecord{Edited});
+    test::Put(expected, 133, Encode(Edited));
+    EXPECT_EQ(test::ReadBytes(path), expected);
+}
+
+TEST(WriteRecord, RecordReachingPastTheEndIsNotWritten) {
+    constexpr std::int64_t Size = 500;
+    test::TTempDir dir;
+    for (std::int64_t offset : {Size - 35, Size - 1, Size, Size + 100}) {
+        SCOPED_TRACE(offset);
+        const std::string path = SampleFile(dir, Size, 0);
+        const TBytes before = test::ReadBytes(path);
+        TVehicleAudioRecord current;
+        test::ExpectError<EInOutError>(
+            [&] { WriteRecord(path, offset, current, Unchanged(Edited)); },
+            "Write beyond end of file");
+        test::ExpectError<EInOutError>(
+            [&] { WriteWholeRecord(path, offset, TVehicleAudioRecord{Edited}); },
+            "Write beyond end of file");
+        EXPECT_EQ(test::ReadBytes(path), before); // same size, same bytes
+    }
+    // The last whole record of the file is writable.
+    const std::string path = SampleFile(dir, Size, 0);
+    TVehicleAudioRecord current;
+    WriteRecord(path, Size - 36, current, Unchanged(Edited));
+    EXPECT_EQ(ReadWholeRecord(path, Size - 36).Bits, Edited);
+    EXPECT_EQ(std::filesystem::file_size(path), static_cast<std::uintmax_t>(Size));
+}
+
+TEST(RecordFile, FileReplacedOnDiskIsReadAnew) {
+    test::TTempDir dir;
+    const std::string path = SampleFile(dir, 200, 40);
+    TVehicleAudioRecord current;
+    ReadRecord(path, 40, current);
+    EXPECT_EQ(current.Bits, Sample);
+
+    // Another program puts a new file in its place, as an installer or a copy would.
+    TBytes replacement = test::Filler(200, 9);
+    test::Put(replacement, 40, Encode(Edited));
+    test::WriteBytes(dir.File("new.exe"), replacement);
+    std::filesystem::rename(dir.File("new.exe"), path);
+
+    ReadRecord(path, 40, current);
+    EXPECT_EQ(current.Bits, Edited);
+    WriteRecord(path, 40, current, Unchanged(Sample));
+    test::Put(replacement, 40, Encode(Sample));
+    EXPECT_EQ(test::ReadBytes(path), replacement);
+}
+
+// Each way of naming a file that cannot be opened, through every operation that opens.
+TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
+    test::TTempDir dir;
+    std::filesystem::create_directory(dir.File("folder"));
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0644), 0);
+    test::WriteBytes(dir.File("plain"), TBytes(100, 0));
+    const struct {
+        std::string Path;
+        int Code;
+        const char* Text;
+    } cases[] = {
+        {dir.File("folder"), 5, "File access denied"},
+        {dir.File("pipe"), 5, "File access denied"}, // no file to edit in place
+        {dir.File("missing.exe"), 2, "File not found"},
+        {dir.File("no-folder/gta_sa.exe"), 3, "Invalid filename"},
+        {dir.File("plain/gta_sa.exe"), 3, "Invalid filename"},
+    };
+    const std::vector<std::function<void(const std::string&)>> operations{
+        [](const std::string& path) { TTableLocator::Locate(path); },
+        [](const std::string& path) {
+            TVehicleAudioRecord current;
+            ReadRecord(path, 0, current);
+        },
+        [](const std::string& path) { ReadWholeRecord(path, 0); },
+        [](const std::string& path) {
+            TVehicleAudioRecord current;
+            WriteRecord(path, 0, current, Unchanged(Edited));
+        },
+        [](const std::string& path) { WriteWholeRecord(path, 0, TVehicleAudioRecord{Edited}); },
+    };
+    for (const auto& c : cases) {
+        for (std::size_t op = 0; op < operations.size(); ++op) {
+            SCOPED_TRACE(c.Path + ", operation " + std::to_string(op));
+            const auto error =
+                test::ExpectError<EInOutError>([&] { operations[op](c.Path); }, c.Text);
+            ASSERT_TRUE(error.has_value());
+            EXPECT_EQ(error->Code, c.Code);
+        }
+    }
+    // Nothing was created on the way.
+    EXPECT_FALSE(std::filesystem::exists(dir.File("missing.exe")));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("no-folder")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+}
+
+TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
+    test::TTempDir dir;
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms(0755));
+    const std::string path = SampleFile(dir, 300, 100);
+    const TBytes before = test::ReadBytes(path);
+    const struct {
+        unsigned Mode;
+        const char* Expected;
+    } cases[] = {
+        {0444, "throws: File access denied"},
+        {0666, "opened"}, // the same user gets in once the file may be written
+    };
+    const std::vector<std::function<void()>> operations{
+        [&] { TTableLocator::Locate(path); },
+        [&] {
+            TVehicleAudioRecord current;
+            ReadRecord(path, 100, current);
+        },
+        [&] {
+            TVehicleAudioRecord current;
+            WriteRecord(path, 100, current, Unchanged(Sample));
+        },
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(::chmod(path.c_str(), c.Mode), 0);
+        for (std::size_t op = 0; op < operations.size(); ++op) {
+            SCOPED_TRACE(std::to_string(c.Mode) + ", operation " + std::to_string(op));
+            const test::TChildResult result = test::RunInChild(
+                [&] {
+                    operations[op]();
+                    return std::string("opened");
+                },
+                /*asNobody=*/true);
+            EXPECT_EQ(result.Output, c.Expected);
+        }
+    }
+    EXPECT_EQ(test::ReadBytes(path), before);
+}
+
+} // namespace
+} // namespace klarvon
