@@ -9,7 +9,6 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 
@@ -48,24 +47,10 @@ TEST(CliDemo, WritesAFileThatIsFoundByItsSignature) {
     EXPECT_LT(bytes.size(), 1024U * 1024);
 }
 
-TEST(CliDemo, RecordsArePlausibleAndShowTheOddValuesRealTablesHold) {
+TEST(CliDemo, ShowsTheOddValuesRealTablesHold) {
     TTempDir dir;
     const std::string path = dir.File("demo.exe");
     ASSERT_EQ(RunCli({"demo", path}).ExitCode, 0);
-
-    const TCliRun dump = RunCli({"dump", path, "--json"});
-    ASSERT_EQ(dump.ExitCode, 0) << dump.Err;
-    const nlohmann::json table = nlohmann::json::parse(dump.Out);
-    ASSERT_EQ(table.size(), static_cast<std::size_t>(SlotCount));
-    for (const auto& record : table) {
-        SCOPED_TRACE(record["id"].get<int>());
-        const int horn = record["HornType"];
-        EXPECT_TRUE((horn >= 0 && horn <= 10) || horn == 255);
-        EXPECT_LE(record["RadioStation"].get<int>(), 13);
-        const double tone = std::stod(record["HornTone"].get<std::string>());
-        EXPECT_GE(tone, 0.79);
-        EXPECT_LE(tone, 1.21);
-    }
 
     const std::vector<std::pair<std::string, std::string>> odd{
         {"431", "DoorSoundType\t257\tType 5"},

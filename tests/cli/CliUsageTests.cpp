@@ -39,6 +39,8 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
         {{"copy", "x", "400", "631"}, 2, "", "klarvon-cli: '631' is not a vehicle ID (400..630)"},
         {{"diff", "x"}, 2, "", "klarvon-cli: missing arguments"},
         {{"demo"}, 2, "", "klarvon-cli: missing arguments"},
+        // After "--" a word is a file name, however it looks.
+        {{"info", "--", "--help"}, 1, "", "File not found."},
     };
     for (const TUsageCase& c : cases) {
         std::string trace;
