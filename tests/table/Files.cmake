@@ -1,7 +1,7 @@
-# File access, table locator and error-text tests. They build their own files in private
-# temporary folders; the large-file cases use sparse files, so they need no disk room.
+# File access and table locator tests, with the error texts they end in. They build their
+# own files in private temporary folders; the large-file cases use sparse files, so they
+# need no disk room.
 add_executable(table_file_tests
-  ${CMAKE_CURRENT_SOURCE_DIR}/InOutErrorTests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LocatorTests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/RecordFileTests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LargeFileTests.cpp

@@ -153,8 +153,7 @@ TEST(WriteRecord, ValueWiderThanItsFieldWritesNothing) {
     const struct {
         TField Field;
         TFieldBits Bits;
-    } cases[] = {{TField::RadioStation, 0x100}, {TField::VehicleType, 0xFFFFFFFF},
-                 {TField::Unknown8, 0x1FF}};
+    } cases[] = {{TField::RadioStation, 0x100}, {TField::VehicleType, 0xFFFFFFFF}};
     test::TTempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<std::size_t>(c.Field));
@@ -259,7 +258,9 @@ TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
         {dir.File("pipe"), 5, "File access denied"}, // no file to edit in place
         {dir.File("missing.exe"), 2, "File not found"},
         {dir.File("no-folder/gta_sa.exe"), 3, "Invalid filename"},
-        {dir.File("plain/gta_sa.exe"), 3, "Invalid filename"},
+        {dir.File("no-folder/deeper/gta_sa.exe"), 3, "Invalid filename"},
+        {dir.File("plain/gta_sa.exe"), 3, "Invalid filename"}, // a file where a folder should be
+        {"", 3, "Invalid filename"},
     };
     const std::vector<std::function<void(const std::string&)>> operations{
         [](const std::string& path) { TTableLocator::Locate(path); },
