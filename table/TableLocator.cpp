@@ -96,9 +96,10 @@ std::int64_t TTableLocator::FindLastSignatureInFile(const TRecordFile& file, std
     }
     // Chunks overlap by one byte less than the signature, so a match cut by a chunk's
     // start lies whole in the chunk before it, and none is seen twice.
-    const auto chunk = static_cast<std::int64_t>(chunkSize);
+    const auto chunk = static_cast<std::int64_t>(
+        std::min<std::uint64_t>(chunkSize, static_cast<std::uint64_t>(size)));
     const std::int64_t overlap = SignatureSize - 1;
-    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min(chunk, size)));
+    std::vector<std::uint8_t> buffer(static_cast<std::size_t>(chunk));
 
     // From the end backwards: the first match found is the last in the file, so a table
     // near the end is found without reading what lies before it.
