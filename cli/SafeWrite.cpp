@@ -91,8 +91,11 @@ void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path target(path);
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary =
-        (folder / ("." + target.filename().string() + std::string(TemporarySuffix))).string();
+    // A hidden name beside the target, so the rename stays within one file system.
+    std::string name(1, '.');
+    name += target.filename().string();
+    name += TemporarySuffix;
+    std::string temporary = (folder / name).string();
 
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
