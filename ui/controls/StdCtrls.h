@@ -4,7 +4,9 @@
 //
 //   TButton      Caption, OnClick, Click() (runs OnClick as a press would).
 //   TLabel       Caption; AutoSize (on by default): a later caption change fits the
-//                width to the text, so a longer text is never clipped; OnClick.
+//                width to the text, so a longer text is never clipped; Spread: the
+//                characters are spaced out to fill the width (a scale under a slider);
+//                OnClick.
 //   TEdit        Text (= Caption), SelStart/SetSelStart (caret), OnChange on every
 //                change of the text, typed or set by the program. No length limit.
 //   TCheckBox    Checked, OnClick on every change of Checked, clicked or set.
@@ -40,11 +42,14 @@ public:
     void SetAutoSize(bool autoSize);
     // Fits the width to the caption now, whatever AutoSize says.
     void FitToCaption();
+    bool Spread() const { return spread_; }
+    void SetSpread(bool spread);
 
     std::function<void()> OnClick;
 
 private:
     bool autoSize_ = true;
+    bool spread_ = false;
 };
 
 class TEdit : public TControl {

@@ -1,0 +1,26 @@
+#include "ui/controls/Platform.h"
+
+namespace klarvon {
+namespace {
+
+TPlatformDialogs* gInstalled = nullptr;
+
+} // namespace
+
+TPlatformDialogs& PlatformDialogs()
+{
+    if (gInstalled != nullptr)
+        return *gInstalled;
+    static const std::unique_ptr<TPlatformDialogs> native = MakeNativePlatformDialogs();
+    return *native;
+}
+
+TPlatformDialogsOverride::TPlatformDialogsOverride(TPlatformDialogs& dialogs)
+    : previous_(gInstalled)
+{
+    gInstalled = &dialogs;
+}
+
+TPlatformDialogsOverride::~TPlatformDialogsOverride() { gInstalled = previous_; }
+
+} // namespace klarvon

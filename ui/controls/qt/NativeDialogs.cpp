@@ -1,0 +1,143 @@
+#include "ui/controls/qt/NativeDialogs.h"
+#include "ui/controls/qt/ControlImpl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QUrl>
+
+namespace klarvon {
+namespace {
+
+QMessageBox::Icon ToQtIcon(TMessageIcon icon)
+{
+    switch (icon) {
+    case TMessageIcon::None:
+        return QMessageBox::NoIcon;
+    case TMessageIcon::Error:
+        return QMessageBox::Critical;
+    case TMessageIcon::Warning:
+        return QMessageBox::Warning;
+    case TMessageIcon::Information:
+        return QMessageBox::Information;
+    case TMessageIcon::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+class TQtPlatformDialogs : public TPlatformDialogs {
+public:
+    bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override
+    {
+        const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(request);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+            return false;
+        fileName = QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
+        return true;
+    }
+
+    int ShowMessageBox(const TMessageBoxRequest& request) override
+    {
+        TMessageBoxDialog box(request);
+        box.exec();
+        return box.Answer();
+    }
+
+    void Beep() override { QApplication::beep(); }
+
+    void ShellOpen(const std::string& target) override
+    {
+        const QString text = QFile::decodeName(QByteArray::fromStdString(target));
+        const QUrl url = text.contains(QStringLiteral("://"))
+                             ? QUrl(text)
+                             : QUrl::fromLocalFile(QDir::current().absoluteFilePath(text));
+        QDesktopServices::openUrl(url);
+    }
+};
+
+} // namespace
+
+TMessageBoxDialog::TMessageBoxDialog(const TMessageBoxRequest& request)
+    : escapeCloses_(request.EscapeButton >= 0)
+{
+    setWindowTitle(ToQt(request.Title));
+    setTextFormat(Qt::PlainText);
+    setText(ToQt(request.Text));
+    setIcon(ToQtIcon(request.Icon));
+    for (const std::string& caption : request.Buttons)
+        buttons_.push_back(addButton(ToQt(caption), QMessageBox::AcceptRole));
+    const auto count = static_cast<int>(buttons_.size());
+    if (request.DefaultButton >= 0 && request.DefaultButton < count)
+        setDefaultButton(static_cast<QPushButton*>(buttons_[static_cast<std::size_t>(request.DefaultButton)]));
+    if (escapeCloses_ && request.EscapeButton < count)
+        setEscapeButton(buttons_[static_cast<std::size_t>(request.EscapeButton)]);
+}
+
+int TMessageBoxDialog::Answer() const
+{
+    if (closedByCloseBox_)
+        return MessageBoxClosed;
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i] == clickedButton())
+            return static_cast<int>(i);
+    }
+    return MessageBoxClosed;
+}
+
+void TMessageBoxDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (!escapeCloses_ && event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QMessageBox::keyPressEvent(event);
+}
+
+void TMessageBoxDialog::closeEvent(QCloseEvent* event)
+{
+    // QMessageBox would refuse the close box when Esc has no button; here it closes.
+    closedByCloseBox_ = true;
+    QDialog::closeEvent(event);
+}
+
+QString AnyCasePattern(const QString& pattern)
+{
+    QString result;
+    for (const QChar c : pattern) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            result += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            result += c;
+    }
+    return result;
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(const TOpenDialogRequest& request)
+{
+    auto dialog = std::make_unique<QFileDialog>(QApplication::activeWindow(), ToQt(request.Title));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    // Only the filter's name shows, as the user knows it.
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const TFileFilter& filter : request.Filters)
+        filters << ToQt(filter.Name) + QStringLiteral(" (") + AnyCasePattern(ToQt(filter.Pattern)) + QLatin1Char(')');
+    dialog->setNameFilters(filters);
+    if (!request.FileName.empty())
+        dialog->selectFile(QFile::decodeName(QByteArray::fromStdString(request.FileName)));
+    return dialog;
+}
+
+std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs()
+{
+    return std::make_unique<TQtPlatformDialogs>();
+}
+
+} // namespace klarvon
