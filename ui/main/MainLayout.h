@@ -65,6 +65,4 @@ inline constexpr int NarrowCaptionGap = 39;
 inline constexpr int WideCaptionGap = 80;
 std::string MainCaption(int gap);
 
-inline constexpr std::string_view MainBackground = ":/assets/main-background.jpg";
-
 } // namespace klarvon
