@@ -73,7 +73,7 @@ int ReportFailure(const std::exception& failure) {
 }
 
 // Hands what a command printed to standard output in full. Output is collected first
-// so that a failed write (a full disk, a closed pipe) is noticed and reported rather
+// so that a failed write (a full disk, say) is noticed and reported rather
 // than lost in a stream buffer.
 int Deliver(const std::string& text, int exitCode) {
     std::string_view rest = text;
