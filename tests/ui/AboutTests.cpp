@@ -135,8 +135,6 @@ private slots:
         QCOMPARE(about_->Caption(), std::string("A B O U T"));
         QCOMPARE(about_->ClientWidth(), 165);
         QCOMPARE(about_->ClientHeight(), 194);
-        QCOMPARE(about_->Owner(), main_.get());
-        QVERIFY(about_->Position() == TFormPosition::OwnerFormCenter);
         QVERIFY(!about_->Visible());
         QCOMPARE(dialogs_->Beeps, 0);
 
@@ -201,7 +199,6 @@ private slots:
 
         QTest::mouseClick(window->findChild<QLabel*>("Label3"), Qt::LeftButton);
         QCOMPARE(dialogs_->Opened, std::vector<std::string>{std::string(AboutAuthorPage)});
-        QVERIFY(AboutAuthorPage.starts_with("https://"));
         QVERIFY(about_->Visible());
         QVERIFY(!main_->Enabled());
         QCOMPARE(dialogs_->Beeps, beepsAfterOpening);
