@@ -12,9 +12,9 @@
 //   TCheckBox    Checked, OnClick on every change of Checked, clicked or set.
 //   TRadioButton Checked; radio buttons with the same parent form one exclusive group,
 //                none checked until one is; SetChecked(false) clears the group's choice.
-//   TListBox     AddItem, Clear, Count, Item, ItemIndex (-1 for none), OnClick when the
-//                user changes the selection (mouse or keyboard); the program's own
-//                changes (SetItemIndex, Clear, AddItem) do not fire it.
+//   TListBox     AddItem, Clear, Count, Item, ItemIndex (the selected line, -1 for none),
+//                OnClick when the user changes the selection (mouse or keyboard); the
+//                program's own changes (SetItemIndex, Clear, AddItem) do not fire it.
 //   TGroupBox    a titled frame holding controls; Caption is the title.
 
 #include "ui/controls/Controls.h"

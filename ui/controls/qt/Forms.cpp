@@ -137,7 +137,6 @@ void TForm::Show()
         window.windowHandle()->setTransientParent(owner_->Impl().Widget->window()->windowHandle());
     }
     window.show();
-    window.raise();
     window.activateWindow();
 }
 

@@ -187,8 +187,8 @@ TListBox::TListBox(TWinControl& parent, std::string_view name)
     Impl().BackgroundRole = QPalette::Base;
     // The program's own changes block the list's signals, so this hears the user only.
     // Tabbing into the list moves the current row without selecting it: not a choice.
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [this, list](int row) {
-        if (row >= 0 && list->item(row)->isSelected())
+    QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] {
+        if (ItemIndex() >= 0)
             FireEvent(OnClick);
     });
 }
@@ -215,7 +215,11 @@ std::string TListBox::Item(int index) const
     return item != nullptr ? FromQt(item->text()) : std::string();
 }
 
-int TListBox::ItemIndex() const { return WidgetOf<QListWidget>(*this)->currentRow(); }
+int TListBox::ItemIndex() const
+{
+    const QList<QListWidgetItem*> selected = WidgetOf<QListWidget>(*this)->selectedItems();
+    return selected.isEmpty() ? -1 : WidgetOf<QListWidget>(*this)->row(selected.constFirst());
+}
 
 void TListBox::SetItemIndex(int index)
 {
