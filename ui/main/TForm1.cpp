@@ -50,7 +50,9 @@ TForm1::TForm1() : TForm("Form1")
     // The scale under the horn slider stands under its ticks whatever the font's width.
     Label(6).SetSpread(true);
     ConnectEvents();
-    FormCreate();
+    // The creation handler runs as any event does: a failure in it is reported, and the
+    // window stands all the same.
+    Application().Invoke([this] { FormCreate(); });
 }
 
 void TForm1::CreateMenu()
