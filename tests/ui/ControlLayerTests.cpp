@@ -35,7 +35,7 @@ private:
     std::unique_ptr<TPlatformDialogsOverride> seam_;
     std::unique_ptr<TForm> form_;
 
-    QWidget* Widget(const TControl& control) const { return control.Impl().Widget.data(); }
+    QWidget* Widget(const TControl& control) const { return control.Impl().Widget; }
 
 private slots:
     void init()
@@ -45,7 +45,7 @@ private slots:
         form_ = std::make_unique<TForm>("Probe");
         form_->SetClientSize(300, 200);
         form_->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_->Impl().Widget.data()));
+        QVERIFY(QTest::qWaitForWindowExposed(form_->Impl().Widget));
     }
 
     void cleanup()

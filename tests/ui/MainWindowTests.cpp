@@ -215,7 +215,7 @@ private slots:
     {
         seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
         form_ = std::make_unique<TForm1>();
-        window_ = qobject_cast<QMainWindow*>(form_->Impl().Widget.data());
+        window_ = qobject_cast<QMainWindow*>(form_->Impl().Widget);
         QVERIFY(window_ != nullptr);
         form_->Show();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
@@ -304,6 +304,8 @@ private slots:
         for (int n = 1; n <= 3; ++n)
             QVERIFY(!form_->CheckBox(n).Checked());
         QCOMPARE(form_->ListBox1->Count(), 0);
+        for (const QLineEdit* edit : window_->findChildren<QLineEdit*>())
+            QVERIFY(edit->maxLength() > 32767);
 
         const auto* slider = qobject_cast<QSlider*>(Control("TrackBar1"));
         QCOMPARE(slider->orientation(), Qt::Horizontal);

@@ -3,8 +3,9 @@
 // buttons under the list and the main menu, built from the tables in MainLayout.h.
 //
 // Controls are reached by their names: numbered families through Button(2),
-// Label(22), Edit(7), CheckBox(1), RadioButton(17), GroupBox(5), Panel(1); the single
-// ones and the non-visual parts as members. Each event has one handler, named control
+// Label(22), Edit(7), CheckBox(1), RadioButton(17), GroupBox(5), Panel(1) (a number
+// the window does not have throws std::out_of_range); the single ones and the
+// non-visual parts as members. TForm::FindComponent finds any of them by name. Each event has one handler, named control
 // plus event, connected when the window is built; FormCreate runs at the end of the
 // constructor, before the window is first shown.
 
@@ -16,6 +17,7 @@
 #include "ui/main/MainLayout.h"
 
 #include <array>
+#include <stdexcept>
 #include <string_view>
 
 namespace klarvon {
@@ -55,7 +57,10 @@ private:
     template <class T, std::size_t N>
     static T* At(const std::array<T*, N>& family, int n)
     {
-        return family.at(static_cast<std::size_t>(n));
+        T* control = n > 0 ? family.at(static_cast<std::size_t>(n)) : nullptr;
+        if (control == nullptr)
+            throw std::out_of_range("The main window has no control of that number");
+        return control;
     }
 
     void CreateControls();

@@ -5,7 +5,6 @@
 #include "ui/controls/Controls.h"
 
 #include <QPalette>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -22,9 +21,11 @@ namespace klarvon {
 inline constexpr char DesignFontFamily[] = "Liberation Sans Narrow";
 inline constexpr int DesignFontPixels = 11;
 
+// The widgets belong to their window, which the form deletes before the controls that
+// point at them, so a control never outlives its widget.
 struct TControlImpl {
-    QPointer<QWidget> Widget;
-    QPointer<QWidget> Client;             // where children go; null for plain controls
+    QWidget* Widget = nullptr;
+    QWidget* Client = nullptr;             // where children go; null for plain controls
     const char* CaptionProperty = nullptr; // "text", "title", "windowTitle"; null: kept here
     QString Caption;                       // for controls that do not show one
     QPalette::ColorRole BackgroundRole = QPalette::Window;
@@ -58,7 +59,7 @@ std::unique_ptr<TControlImpl> MakeImpl(TWinControl* parent, std::string_view nam
 template <class W>
 W* WidgetOf(const TControl& control)
 {
-    return static_cast<W*>(control.Impl().Widget.data());
+    return static_cast<W*>(control.Impl().Widget);
 }
 
 QColor ToQColor(TColor color);

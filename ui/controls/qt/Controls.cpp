@@ -9,7 +9,7 @@ namespace klarvon {
 
 QWidget* ClientOf(TWinControl* parent)
 {
-    return parent != nullptr ? parent->Impl().Client.data() : nullptr;
+    return parent != nullptr ? parent->Impl().Client : nullptr;
 }
 
 QColor ToQColor(TColor color)
@@ -136,7 +136,7 @@ TWinControl::TWinControl(TWinControl* parent, TForm* form, std::string_view name
                          std::unique_ptr<TControlImpl> impl)
     : TControl(parent, name, std::move(impl)), form_(form)
 {
-    if (Impl().Client.isNull())
+    if (Impl().Client == nullptr)
         Impl().Client = Impl().Widget;
 }
 

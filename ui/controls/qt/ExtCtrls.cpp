@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
-#include <QPointer>
 #include <QSlider>
 #include <QTimer>
 
@@ -130,22 +129,22 @@ int TTrackBar::Position() const { return WidgetOf<QSlider>(*this)->value(); }
 void TTrackBar::SetPosition(int position) { WidgetOf<QSlider>(*this)->setValue(position); }
 
 // The timer is a child of the form's window, where the window's other parts are found
-// by name; whichever of the two goes first takes the timer with it.
+// by name, and goes with it.
 struct TTimerImpl {
-    QPointer<QTimer> Timer;
+    QTimer* Timer = nullptr;
 };
 
 TTimer::TTimer(TForm& owner, std::string_view name)
     : TComponent(name), impl_(std::make_unique<TTimerImpl>())
 {
-    auto* timer = new QTimer(owner.Impl().Widget);
-    timer->setObjectName(ToQt(name));
-    timer->setInterval(1000);
-    QObject::connect(timer, &QTimer::timeout, timer, [this] { FireEvent(OnTimer); });
-    impl_->Timer = timer;
+    impl_->Timer = new QTimer(owner.Impl().Widget);
+    QTimer& timer = *impl_->Timer;
+    timer.setObjectName(ToQt(name));
+    timer.setInterval(1000);
+    QObject::connect(&timer, &QTimer::timeout, &timer, [this] { FireEvent(OnTimer); });
 }
 
-TTimer::~TTimer() { delete impl_->Timer.data(); }
+TTimer::~TTimer() = default;
 
 int TTimer::Interval() const { return impl_->Timer->interval(); }
 void TTimer::SetInterval(int milliseconds) { impl_->Timer->setInterval(milliseconds); }

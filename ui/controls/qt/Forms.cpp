@@ -60,7 +60,7 @@ std::unique_ptr<TControlImpl> MakeFormImpl(std::string_view name)
 TForm::TForm(std::string_view name, TForm* owner)
     : TWinControl(nullptr, this, name, MakeFormImpl(name)), owner_(owner)
 {
-    static_cast<TFormWindow*>(Impl().Widget.data())->Form = this;
+    static_cast<TFormWindow*>(Impl().Widget)->Form = this;
     if (gMainForm == nullptr)
         gMainForm = this;
     SetBorderIcons({});
@@ -73,7 +73,7 @@ TForm::~TForm()
         gMainForm = nullptr;
     // Widgets tell nothing while they are taken down: the handlers they would call
     // belong to a window that is already half gone.
-    QWidget* window = Impl().Widget.data();
+    QWidget* window = Impl().Widget;
     static_cast<TFormWindow*>(window)->Form = nullptr;
     window->blockSignals(true);
     for (QObject* child : window->findChildren<QObject*>())

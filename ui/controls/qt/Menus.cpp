@@ -6,21 +6,21 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QSignalBlocker>
 
 namespace klarvon {
 
+// Owned by the form's window, like the controls' widgets.
 struct TMenuImpl {
-    QPointer<QMenuBar> Bar;   // the main menu
-    QPointer<QMenu> Menu;     // a top-level item's drop-down
-    QPointer<QAction> Action; // an item
+    QMenuBar* Bar = nullptr;   // the main menu
+    QMenu* Menu = nullptr;     // a top-level item's drop-down
+    QAction* Action = nullptr; // an item
 };
 
 TMainMenu::TMainMenu(TForm& owner, std::string_view name)
     : TComponent(name), owner_(&owner), impl_(std::make_unique<TMenuImpl>())
 {
-    auto* window = static_cast<QMainWindow*>(owner.Impl().Widget.data());
+    auto* window = static_cast<QMainWindow*>(owner.Impl().Widget);
     impl_->Bar = window->menuBar();
     impl_->Bar->setObjectName(ToQt(name));
 }
