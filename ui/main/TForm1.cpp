@@ -49,6 +49,7 @@ TForm1::TForm1() : TForm("Form1")
     LoadBackground();
     // The scale under the horn slider stands under its ticks whatever the font's width.
     Label(6).SetSpread(true);
+    BindControls();
     ConnectEvents();
     // The creation handler runs as any event does: a failure in it is reported, and the
     // window stands all the same.
@@ -153,6 +154,19 @@ void TForm1::LoadBackground()
     } catch (const std::exception& error) {
         Application().ShowException(error);
     }
+}
+
+void TForm1::BindControls()
+{
+    // The record view names controls by number; these reach them.
+    Controls_ = {
+        .IsChecked = [this](int n) { return RadioButton(n).Checked(); },
+        .Check = [this](int n) { RadioButton(n).SetChecked(true); },
+        .SliderPosition = [this] { return TrackBar1->Position(); },
+        .SetSliderPosition = [this](int position) { TrackBar1->SetPosition(position); },
+        .EditText = [this](int n) { return Edit(n).Text(); },
+        .SetEditText = [this](int n, const std::string& text) { Edit(n).SetText(text); },
+    };
 }
 
 void TForm1::ConnectEvents()

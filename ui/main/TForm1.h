@@ -14,13 +14,27 @@
 #include "ui/controls/Forms.h"
 #include "ui/controls/Menus.h"
 #include "ui/controls/StdCtrls.h"
+#include "catalogue/Language.h"
+#include "table/TableLocator.h"
+#include "table/VehicleAudioRecord.h"
 #include "ui/main/MainLayout.h"
+#include "ui/main/RecordView.h"
 
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <string_view>
 
 namespace klarvon {
+
+class TForm2;
+
+// Help > Help: the reference page for the engine sound IDs.
+inline constexpr std::string_view EngineSoundsPage = "https://sannybuilder.com/dev/enginesounds.htm";
+// Help > ReadMe: the guide beside the program, in the working folder.
+inline constexpr std::string_view ReadMeFileName = "ReadMe.txt";
+// Shown when a file is neither the known release nor has the table's signature.
+inline constexpr std::string_view UnknownExeText = "Unknown gta_sa.exe";
 
 class TForm1 : public TForm {
 public:
@@ -53,6 +67,13 @@ public:
     TOpenDialog* OpenDialog1 = nullptr;
     TTimer* Timer1 = nullptr;
 
+    // The About window, created after this one and set by the program's start-up;
+    // "About" needs it.
+    TForm2* Form2 = nullptr;
+
+    // The interface language chosen at creation; empty when the choice failed.
+    const TLanguage& Language() const { return Language_; }
+
 private:
     template <class T, std::size_t N>
     static T* At(const std::array<T*, N>& family, int n)
@@ -68,6 +89,12 @@ private:
     void CreateNonVisual();
     void ConnectEvents();
     void LoadBackground();
+    void BindControls();
+
+    // Helpers of the handlers (TForm1Events.cpp).
+    void FilterIntegerEdit(TEdit& edit);
+    void EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit);
+    void SetCaptionOf(std::string_view name, std::string_view caption);
 
     // Handlers (TForm1Events.cpp).
     void FormCreate();
@@ -99,6 +126,15 @@ private:
     std::array<TRadioButton*, 32> radioButtons_{};
     std::array<TGroupBox*, 8> groupBoxes_{};
     std::array<TPanel*, 5> panels_{};
+
+    // The state the handlers share.
+    TFormControls Controls_;
+    TRecordView View_;
+    TVehicleAudioRecord Current_{};
+    TTableLocation Location_;
+    int Position_ = 0;
+    std::int64_t Offset_ = 0;
+    TLanguage Language_;
 };
 
 } // namespace klarvon

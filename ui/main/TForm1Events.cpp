@@ -1,27 +1,186 @@
 // The main window's event handlers, one per event, as connected in TForm1::ConnectEvents.
+// A handler that fails stops where it is; the application shows the failure in its one
+// error box (every event runs through TApplication::Invoke), so nothing here catches.
 #include "ui/main/TForm1.h"
 
-namespace klarvon {
+#include "catalogue/VehicleCatalogue.h"
+#include "table/RecordFile.h"
+#include "table/ValueCodes.h"
+#include "ui/About/TForm2.h"
+#include "ui/main/IntegerEntryFilter.h"
 
-void TForm1::FormCreate() {}
-void TForm1::ListBox1Click() {}
-void TForm1::Edit1Change() {}
-void TForm1::Edit2Change() {}
-void TForm1::CheckBox1Click() {}
-void TForm1::CheckBox2Click() {}
-void TForm1::CheckBox3Click() {}
-void TForm1::TrackBar1Change() {}
-void TForm1::Button1Click() {}
-void TForm1::Button2Click() {}
-void TForm1::Button3Click() {}
-void TForm1::Button4Click() {}
-void TForm1::Timer1Timer() {}
-void TForm1::Openexe1Click() {}
-void TForm1::Saveexe1Click() {}
-void TForm1::Exit1Click() {}
-void TForm1::ShowUnknown1Click() {}
-void TForm1::IDofEngineSound1Click() {}
-void TForm1::Help1Click() {}
-void TForm1::About2Click() {}
+#include <stdexcept>
+#include <string>
+
+namespace klarvon {
+namespace {
+
+// The window's width, the editing panel's width and the caption's run of spaces, with
+// and without the unknown fields. The run moves the credit to the title bar's right end.
+struct TWidthSetting {
+    int OuterWidth;
+    int PanelWidth;
+    int CaptionGap;
+};
+
+constexpr TWidthSetting NarrowSetting{639, 425, NarrowCaptionGap};
+constexpr TWidthSetting WideSetting{799, 585, WideCaptionGap};
+
+} // namespace
+
+// --- Start-up --------------------------------------------------------------------------
+
+void TForm1::FormCreate()
+{
+    // A settings file that cannot be read ends this here: the error box shows, the
+    // language stays empty and the captions English.
+    Language_ = ChooseLanguage(SettingsFileName);
+    if (!IsRussian(Language_))
+        return;
+    for (const TCaption& caption : RussianCaptions())
+        SetCaptionOf(caption.Control, caption.Text);
+}
+
+void TForm1::SetCaptionOf(std::string_view name, std::string_view caption)
+{
+    TComponent* component = FindComponent(name);
+    if (auto* control = dynamic_cast<TControl*>(component))
+        control->SetCaption(caption);
+    else if (auto* item = dynamic_cast<TMenuItem*>(component))
+        item->SetCaption(caption);
+    else
+        throw std::logic_error("The main window has no caption named " + std::string(name));
+}
+
+// --- Open --------------------------------------------------------------------------------
+
+void TForm1::Button1Click()
+{
+    if (!OpenDialog1->Execute())
+        return;
+    Button(2).SetEnabled(false);
+    Location_.Known = true;
+    ListBox1->Clear();
+    ListBox1->SetEnabled(true);
+    Location_ = TTableLocator::Locate(OpenDialog1->FileName(), [this](std::int64_t size) {
+        Label(22).SetCaption(std::to_string(size));
+    });
+    Label(26).SetCaption(Location_.VersionText);
+    if (IsRejected(Location_)) {
+        // The open still runs to its end; the program ends when the loop runs again.
+        MessageDlg(UnknownExeText, TMsgDlgType::Error, {.Yes = true});
+        Application().Terminate();
+    }
+    Label(24).SetCaption(TVehicleCatalogue::SlotCountText());
+    TVehicleCatalogue::Fill([this](const std::string& line) { ListBox1->AddItem(line); });
+}
+
+void TForm1::Openexe1Click() { Button(1).Click(); }
+
+// --- Show ---------------------------------------------------------------------------------
+
+void TForm1::ListBox1Click()
+{
+    Panel(1).SetEnabled(true);
+    // Apply stays off until the record has arrived whole: a show cut short leaves the
+    // form holding two vehicles' values.
+    Button(2).SetEnabled(false);
+    Position_ = ListBox1->ItemIndex();
+    Offset_ = TTableLocator::RecordOffset(Location_, Position_);
+    View_.BeginShow();
+    // The view learns the field before its control is set: setting the slider runs
+    // TrackBar1Change, which rewrites the current record's horn type.
+    ReadRecord(OpenDialog1->FileName(), Offset_, Current_, [this](TField field) {
+        View_.FieldArrived(field, Current_[field], DecimalSeparator());
+        PutField(field, View_.Shown(), Controls_);
+    });
+    Button(2).SetEnabled(View_.IsWhole());
+}
+
+// --- Apply and its confirmation -----------------------------------------------------------
+
+void TForm1::Button2Click()
+{
+    Position_ = ListBox1->ItemIndex();
+    Offset_ = TTableLocator::RecordOffset(Location_, Position_);
+    // Untouched controls write back the bits as read; the rest are converted in stored
+    // order, and a failure writes nothing.
+    const TApplySources sources = View_.Sources(ReadControls(Controls_), DecimalSeparator());
+    WriteRecord(OpenDialog1->FileName(), Offset_, Current_, sources);
+    Timer1->SetEnabled(true);
+    ListBox1->SetEnabled(false);
+    Button(2).SetEnabled(false);
+}
+
+void TForm1::Saveexe1Click()
+{
+    if (Button(2).Enabled())
+        Button(2).Click();
+}
+
+void TForm1::Timer1Timer()
+{
+    // Stopped first: the loop keeps running while the confirmation waits for the user.
+    Timer1->SetEnabled(false);
+    MessageDlg(SaveConfirmationText(Language_), TMsgDlgType::Information, {.OK = true});
+    Button(2).SetEnabled(true);
+    ListBox1->SetEnabled(true);
+}
+
+// --- Editing --------------------------------------------------------------------------------
+
+void TForm1::CheckBox1Click() { EnableEdits(CheckBox(1), 1, 2); }
+void TForm1::CheckBox2Click() { EnableEdits(CheckBox(2), 3, 3); }
+void TForm1::CheckBox3Click() { EnableEdits(CheckBox(3), 4, 11); }
+
+void TForm1::EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit)
+{
+    for (int n = firstEdit; n <= lastEdit; ++n)
+        Edit(n).SetEnabled(checkBox.Checked());
+}
+
+void TForm1::Edit1Change() { FilterIntegerEdit(Edit(1)); }
+void TForm1::Edit2Change() { FilterIntegerEdit(Edit(2)); }
+
+void TForm1::FilterIntegerEdit(TEdit& edit)
+{
+    // Setting the text runs this again; the filtered text passes unchanged that time.
+    const std::string filtered = FilterIntegerEntry(edit.Text());
+    if (filtered == edit.Text())
+        return;
+    edit.SetText(filtered);
+    edit.SetSelStart(static_cast<int>(filtered.size()));
+}
+
+void TForm1::TrackBar1Change()
+{
+    Current_[TField::HornType] = EncodeHornPosition(TrackBar1->Position());
+}
+
+// --- Menus and the other buttons --------------------------------------------------------------
+
+void TForm1::ShowUnknown1Click()
+{
+    ShowUnknown1->SetChecked(!ShowUnknown1->Checked());
+    const TWidthSetting& setting = ShowUnknown1->Checked() ? WideSetting : NarrowSetting;
+    SetOuterWidth(setting.OuterWidth);
+    Panel(1).SetWidth(setting.PanelWidth);
+    SetCaption(MainCaption(setting.CaptionGap));
+}
+
+void TForm1::Button3Click()
+{
+    if (Form2 == nullptr)
+        throw std::logic_error("The About window has not been created");
+    Form2->Open();
+}
+
+void TForm1::About2Click() { Button(3).Click(); }
+
+void TForm1::Button4Click() { Application().Terminate(); }
+void TForm1::Exit1Click() { Application().Terminate(); }
+
+void TForm1::IDofEngineSound1Click() { Application().ShellOpen(ReadMeFileName); }
+void TForm1::Help1Click() { Application().ShellOpen(EngineSoundsPage); }
 
 } // namespace klarvon
