@@ -587,6 +587,21 @@ private slots:
         QVERIFY(answers_.Boxes.empty());
     }
 
+    void unopenableSettingsAreReportedAndLeaveEnglish()
+    {
+        // A link to itself exists but cannot be opened, even by root.
+        std::filesystem::create_symlink("Settings.ini", folder_->Path() / "Settings.ini");
+        MakeWindows();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{1});
+        const std::string text = answers_.Boxes.front().Text;
+        QVERIFY2(text.starts_with("Cannot open file \"" + folder_->File("Settings.ini") + "\". "),
+                 text.c_str());
+        QCOMPARE(answers_.Boxes.front().Icon, TMessageIcon::Error);
+        QVERIFY(form_->Language().empty());
+        QCOMPARE(form_->Button(1).Caption(), std::string("Open gta_sa.exe"));
+        QVERIFY(form_->Visible());
+    }
+
     void aboutOpensAndCloses()
     {
         for (TMenuItem* viaMenu : {static_cast<TMenuItem*>(nullptr), form_->About2}) {
