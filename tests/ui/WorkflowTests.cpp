@@ -6,6 +6,8 @@
 #include "tests/ui/AnsweringDialogs.h"
 #include "tests/ui/UiTests.h"
 #include "catalogue/Language.h"
+#include "cli/DemoExecutable.h"
+#include "table/TextConversions.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/qt/ControlImpl.h"
 #include "ui/main/TForm1.h"
@@ -618,6 +620,32 @@ private slots:
             QVERIFY(form_->Enabled());
             QCOMPARE(answers_.Beeps, 2);
         }
+    }
+
+    // The companion's demo file is what a new user opens first: every slot shows whole,
+    // the engine sound IDs are the invented ones, and applying untouched keeps the file.
+    void demoFileOpensInTheEditor()
+    {
+        const TBytes demo = cli::BuildDemoExecutable();
+        const std::string path = WriteExe("demo_gta_sa.exe", demo);
+        Open(path);
+        QVERIFY(answers_.Boxes.empty());
+        QCOMPARE(form_->Label(26).Caption(), std::string("Unknown"));
+        QCOMPARE(form_->ListBox1->Count(), Slots);
+        for (int position = 0; position < Slots; ++position) {
+            Select(position);
+            const TVehicleAudioRecord expected = cli::DemoRecord(400 + position);
+            QVERIFY2(form_->Button(2).Enabled(), qPrintable(QString::number(position)));
+            QCOMPARE(form_->Edit(1).Text(),
+                     FormatInteger(IntegerValue(Descriptor(TField::PowerOnSoundId),
+                                                expected[TField::PowerOnSoundId])));
+            if (position % 23 == 0) {
+                form_->Button(2).Click();
+                FireTimer();
+            }
+        }
+        QVERIFY(answers_.Boxes.size() == 11);
+        QVERIFY(ReadBytes(path) == demo);
     }
 
     // Last: the application cannot be brought back once told to end.
