@@ -1,0 +1,731 @@
+// The main window and the About window on the Windows control layer, seen through the
+// Windows API alone: window classes, bounds, captions, start states, styles, colours and
+// fonts against the design written out here once more, and the road of one edit driven
+// through the controls' own messages on a generated executable.
+#include "tests/support/ExeBuilder.h"
+#include "tests/support/TempDir.h"
+#include "tests/ui/AnsweringDialogs.h"
+#include "ui/About/TForm2.h"
+#include "ui/controls/Dialogs.h"
+#include "ui/controls/win32/ControlImpl.h"
+#include "ui/controls/win32/NativeDialogs.h"
+#include "ui/main/TForm1.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace klarvon::test {
+namespace {
+
+// --- The design --------------------------------------------------------------------------
+
+enum TKind { Picture, List, Panel, Group, Label, Push, Edit, Check, Radio, Slider };
+
+struct TKindClass {
+    TKind Kind;
+    const wchar_t* ClassName;
+    LONG ButtonType; // BS_... for buttons, -1 otherwise
+};
+
+constexpr TKindClass KindClasses[] = {
+    {Picture, L"KlarvonPicture", -1},
+    {List, L"ListBox", -1},
+    {Panel, L"KlarvonPanel", -1},
+    {Group, L"Button", BS_GROUPBOX},
+    {Label, L"Static", -1},
+    {Push, L"Button", BS_PUSHBUTTON},
+    {Edit, L"Edit", -1},
+    {Check, L"Button", BS_AUTOCHECKBOX},
+    {Radio, L"Button", BS_AUTORADIOBUTTON},
+    {Slider, L"msctls_trackbar32", -1},
+};
+
+constexpr bool On = true;
+constexpr bool Off = false;
+
+struct TExpectedControl {
+    const char* Name;
+    TKind Kind;
+    const char* Parent;
+    int Left, Top, Width, Height;
+    const char* Caption;
+    bool Enabled;
+};
+
+// Every control in creation order: kind, parent, bounds in the parent's client area,
+// caption and whether it starts enabled.
+const TExpectedControl Design[] = {
+    {"Image1", Picture, "Form1", 0, -136, 953, 553, "", On},
+    {"ListBox1", List, "Form1", 8, 24, 185, 305, "", Off},
+    {"Panel1", Panel, "Form1", 200, 8, 425, 401, "", Off},
+    {"GroupBox1", Group, "Panel1", 104, 8, 105, 169, "Type of vehicle ", On},
+    {"RadioButton1", Radio, "GroupBox1", 8, 16, 65, 17, "  Car", On},
+    {"RadioButton2", Radio, "GroupBox1", 8, 32, 89, 17, "  MotorBike", On},
+    {"RadioButton3", Radio, "GroupBox1", 8, 48, 73, 17, "  Bike", On},
+    {"RadioButton4", Radio, "GroupBox1", 8, 64, 65, 17, "  Boat", On},
+    {"RadioButton5", Radio, "GroupBox1", 8, 80, 89, 17, "  Helicopter", On},
+    {"RadioButton6", Radio, "GroupBox1", 8, 96, 73, 17, "  Plane", On},
+    {"RadioButton7", Radio, "GroupBox1", 8, 112, 73, 17, "  Train", On},
+    {"RadioButton8", Radio, "GroupBox1", 8, 128, 73, 17, "  Trailer", On},
+    {"RadioButton9", Radio, "GroupBox1", 8, 144, 89, 17, "  Special", On},
+    {"GroupBox2", Group, "Panel1", 216, 8, 97, 169, "Engine sounds", On},
+    {"Label2", Label, "GroupBox2", 8, 16, 45, 13, "Power on", On},
+    {"Label3", Label, "GroupBox2", 8, 56, 45, 13, "Power off", On},
+    {"Label17", Label, "GroupBox2", 8, 104, 55, 13, "Sound ID is", On},
+    {"Label18", Label, "GroupBox2", 16, 120, 49, 13, "using here", On},
+    {"Edit1", Edit, "GroupBox2", 8, 32, 73, 21, "", Off},
+    {"Edit2", Edit, "GroupBox2", 8, 72, 73, 21, "", Off},
+    {"CheckBox1", Check, "GroupBox2", 16, 144, 57, 17, "Editing", On},
+    {"GroupBox4", Group, "Panel1", 320, 8, 97, 169, "Door sounds", On},
+    {"Label16", Label, "GroupBox4", 8, 16, 57, 13, "Open/Close", On},
+    {"RadioButton10", Radio, "GroupBox4", 8, 32, 57, 17, "Type 0", On},
+    {"RadioButton11", Radio, "GroupBox4", 8, 48, 57, 17, "Type 1", On},
+    {"RadioButton12", Radio, "GroupBox4", 8, 64, 57, 17, "Type 2", On},
+    {"RadioButton13", Radio, "GroupBox4", 8, 80, 57, 17, "Type 3", On},
+    {"RadioButton14", Radio, "GroupBox4", 8, 96, 57, 17, "Type 4", On},
+    {"RadioButton15", Radio, "GroupBox4", 8, 112, 57, 17, "Type 5", On},
+    {"GroupBox3", Group, "Panel1", 8, 184, 201, 209, "Horn", On},
+    {"Label4", Label, "GroupBox3", 80, 16, 24, 13, "Type", On},
+    {"Label5", Label, "GroupBox3", 8, 84, 21, 13, "Bike", On},
+    {"Label15", Label, "GroupBox3", 168, 84, 14, 13, "No", On},
+    {"Label6", Label, "GroupBox3", 16, 68, 165, 13, "0   1   2   3    4   5   6   7   8    9  10",
+     On},
+    {"Label7", Label, "GroupBox3", 80, 104, 25, 13, "Tone", On},
+    {"Label8", Label, "GroupBox3", 16, 152, 98, 13, "Tone is float variable", On},
+    {"Label9", Label, "GroupBox3", 16, 168, 180, 13, "' E-** ' =  ' x10 raised to the -** power  '",
+     On},
+    {"TrackBar1", Slider, "GroupBox3", 8, 32, 177, 33, "", On},
+    {"Edit3", Edit, "GroupBox3", 16, 120, 161, 21, "", Off},
+    {"CheckBox2", Check, "GroupBox3", 16, 184, 121, 17, "Editing", On},
+    {"GroupBox5", Group, "Panel1", 216, 184, 201, 209, "Radio", On},
+    {"Label19", Label, "GroupBox5", 8, 16, 80, 13, "Main radiostation", On},
+    {"Label20", Label, "GroupBox5", 8, 136, 24, 13, "Type", On},
+    {"RadioButton16", Radio, "GroupBox5", 8, 32, 81, 17, "PlayBack FM", On},
+    {"RadioButton17", Radio, "GroupBox5", 8, 48, 81, 17, "K-Rose", On},
+    {"RadioButton18", Radio, "GroupBox5", 8, 64, 81, 17, "K-DST", On},
+    {"RadioButton19", Radio, "GroupBox5", 8, 80, 81, 17, "Bounce FM", On},
+    {"RadioButton20", Radio, "GroupBox5", 8, 96, 81, 17, "SF-UR", On},
+    {"RadioButton21", Radio, "GroupBox5", 8, 112, 81, 17, "Los Santos", On},
+    {"RadioButton22", Radio, "GroupBox5", 96, 32, 81, 17, "Radio - X", On},
+    {"RadioButton23", Radio, "GroupBox5", 96, 48, 81, 17, "C S R", On},
+    {"RadioButton24", Radio, "GroupBox5", 96, 64, 81, 17, "K-Jah", On},
+    {"RadioButton25", Radio, "GroupBox5", 96, 80, 89, 17, "Master Sounds ", On},
+    {"RadioButton26", Radio, "GroupBox5", 96, 96, 65, 17, "W C T R", On},
+    {"RadioButton27", Radio, "GroupBox5", 96, 112, 81, 17, "Track Player", On},
+    {"RadioButton28", Radio, "GroupBox5", 96, 128, 81, 17, "Nothing", On},
+    {"Panel2", Panel, "GroupBox5", 8, 152, 177, 49, "", On},
+    {"RadioButton29", Radio, "Panel2", 0, 0, 169, 17, "Civilian vehicles", On},
+    {"RadioButton30", Radio, "Panel2", 0, 16, 177, 17, "Noncivilian vehicles", On},
+    {"RadioButton31", Radio, "Panel2", 0, 32, 177, 17, "Special vehicles", On},
+    {"GroupBox6", Group, "Panel1", 8, 8, 89, 169, "Exe information", On},
+    {"Label21", Label, "GroupBox6", 8, 16, 60, 13, "Size (bytes) :", On},
+    {"Label22", Label, "GroupBox6", 8, 32, 6, 13, "_", On},
+    {"Label23", Label, "GroupBox6", 8, 96, 65, 13, "Vehicle slots :", On},
+    {"Label24", Label, "GroupBox6", 8, 112, 6, 13, "_", On},
+    {"Label25", Label, "GroupBox6", 8, 56, 41, 13, "Version :", On},
+    {"Label26", Label, "GroupBox6", 8, 72, 6, 13, "_", On},
+    {"GroupBox7", Group, "Panel1", 424, 8, 153, 385, "Unknown variables", On},
+    {"Label10", Label, "GroupBox7", 8, 16, 94, 13, "Unknown1 (Integer)", On},
+    {"Label11", Label, "GroupBox7", 8, 56, 81, 13, "Unknown2 (float)", On},
+    {"Label12", Label, "GroupBox7", 8, 96, 81, 13, "Unknown3 (float)", On},
+    {"Label13", Label, "GroupBox7", 8, 136, 81, 13, "Unknown4 (byte)", On},
+    {"Label14", Label, "GroupBox7", 8, 176, 81, 13, "Unknown5 (byte)", On},
+    {"Label27", Label, "GroupBox7", 8, 216, 81, 13, "Unknown6 (byte)", On},
+    {"Label28", Label, "GroupBox7", 8, 256, 94, 13, "Unknown7 (Integer)", On},
+    {"Label29", Label, "GroupBox7", 8, 296, 81, 13, "Unknown8 (byte)", On},
+    {"Edit4", Edit, "GroupBox7", 8, 32, 129, 21, "", Off},
+    {"Edit5", Edit, "GroupBox7", 8, 72, 129, 21, "", Off},
+    {"Edit6", Edit, "GroupBox7", 8, 112, 129, 21, "", Off},
+    {"Edit7", Edit, "GroupBox7", 8, 152, 129, 21, "", Off},
+    {"Edit8", Edit, "GroupBox7", 8, 192, 129, 21, "", Off},
+    {"Edit9", Edit, "GroupBox7", 8, 232, 129, 21, "", Off},
+    {"Edit10", Edit, "GroupBox7", 8, 272, 129, 21, "", Off},
+    {"Edit11", Edit, "GroupBox7", 8, 312, 129, 21, "", Off},
+    {"CheckBox3", Check, "GroupBox7", 8, 344, 121, 17, "Editing", On},
+    {"Panel3", Panel, "Form1", 8, 336, 185, 73, "", On},
+    {"Button2", Push, "Panel3", 6, 40, 91, 25, "Apply Changes", Off},
+    {"Button1", Push, "Panel3", 6, 8, 91, 25, "Open gta_sa.exe", On},
+    {"Button3", Push, "Panel3", 104, 8, 75, 25, "About", On},
+    {"Button4", Push, "Panel3", 104, 40, 75, 25, "Exit", On},
+    {"Panel4", Panel, "Form1", 8, 8, 185, 17, "", On},
+    {"Label1", Label, "Panel4", 8, 2, 122, 13, "Vehicle ID , Vehicle name", On},
+};
+
+// The first radio button of each of the four groups opens a keyboard group.
+const std::vector<std::string> GroupLeaders{"RadioButton1", "RadioButton10", "RadioButton16",
+                                            "RadioButton29"};
+
+// --- Helpers -----------------------------------------------------------------------------
+
+std::string Text(HWND window) {
+    return Narrow(WindowText(window));
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+RECT BoundsInParent(HWND window) {
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+LONG Style(HWND window) {
+    return static_cast<LONG>(GetWindowLongPtrW(window, GWL_STYLE));
+}
+
+// Delivers the messages that arrive until done() holds or the time is up.
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (;;) {
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (done())
+            return true;
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(5);
+    }
+}
+
+void Pump(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
+// The background a container hands a child for its WM_CTLCOLOR... message.
+COLORREF ChildBackground(HWND child, UINT message) {
+    HDC dc = GetDC(child);
+    SendMessageW(GetParent(child), message, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(child));
+    const COLORREF colour = GetBkColor(dc);
+    ReleaseDC(child, dc);
+    return colour;
+}
+
+// The colour a window erases its own background with.
+COLORREF ErasedBackground(HWND window) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+    const COLORREF colour = GetPixel(memory, 8, 8);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+LOGFONTW FontOf(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+// A user's click, as the control itself turns it into its notification.
+void Click(HWND window) {
+    SendMessageW(window, BM_CLICK, 0, 0);
+}
+
+// --- The test executable -----------------------------------------------------------------
+
+constexpr std::size_t SignatureAt = 1000;
+constexpr std::size_t TableAt = SignatureAt + 36;
+constexpr std::size_t RecordSize = 36;
+constexpr int Slots = 231;
+constexpr std::size_t TrailingBytes = 500;
+
+std::uint32_t FloatBits(float value) {
+    return std::bit_cast<std::uint32_t>(value);
+}
+
+// One record in stored order, laid out by hand: vehicle type, engine sounds, unknowns 1
+// to 3, horn type and tone, door sound, radio station and type, unknowns 4 to 8.
+TBytes PlainRecord(int position) {
+    const struct {
+        std::uint32_t Value;
+        std::size_t Width;
+    } fields[] = {
+        {static_cast<std::uint32_t>(position % 6), 2}, // vehicle type
+        {static_cast<std::uint32_t>(100 + position), 2},
+        {static_cast<std::uint32_t>(200 + position), 2},
+        {0xFFFF, 2}, // unknown 1: -1
+        {FloatBits(1.5F), 4},
+        {FloatBits(0.25F), 4},
+        {static_cast<std::uint32_t>(position % 10), 4}, // horn type
+        {FloatBits(1.0F), 4},                           // horn tone
+        {static_cast<std::uint32_t>(position % 5), 2},  // door sound
+        {static_cast<std::uint32_t>(1 + position % 12), 1},
+        {0, 1},
+        {4, 1},
+        {5, 1},
+        {6, 1},
+        {FloatBits(0.75F), 4},
+        {static_cast<std::uint32_t>(position), 1},
+    };
+    TBytes bytes;
+    for (const auto& field : fields) {
+        const TBytes part = LittleEndian(field.Value, field.Width);
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    }
+    return bytes;
+}
+
+std::size_t RecordAt(int position) {
+    return TableAt + static_cast<std::size_t>(position) * RecordSize;
+}
+
+TBytes TableExecutable() {
+    TBytes bytes = Executable(TableAt + Slots * RecordSize + TrailingBytes, {SignatureAt});
+    for (int position = 0; position < Slots; ++position)
+        Put(bytes, RecordAt(position), PlainRecord(position));
+    return bytes;
+}
+
+// --- The windows -------------------------------------------------------------------------
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previousFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.Path());
+        form1_ = std::make_unique<TForm1>();
+        form2_ = std::make_unique<TForm2>(*form1_);
+        form1_->Form2 = form2_.get();
+        form1_->Show();
+        Pump(50);
+    }
+
+    void TearDown() override {
+        form2_.reset();
+        form1_.reset();
+        std::filesystem::current_path(previousFolder_);
+    }
+
+    HWND Window(std::string_view name) const {
+        if (name == "Form1")
+            return form1_->Impl().Handle;
+        auto* control = dynamic_cast<TControl*>(form1_->FindComponent(name));
+        return control != nullptr ? control->Impl().Handle : nullptr;
+    }
+
+    HWND Form1() const { return form1_->Impl().Handle; }
+    HWND Form2() const { return form2_->Impl().Handle; }
+
+    TAnsweringDialogs answers_;
+    TPlatformDialogsOverride seam_{answers_};
+    TTempDir folder_;
+    std::filesystem::path previousFolder_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+};
+
+TEST_F(WindowTest, EveryControlStandsAsDesigned) {
+    for (const TExpectedControl& expected : Design) {
+        SCOPED_TRACE(expected.Name);
+        HWND window = Window(expected.Name);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(GetParent(window), Window(expected.Parent));
+        for (const TKindClass& kind : KindClasses) {
+            if (kind.Kind != expected.Kind)
+                continue;
+            EXPECT_EQ(lstrcmpiW(ClassOf(window).c_str(), kind.ClassName), 0)
+                << Narrow(ClassOf(window));
+            if (kind.ButtonType >= 0) {
+                EXPECT_EQ(Style(window) & BS_TYPEMASK, kind.ButtonType);
+            }
+        }
+        const RECT bounds = BoundsInParent(window);
+        EXPECT_EQ(bounds.left, expected.Left);
+        EXPECT_EQ(bounds.top, expected.Top);
+        EXPECT_EQ(bounds.right - bounds.left, expected.Width);
+        EXPECT_EQ(bounds.bottom - bounds.top, expected.Height);
+        EXPECT_EQ(Text(window), expected.Caption);
+        EXPECT_EQ(IsWindowEnabled(window) != FALSE, expected.Enabled);
+        EXPECT_NE(Style(window) & WS_VISIBLE, 0);
+        if (expected.Kind == Radio) {
+            const bool leads = std::find(GroupLeaders.begin(), GroupLeaders.end(), expected.Name) !=
+                               GroupLeaders.end();
+            EXPECT_EQ((Style(window) & WS_GROUP) != 0, leads);
+            EXPECT_EQ(SendMessageW(window, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        }
+    }
+    // Nothing but the designed controls: the window's children are exactly these.
+    int children = 0;
+    EnumChildWindows(
+        Form1(),
+        [](HWND, LPARAM count) {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    EXPECT_EQ(children, static_cast<int>(std::size(Design)));
+    EXPECT_TRUE(answers_.Boxes.empty())
+        << "an error box at start-up: " << answers_.Boxes.front().Text;
+}
+
+TEST_F(WindowTest, WindowsHaveTheirFramesSizesAndPlaces) {
+    struct TFrame {
+        const char* Name;
+        HWND Window;
+        bool Minimize;
+        int ClientWidth;
+        int ClientHeight;
+        const char* Caption;
+    };
+    const TFrame frames[] = {
+        {"Form1", Form1(), true, 631, 417,
+         "Klarvon for GTA San Andreas                                       by the Klarvon "
+         "developers"},
+        {"Form2", Form2(), false, 165, 194, "A B O U T"},
+    };
+    for (const TFrame& frame : frames) {
+        SCOPED_TRACE(frame.Name);
+        const LONG style = Style(frame.Window);
+        EXPECT_NE(style & WS_CAPTION, 0);
+        EXPECT_NE(style & WS_SYSMENU, 0);
+        EXPECT_EQ((style & WS_MINIMIZEBOX) != 0, frame.Minimize);
+        EXPECT_EQ(style & WS_MAXIMIZEBOX, 0);
+        EXPECT_EQ(style & WS_THICKFRAME, 0);
+        RECT client{};
+        GetClientRect(frame.Window, &client);
+        EXPECT_EQ(client.right, frame.ClientWidth);
+        EXPECT_EQ(client.bottom, frame.ClientHeight);
+        EXPECT_EQ(Text(frame.Window), frame.Caption);
+        EXPECT_EQ(lstrcmpiW(ClassOf(frame.Window).c_str(), FormClassName), 0);
+    }
+    EXPECT_EQ(GetWindow(Form2(), GW_OWNER), Form1());
+    EXPECT_FALSE(IsWindowVisible(Form2()));
+
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_NE(GetWindowLongPtrW(Form1(), GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    ASSERT_TRUE(GetLayeredWindowAttributes(Form1(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 245);
+    EXPECT_NE(flags & LWA_ALPHA, 0U);
+
+    // Centred on the desktop's work area.
+    RECT area{};
+    RECT bounds{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    GetWindowRect(Form1(), &bounds);
+    EXPECT_LE(std::abs((bounds.left + bounds.right) - (area.left + area.right)), 1);
+    EXPECT_LE(std::abs((bounds.top + bounds.bottom) - (area.top + area.bottom)), 1);
+}
+
+TEST_F(WindowTest, ColoursAndFontsFollowTheDesign) {
+    struct TBackground {
+        const char* Name;
+        UINT Message; // WM_CTLCOLOR... to ask the parent, or WM_ERASEBKGND to ask the window
+        int SystemColour;
+    };
+    const TBackground backgrounds[] = {
+        {"Form1", WM_ERASEBKGND, COLOR_MENUBAR},
+        {"Panel1", WM_ERASEBKGND, COLOR_INFOBK},
+        {"Panel3", WM_ERASEBKGND, COLOR_INFOBK},
+        {"ListBox1", WM_CTLCOLORLISTBOX, COLOR_INFOBK},
+        {"Edit1", WM_CTLCOLORSTATIC, COLOR_WINDOW},        // disabled: asks as a static
+        {"GroupBox1", WM_CTLCOLORSTATIC, COLOR_INFOBK},    // the panel's colour
+        {"RadioButton1", WM_CTLCOLORSTATIC, COLOR_INFOBK}, // through its group box
+        {"RadioButton29", WM_CTLCOLORSTATIC, COLOR_INFOBK},
+        {"TrackBar1", WM_CTLCOLORSTATIC, COLOR_INFOBK},
+        {"CheckBox1", WM_CTLCOLORSTATIC, COLOR_INFOBK},
+    };
+    for (const TBackground& background : backgrounds) {
+        SCOPED_TRACE(background.Name);
+        HWND window = Window(background.Name);
+        const COLORREF colour = background.Message == WM_ERASEBKGND
+                                    ? ErasedBackground(window)
+                                    : ChildBackground(window, background.Message);
+        EXPECT_EQ(colour, GetSysColor(background.SystemColour));
+    }
+
+    struct TExpectedFont {
+        HWND Window;
+        const wchar_t* Face;
+        LONG Height;
+        bool Underline;
+    };
+    auto label = [](TLabel* control) { return control->Impl().Handle; };
+    const TExpectedFont fonts[] = {
+        {Window("Label2"), L"MS Sans Serif", -11, false},
+        {Window("Button1"), L"MS Sans Serif", -11, false},
+        {Window("Edit3"), L"MS Sans Serif", -11, false},
+        {label(form2_->Label1), L"Bookman Old Style", -13, true},
+        {label(form2_->Label3), L"Bookman Old Style", -13, false},
+        {label(form2_->Label7), L"Century Gothic", -13, false},
+    };
+    for (const TExpectedFont& font : fonts) {
+        SCOPED_TRACE(Text(font.Window));
+        const LOGFONTW actual = FontOf(font.Window);
+        EXPECT_EQ(std::wstring(actual.lfFaceName), font.Face);
+        EXPECT_EQ(actual.lfHeight, font.Height);
+        EXPECT_EQ(actual.lfUnderline != 0, font.Underline);
+    }
+
+    // Both backgrounds decoded from the executable's own resources.
+    EXPECT_EQ(form1_->Image1->PictureWidth(), 896);
+    EXPECT_EQ(form1_->Image1->PictureHeight(), 717);
+    EXPECT_EQ(form2_->Image2->PictureWidth(), 1024);
+    EXPECT_EQ(form2_->Image2->PictureHeight(), 768);
+    // The picture lies behind every other child of the window.
+    EXPECT_EQ(GetWindow(Window("ListBox1"), GW_HWNDLAST), Window("Image1"));
+}
+
+TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
+    struct TMenuColumn {
+        const char* Caption;
+        std::vector<std::string> Items;
+    };
+    const TMenuColumn columns[] = {
+        {"Actions", {"Open exe", "Save exe", "Exit"}},
+        {"Settings", {"Show Unknown"}},
+        {"Help", {"ReadMe", "Help", "About"}},
+    };
+    HMENU bar = GetMenu(Form1());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(std::size(columns)));
+    auto captionAt = [](HMENU menu, int position) {
+        wchar_t caption[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(position), caption, 64, MF_BYPOSITION);
+        return Narrow(caption);
+    };
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        const TMenuColumn& column = columns[i];
+        SCOPED_TRACE(column.Caption);
+        EXPECT_EQ(captionAt(bar, i), column.Caption);
+        HMENU dropDown = GetSubMenu(bar, i);
+        ASSERT_EQ(GetMenuItemCount(dropDown), static_cast<int>(column.Items.size()));
+        for (int j = 0; j < GetMenuItemCount(dropDown); ++j) {
+            EXPECT_EQ(captionAt(dropDown, j), column.Items[static_cast<std::size_t>(j)]);
+            EXPECT_EQ(GetMenuState(dropDown, static_cast<UINT>(j), MF_BYPOSITION) &
+                          (MF_CHECKED | MF_GRAYED),
+                      0U);
+        }
+    }
+
+    // Settings > Show Unknown as the menu sends it, twice: wide with the mark, then back.
+    HMENU settings = GetSubMenu(bar, 1);
+    const UINT showUnknown = GetMenuItemID(settings, 0);
+    struct TWidth {
+        bool Checked;
+        int ClientWidth;
+        int PanelWidth;
+    };
+    for (const TWidth& step : {TWidth{true, 799 - 8, 585}, TWidth{false, 639 - 8, 425}}) {
+        SendMessageW(Form1(), WM_COMMAND, MAKEWPARAM(showUnknown, 0), 0);
+        EXPECT_EQ((GetMenuState(settings, 0, MF_BYPOSITION) & MF_CHECKED) != 0, step.Checked);
+        RECT client{};
+        GetClientRect(Form1(), &client);
+        EXPECT_EQ(client.right, step.ClientWidth);
+        EXPECT_EQ(client.bottom, 417);
+        const RECT panel = BoundsInParent(Window("Panel1"));
+        EXPECT_EQ(panel.right - panel.left, step.PanelWidth);
+    }
+}
+
+TEST_F(WindowTest, AboutLocksTheMainWindowUntilItCloses) {
+    Click(Window("Button3"));
+    EXPECT_TRUE(IsWindowVisible(Form2()));
+    EXPECT_FALSE(IsWindowEnabled(Form1()));
+    EXPECT_EQ(answers_.Beeps, 1);
+    // Centred on the main window.
+    RECT main{};
+    RECT about{};
+    GetWindowRect(Form1(), &main);
+    GetWindowRect(Form2(), &about);
+    EXPECT_LE(std::abs((main.left + main.right) - (about.left + about.right)), 1);
+    EXPECT_LE(std::abs((main.top + main.bottom) - (about.top + about.bottom)), 1);
+
+    // The author's name opens the web page and leaves the window open.
+    SendMessageW(Form2(), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(form2_->Label3->Impl().Handle), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(form2_->Label3->Impl().Handle));
+    EXPECT_EQ(answers_.ShellTargets, std::vector<std::string>{std::string(AboutAuthorPage)});
+    EXPECT_TRUE(IsWindowVisible(Form2()));
+
+    // The system close box.
+    SendMessageW(Form2(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump(50);
+    EXPECT_FALSE(IsWindowVisible(Form2()));
+    EXPECT_TRUE(IsWindowEnabled(Form1()));
+    EXPECT_EQ(answers_.Beeps, 2);
+}
+
+TEST_F(WindowTest, OneEditFromOpenToConfirmation) {
+    const TBytes original = TableExecutable();
+    const std::string exe = folder_.File("gta_sa.exe");
+    WriteBytes(exe, original);
+
+    // Open, through the dialog seam.
+    answers_.ChosenFile = exe;
+    Click(Window("Button1"));
+    ASSERT_EQ(answers_.OpenRequests.size(), 1U);
+    EXPECT_EQ(answers_.OpenRequests.front().Title, "Select your gta_sa.exe");
+    ASSERT_TRUE(answers_.Boxes.empty()) << answers_.Boxes.front().Text;
+    HWND list = Window("ListBox1");
+    EXPECT_EQ(Text(Window("Label22")), std::to_string(original.size()));
+    EXPECT_EQ(Text(Window("Label26")), "Unknown");
+    EXPECT_EQ(Text(Window("Label24")), "230");
+    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), Slots);
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
+    EXPECT_TRUE(IsWindowEnabled(list));
+    EXPECT_FALSE(IsWindowEnabled(Window("Button2")));
+
+    // Select slot 3 as the list reports a user's choice.
+    SendMessageW(list, LB_SETCURSEL, 3, 0);
+    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    ASSERT_TRUE(answers_.Boxes.empty()) << answers_.Boxes.front().Text;
+    EXPECT_TRUE(IsWindowEnabled(Window("Panel1")));
+    EXPECT_TRUE(IsWindowEnabled(Window("Button2")));
+    EXPECT_EQ(Text(Window("Edit1")), "103");
+    EXPECT_EQ(Text(Window("Edit2")), "203");
+    EXPECT_EQ(Text(Window("Edit3")), "1");
+    HWND slider = Window("TrackBar1");
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 3);
+    EXPECT_EQ(SendMessageW(Window("RadioButton4"), BM_GETCHECK, 0, 0), BST_CHECKED); // Boat
+
+    // A radio choice, the slider by two page steps of the keyboard, and a float.
+    Click(Window("RadioButton2"));
+    EXPECT_EQ(SendMessageW(Window("RadioButton2"), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessageW(Window("RadioButton4"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    for (int step = 0; step < 2; ++step) {
+        SendMessageW(slider, WM_KEYDOWN, VK_NEXT, 0);
+        SendMessageW(slider, WM_KEYUP, VK_NEXT, 0);
+    }
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 7);
+    Click(Window("CheckBox2"));
+    ASSERT_TRUE(IsWindowEnabled(Window("Edit3")));
+    const std::wstring tone = std::wstring(L"2") + static_cast<wchar_t>(DecimalSeparator()) + L"5";
+    SetWindowTextW(Window("Edit3"), tone.c_str());
+
+    // Apply.
+    const ULONGLONG applied = GetTickCount64();
+    Click(Window("Button2"));
+    ASSERT_TRUE(answers_.Boxes.empty()) << answers_.Boxes.front().Text;
+    EXPECT_TRUE(form1_->Timer1->Enabled());
+    EXPECT_FALSE(IsWindowEnabled(list));
+    EXPECT_FALSE(IsWindowEnabled(Window("Button2")));
+
+    TBytes expected = original;
+    Put(expected, RecordAt(3) + 0, LittleEndian(1, 2));                // MotorBike
+    Put(expected, RecordAt(3) + 16, LittleEndian(7, 4));               // horn type
+    Put(expected, RecordAt(3) + 20, LittleEndian(FloatBits(2.5F), 4)); // horn tone
+    EXPECT_TRUE(ReadBytes(exe) == expected) << "the file holds more or less than the one edit";
+
+    // The confirmation, a second later, from the window timer.
+    ASSERT_TRUE(PumpUntil([this] { return !answers_.Boxes.empty(); }, 3000));
+    EXPECT_GE(GetTickCount64() - applied, 900U);
+    const TMessageBoxRequest& box = answers_.Boxes.front();
+    EXPECT_EQ(box.Text, "Saved successful.");
+    EXPECT_EQ(box.Title, "Information");
+    EXPECT_EQ(box.Icon, TMessageIcon::Information);
+    EXPECT_EQ(box.Buttons, std::vector<std::string>{"OK"});
+    Pump(1200);
+    EXPECT_EQ(answers_.Boxes.size(), 1U) << "the confirmation came more than once";
+    EXPECT_FALSE(form1_->Timer1->Enabled());
+    EXPECT_TRUE(IsWindowEnabled(list));
+    EXPECT_TRUE(IsWindowEnabled(Window("Button2")));
+}
+
+// --- The message dialog the system's message box cannot be ----------------------------------
+
+// Steps run one by one from a thread timer, inside the dialog's own modal loop.
+std::vector<std::function<void()>>* gSteps = nullptr;
+std::size_t gNextStep = 0;
+
+void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (gNextStep < gSteps->size())
+        (*gSteps)[gNextStep++]();
+    else
+        KillTimer(nullptr, timer);
+}
+
+HWND ShownDialog(const char* title) {
+    return FindWindowW(MessageDialogClass, Widen(title).c_str());
+}
+
+void Key(WPARAM key, wchar_t character) {
+    HWND focus = GetFocus();
+    PostMessageW(focus, WM_KEYDOWN, key, 0);
+    if (character != 0)
+        PostMessageW(focus, WM_CHAR, character, 0);
+    PostMessageW(focus, WM_KEYUP, key, 0);
+}
+
+TEST(MessageDialog, AnswersByButtonAcceleratorAndCloseBoxButNotEscWithoutEscButton) {
+    struct TCase {
+        const char* What;
+        TMsgDlgButtons Buttons;
+        std::vector<std::function<void(HWND dialog)>> Actions;
+        int Answer;
+    };
+    auto escape = [](HWND) { Key(VK_ESCAPE, 0); };
+    auto stillShows = [](HWND dialog) {
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc closed the dialog";
+    };
+    const TCase cases[] = {
+        {"the button", {.Yes = true}, {[](HWND dialog) { Click(GetDlgItem(dialog, 100)); }}, 0},
+        {"its accelerator", {.Yes = true}, {[](HWND) { Key('Y', L'y'); }}, 0},
+        {"Esc, then the close box",
+         {.Yes = true},
+         {escape, stillShows,
+          [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+         MessageBoxClosed},
+        {"Esc with a No button", {.Yes = true, .No = true}, {escape}, 1},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.What);
+        const TMessageBoxRequest request =
+            MessageDlgRequest("Unknown gta_sa.exe", TMsgDlgType::Error, test.Buttons);
+        std::vector<std::function<void()>> steps;
+        // First: the dialog as it shows.
+        steps.push_back([&request] {
+            HWND dialog = ShownDialog("Error");
+            ASSERT_NE(dialog, nullptr);
+            std::vector<std::string> captions;
+            for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                if (lstrcmpiW(ClassOf(child).c_str(), L"Button") == 0)
+                    captions.push_back(Text(child));
+            }
+            EXPECT_EQ(captions, request.Buttons);
+            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 100));
+        });
+        for (const auto& action : test.Actions)
+            steps.push_back([&action] { action(ShownDialog("Error")); });
+        gSteps = &steps;
+        gNextStep = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunStep);
+        const int answer = ShowMessageDialog(request, nullptr);
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(answer, test.Answer);
+        EXPECT_EQ(ShownDialog("Error"), nullptr);
+    }
+}
+
+} // namespace
+} // namespace klarvon::test
+
+int main(int argc, char** argv) {
+    klarvon::TApplication application(argc, argv);
+    application.SetTitle("Klarvon window tests");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

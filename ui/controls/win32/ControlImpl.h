@@ -1,0 +1,131 @@
+#pragma once
+// What a control is on Windows: its window, the window its children go into, and what
+// the Windows API does not keep for us (colours, font, how it reports its events).
+// Private to the Windows implementation.
+//
+// Every window of the layer carries its TControlImpl in GWLP_USERDATA. Controls tell
+// their parent what happened (WM_COMMAND, WM_HSCROLL, WM_CTLCOLOR..., WM_DRAWITEM); the
+// parent, whichever container it is, hands that to RouteChildMessage, which finds the
+// child's TControlImpl and lets it answer.
+
+#include "ui/controls/Controls.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klarvon {
+
+// The window font of the design: "MS Sans Serif" 8 point, 11 pixels high at 96 dpi.
+inline constexpr wchar_t DesignFontFamily[] = L"MS Sans Serif";
+
+enum class TWindowKind : std::uint8_t {
+    Form,
+    Panel,
+    GroupBox,
+    Label,
+    Button,
+    Edit,
+    CheckBox,
+    RadioButton,
+    ListBox,
+    TrackBar,
+    Image,
+};
+
+// A decoded picture as Windows draws it: a top-down 24-bit DIB.
+struct TPicture {
+    BITMAPINFO Info{};
+    std::vector<std::uint8_t> Bits; // rows padded to 4 bytes, blue-green-red
+    int Width = 0;
+    int Height = 0;
+};
+
+struct TControlImpl {
+    TWindowKind Kind = TWindowKind::Form;
+    HWND Handle = nullptr;
+    HWND Client = nullptr;       // where children go; null for plain controls
+    TControl* Control = nullptr; // set once the control exists; null while it is taken down
+    bool OwnColor = false;       // false: shows its parent's background
+    bool AutoSize = false;       // width follows the caption
+    bool Spread = false;         // label: characters spaced out to fill the width
+    bool HandCursor = false;
+    HFONT Font = nullptr;
+    COLORREF TextColor = 0;
+    std::unique_ptr<TPicture> Picture; // images only
+    bool Stretch = false;
+    int LastPosition = 0;       // track bars: the position OnChange last reported
+    std::vector<HWND> Pictures; // containers: images among the children, kept at the back
+    SIZE ClientSize{};          // forms: the client area asked for
+    int Alpha = 255;            // forms: opacity
+    // A notification from the control (the code of WM_COMMAND, or 0 for WM_HSCROLL).
+    std::function<void(UINT code)> Notify;
+    // Draws an owner-drawn control (labels).
+    std::function<void(const DRAWITEMSTRUCT& item)> Draw;
+};
+
+std::wstring Widen(std::string_view text);
+std::string Narrow(std::wstring_view text);
+
+std::wstring WindowText(HWND window);
+
+TControlImpl* ImplOf(HWND window);
+
+// A child window of the given class inside parent's client window, at the bottom of the
+// drawing order so far (creation order is drawing order), with the design font.
+std::unique_ptr<TControlImpl> MakeChild(TWindowKind kind, TWinControl& parent,
+                                        const wchar_t* className, DWORD style, DWORD exStyle = 0);
+
+// The layer's own window classes: forms and panels (containers that route their
+// children's messages) and pictures.
+inline constexpr wchar_t FormClassName[] = L"KlarvonForm";
+inline constexpr wchar_t PanelClassName[] = L"KlarvonPanel";
+inline constexpr wchar_t PictureClassName[] = L"KlarvonPicture";
+void RegisterWindowClasses();
+LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Answers a message a child sent its container. true when handled, with its result.
+bool RouteChildMessage(HWND container, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// Lets a standard control (a group box) route its children's messages like our own
+// containers do.
+void MakeContainer(HWND window);
+
+COLORREF ToColorRef(TColor color);
+HBRUSH BrushFor(COLORREF color);
+HFONT FontFor(const TFont& font);
+HFONT DesignFont();
+// The width of text in the control's font, in pixels.
+int TextWidth(const TControlImpl& impl, std::wstring_view text);
+// The colour a window shows behind its content: its own, or its parent's.
+COLORREF BackgroundOf(HWND window);
+// Fills dc, the device context of control, with what lies behind the control: its
+// parent's background and the parent's pictures.
+void PaintBackdrop(HWND control, HDC dc);
+void DrawPicture(const TControlImpl& image, HDC dc, int width, int height);
+
+// WM_TIMER of a form: runs the timer with that id.
+void FireTimer(UINT_PTR id);
+// WM_COMMAND of a menu item: runs the item with that id.
+void FireMenuCommand(UINT id);
+// A form's menu bar came or changed: redrawn, and the client area kept as asked.
+void MenuBarChanged(HWND form);
+// The main window (the first form), or null; owner of the program's dialogs when no
+// window of the program is active.
+HWND MainFormWindow();
+// The window a modal dialog belongs to (and disables while it shows).
+HWND DialogOwner();
+
+// Runs an event handler the way every event runs: through TApplication::Invoke.
+void FireEvent(const std::function<void()>& handler);
+
+} // namespace klarvon

@@ -1,0 +1,309 @@
+#include "ui/controls/win32/NativeDialogs.h"
+#include "ui/controls/win32/ControlImpl.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace klarvon {
+namespace {
+
+// The message dialog's layout, in pixels.
+constexpr int Margin = 12;
+constexpr int IconSize = 32;
+constexpr int TextMaxWidth = 420;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 23;
+constexpr int ButtonGap = 6;
+constexpr int FirstButtonId = 100;
+// DialogBox answers with the button's index moved up by one, so that a box closed by its
+// close box answers 0 and nothing collides with DialogBox's own -1 for failure.
+constexpr INT_PTR AnswerShift = 1;
+
+// The largest path the wide file functions take.
+constexpr std::size_t PathBufferLength = 32768;
+
+const wchar_t* SystemIconOf(TMessageIcon icon) {
+    switch (icon) {
+    case TMessageIcon::Error:
+        return MAKEINTRESOURCEW(32513); // IDI_HAND
+    case TMessageIcon::Warning:
+        return MAKEINTRESOURCEW(32515); // IDI_EXCLAMATION
+    case TMessageIcon::Information:
+        return MAKEINTRESOURCEW(32516); // IDI_ASTERISK
+    case TMessageIcon::Question:
+        return MAKEINTRESOURCEW(32514); // IDI_QUESTION
+    case TMessageIcon::None:
+        break;
+    }
+    return nullptr;
+}
+
+UINT MessageBoxIconOf(TMessageIcon icon) {
+    switch (icon) {
+    case TMessageIcon::Error:
+        return MB_ICONERROR;
+    case TMessageIcon::Warning:
+        return MB_ICONWARNING;
+    case TMessageIcon::Information:
+        return MB_ICONINFORMATION;
+    case TMessageIcon::Question:
+        return MB_ICONQUESTION;
+    case TMessageIcon::None:
+        break;
+    }
+    return 0;
+}
+
+// A box with one "OK" that Esc also presses is exactly what the system's message box is.
+bool IsPlainMessageBox(const TMessageBoxRequest& request) {
+    return request.Buttons.size() == 1 && request.Buttons.front() == "OK" &&
+           request.EscapeButton == 0;
+}
+
+void Append(std::vector<WORD>& words, const std::wstring& text) {
+    words.insert(words.end(), text.begin(), text.end());
+    words.push_back(0);
+}
+
+// An empty dialog with the request's title in the dialog font; WM_INITDIALOG fills it.
+std::vector<WORD> DialogTemplate(const std::string& title) {
+    constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+    constexpr WORD pointSize = 8;
+    std::vector<WORD> words{LOWORD(style),
+                            HIWORD(style),
+                            0,
+                            0, // style, extended style
+                            0, // no controls
+                            0,
+                            0,
+                            100,
+                            50, // placed when filled
+                            0,
+                            0}; // no menu, the dialog class
+    Append(words, Widen(title));
+    words.push_back(pointSize);
+    Append(words, L"MS Shell Dlg");
+    return words;
+}
+
+struct TDialogState {
+    const TMessageBoxRequest* Request = nullptr;
+};
+
+HWND AddControl(HWND dialog, const wchar_t* className, const std::wstring& text, DWORD style,
+                int id, RECT bounds) {
+    HWND control = CreateWindowExW(
+        0, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, dialog,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, static_cast<WPARAM>(SendMessageW(dialog, WM_GETFONT, 0, 0)),
+                 FALSE);
+    return control;
+}
+
+// Lays the dialog out: icon, text beside it, the buttons centred in a row below.
+HWND FillDialog(HWND dialog, const TMessageBoxRequest& request) {
+    const std::wstring text = Widen(request.Text);
+    HDC dc = GetDC(dialog);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    RECT textBounds{0, 0, TextMaxWidth, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textBounds,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, previous);
+    ReleaseDC(dialog, dc);
+
+    const wchar_t* icon = SystemIconOf(request.Icon);
+    const int textLeft = Margin + (icon != nullptr ? IconSize + Margin : 0);
+    const int contentHeight =
+        std::max(icon != nullptr ? IconSize : 0, static_cast<int>(textBounds.bottom));
+    const int textTop = Margin + (contentHeight - textBounds.bottom) / 2;
+    if (icon != nullptr) {
+        HWND iconControl = AddControl(dialog, L"STATIC", L"", SS_ICON, -1,
+                                      {Margin, Margin, Margin + IconSize, Margin + IconSize});
+        SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconW(nullptr, icon)),
+                     0);
+    }
+    AddControl(dialog, L"STATIC", text, SS_NOPREFIX, -1,
+               {textLeft, textTop, textLeft + textBounds.right, textTop + textBounds.bottom});
+
+    const int count = static_cast<int>(request.Buttons.size());
+    const int rowWidth = count * ButtonWidth + (count > 0 ? (count - 1) * ButtonGap : 0);
+    const int clientWidth =
+        std::max(textLeft + static_cast<int>(textBounds.right) + Margin, rowWidth + 2 * Margin);
+    const int buttonTop = Margin + contentHeight + Margin + Margin / 2;
+    const int clientHeight = buttonTop + ButtonHeight + Margin;
+    HWND defaultButton = nullptr;
+    for (int i = 0; i < count; ++i) {
+        const bool isDefault = i == request.DefaultButton;
+        const int left = (clientWidth - rowWidth) / 2 + i * (ButtonWidth + ButtonGap);
+        HWND button = AddControl(
+            dialog, L"BUTTON", Widen(request.Buttons[static_cast<std::size_t>(i)]),
+            (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
+            FirstButtonId + i, {left, buttonTop, left + ButtonWidth, buttonTop + ButtonHeight});
+        if (isDefault)
+            defaultButton = button;
+    }
+    if (defaultButton != nullptr)
+        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(defaultButton)), 0);
+
+    // The whole box, frame included, centred on the work area.
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    SetWindowPos(dialog, nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, width, height, SWP_NOZORDER);
+    return defaultButton;
+}
+
+INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        const auto& state = *reinterpret_cast<const TDialogState*>(lParam);
+        HWND defaultButton = FillDialog(dialog, *state.Request);
+        if (defaultButton == nullptr)
+            return TRUE;
+        SetFocus(defaultButton);
+        return FALSE; // the focus is set
+    }
+    case WM_COMMAND: {
+        const auto& state =
+            *reinterpret_cast<const TDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+        const int id = LOWORD(wParam);
+        const int count = static_cast<int>(state.Request->Buttons.size());
+        if (id >= FirstButtonId && id < FirstButtonId + count) {
+            EndDialog(dialog, id - FirstButtonId + AnswerShift);
+            return TRUE;
+        }
+        // Esc arrives as IDCANCEL; without an Esc button it does nothing.
+        if (id == IDCANCEL && state.Request->EscapeButton >= 0 &&
+            state.Request->EscapeButton < count) {
+            EndDialog(dialog, state.Request->EscapeButton + AnswerShift);
+            return TRUE;
+        }
+        return TRUE;
+    }
+    case WM_CLOSE:
+        // The close box always works, whatever Esc does.
+        EndDialog(dialog, MessageBoxClosed + AnswerShift);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+class TWin32PlatformDialogs : public TPlatformDialogs {
+public:
+    bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
+        std::wstring filter;
+        for (const TFileFilter& entry : request.Filters) {
+            filter += Widen(entry.Name);
+            filter += L'\0';
+            filter += Widen(entry.Pattern);
+            filter += L'\0';
+        }
+        filter += L'\0';
+        std::wstring chosen = PathToWide(request.FileName);
+        chosen.resize(PathBufferLength, L'\0');
+        const std::wstring title = Widen(request.Title);
+
+        OPENFILENAMEW dialog{};
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = DialogOwner();
+        dialog.lpstrFilter = filter.c_str();
+        dialog.nFilterIndex = 1;
+        dialog.lpstrFile = chosen.data();
+        dialog.nMaxFile = static_cast<DWORD>(chosen.size());
+        dialog.lpstrTitle = title.c_str();
+        dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+                       (request.HideReadOnly ? OFN_HIDEREADONLY : 0U);
+        if (GetOpenFileNameW(&dialog) == FALSE)
+            return false;
+        fileName = PathFromWide(chosen.c_str());
+        return true;
+    }
+
+    int ShowMessageBox(const TMessageBoxRequest& request) override {
+        if (!IsPlainMessageBox(request))
+            return ShowMessageDialog(request, DialogOwner());
+        const std::wstring text = Widen(request.Text);
+        const std::wstring title = Widen(request.Title);
+        MessageBoxW(DialogOwner(), text.c_str(), title.c_str(),
+                    MB_OK | MessageBoxIconOf(request.Icon));
+        return 0;
+    }
+
+    void Beep() override { MessageBeep(MB_OK); }
+
+    // A document of the working folder opens in front, restored, on behalf of the main
+    // window; a web page goes to the browser with no window of ours and no window of its
+    // own to show from the shell.
+    void ShellOpen(const std::string& target) override {
+        const bool isWebPage = target.find("://") != std::string::npos;
+        const std::wstring file = isWebPage ? Widen(target) : PathToWide(target);
+        ShellExecuteW(isWebPage ? nullptr : MainFormWindow(), L"open", file.c_str(), nullptr,
+                      nullptr, isWebPage ? SW_HIDE : SW_RESTORE);
+    }
+};
+
+} // namespace
+
+int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner) {
+    TDialogState state{&request};
+    const std::vector<WORD> dialogTemplate = DialogTemplate(request.Title);
+    const INT_PTR answer = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+        owner, MessageDialogProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR index = answer - AnswerShift;
+    return index >= 0 && index < static_cast<INT_PTR>(request.Buttons.size())
+               ? static_cast<int>(index)
+               : MessageBoxClosed;
+}
+
+// The core opens files with the "A" functions, which take paths in the ANSI code page.
+// A path that code page cannot spell goes by its short name, which always can.
+std::string PathFromWide(const std::wstring& path) {
+    const auto toAnsi = [](const std::wstring& wide, BOOL* lossy) {
+        const int size = static_cast<int>(wide.size());
+        const int length =
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, lossy);
+        std::string result(static_cast<std::size_t>(length), '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, result.data(), length, nullptr, lossy);
+        return result;
+    };
+    BOOL lossy = FALSE;
+    std::string ansi = toAnsi(path, &lossy);
+    if (lossy == FALSE)
+        return ansi;
+    std::wstring shortPath(PathBufferLength, L'\0');
+    const DWORD length =
+        GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+    if (length == 0 || length >= shortPath.size())
+        return ansi;
+    shortPath.resize(length);
+    return toAnsi(shortPath, nullptr);
+}
+
+std::wstring PathToWide(const std::string& path) {
+    if (path.empty())
+        return {};
+    const int size = static_cast<int>(path.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), size, result.data(), length);
+    return result;
+}
+
+std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs() {
+    return std::make_unique<TWin32PlatformDialogs>();
+}
+
+} // namespace klarvon

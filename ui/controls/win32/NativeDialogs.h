@@ -1,0 +1,29 @@
+#pragma once
+// The Windows side of the platform seam: how a request becomes a Windows dialog. Exposed
+// so the window tests can drive the dialogs the system does not supply.
+
+#include "ui/controls/Platform.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <string>
+
+namespace klarvon {
+
+// The message dialog for requests a system message box cannot show (buttons other than
+// one "OK"): modal, centred on the screen, the default button focused, Esc pressing the
+// request's Esc button or nothing, the close box always closing it. Returns the index of
+// the button pressed, or MessageBoxClosed.
+int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner);
+
+// The window class and title of that dialog while it shows, for finding it.
+inline constexpr wchar_t MessageDialogClass[] = L"#32770";
+
+// Paths as the file functions of the core take them (the ANSI code page).
+std::string PathFromWide(const std::wstring& path);
+std::wstring PathToWide(const std::string& path);
+
+} // namespace klarvon
