@@ -1,14 +1,11 @@
 #include "catalogue/Language.h"
 
+#include "catalogue/FileHead.h"
 #include "table/Errors.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <system_error>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace klarvon {
 
@@ -81,41 +78,6 @@ constexpr std::array<TCaption, 57> RussianCaptionTable{{
 constexpr std::string_view SavedRussian = "Сохранено успешно.";
 constexpr std::string_view SavedEnglish = "Saved successful.";
 
-// The path as the user should see it in a message: absolute, as the working folder
-// makes it.
-std::string ShownPath(const std::filesystem::path& path) {
-    std::error_code ec;
-    const auto absolute = std::filesystem::absolute(path, ec);
-    return (ec ? path : absolute).string();
-}
-
-EKlarvonError FileError(std::string_view what, const std::filesystem::path& path, int err) {
-    return EKlarvonError(std::string(what) + " \"" + ShownPath(path) + "\". " +
-                         std::generic_category().message(err));
-}
-
-// Closes the descriptor on every way out of the read.
-class TReadOnlyFile {
-public:
-    explicit TReadOnlyFile(const std::filesystem::path& path)
-        // Non-blocking so that a pipe of that name gives an empty text instead of
-        // hanging start-up; regular files ignore the flag.
-        : Fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
-    ~TReadOnlyFile() {
-        if (Fd_ >= 0) {
-            ::close(Fd_);
-        }
-    }
-    TReadOnlyFile(const TReadOnlyFile&) = delete;
-    TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
-
-    bool IsOpen() const { return Fd_ >= 0; }
-    int Descriptor() const { return Fd_; }
-
-private:
-    int Fd_;
-};
-
 bool IsMissing(const std::filesystem::path& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
@@ -126,32 +88,6 @@ bool IsMissing(const std::filesystem::path& path) {
     }
     return status.type() == std::filesystem::file_type::not_found ||
            status.type() == std::filesystem::file_type::directory;
-}
-
-// The start of the file: enough bytes for the longest first line that is looked at.
-// A larger file is not read further.
-std::string ReadHead(const std::filesystem::path& path) {
-    TReadOnlyFile file(path);
-    if (!file.IsOpen()) {
-        throw FileError("Cannot open file", path, errno);
-    }
-    std::string head(SettingsLineLimit, '\0');
-    std::size_t filled = 0;
-    while (filled < head.size()) {
-        const auto got = ::read(file.Descriptor(), head.data() + filled, head.size() - filled);
-        if (got == 0 || (got < 0 && errno == EAGAIN)) {
-            break;
-        }
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileError("Cannot read file", path, errno);
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    head.resize(filled);
-    return head;
 }
 
 // The text ends at the first NUL; the first line at the first CR or LF.
@@ -166,7 +102,8 @@ TLanguage ChooseLanguage(const std::filesystem::path& settingsPath) {
     if (IsMissing(settingsPath)) {
         return TLanguage(LanguageEnglish);
     }
-    const auto head = ReadHead(settingsPath);
+    // Enough bytes for the longest first line that is looked at; the rest is not read.
+    const auto head = ReadFileHead(settingsPath, SettingsLineLimit);
     if (FirstLine(head).find(LanguageRussian) != std::string_view::npos) {
         return TLanguage(LanguageRussian);
     }

@@ -3,17 +3,14 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "table/InOutError.h"
+#include "cli/StandardStreams.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace klarvon::cli {
 
@@ -76,16 +73,10 @@ int ReportFailure(const std::exception& failure) {
 // so that a failed write (a full disk, say) is noticed and reported rather
 // than lost in a stream buffer.
 int Deliver(const std::string& text, int exitCode) {
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const ssize_t written = ::write(STDOUT_FILENO, rest.data(), rest.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return ReportFailure(InOutErrorFromErrno(errno, ""));
-        }
-        rest.remove_prefix(static_cast<std::size_t>(written));
+    try {
+        WriteStandardOutput(text);
+    } catch (const std::exception& failure) {
+        return ReportFailure(failure);
     }
     return exitCode;
 }
@@ -137,6 +128,7 @@ int Run(const std::vector<std::string>& words) {
 } // namespace klarvon::cli
 
 int main(int argc, char** argv) {
+    klarvon::cli::UseBinaryStandardStreams();
     const std::vector<std::string> words(argv + 1, argv + argc);
     return klarvon::cli::Run(words);
 }

@@ -2,21 +2,13 @@
 
 #include "table/InOutError.h"
 
-#include <cerrno>
 #include <cstddef>
 #include <limits>
 #include <stdexcept>
 #include <type_traits>
 #include <variant>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/types.h>
-#include <unistd.h>
-
 namespace klarvon {
-
-static_assert(sizeof(off_t) == sizeof(std::int64_t), "file offsets must be 64-bit");
 
 namespace {
 
@@ -46,54 +38,17 @@ bool FitsWidth(TFieldBits bits, std::size_t width) {
     return width >= MaxFieldWidth || (bits >> (BitsPerByte * width)) == 0;
 }
 
-bool IsRegularFile(int fd) {
-    struct stat info {};
-    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-}
-
 EInOutError NotOpen() {
     return EInOutError(CodeFileNotOpen, "File not open");
 }
 
-EInOutError AccessDenied(const std::string& path) {
-    return InOutErrorFromErrno(EACCES, path);
-}
-
 } // namespace
-
-TRecordFile::~TRecordFile() {
-    if (Fd_ >= 0) {
-        // Nothing useful can be done about a failed close during unwinding; an orderly
-        // end goes through Close(), which reports it.
-        ::close(Fd_);
-    }
-}
 
 void TRecordFile::Open(const std::string& path) {
     if (IsOpen()) {
         Close();
     }
-    // Only regular files: a pipe or a device has no fixed bytes to edit, and opening some
-    // devices for writing already acts on them (a watchdog arms itself), so such paths are
-    // refused before they are opened.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
-        throw AccessDenied(path);
-    }
-    int fd = -1;
-    do {
-        // O_NOCTTY: should the path name a terminal after all, it never becomes ours.
-        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        throw InOutErrorFromErrno(errno, path);
-    }
-    // The path may have been swapped for something else between stat and open.
-    if (!IsRegularFile(fd)) {
-        ::close(fd);
-        throw AccessDenied(path);
-    }
-    Fd_ = fd;
+    File_.Open(path);
     Position_ = 0;
     Path_ = path;
 }
@@ -103,7 +58,7 @@ void TRecordFile::Seek(std::int64_t offset) {
         throw NotOpen();
     }
     if (offset < 0) {
-        throw InOutErrorFromErrno(EINVAL, Path_);
+        throw NegativeOffsetError(Path_);
     }
     Position_ = offset;
 }
@@ -112,31 +67,7 @@ std::size_t TRecordFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
     if (!IsOpen()) {
         throw NotOpen();
     }
-    if (offset < 0) {
-        throw InOutErrorFromErrno(EINVAL, Path_);
-    }
-    // Nothing lies beyond the largest offset, so a request reaching past it is cut there
-    // rather than handing the system an offset that wraps around.
-    std::size_t wanted = buffer.size();
-    if (static_cast<std::uint64_t>(wanted) > static_cast<std::uint64_t>(MaxOffset - offset)) {
-        wanted = static_cast<std::size_t>(MaxOffset - offset);
-    }
-    std::size_t done = 0;
-    while (done < wanted) {
-        const ssize_t got = ::pread(Fd_, buffer.data() + done, wanted - done,
-                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw InOutErrorFromErrno(errno, Path_);
-        }
-        if (got == 0) {
-            break; // end of file
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
+    return File_.ReadAt(offset, buffer);
 }
 
 TFieldBits TRecordFile::ReadField(std::size_t width) {
@@ -161,46 +92,19 @@ void TRecordFile::WriteField(std::span<const std::uint8_t> bytes) {
     if (count > MaxOffset - Position_ || Position_ + count > Size()) {
         throw WriteBeyondEndOfFile();
     }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t put =
-            ::pwrite(Fd_, bytes.data() + done, bytes.size() - done,
-                     static_cast<off_t>(Position_ + static_cast<std::int64_t>(done)));
-        if (put < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw InOutErrorFromErrno(errno, Path_);
-        }
-        if (put == 0) {
-            // The system took nothing and named no cause: there is no room.
-            throw InOutErrorFromErrno(ENOSPC, Path_);
-        }
-        done += static_cast<std::size_t>(put);
-    }
+    File_.WriteAt(Position_, bytes);
     Position_ += count;
 }
 
 void TRecordFile::Close() {
-    if (!IsOpen()) {
-        return;
-    }
-    const int fd = Fd_;
-    Fd_ = -1; // closed whatever close() says; retrying could close someone else's file
-    if (::close(fd) != 0) {
-        throw InOutErrorFromErrno(errno, Path_);
-    }
+    File_.Close();
 }
 
 std::int64_t TRecordFile::Size() const {
     if (!IsOpen()) {
         throw NotOpen();
     }
-    struct stat info {};
-    if (::fstat(Fd_, &info) != 0) {
-        throw InOutErrorFromErrno(errno, Path_);
-    }
-    return static_cast<std::int64_t>(info.st_size);
+    return File_.Size();
 }
 
 void ReadRecord(const std::string& path, std::int64_t offset, TVehicleAudioRecord& current,

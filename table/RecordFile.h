@@ -2,6 +2,7 @@
 // Moving one record between the executable and the program. Every operation opens the
 // file, transfers one record and closes it again; nothing is held between operations.
 
+#include "table/FileHandle.h"
 #include "table/VehicleAudioRecord.h"
 
 #include <cstdint>
@@ -18,7 +19,6 @@ class TRecordFile {
 public:
     TRecordFile() = default;
     explicit TRecordFile(const std::string& path) { Open(path); }
-    ~TRecordFile();
     TRecordFile(const TRecordFile&) = delete;
     TRecordFile& operator=(const TRecordFile&) = delete;
 
@@ -34,11 +34,11 @@ public:
 
     std::int64_t Size() const;
     std::int64_t Position() const { return Position_; }
-    bool IsOpen() const { return Fd_ >= 0; }
+    bool IsOpen() const { return File_.IsOpen(); }
     const std::string& Path() const { return Path_; }
 
 private:
-    int Fd_ = -1;
+    TFileHandle File_;
     std::int64_t Position_ = 0;
     std::string Path_;
 };

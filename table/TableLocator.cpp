@@ -13,6 +13,22 @@ namespace klarvon {
 
 namespace {
 
+// The last byte equal to value among the first count bytes, or null.
+const std::uint8_t* FindLastByte(const std::uint8_t* data, std::size_t count,
+                                 std::uint8_t value) {
+#ifdef __GLIBC__
+    return static_cast<const std::uint8_t*>(::memrchr(data, value, count));
+#else
+    // Other C libraries (mingw's among them) have no memrchr.
+    for (std::size_t i = count; i > 0; --i) {
+        if (data[i - 1] == value) {
+            return data + (i - 1);
+        }
+    }
+    return nullptr;
+#endif
+}
+
 constexpr std::int64_t SignatureSize = static_cast<std::int64_t>(TableSignature.size());
 static_assert(TableSignature.size() == RecordSize, "the signature is one record long");
 
@@ -71,13 +87,13 @@ std::int64_t TTableLocator::FindLastSignature(std::span<const std::uint8_t> byte
     const std::uint8_t* const data = bytes.data();
     std::size_t candidates = bytes.size() - TableSignature.size() + 1;
     // Backwards, so the first full match is the last one. The first byte ('\') is rare
-    // in code and data, so memrchr skips most of the buffer without a comparison.
+    // in code and data, so a byte search skips most of the buffer without a comparison.
     while (candidates > 0) {
-        const void* hit = ::memrchr(data, TableSignature[0], candidates);
+        const std::uint8_t* hit = FindLastByte(data, candidates, TableSignature[0]);
         if (hit == nullptr) {
             return -1;
         }
-        const auto position = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - data);
+        const auto position = static_cast<std::size_t>(hit - data);
         if (std::memcmp(data + position, TableSignature.data(), TableSignature.size()) == 0) {
             return static_cast<std::int64_t>(position);
         }

@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#ifndef _WIN32
 #include <locale.h>
+#endif
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -151,6 +153,14 @@ std::optional<TFloatParts> SplitFloatText(std::string_view text, char decimalSep
     return parts;
 }
 
+#ifdef _WIN32
+// mingw-w64's strtold (its own gdtoa reader, not the system C library's, whose long double
+// is only a double) is correctly rounded to the same 80-bit format and takes any number of
+// digits. The programs never call setlocale on Windows, so the "C" locale's '.' holds.
+long double ReadExtended(const std::string& normalised) {
+    return std::strtold(normalised.c_str(), nullptr);
+}
+#else
 // The "C" locale for strtold_l: the user's regional settings (which a GUI toolkit may
 // have made the process locale) must never change how the normalised text is read.
 locale_t ClassicLocale() {
@@ -161,8 +171,16 @@ locale_t ClassicLocale() {
     return classic;
 }
 
-// Correctly rounded to extended precision; glibc's reader handles any number of
-// digits and gives denormals (or zero) for tiny values rather than failing.
+// glibc's reader is correctly rounded to extended precision, handles any number of digits
+// and gives denormals (or zero) for tiny values rather than failing.
+long double ReadExtended(const std::string& normalised) {
+    return strtold_l(normalised.c_str(), nullptr, ClassicLocale());
+}
+#endif
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "numbers are read through the x87 80-bit extended format");
+
 long double ToExtended(const TFloatParts& parts) {
     std::string normalised;
     normalised += parts.Negative ? "-" : "";
@@ -171,7 +189,7 @@ long double ToExtended(const TFloatParts& parts) {
     normalised += parts.FractionDigits.empty() ? "0" : parts.FractionDigits;
     normalised += parts.ExponentNegative ? "e-" : "e";
     normalised += std::to_string(parts.Exponent);
-    return strtold_l(normalised.c_str(), nullptr, ClassicLocale());
+    return ReadExtended(normalised);
 }
 
 // The exact decimal expansion of a finite non-zero magnitude cut to ShownDigits

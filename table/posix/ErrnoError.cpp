@@ -1,5 +1,7 @@
 #include "table/InOutError.h"
 
+#include "table/InOutErrorCodes.h"
+
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -8,26 +10,6 @@
 namespace klarvon {
 
 namespace {
-
-// The classic runtime's numbers, which the user may know from other tools.
-constexpr int CodeFileNotFound = 2;
-constexpr int CodeInvalidFilename = 3;
-constexpr int CodeTooManyOpenFiles = 4;
-constexpr int CodeAccessDenied = 5;
-constexpr int CodeReadBeyondEnd = 100;
-constexpr int CodeDiskFull = 101;
-// Windows numbers for causes that Windows reports differently from POSIX: a file held by
-// another process (sharing violation) and a malformed name.
-constexpr int CodeSharingViolation = 32;
-constexpr int CodeBadName = 123;
-// A write past the end is refused before it happens, so no system number exists for it.
-// It shares 100 with the read: both say the record does not lie inside the file, and the
-// text tells them apart.
-constexpr int CodeWriteBeyondEnd = 100;
-
-EInOutError Numbered(int code) {
-    return EInOutError(code, "I/O error " + std::to_string(code));
-}
 
 // ENOENT does not say whether the file or a folder before it is missing; the user needs
 // to know which, as the classic "File not found" / "Invalid filename" pair told them.
@@ -48,40 +30,30 @@ bool ParentFolderExists(const std::string& path) {
 EInOutError InOutErrorFromErrno(int errnoValue, const std::string& path) {
     switch (errnoValue) {
     case ENOENT:
-        if (ParentFolderExists(path)) {
-            return EInOutError(CodeFileNotFound, "File not found");
-        }
-        return EInOutError(CodeInvalidFilename, "Invalid filename");
+        return InOutErrorFromCode(ParentFolderExists(path) ? CodeFileNotFound
+                                                           : CodeInvalidFilename);
     case ENOTDIR:
-        return EInOutError(CodeInvalidFilename, "Invalid filename");
+        return InOutErrorFromCode(CodeInvalidFilename);
     case EMFILE:
     case ENFILE:
-        return EInOutError(CodeTooManyOpenFiles, "Too many open files");
+        return InOutErrorFromCode(CodeTooManyOpenFiles);
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-        return EInOutError(CodeAccessDenied, "File access denied");
+        return InOutErrorFromCode(CodeAccessDenied);
     case ENOSPC:
     case EDQUOT:
-        return EInOutError(CodeDiskFull, "Disk full");
+        return InOutErrorFromCode(CodeDiskFull);
     case ETXTBSY:
     case EBUSY:
-        return Numbered(CodeSharingViolation);
+        return NumberedInOutError(CodeSharingViolation);
     case ENAMETOOLONG:
     case EILSEQ:
-        return Numbered(CodeBadName);
+        return NumberedInOutError(CodeBadName);
     default:
-        return Numbered(errnoValue);
+        return NumberedInOutError(errnoValue);
     }
-}
-
-EInOutError ReadBeyondEndOfFile() {
-    return EInOutError(CodeReadBeyondEnd, "Read beyond end of file");
-}
-
-EInOutError WriteBeyondEndOfFile() {
-    return EInOutError(CodeWriteBeyondEnd, "Write beyond end of file");
 }
 
 } // namespace klarvon

@@ -12,10 +12,14 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <grp.h>
 #include <pwd.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace klarvon {
 namespace {
@@ -67,6 +71,33 @@ TEST(Language, NoSettingsFileMeansEnglishExplicitly) {
     EXPECT_EQ(ChooseLanguage(dir.File("Settings.ini")), "Eng");
 }
 
+#ifdef _WIN32
+// A settings file another program holds without sharing cannot be opened; the message
+// names the file in full and gives Windows' own reason.
+TEST(Language, SettingsFileHeldWithoutSharingIsReportedWithFullPathAndReason) {
+    TTempDir dir;
+    const std::string settings = dir.File("Settings.ini");
+    test::WriteBytes(settings, Bytes("Language=Rus\r\n"));
+    const HANDLE held = ::CreateFileA(settings.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::string message;
+    try {
+        ChooseLanguage(settings);
+    } catch (const EKlarvonError& e) {
+        message = e.what();
+    }
+    ::CloseHandle(held);
+
+    const std::string expectedStart =
+        "Cannot open file \"" + std::filesystem::absolute(settings).string() + "\". ";
+    ASSERT_GT(message.size(), expectedStart.size()) << message;
+    EXPECT_EQ(message.substr(0, expectedStart.size()), expectedStart);
+    EXPECT_NE(message.back(), '\n');
+    // Released, the file is read as usual.
+    EXPECT_EQ(ChooseLanguage(settings), "Rus");
+}
+#else
 // Runs ChooseLanguage("Settings.ini") in a child process whose working folder is
 // `folder`, with root's privileges given up, and returns the error text it caught.
 std::string ErrorSeenByAnUnprivilegedChild(const std::filesystem::path& folder) {
@@ -123,6 +154,7 @@ TEST(Language, UnreadableSettingsFileIsReportedWithFullPathAndReason) {
     EXPECT_EQ(ErrorSeenByAnUnprivilegedChild(dir.Path()),
               "Cannot open file \"" + expectedPath + "\". Permission denied");
 }
+#endif
 
 TEST(Language, SaveConfirmationFollowsTheLanguage) {
     struct Case {

@@ -1,7 +1,9 @@
 #include "CliProcess.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
@@ -73,10 +75,32 @@ void Drain(TPipe& out, TPipe& err, TCliRun& run) {
     }
 }
 
+// The program under test: the klarvon-cli built beside these tests, or the command in
+// KLARVON_CLI_COMMAND, words split at spaces, such as
+// "/usr/lib/wine/wine64 /path/to/klarvon-cli.exe" to run the Windows build under Wine.
+std::vector<std::string> CliCommand() {
+    const char* command = std::getenv("KLARVON_CLI_COMMAND");
+    if (command == nullptr || *command == '\0') {
+        return {KLARVON_CLI_PATH};
+    }
+    std::vector<std::string> words;
+    const std::string text(command);
+    std::size_t start = 0;
+    while ((start = text.find_first_not_of(' ', start)) != std::string::npos) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    if (words.empty()) {
+        throw std::runtime_error("KLARVON_CLI_COMMAND names no program");
+    }
+    return words;
+}
+
 } // namespace
 
 TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath) {
-    std::vector<std::string> words{KLARVON_CLI_PATH};
+    std::vector<std::string> words = CliCommand();
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -97,7 +121,7 @@ TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& std
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
 
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
         throw std::runtime_error("cannot start " + words[0]);

@@ -1,7 +1,7 @@
 #pragma once
 // Test helpers for the file half of the core: synthetic executables (filler, the table
 // signature at chosen offsets, records), whole-file checks, and running a piece of code
-// in a child process, optionally as the unprivileged user nobody.
+// in a child process, optionally as the unprivileged user nobody (POSIX only).
 
 #include "tests/support/TempDir.h"
 
@@ -9,20 +9,26 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <dirent.h>
 #include <exception>
-#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <functional>
-#include <grp.h>
-#include <pwd.h>
 #include <random>
 #include <span>
 #include <stdexcept>
 #include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <dirent.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace klarvon::test {
 
@@ -72,26 +78,23 @@ inline TBytes Executable(std::size_t size, std::initializer_list<std::size_t> si
 
 // Writes bytes into an existing file at offset, leaving the rest of it alone.
 inline void WriteAt(const std::string& path, std::uint64_t offset, const TBytes& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw std::runtime_error("cannot open " + path);
-    }
-    const ssize_t put = ::pwrite(fd, bytes.data(), bytes.size(), static_cast<off_t>(offset));
-    ::close(fd);
-    if (put != static_cast<ssize_t>(bytes.size())) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
         throw std::runtime_error("cannot write " + path);
     }
 }
 
-// A file of size bytes that takes no room on disk until written to.
+// A file of size bytes that takes no room on disk until written to (where the file
+// system allows holes).
 inline void SparseFile(const std::string& path, std::uint64_t size) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        throw std::runtime_error("cannot create " + path);
-    }
-    const int result = ::ftruncate(fd, static_cast<off_t>(size));
-    ::close(fd);
-    if (result != 0) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).close();
+    std::error_code error;
+    std::filesystem::resize_file(path, size, error);
+    if (error) {
         throw std::runtime_error("cannot size " + path);
     }
 }
@@ -105,7 +108,13 @@ inline TBytes LittleEndian(std::uint32_t value, std::size_t width) {
     return bytes;
 }
 
+// Files (handles, on Windows) the test process holds, to see that none is left open.
 inline std::size_t OpenFileCount() {
+#ifdef _WIN32
+    DWORD count = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &count);
+    return count;
+#else
     std::size_t count = 0;
     if (DIR* dir = ::opendir("/proc/self/fd")) {
         while (::readdir(dir) != nullptr) {
@@ -114,8 +123,10 @@ inline std::size_t OpenFileCount() {
         ::closedir(dir);
     }
     return count;
+#endif
 }
 
+#ifndef _WIN32
 struct TChildResult {
     std::string Output; // what the child's code returned, or "throws: <what()>"
     long MaxResidentKiB = 0;
@@ -177,6 +188,22 @@ inline TChildResult RunInChild(const std::function<std::string()>& code, bool as
     }
     result.MaxResidentKiB = usage.ru_maxrss;
     return result;
+}
+#endif
+
+// What code returns, or "throws: <what()>", seen by a user without special rights: on
+// POSIX a child that has given up root's; on Windows the test itself, as a file's
+// read-only attribute binds every user alike.
+inline std::string OutcomeForAnOrdinaryUser(const std::function<std::string()>& code) {
+#ifdef _WIN32
+    try {
+        return code();
+    } catch (const std::exception& error) {
+        return std::string("throws: ") + error.what();
+    }
+#else
+    return RunInChild(code, /*asNobody=*/true).Output;
+#endif
 }
 
 } // namespace klarvon::test

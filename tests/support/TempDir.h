@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -17,6 +18,22 @@ using TBytes = std::vector<std::uint8_t>;
 
 class TTempDir {
 public:
+#ifdef _WIN32
+    // No mkdtemp: a random name, taken only if create_directory made it just now.
+    TTempDir() {
+        constexpr int Attempts = 100;
+        std::random_device random;
+        for (int attempt = 0; attempt < Attempts; ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() /
+                                   ("klarvon-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(candidate)) {
+                Path_ = candidate;
+                return;
+            }
+        }
+        throw std::runtime_error("no free temporary folder name");
+    }
+#else
     TTempDir() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "klarvon-test-XXXXXX").string();
@@ -25,6 +42,7 @@ public:
         }
         Path_ = pattern;
     }
+#endif
     ~TTempDir() {
         std::error_code ignored;
         std::filesystem::permissions(Path_, std::filesystem::perms::all,

@@ -19,9 +19,11 @@ using test::TBytes;
 
 constexpr std::int64_t GiB = std::int64_t{1} << 30;
 constexpr std::int64_t LargeSize = 4 * GiB + 4096;
+#ifndef _WIN32
 // Far below the file's size: the search's buffers are all that may be added to the
 // test program's own few MiB.
 constexpr long MemoryLimitKiB = 64 * 1024;
+#endif
 
 TEST(LargeFile, LocateFindsTheSignatureAnywhereWithSmallMemory) {
     const std::int64_t positions[] = {
@@ -37,22 +39,28 @@ TEST(LargeFile, LocateFindsTheSignatureAnywhereWithSmallMemory) {
         test::SparseFile(path, static_cast<std::uint64_t>(LargeSize));
         test::WriteAt(path, static_cast<std::uint64_t>(position), test::SignatureBytes());
 
+        const auto locate = [&] {
+            const TTableLocation location = TTableLocator::Locate(path);
+            return std::to_string(location.FileSize) + " " +
+                   std::to_string(location.SignatureOffset) + " " +
+                   std::to_string(location.SearchBase) + " " +
+                   std::to_string(TTableLocator::RecordOffset(location, 230)) + " " +
+                   (IsRejected(location) ? "rejected" : "accepted");
+        };
+        const std::string expected =
+            std::to_string(LargeSize) + " " + std::to_string(position) + " " +
+            std::to_string(position + 36 - 14400) + " " +
+            std::to_string(position + 36 + 36 * 230) + " accepted";
+#ifdef _WIN32
+        // No fork to measure the search's memory alone; the offsets are what can go wrong
+        // with a different C library, and those are checked.
+        EXPECT_EQ(locate(), expected);
+#else
         // In a child of its own, so its peak memory is the search's alone.
-        const test::TChildResult result = test::RunInChild(
-            [&] {
-                const TTableLocation location = TTableLocator::Locate(path);
-                return std::to_string(location.FileSize) + " " +
-                       std::to_string(location.SignatureOffset) + " " +
-                       std::to_string(location.SearchBase) + " " +
-                       std::to_string(TTableLocator::RecordOffset(location, 230)) + " " +
-                       (IsRejected(location) ? "rejected" : "accepted");
-            },
-            /*asNobody=*/false);
-
-        EXPECT_EQ(result.Output, std::to_string(LargeSize) + " " + std::to_string(position) +
-                                     " " + std::to_string(position + 36 - 14400) + " " +
-                                     std::to_string(position + 36 + 36 * 230) + " accepted");
+        const test::TChildResult result = test::RunInChild(locate, /*asNobody=*/false);
+        EXPECT_EQ(result.Output, expected);
         EXPECT_LT(result.MaxResidentKiB, MemoryLimitKiB);
+#endif
     }
 }
 

@@ -13,8 +13,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
 
 namespace klarvon {
 namespace {
@@ -247,21 +252,24 @@ TEST(RecordFile, FileReplacedOnDiskIsReadAnew) {
 TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
     test::TTempDir dir;
     std::filesystem::create_directory(dir.File("folder"));
-    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0644), 0);
     test::WriteBytes(dir.File("plain"), TBytes(100, 0));
-    const struct {
+    struct TCase {
         std::string Path;
         int Code;
         const char* Text;
-    } cases[] = {
+    };
+    std::vector<TCase> cases{
         {dir.File("folder"), 5, "File access denied"},
-        {dir.File("pipe"), 5, "File access denied"}, // no file to edit in place
         {dir.File("missing.exe"), 2, "File not found"},
         {dir.File("no-folder/gta_sa.exe"), 3, "Invalid filename"},
         {dir.File("no-folder/deeper/gta_sa.exe"), 3, "Invalid filename"},
         {dir.File("plain/gta_sa.exe"), 3, "Invalid filename"}, // a file where a folder should be
         {"", 3, "Invalid filename"},
     };
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0644), 0);
+    cases.push_back({dir.File("pipe"), 5, "File access denied"}); // no file to edit in place
+#endif
     const std::vector<std::function<void(const std::string&)>> operations{
         [](const std::string& path) { TTableLocator::Locate(path); },
         [](const std::string& path) {
@@ -287,20 +295,24 @@ TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
     // Nothing was created on the way.
     EXPECT_FALSE(std::filesystem::exists(dir.File("missing.exe")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("no-folder")));
+#ifndef _WIN32
     EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe")));
+#endif
 }
 
 TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
+    namespace fs = std::filesystem;
     test::TTempDir dir;
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms(0755));
+    fs::permissions(dir.Path(), fs::perms(0755));
     const std::string path = SampleFile(dir, 300, 100);
     const TBytes before = test::ReadBytes(path);
+    // On Windows, taking every write permission away sets the read-only attribute.
     const struct {
-        unsigned Mode;
+        fs::perms Mode;
         const char* Expected;
     } cases[] = {
-        {0444, "throws: File access denied"},
-        {0666, "opened"}, // the same user gets in once the file may be written
+        {fs::perms(0444), "throws: File access denied"},
+        {fs::perms(0666), "opened"}, // the same user gets in once the file may be written
     };
     const std::vector<std::function<void()>> operations{
         [&] { TTableLocator::Locate(path); },
@@ -314,20 +326,60 @@ TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
         },
     };
     for (const auto& c : cases) {
-        ASSERT_EQ(::chmod(path.c_str(), c.Mode), 0);
+        fs::permissions(path, c.Mode);
         for (std::size_t op = 0; op < operations.size(); ++op) {
-            SCOPED_TRACE(std::to_string(c.Mode) + ", operation " + std::to_string(op));
-            const test::TChildResult result = test::RunInChild(
-                [&] {
-                    operations[op]();
-                    return std::string("opened");
-                },
-                /*asNobody=*/true);
-            EXPECT_EQ(result.Output, c.Expected);
+            SCOPED_TRACE(std::to_string(static_cast<unsigned>(c.Mode)) + ", operation " +
+                         std::to_string(op));
+            EXPECT_EQ(test::OutcomeForAnOrdinaryUser([&] {
+                          operations[op]();
+                          return std::string("opened");
+                      }),
+                      c.Expected);
         }
     }
     EXPECT_EQ(test::ReadBytes(path), before);
 }
+
+#ifdef _WIN32
+// Another program (a running game, an open hex editor) holding the file without sharing
+// it: Windows' sharing violation, shown by its number. The file is left as it was.
+TEST(RecordFile, FileHeldWithoutSharingIsIOError32) {
+    test::TTempDir dir;
+    const std::string path = SampleFile(dir, 300, 100);
+    const TBytes before = test::ReadBytes(path);
+    const struct {
+        DWORD Access;
+        DWORD Share;
+    } holders[] = {
+        {GENERIC_READ, 0},
+        {GENERIC_READ, FILE_SHARE_READ}, // shares reading only: our writing open is refused
+    };
+    const std::vector<std::function<void()>> operations{
+        [&] { TTableLocator::Locate(path); },
+        [&] {
+            TVehicleAudioRecord current;
+            ReadRecord(path, 100, current);
+        },
+        [&] { WriteWholeRecord(path, 100, TVehicleAudioRecord{Edited}); },
+    };
+    for (const auto& holder : holders) {
+        const HANDLE held = ::CreateFileA(path.c_str(), holder.Access, holder.Share, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        for (std::size_t op = 0; op < operations.size(); ++op) {
+            SCOPED_TRACE("share " + std::to_string(holder.Share) + ", operation " +
+                         std::to_string(op));
+            const auto error = test::ExpectError<EInOutError>(operations[op], "I/O error 32");
+            ASSERT_TRUE(error.has_value());
+            EXPECT_EQ(error->Code, 32);
+        }
+        ::CloseHandle(held);
+    }
+    // Once the other program lets go, the file opens as usual.
+    EXPECT_EQ(ReadWholeRecord(path, 100).Bits, Sample);
+    EXPECT_EQ(test::ReadBytes(path), before);
+}
+#endif
 
 } // namespace
 } // namespace klarvon

@@ -1,0 +1,24 @@
+#include "catalogue/FileHead.h"
+
+#include <system_error>
+
+namespace klarvon {
+
+namespace {
+
+// The path as the user should see it in a message: absolute, as the working folder
+// makes it.
+std::string ShownPath(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(path, ec);
+    return (ec ? path : absolute).string();
+}
+
+} // namespace
+
+std::string FileErrorText(std::string_view what, const std::filesystem::path& path,
+                          const std::string& reason) {
+    return std::string(what) + " \"" + ShownPath(path) + "\". " + reason;
+}
+
+} // namespace klarvon

@@ -1,0 +1,73 @@
+#include "catalogue/FileHead.h"
+
+#include "table/Errors.h"
+
+#include <system_error>
+
+#include <windows.h>
+
+namespace klarvon {
+
+namespace {
+
+EKlarvonError FileError(std::string_view what, const std::filesystem::path& path,
+                        DWORD code) {
+    // The system's own message for the code, as FormatMessage gives it.
+    std::string reason = std::system_category().message(static_cast<int>(code));
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) {
+        reason.pop_back();
+    }
+    return EKlarvonError(FileErrorText(what, path, reason));
+}
+
+// Closes the handle on every way out of the read.
+class TReadOnlyFile {
+public:
+    explicit TReadOnlyFile(const std::filesystem::path& path)
+        : Handle_(::CreateFileW(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~TReadOnlyFile() {
+        if (IsOpen()) {
+            ::CloseHandle(Handle_);
+        }
+    }
+    TReadOnlyFile(const TReadOnlyFile&) = delete;
+    TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
+
+    bool IsOpen() const { return Handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Handle() const { return Handle_; }
+
+private:
+    HANDLE Handle_;
+};
+
+} // namespace
+
+std::string ReadFileHead(const std::filesystem::path& path, std::size_t limit) {
+    TReadOnlyFile file(path);
+    if (!file.IsOpen()) {
+        throw FileError("Cannot open file", path, ::GetLastError());
+    }
+    // A pipe or a device of that name gives an empty text rather than a wait at start-up.
+    if (::GetFileType(file.Handle()) != FILE_TYPE_DISK) {
+        return {};
+    }
+    std::string head(limit, '\0');
+    std::size_t filled = 0;
+    while (filled < head.size()) {
+        DWORD got = 0;
+        if (!::ReadFile(file.Handle(), head.data() + filled,
+                        static_cast<DWORD>(head.size() - filled), &got, nullptr)) {
+            throw FileError("Cannot read file", path, ::GetLastError());
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    head.resize(filled);
+    return head;
+}
+
+} // namespace klarvon

@@ -1,0 +1,28 @@
+#include "cli/StandardStreams.h"
+
+#include "table/InOutError.h"
+
+#include <cerrno>
+
+#include <unistd.h>
+
+namespace klarvon::cli {
+
+void UseBinaryStandardStreams() {
+    // POSIX streams are bytes already.
+}
+
+void WriteStandardOutput(std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t written = ::write(STDOUT_FILENO, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            throw InOutErrorFromErrno(errno, "");
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
+
+} // namespace klarvon::cli

@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows programs with mingw-w64 and packs them:
+#   build-win/cli/klarvon-cli.exe, build-win/app/klarvon.exe (when the Windows window
+#   layer is present), the core tests as .exe files, and dist/klarvon-windows.zip.
+# libjpeg-turbo comes from Debian's source package and GoogleTest from /usr/src/googletest,
+# both cross-built static into build-win/third_party/install; that step is skipped when
+# its results are already there. Idempotent: run it again and only what changed is built.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+
+triple=x86_64-w64-mingw32
+build_dir=$root/build-win
+third_party=$build_dir/third_party
+prefix=$third_party/install
+toolchain=$root/cmake/toolchain-mingw64.cmake
+jobs=$(nproc)
+
+packages=(
+  cmake make
+  g++-mingw-w64-x86-64-posix
+  wine wine64 xvfb xauth
+  dpkg-dev
+  googletest
+  nlohmann-json3-dev
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+
+install_missing() {
+  local missing=() p
+  for p in "${packages[@]}"; do
+    if ! dpkg -s "$p" >/dev/null 2>&1; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo_cmd[@]}" apt-get update
+    "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# apt-get source needs a deb-src entry. One configured by the machine's owner is used as
+# it is; otherwise a file of our own mirrors the distribution's main archive.
+ensure_deb_src() {
+  if grep -Eqs '^[[:space:]]*(deb-src|Types:.*deb-src)' \
+       /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; then
+    if apt-cache showsrc libjpeg-turbo >/dev/null 2>&1; then
+      return
+    fi
+  else
+    local codename
+    codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+    echo "Adding a deb-src entry for $codename (/etc/apt/sources.list.d/klarvon-deb-src.sources)"
+    "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/klarvon-deb-src.sources >/dev/null <<EOF
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $codename $codename-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: $codename-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+  fi
+  "${sudo_cmd[@]}" apt-get update
+}
+
+# The same library the Linux build links, built with the cross compiler: the 6.2 API,
+# static only, no TurboJPEG wrapper. SIMD stays off: it needs nasm, and the two
+# backgrounds are decoded once at start-up, where the plain C code is fast enough (its
+# accurate integer IDCT gives the same pixels either way).
+build_libjpeg() {
+  if [ -f "$prefix/lib/libjpeg.a" ] && [ -f "$prefix/include/jpeglib.h" ]; then
+    return
+  fi
+  ensure_deb_src
+  local src_root=$third_party/src
+  rm -rf "$src_root" "$third_party/libjpeg-build"
+  mkdir -p "$src_root"
+  (cd "$src_root" && apt-get source libjpeg-turbo)
+  local src
+  src=$(find "$src_root" -mindepth 1 -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
+  if [ -z "$src" ]; then
+    echo "apt-get source libjpeg-turbo left no source folder" >&2
+    exit 1
+  fi
+  cmake -S "$src" -B "$third_party/libjpeg-build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON \
+    -DWITH_SIMD=OFF -DREQUIRE_SIMD=OFF \
+    -DWITH_TURBOJPEG=OFF \
+    >/dev/null
+  cmake --build "$third_party/libjpeg-build" -j "$jobs" --target jpeg-static
+  # Only the library and its headers; the command-line tools are not wanted.
+  install -d "$prefix/lib" "$prefix/include"
+  install -m 644 "$third_party/libjpeg-build/libjpeg.a" "$prefix/lib/libjpeg.a"
+  install -m 644 "$src/jpeglib.h" "$src/jmorecfg.h" "$src/jerror.h" \
+                 "$third_party/libjpeg-build/jconfig.h" "$prefix/include/"
+  cp "$src/LICENSE.md" "$prefix/libjpeg-turbo-LICENSE.md"
+}
+
+build_googletest() {
+  if [ -f "$prefix/lib/cmake/GTest/GTestConfig.cmake" ]; then
+    return
+  fi
+  rm -rf "$third_party/googletest-build"
+  cmake -S /usr/src/googletest -B "$third_party/googletest-build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=OFF \
+    >/dev/null
+  cmake --build "$third_party/googletest-build" -j "$jobs"
+  cmake --install "$third_party/googletest-build" >/dev/null
+}
+
+# Header-only: Debian's headers and package files, copied into the target's prefix so the
+# cross build never searches the host's /usr (whose other headers would shadow mingw's).
+stage_nlohmann_json() {
+  if [ -f "$prefix/share/cmake/nlohmann_json/nlohmann_jsonConfig.cmake" ]; then
+    return
+  fi
+  install -d "$prefix/include" "$prefix/share/cmake"
+  cp -r /usr/include/nlohmann "$prefix/include/"
+  cp -r /usr/share/cmake/nlohmann_json "$prefix/share/cmake/"
+}
+
+has_target() {
+  cmake --build "$build_dir" --target help | grep -q "^\.\.\. $1\$\|^\.\.\. $1 "
+}
+
+install_missing
+mkdir -p "$third_party"
+build_libjpeg
+build_googletest
+stage_nlohmann_json
+
+cmake -S "$root" -B "$build_dir" \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_FIND_ROOT_PATH="$prefix" \
+  -DJPEG_INCLUDE_DIR="$prefix/include" \
+  -DJPEG_LIBRARY="$prefix/lib/libjpeg.a" \
+  -DGTest_DIR="$prefix/lib/cmake/GTest" \
+  -Dnlohmann_json_DIR="$prefix/share/cmake/nlohmann_json" \
+  >/dev/null
+
+targets=(klarvon-cli table_values_tests table_file_tests catalogue_tests)
+for optional in klarvon klarvon_win32ui_tests; do
+  if has_target "$optional"; then
+    targets+=("$optional")
+  fi
+done
+cmake --build "$build_dir" -j "$jobs" --target "${targets[@]}"
+
+# The zip: the programs, the ReadMe the editor opens from its folder, the licences.
+stage=$build_dir/dist/klarvon
+rm -rf "$stage"
+mkdir -p "$stage" "$root/dist"
+cp "$build_dir/cli/klarvon-cli.exe" "$stage/"
+if [ -f "$build_dir/app/klarvon.exe" ]; then
+  cp "$build_dir/app/klarvon.exe" "$stage/"
+else
+  echo "note: klarvon.exe was not built (no Windows window layer yet); the zip holds klarvon-cli.exe only" >&2
+fi
+cp ReadMe.txt LICENSE THIRD-PARTY-NOTICES.md "$stage/"
+rm -f "$root/dist/klarvon-windows.zip"
+(cd "$build_dir/dist" && cmake -E tar cf "$root/dist/klarvon-windows.zip" --format=zip klarvon)
+
+ls -l "$build_dir/cli/klarvon-cli.exe" "$root/dist/klarvon-windows.zip"
+if [ -f "$build_dir/app/klarvon.exe" ]; then
+  ls -l "$build_dir/app/klarvon.exe"
+fi

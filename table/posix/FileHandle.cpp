@@ -1,0 +1,141 @@
+#include "table/FileHandle.h"
+
+#include "table/InOutError.h"
+
+#include <cerrno>
+#include <limits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+namespace klarvon {
+
+static_assert(sizeof(off_t) == sizeof(std::int64_t), "file offsets must be 64-bit");
+
+namespace {
+
+constexpr std::int64_t MaxOffset = std::numeric_limits<std::int64_t>::max();
+
+bool IsRegularFile(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+EInOutError AccessDenied(const std::string& path) {
+    return InOutErrorFromErrno(EACCES, path);
+}
+
+} // namespace
+
+TFileHandle::~TFileHandle() {
+    if (Native_ >= 0) {
+        ::close(Native_);
+    }
+}
+
+bool TFileHandle::IsOpen() const {
+    return Native_ >= 0;
+}
+
+void TFileHandle::Open(const std::string& path) {
+    // Only regular files: a pipe or a device has no fixed bytes to edit, and opening some
+    // devices for writing already acts on them (a watchdog arms itself), so such paths are
+    // refused before they are opened.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        throw AccessDenied(path);
+    }
+    int fd = -1;
+    do {
+        // O_NOCTTY: should the path name a terminal after all, it never becomes ours.
+        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        throw InOutErrorFromErrno(errno, path);
+    }
+    // The path may have been swapped for something else between stat and open.
+    if (!IsRegularFile(fd)) {
+        ::close(fd);
+        throw AccessDenied(path);
+    }
+    Native_ = fd;
+    Path_ = path;
+}
+
+std::int64_t TFileHandle::Size() const {
+    struct stat info {};
+    if (::fstat(Native_, &info) != 0) {
+        throw InOutErrorFromErrno(errno, Path_);
+    }
+    return static_cast<std::int64_t>(info.st_size);
+}
+
+std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
+    if (offset < 0) {
+        throw NegativeOffsetError(Path_);
+    }
+    // Nothing lies beyond the largest offset, so a request reaching past it is cut there
+    // rather than handing the system an offset that wraps around.
+    std::size_t wanted = buffer.size();
+    if (static_cast<std::uint64_t>(wanted) > static_cast<std::uint64_t>(MaxOffset - offset)) {
+        wanted = static_cast<std::size_t>(MaxOffset - offset);
+    }
+    std::size_t done = 0;
+    while (done < wanted) {
+        const ssize_t got = ::pread(Native_, buffer.data() + done, wanted - done,
+                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw InOutErrorFromErrno(errno, Path_);
+        }
+        if (got == 0) {
+            break; // end of file
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes) {
+    if (offset < 0) {
+        throw NegativeOffsetError(Path_);
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put =
+            ::pwrite(Native_, bytes.data() + done, bytes.size() - done,
+                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (put < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw InOutErrorFromErrno(errno, Path_);
+        }
+        if (put == 0) {
+            // The system took nothing and named no cause: there is no room.
+            throw InOutErrorFromErrno(ENOSPC, Path_);
+        }
+        done += static_cast<std::size_t>(put);
+    }
+}
+
+void TFileHandle::Close() {
+    if (!IsOpen()) {
+        return;
+    }
+    const int fd = Native_;
+    Native_ = -1; // closed whatever close() says; retrying could close someone else's file
+    if (::close(fd) != 0) {
+        throw InOutErrorFromErrno(errno, Path_);
+    }
+}
+
+EInOutError NegativeOffsetError(const std::string& path) {
+    return InOutErrorFromErrno(EINVAL, path);
+}
+
+} // namespace klarvon
