@@ -1,6 +1,6 @@
 #pragma once
-// The pictures compiled into the program as Qt resources (see assets/CMakeLists.txt), and
-// a way to read one whole.
+// The pictures compiled into the program, as Qt resources or, on Windows, as RCDATA
+// resources of the executable (see assets/CMakeLists.txt), and a way to read one whole.
 
 #include <cstdint>
 #include <string>
