@@ -13,8 +13,10 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <shlwapi.h>
 
 #include <bit>
+#include <cwctype>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -237,6 +239,27 @@ LOGFONTW FontOf(HWND window) {
     return font;
 }
 
+// Whether the program runs on the themed common controls, version 6, that its manifest asks
+// for: the library says so itself, or (Wine, whose library reports 5.81 in either role) it
+// was loaded from the side-by-side assembly of version 6.
+bool UsesCommonControls6() {
+    HMODULE library = GetModuleHandleW(L"comctl32.dll");
+    using TGetVersion = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
+    const auto getVersion = reinterpret_cast<TGetVersion>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllGetVersion")));
+    DLLVERSIONINFO version{};
+    version.cbSize = sizeof version;
+    if (getVersion != nullptr && SUCCEEDED(getVersion(&version)) && version.dwMajorVersion >= 6)
+        return true;
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(library, path, MAX_PATH);
+    std::wstring lower(path);
+    for (wchar_t& c : lower)
+        c = static_cast<wchar_t>(towlower(c));
+    return lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.") !=
+           std::wstring::npos;
+}
+
 // A user's click, as the control itself turns it into its notification.
 void Click(HWND window) {
     SendMessageW(window, BM_CLICK, 0, 0);
@@ -410,6 +433,7 @@ TEST_F(WindowTest, WindowsHaveTheirFramesSizesAndPlaces) {
         EXPECT_EQ(lstrcmpiW(ClassOf(frame.Window).c_str(), FormClassName), 0);
     }
     EXPECT_EQ(GetWindow(Form2(), GW_OWNER), Form1());
+    EXPECT_TRUE(UsesCommonControls6()) << "the themed common controls are not in use";
     EXPECT_FALSE(IsWindowVisible(Form2()));
 
     BYTE alpha = 0;
