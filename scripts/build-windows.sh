@@ -136,8 +136,11 @@ stage_nlohmann_json() {
   cp -r /usr/share/cmake/nlohmann_json "$prefix/share/cmake/"
 }
 
+# Whether the configured project defines a target (the window layer's are optional).
 has_target() {
-  cmake --build "$build_dir" --target help | grep -q "^\.\.\. $1\$\|^\.\.\. $1 "
+  local targets
+  targets=$(cmake --build "$build_dir" --target help)
+  grep -Eq "^\.\.\. $1( |\$)" <<<"$targets"
 }
 
 install_missing
@@ -172,7 +175,7 @@ cp "$build_dir/cli/klarvon-cli.exe" "$stage/"
 if [ -f "$build_dir/app/klarvon.exe" ]; then
   cp "$build_dir/app/klarvon.exe" "$stage/"
 else
-  echo "note: klarvon.exe was not built (no Windows window layer yet); the zip holds klarvon-cli.exe only" >&2
+  echo "note: no Windows window layer, so no klarvon.exe; the zip holds klarvon-cli.exe only" >&2
 fi
 cp ReadMe.txt LICENSE THIRD-PARTY-NOTICES.md "$stage/"
 rm -f "$root/dist/klarvon-windows.zip"

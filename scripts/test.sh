@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs every test.
+# Sets up the machine, builds, and runs every test: the Linux build through ctest, then
+# the Windows build under Wine (scripts/test-windows.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+bash scripts/test-windows.sh

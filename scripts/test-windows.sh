@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# The Windows leg of the tests: cross-builds (scripts/build-windows.sh), then under Wine
+#   - the core's test programs (table_values_tests, table_file_tests, catalogue_tests),
+#   - the companion's end-to-end suite (the Linux cli_tests) against klarvon-cli.exe,
+#   - the window test program, under Xvfb, when the Windows window layer is built.
+# Wine runs in a temporary prefix that is removed afterwards. Exits non-zero on any failure
+# and ends with one summary line.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+started=$(date +%s)
+
+bash scripts/build-windows.sh
+
+build_win=$root/build-win
+wine_loader=/usr/lib/wine/wine64
+export WINEDEBUG=-all
+# No Mono or Gecko installers: console and window programs need neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/klarvon-wine-XXXXXX")
+chmod 755 "$work"
+servers=() # "DIR" or "DIR as-tester", one per running wineserver
+cleanup() {
+  local entry dir
+  for entry in "${servers[@]}"; do
+    dir=${entry%% *}
+    if [ "$entry" != "$dir" ]; then
+      "${as_tester[@]}" env WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null || true
+    else
+      WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null || true
+    fi
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Root bypasses file permissions, and Wine keeps a file's read-only attribute as its
+# permission bits, so as root a read-only file would open for writing where Windows
+# refuses it. The core's tests therefore run as an ordinary user when we are root.
+as_tester=()
+if [ "$(id -u)" -eq 0 ]; then
+  as_tester=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
+
+# A prefix of one's own for each user; the wineserver stays up while the leg runs, so
+# each program starts in a fraction of a second rather than booting Wine anew.
+make_prefix() { # make_prefix DIR [command prefix...]
+  local dir=$1
+  shift
+  mkdir -p "$dir/prefix"
+  if [ "$#" -gt 0 ]; then
+    chown -R nobody:nogroup "$dir"
+    servers+=("$dir as-tester")
+  else
+    servers+=("$dir")
+  fi
+  "$@" env HOME="$dir" WINEPREFIX="$dir/prefix" wineserver -p
+  "$@" env HOME="$dir" WINEPREFIX="$dir/prefix" wineboot -i >/dev/null 2>&1
+}
+
+passed=0
+failed=0
+skipped=0
+failed_programs=()
+
+# Runs one gtest program and adds its counts; its own output goes to a log, shown in full
+# when it fails.
+run_gtest() { # run_gtest NAME command...
+  local name=$1 log=$work/$1.log status=0
+  shift
+  "$@" >"$log" 2>&1 || status=$?
+  local ran failed_here skipped_here
+  ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' "$log" | tail -n 1)
+  failed_here=$(sed -n 's/^ *\([0-9]*\) FAILED TESTS\{0,1\}$/\1/p' "$log" | tail -n 1)
+  skipped_here=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\{0,1\}, listed below:$/\1/p' "$log" | tail -n 1)
+  ran=${ran:-0}
+  failed_here=${failed_here:-0}
+  skipped_here=${skipped_here:-0}
+  if [ "$status" -ne 0 ] && [ "$failed_here" -eq 0 ]; then
+    failed_here=1 # crashed or never started: count the program as one failure
+  fi
+  passed=$((passed + ran - failed_here - skipped_here))
+  failed=$((failed + failed_here))
+  skipped=$((skipped + skipped_here))
+  printf '%-24s %4d tests, %d failed, %d skipped\n' "$name" "$ran" "$failed_here" "$skipped_here"
+  if [ "$status" -ne 0 ]; then
+    failed_programs+=("$name")
+    grep -v '^\[       OK \]\|^\[ RUN      \]' "$log" || true
+  fi
+}
+
+# The core's tests, copied where the tester may read them.
+tester_dir=$work/tester
+if [ "${#as_tester[@]}" -gt 0 ]; then
+  make_prefix "$tester_dir" "${as_tester[@]}"
+else
+  make_prefix "$tester_dir"
+fi
+for program in table/table_values_tests table/table_file_tests catalogue/catalogue_tests; do
+  name=$(basename "$program")
+  install -m 755 "$build_win/tests/$program.exe" "$tester_dir/$name.exe"
+  run_gtest "$name" "${as_tester[@]}" env HOME="$tester_dir" WINEPREFIX="$tester_dir/prefix" \
+    "$wine_loader" "$tester_dir/$name.exe"
+done
+
+# The companion's suite, built for Linux, run against the Windows program. It makes its
+# files in Linux temporary folders, which Wine reaches through drive Z:.
+runner_dir=$work/runner
+make_prefix "$runner_dir"
+if [ ! -x build/tests/cli/cli_tests ]; then
+  bash scripts/install-deps.sh
+  bash scripts/build.sh
+fi
+cmake --build build --target cli_tests >/dev/null
+run_gtest cli_tests env HOME="$runner_dir" WINEPREFIX="$runner_dir/prefix" \
+  KLARVON_CLI_COMMAND="$wine_loader $build_win/cli/klarvon-cli.exe" build/tests/cli/cli_tests
+
+# ---- The window test program (the Windows window layer's own) -------------------------
+# Runs when it has been built; it needs a display, so it runs under Xvfb.
+window_tests=$build_win/tests/win32ui/klarvon_win32ui_tests.exe
+if [ -f "$window_tests" ]; then
+  run_gtest klarvon_win32ui_tests env HOME="$runner_dir" WINEPREFIX="$runner_dir/prefix" \
+    xvfb-run -a "$wine_loader" "$window_tests"
+fi
+# ----------------------------------------------------------------------------------------
+
+elapsed=$(($(date +%s) - started))
+if [ "${#failed_programs[@]}" -gt 0 ]; then
+  echo "Windows tests: $passed passed, $failed failed, $skipped skipped in ${elapsed} s (failing: ${failed_programs[*]})"
+  exit 1
+fi
+echo "Windows tests: $passed passed, $failed failed, $skipped skipped in ${elapsed} s"
