@@ -5,6 +5,7 @@ add_executable(table_file_tests
   ${CMAKE_CURRENT_SOURCE_DIR}/LocatorTests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/RecordFileTests.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/LargeFileTests.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/InOutErrorTests.cpp
 )
 target_link_libraries(table_file_tests PRIVATE
   klarvon_table GTest::gtest_main klarvon_test_support klarvon_warnings)
