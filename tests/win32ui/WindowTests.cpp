@@ -218,18 +218,26 @@ COLORREF ChildBackground(HWND child, UINT message) {
     return colour;
 }
 
-// The colour a window erases its own background with.
+// The colour a window erases its own background with, read from a 32-bit bitmap so that
+// the display's depth cannot round it.
 COLORREF ErasedBackground(HWND window) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    constexpr int Side = 16;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = Side;
+    info.bmiHeader.biHeight = Side;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
     SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-    const COLORREF colour = GetPixel(memory, 8, 8);
+    const COLORREF colour = GetPixel(memory, Side / 2, Side / 2);
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
     return colour;
 }
 
