@@ -571,6 +571,23 @@ TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
     }
 }
 
+TEST_F(WindowTest, TabVisitsTheUsableControlsInDesignOrder) {
+    // At start the list and the editing panel are disabled, and so is "Apply Changes":
+    // Tab goes round the three other buttons, in the order they were created.
+    SetForegroundWindow(Form1());
+    SetFocus(Window("Button1"));
+    std::vector<std::string> visited;
+    for (int press = 0; press < 4; ++press) {
+        // What the program's message loop does with a key it takes from the queue.
+        MSG key{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        ASSERT_TRUE(IsDialogMessageW(Form1(), &key));
+        const TControlImpl* focused = ImplOf(GetFocus());
+        visited.push_back(
+            focused != nullptr && focused->Control != nullptr ? focused->Control->Name() : "?");
+    }
+    EXPECT_EQ(visited, (std::vector<std::string>{"Button3", "Button4", "Button1", "Button3"}));
+}
+
 TEST_F(WindowTest, AboutLocksTheMainWindowUntilItCloses) {
     Click(Window("Button3"));
     EXPECT_TRUE(IsWindowVisible(Form2()));
