@@ -178,6 +178,9 @@ else
   echo "note: no Windows window layer, so no klarvon.exe; the zip holds klarvon-cli.exe only" >&2
 fi
 cp ReadMe.txt LICENSE THIRD-PARTY-NOTICES.md "$stage/"
+# The mingw-w64 runtime (C runtime start-up, its number reading and printing, winpthreads)
+# is linked into both programs; its licences ask for their notices to travel with them.
+cp /usr/share/doc/mingw-w64-common/copyright "$stage/mingw-w64-runtime-copyright.txt"
 rm -f "$root/dist/klarvon-windows.zip"
 (cd "$build_dir/dist" && cmake -E tar cf "$root/dist/klarvon-windows.zip" --format=zip klarvon)
 
