@@ -573,8 +573,10 @@ TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
 
 TEST_F(WindowTest, TabVisitsTheUsableControlsInDesignOrder) {
     // At start the list and the editing panel are disabled, and so is "Apply Changes":
-    // Tab goes round the three other buttons, in the order they were created.
-    SetForegroundWindow(Form1());
+    // the focus starts on "Open gta_sa.exe" and Tab goes round the three usable buttons in
+    // the order they were created.
+    // Shown, the window hands the focus to its first usable control.
+    EXPECT_EQ(GetFocus(), Window("Button1"));
     SetFocus(Window("Button1"));
     std::vector<std::string> visited;
     for (int press = 0; press < 4; ++press) {

@@ -65,6 +65,7 @@ struct TControlImpl {
     std::vector<HWND> Pictures; // containers: images among the children, kept at the back
     SIZE ClientSize{};          // forms: the client area asked for
     int Alpha = 255;            // forms: opacity
+    HWND LastFocus = nullptr;   // forms: the control that had the focus when it was left
     // A notification from the control (the code of WM_COMMAND, or 0 for WM_HSCROLL).
     std::function<void(UINT code)> Notify;
     // Draws an owner-drawn control (labels).

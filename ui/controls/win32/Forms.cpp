@@ -97,6 +97,23 @@ LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (lParam == 0 && HIWORD(wParam) == 0)
             FireMenuCommand(LOWORD(wParam));
         return 0;
+    case WM_ACTIVATE:
+        // The focus comes back to where the user left it, or to the first control that
+        // takes it, as in a dialog.
+        if (TControlImpl* impl = ImplOf(window)) {
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                impl->LastFocus = focus != nullptr && IsChild(window, focus) ? focus : nullptr;
+            } else if (HIWORD(wParam) == 0) {
+                HWND focus = impl->LastFocus != nullptr && IsWindow(impl->LastFocus)
+                                 ? impl->LastFocus
+                                 : GetNextDlgTabItem(window, nullptr, FALSE);
+                if (focus != nullptr)
+                    SetFocus(focus);
+                return 0;
+            }
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_TIMER:
         FireTimer(wParam);
         return 0;
