@@ -241,6 +241,19 @@ COLORREF ErasedBackground(HWND window) {
     return colour;
 }
 
+// The width of a window's text in its own font.
+int TextWidthIn(HWND window) {
+    const std::wstring text = WindowText(window);
+    HDC dc = GetDC(window);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return extent.cx;
+}
+
 LOGFONTW FontOf(HWND window) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -384,7 +397,12 @@ TEST_F(WindowTest, EveryControlStandsAsDesigned) {
         const RECT bounds = BoundsInParent(window);
         EXPECT_EQ(bounds.left, expected.Left);
         EXPECT_EQ(bounds.top, expected.Top);
-        EXPECT_EQ(bounds.right - bounds.left, expected.Width);
+        // A label may be wider than designed where the face standing in for the design font
+        // needs more room for its text: never narrower, never clipping it. The scale under
+        // the slider (Label6) spreads its text over the designed width instead.
+        const bool fitsText = expected.Kind == Label && std::string_view(expected.Name) != "Label6";
+        const int width = fitsText ? std::max(expected.Width, TextWidthIn(window)) : expected.Width;
+        EXPECT_EQ(bounds.right - bounds.left, width);
         EXPECT_EQ(bounds.bottom - bounds.top, expected.Height);
         EXPECT_EQ(Text(window), expected.Caption);
         EXPECT_EQ(IsWindowEnabled(window) != FALSE, expected.Enabled);

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <tuple>
@@ -373,6 +374,10 @@ int TControl::Height() const {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+    // A label that sizes itself is never narrower than its text: a face that stands in for
+    // the design font (Wine has no MS Sans Serif of its own) may be a few pixels wider.
+    if (impl_->Kind == TWindowKind::Label && impl_->AutoSize && !impl_->Spread)
+        width = std::max(width, TextWidth(*impl_, WindowText(impl_->Handle)));
     SetWindowPos(impl_->Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
