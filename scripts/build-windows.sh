@@ -46,7 +46,10 @@ install_missing() {
 }
 
 # apt-get source needs a deb-src entry. One configured by the machine's owner is used as
-# it is; otherwise a file of our own mirrors the distribution's main archive.
+# it is; otherwise a file of our own mirrors the distribution's main archive for the one
+# download, and is taken away again afterwards (remove_own_deb_src).
+own_deb_src=/etc/apt/sources.list.d/klarvon-deb-src.sources
+added_deb_src=0
 ensure_deb_src() {
   if grep -Eqs '^[[:space:]]*(deb-src|Types:.*deb-src)' \
        /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; then
@@ -56,8 +59,9 @@ ensure_deb_src() {
   else
     local codename
     codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    echo "Adding a deb-src entry for $codename (/etc/apt/sources.list.d/klarvon-deb-src.sources)"
-    "${sudo_cmd[@]}" tee /etc/apt/sources.list.d/klarvon-deb-src.sources >/dev/null <<EOF
+    echo "Adding a deb-src entry for $codename ($own_deb_src) for the download"
+    added_deb_src=1
+    "${sudo_cmd[@]}" tee "$own_deb_src" >/dev/null <<EOF
 Types: deb-src
 URIs: http://deb.debian.org/debian
 Suites: $codename $codename-updates
@@ -74,6 +78,15 @@ EOF
   "${sudo_cmd[@]}" apt-get update
 }
 
+# The source indexes it brought stay until apt's next update, which drops them.
+remove_own_deb_src() {
+  if [ "$added_deb_src" -eq 1 ]; then
+    "${sudo_cmd[@]}" rm -f "$own_deb_src"
+    added_deb_src=0
+  fi
+}
+trap remove_own_deb_src EXIT
+
 # The same library the Linux build links, built with the cross compiler: the 6.2 API,
 # static only, no TurboJPEG wrapper. SIMD stays off: it needs nasm, and the two
 # backgrounds are decoded once at start-up, where the plain C code is fast enough (its
@@ -87,6 +100,7 @@ build_libjpeg() {
   rm -rf "$src_root" "$third_party/libjpeg-build"
   mkdir -p "$src_root"
   (cd "$src_root" && apt-get source libjpeg-turbo)
+  remove_own_deb_src
   local src
   src=$(find "$src_root" -mindepth 1 -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n 1)
   if [ -z "$src" ]; then

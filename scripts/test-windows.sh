@@ -67,8 +67,9 @@ failed_programs=()
 # Runs one gtest program and adds its counts; its own output goes to a log, shown in full
 # when it fails.
 run_gtest() { # run_gtest NAME command...
-  local name=$1 log=$work/$1.log status=0
+  local name=$1 log=$work/$1.log status=0 begun
   shift
+  begun=$(date +%s)
   "$@" >"$log" 2>&1 || status=$?
   local ran failed_here skipped_here
   ran=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran\..*/\1/p' "$log" | tail -n 1)
@@ -83,7 +84,8 @@ run_gtest() { # run_gtest NAME command...
   passed=$((passed + ran - failed_here - skipped_here))
   failed=$((failed + failed_here))
   skipped=$((skipped + skipped_here))
-  printf '%-24s %4d tests, %d failed, %d skipped\n' "$name" "$ran" "$failed_here" "$skipped_here"
+  printf '%-24s %4d tests, %d failed, %d skipped, %3d s\n' "$name" "$ran" "$failed_here" \
+    "$skipped_here" "$(($(date +%s) - begun))"
   if [ "$status" -ne 0 ]; then
     failed_programs+=("$name")
     grep -v '^\[       OK \]\|^\[ RUN      \]' "$log" || true
