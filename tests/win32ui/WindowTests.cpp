@@ -713,6 +713,47 @@ TEST_F(WindowTest, OneEditFromOpenToConfirmation) {
     EXPECT_TRUE(IsWindowEnabled(Window("Button2")));
 }
 
+TEST_F(WindowTest, EngineSoundFieldsDropTrailingCharactersThatAreNoNumberAsTheyAreTyped) {
+    const std::string exe = folder_.File("gta_sa.exe");
+    WriteBytes(exe, TableExecutable());
+    answers_.ChosenFile = exe;
+    Click(Window("Button1"));
+    HWND list = Window("ListBox1");
+    SendMessageW(list, LB_SETCURSEL, 0, 0);
+    SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    Click(Window("CheckBox1"));
+    HWND edit = Window("Edit1");
+    ASSERT_TRUE(IsWindowEnabled(edit));
+
+    // A text the filter shortens leaves the caret after its last character.
+    struct TTyping {
+        const wchar_t* Before;
+        int Caret;
+        const wchar_t* Typed;
+        const char* After;
+        DWORD CaretAfter;
+    };
+    const TTyping typings[] = {
+        {L"", 0, L"12ab", "12", 2},
+        {L"123", 1, L"x", "1", 1}, // the letter after the first digit: the end goes, not the letter
+        {L"", 0, L"-", "", 0},     // a lone minus sign
+        {L"5", 0, L"-", "-5", 1},  // the sign typed in front of the digits stays
+    };
+    for (const TTyping& typing : typings) {
+        SCOPED_TRACE(Narrow(typing.Typed));
+        SetWindowTextW(edit, typing.Before);
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(typing.Caret), typing.Caret);
+        for (const wchar_t* c = typing.Typed; *c != 0; ++c)
+            SendMessageW(edit, WM_CHAR, *c, 0);
+        EXPECT_EQ(Text(edit), typing.After);
+        DWORD caret = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+        EXPECT_EQ(caret, typing.CaretAfter);
+    }
+    EXPECT_TRUE(answers_.Boxes.empty());
+}
+
 // --- The message dialog the system's message box cannot be ----------------------------------
 
 // Steps run one by one from a thread timer, inside the dialog's own modal loop.
@@ -739,9 +780,14 @@ void Key(WPARAM key, wchar_t character) {
 }
 
 TEST(MessageDialog, AnswersByButtonAcceleratorAndCloseBoxButNotEscWithoutEscButton) {
+    // Through the platform's own seam, as the program asks: a box of one "OK" is the
+    // system's message box, any other a dialog of the layer's own.
+    const std::unique_ptr<TPlatformDialogs> native = MakeNativePlatformDialogs();
     struct TCase {
         const char* What;
+        TMsgDlgType Type;
         TMsgDlgButtons Buttons;
+        const char* Title;
         std::vector<std::function<void(HWND dialog)>> Actions;
         int Answer;
     };
@@ -749,43 +795,75 @@ TEST(MessageDialog, AnswersByButtonAcceleratorAndCloseBoxButNotEscWithoutEscButt
     auto stillShows = [](HWND dialog) {
         EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc closed the dialog";
     };
+    auto firstButton = [](HWND dialog) {
+        HWND child = GetWindow(dialog, GW_CHILD);
+        while (child != nullptr && lstrcmpiW(ClassOf(child).c_str(), L"Button") != 0)
+            child = GetWindow(child, GW_HWNDNEXT);
+        Click(child);
+    };
     const TCase cases[] = {
-        {"the button", {.Yes = true}, {[](HWND dialog) { Click(GetDlgItem(dialog, 100)); }}, 0},
-        {"its accelerator", {.Yes = true}, {[](HWND) { Key('Y', L'y'); }}, 0},
-        {"Esc, then the close box",
+        {"the button", TMsgDlgType::Error, {.Yes = true}, "Error", {firstButton}, 0},
+        {"its accelerator",
+         TMsgDlgType::Error,
          {.Yes = true},
+         "Error",
+         {[](HWND) { Key('Y', L'y'); }},
+         0},
+        {"Esc, then the close box",
+         TMsgDlgType::Error,
+         {.Yes = true},
+         "Error",
          {escape, stillShows,
           [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }},
          MessageBoxClosed},
-        {"Esc with a No button", {.Yes = true, .No = true}, {escape}, 1},
+        {"Esc with a No button",
+         TMsgDlgType::Error,
+         {.Yes = true, .No = true},
+         "Error",
+         {escape},
+         1},
+        {"the system's box, by Esc",
+         TMsgDlgType::Information,
+         {.OK = true},
+         "Information",
+         {escape},
+         0},
+        {"the system's box, by its button",
+         TMsgDlgType::Information,
+         {.OK = true},
+         "Information",
+         {firstButton},
+         0},
     };
     for (const TCase& test : cases) {
         SCOPED_TRACE(test.What);
         const TMessageBoxRequest request =
-            MessageDlgRequest("Unknown gta_sa.exe", TMsgDlgType::Error, test.Buttons);
+            MessageDlgRequest("Unknown gta_sa.exe", test.Type, test.Buttons);
         std::vector<std::function<void()>> steps;
-        // First: the dialog as it shows.
-        steps.push_back([&request] {
-            HWND dialog = ShownDialog("Error");
+        // First: the dialog as it shows, its text and exactly the buttons asked for.
+        steps.push_back([&request, &test] {
+            HWND dialog = ShownDialog(test.Title);
             ASSERT_NE(dialog, nullptr);
             std::vector<std::string> captions;
+            bool hasText = false;
             for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
                  child = GetWindow(child, GW_HWNDNEXT)) {
                 if (lstrcmpiW(ClassOf(child).c_str(), L"Button") == 0)
                     captions.push_back(Text(child));
+                hasText = hasText || Text(child) == request.Text;
             }
             EXPECT_EQ(captions, request.Buttons);
-            EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 100));
+            EXPECT_TRUE(hasText);
         });
         for (const auto& action : test.Actions)
-            steps.push_back([&action] { action(ShownDialog("Error")); });
+            steps.push_back([&action, &test] { action(ShownDialog(test.Title)); });
         gSteps = &steps;
         gNextStep = 0;
         const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunStep);
-        const int answer = ShowMessageDialog(request, nullptr);
+        const int answer = native->ShowMessageBox(request);
         KillTimer(nullptr, timer);
         EXPECT_EQ(answer, test.Answer);
-        EXPECT_EQ(ShownDialog("Error"), nullptr);
+        EXPECT_EQ(ShownDialog(test.Title), nullptr);
     }
 }
 
