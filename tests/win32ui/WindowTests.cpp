@@ -537,6 +537,41 @@ TEST_F(WindowTest, ColoursAndFontsFollowTheDesign) {
     EXPECT_EQ(GetWindow(Window("ListBox1"), GW_HWNDLAST), Window("Image1"));
 }
 
+TEST_F(WindowTest, ControlsCarryTheirClassicSettings) {
+    struct TSetting {
+        const char* Name;
+        const char* What;
+        UINT Message;
+        LRESULT Expected;
+    };
+    const TSetting settings[] = {
+        {"ListBox1", "line height", LB_GETITEMHEIGHT, 13},
+        {"TrackBar1", "lowest position", TBM_GETRANGEMIN, 0},
+        {"TrackBar1", "highest position", TBM_GETRANGEMAX, 10},
+        {"TrackBar1", "line step", TBM_GETLINESIZE, 1},
+        {"TrackBar1", "page step", TBM_GETPAGESIZE, 2},
+        {"TrackBar1", "ticks, one at every position", TBM_GETNUMTICS, 11},
+        {"Edit1", "length limit, none to speak of", EM_GETLIMITTEXT, 0x7FFFFFFE},
+        {"Edit11", "length limit, none to speak of", EM_GETLIMITTEXT, 0x7FFFFFFE},
+    };
+    for (const TSetting& setting : settings) {
+        SCOPED_TRACE(std::string(setting.Name) + ": " + setting.What);
+        EXPECT_EQ(SendMessageW(Window(setting.Name), setting.Message, 0, 0), setting.Expected);
+    }
+    const LONG slider = Style(Window("TrackBar1"));
+    EXPECT_EQ(slider & (TBS_VERT | TBS_BOTTOM | TBS_AUTOTICKS), TBS_BOTTOM | TBS_AUTOTICKS);
+    // The list's soft bevel lies in its frame: two pixels on every side.
+    RECT outer{};
+    RECT client{};
+    HWND list = Window("ListBox1");
+    GetWindowRect(list, &outer);
+    GetClientRect(list, &client);
+    MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(client.left - outer.left, 2);
+    EXPECT_EQ(client.top - outer.top, 2);
+    EXPECT_EQ(outer.bottom - client.bottom, 2);
+}
+
 TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
     struct TMenuColumn {
         const char* Caption;
