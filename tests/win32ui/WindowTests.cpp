@@ -664,7 +664,12 @@ TEST_F(WindowTest, AboutLocksTheMainWindowUntilItCloses) {
     EXPECT_LE(std::abs((main.left + main.right) - (about.left + about.right)), 1);
     EXPECT_LE(std::abs((main.top + main.bottom) - (about.top + about.bottom)), 1);
 
-    // The author's name opens the web page and leaves the window open.
+    // The author's name shows the hand over it, opens the web page and leaves the window
+    // open.
+    HWND name = form2_->Label3->Impl().Handle;
+    SendMessageW(name, WM_SETCURSOR, reinterpret_cast<WPARAM>(name),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, MAKEINTRESOURCEW(32649))); // IDC_HAND
     SendMessageW(Form2(), WM_COMMAND,
                  MAKEWPARAM(GetDlgCtrlID(form2_->Label3->Impl().Handle), STN_CLICKED),
                  reinterpret_cast<LPARAM>(form2_->Label3->Impl().Handle));
