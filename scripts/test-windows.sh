@@ -120,10 +120,17 @@ run_gtest cli_tests env HOME="$runner_dir" WINEPREFIX="$runner_dir/prefix" \
 
 # ---- The window test program (the Windows window layer's own) -------------------------
 # Runs when it has been built; it needs a display, so it runs under Xvfb.
+# Wine settles on its display when its server and desktop start, and the other prefixes'
+# servers started without one: this program gets a prefix of its own, booted under the
+# same Xvfb it runs under.
 window_tests=$build_win/tests/win32ui/klarvon_win32ui_tests.exe
 if [ -f "$window_tests" ]; then
-  run_gtest klarvon_win32ui_tests env HOME="$runner_dir" WINEPREFIX="$runner_dir/prefix" \
-    xvfb-run -a "$wine_loader" "$window_tests"
+  window_dir=$work/windows
+  mkdir -p "$window_dir/prefix"
+  servers+=("$window_dir")
+  run_gtest klarvon_win32ui_tests env HOME="$window_dir" WINEPREFIX="$window_dir/prefix" \
+    xvfb-run -a sh -c '"$0" wineboot -i >/dev/null 2>&1 && exec "$0" "$1"' \
+    "$wine_loader" "$window_tests"
 fi
 # ----------------------------------------------------------------------------------------
 
