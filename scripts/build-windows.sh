@@ -191,7 +191,9 @@ if [ -f "$build_dir/app/klarvon.exe" ]; then
 else
   echo "note: no Windows window layer, so no klarvon.exe; the zip holds klarvon-cli.exe only" >&2
 fi
-cp ReadMe.txt LICENSE THIRD-PARTY-NOTICES.md "$stage/"
+cp ReadMe.txt THIRD-PARTY-NOTICES.md "$stage/"
+# Windows opens a .txt with a double click; a bare LICENSE asks which program to use.
+cp LICENSE "$stage/LICENSE.txt"
 # The mingw-w64 runtime (C runtime start-up, its number reading and printing, winpthreads)
 # is linked into both programs; its licences ask for their notices to travel with them.
 cp /usr/share/doc/mingw-w64-common/copyright "$stage/mingw-w64-runtime-copyright.txt"
