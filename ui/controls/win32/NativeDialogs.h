@@ -19,7 +19,7 @@ namespace klarvon {
 // the button pressed, or MessageBoxClosed.
 int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner);
 
-// The window class and title of that dialog while it shows, for finding it.
+// The window class of that dialog (the system's dialog class), for finding it while it shows.
 inline constexpr wchar_t MessageDialogClass[] = L"#32770";
 
 // Paths as the file functions of the core take them (the ANSI code page).
