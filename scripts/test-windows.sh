@@ -150,11 +150,13 @@ fi
 # ----------------------------------------------------------------------------------------
 
 elapsed=$(($(date +%s) - started))
-if [ "${#failed_programs[@]}" -gt 0 ]; then
-  echo "Windows tests: $passed passed, $failed failed, $skipped skipped in ${elapsed} s (failing: ${failed_programs[*]})"
-  exit 1
-fi
+echo "Windows leg: ${elapsed} s"
 if [ "${#retried[@]}" -gt 0 ]; then
   echo "note: passed only when run again: ${retried[*]}"
 fi
-echo "Windows tests: $passed passed, $failed failed, $skipped skipped in ${elapsed} s"
+if [ "${#failed_programs[@]}" -gt 0 ]; then
+  echo "failing under Wine: ${failed_programs[*]}"
+fi
+# The closing line in the plain form CI summaries read.
+echo "Windows: $passed passed, $failed failed, $skipped skipped"
+[ "${#failed_programs[@]}" -eq 0 ]
