@@ -1,5 +1,4 @@
 #include "ui/controls/Forms.h"
-#include "table/ErrorReport.h"
 #include "ui/controls/Platform.h"
 #include "ui/controls/win32/ControlImpl.h"
 
@@ -292,42 +291,6 @@ int TApplication::Run() {
 void TApplication::Terminate() {
     terminated_ = true;
     PostQuitMessage(0);
-}
-
-void TApplication::ShowException(const std::exception& error) {
-    ShowError(error.what());
-}
-
-void TApplication::ShowError(std::string_view message) {
-    TMessageBoxRequest request;
-    request.Title = title_;
-    request.Text = ErrorReportText(message);
-    request.Icon = TMessageIcon::Error;
-    request.Buttons = {"OK"};
-    request.DefaultButton = 0;
-    request.EscapeButton = 0;
-    PlatformDialogs().ShowMessageBox(request);
-}
-
-void TApplication::Invoke(const std::function<void()>& handler) {
-    if (!handler)
-        return;
-    // A copy: the handler may well replace itself while it runs.
-    const std::function<void()> running = handler;
-    try {
-        running();
-    } catch (const std::exception& error) {
-        ShowException(error);
-    } catch (...) {
-        ShowError("Unknown error");
-    }
-}
-
-void TApplication::Beep() {
-    PlatformDialogs().Beep();
-}
-void TApplication::ShellOpen(std::string_view target) {
-    PlatformDialogs().ShellOpen(std::string(target));
 }
 
 TApplication& Application() {
