@@ -6,8 +6,7 @@
 
 #include <string>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     klarvon::TApplication application(argc, argv);
     // The author the About window credits; every error box carries this title.
     application.SetTitle("Klarvon by " + klarvon::AboutAuthorName());

@@ -48,7 +48,8 @@ void MakeFile(const std::string& path, std::int64_t signatureOffset) {
     std::copy(TableSignature.begin(), TableSignature.end(),
               bytes.begin() + static_cast<std::ptrdiff_t>(signatureOffset));
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
@@ -114,8 +115,7 @@ BENCHMARK(LocateNearStart)->Unit(benchmark::kMicrosecond);
 int LocateOnce(const std::string& path) {
     try {
         const TTableLocation location = TTableLocator::Locate(path);
-        std::printf("size %lld, signature at %lld, %s\n",
-                    static_cast<long long>(location.FileSize),
+        std::printf("size %lld, signature at %lld, %s\n", static_cast<long long>(location.FileSize),
                     static_cast<long long>(location.SignatureOffset),
                     IsRejected(location) ? "rejected" : "accepted");
         return 0;

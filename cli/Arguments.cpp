@@ -56,7 +56,8 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
         throw EUsageError("missing arguments");
     }
     if (given > count && !orMore) {
-        throw EUsageError("too many arguments ('" + arguments.Positionals[count] + "' is one too many)");
+        throw EUsageError("too many arguments ('" + arguments.Positionals[count] +
+                          "' is one too many)");
     }
 }
 
@@ -81,8 +82,9 @@ int ParseVehicleId(std::string_view text) {
 }
 
 const TFieldDescriptor& FindField(std::string_view name) {
-    const auto found = std::find_if(RecordFields.begin(), RecordFields.end(),
-                                    [name](const TFieldDescriptor& field) { return field.Name == name; });
+    const auto found =
+        std::find_if(RecordFields.begin(), RecordFields.end(),
+                     [name](const TFieldDescriptor& field) { return field.Name == name; });
     if (found == RecordFields.end()) {
         throw EUsageError("'" + std::string(name) + "' is not a field; the fields are " +
                           FieldNameList());
@@ -98,8 +100,9 @@ std::vector<TAssignment> ParseAssignments(std::span<const std::string> words) {
             throw EUsageError("'" + word + "' is not FIELD=TEXT");
         }
         const TFieldDescriptor& field = FindField(std::string_view(word).substr(0, equals));
-        const bool named = std::any_of(assignments.begin(), assignments.end(),
-                                       [&field](const TAssignment& a) { return a.Field == &field; });
+        const bool named =
+            std::any_of(assignments.begin(), assignments.end(),
+                        [&field](const TAssignment& a) { return a.Field == &field; });
         if (named) {
             throw EUsageError("field '" + std::string(field.Name) + "' is named twice");
         }

@@ -12,11 +12,12 @@ namespace {
 // Rows in the order of the choice tables; the last is the "other" row.
 constexpr std::array<std::string_view, 9> VehicleTypeCaptions{
     "Car", "MotorBike", "Bike", "Boat", "Helicopter", "Plane", "Train", "Trailer", "Special"};
-constexpr std::array<std::string_view, 6> DoorSoundTypeCaptions{
-    "Type 0", "Type 1", "Type 2", "Type 3", "Type 4", "Type 5"};
+constexpr std::array<std::string_view, 6> DoorSoundTypeCaptions{"Type 0", "Type 1", "Type 2",
+                                                                "Type 3", "Type 4", "Type 5"};
 constexpr std::array<std::string_view, 13> RadioStationCaptions{
-    "PlayBack FM", "K-Rose",  "K-DST",   "Bounce FM",    "SF-UR",       "Los Santos", "Radio - X",
-    "C S R",       "K-Jah",   "Master Sounds", "W C T R", "Track Player", "Nothing"};
+    "PlayBack FM", "K-Rose",       "K-DST",  "Bounce FM", "SF-UR",
+    "Los Santos",  "Radio - X",    "C S R",  "K-Jah",     "Master Sounds",
+    "W C T R",     "Track Player", "Nothing"};
 constexpr std::array<std::string_view, 3> RadioTypeCaptions{
     "Civilian vehicles", "Noncivilian vehicles", "Special vehicles"};
 
@@ -40,8 +41,9 @@ static_assert(RadioTypeCaptions.size() == RadioTypeChoices.RowCount());
 } // namespace
 
 const TChoiceTable* ChoiceTableOf(TField field) {
-    const auto found = std::find_if(ChoiceTables.begin(), ChoiceTables.end(),
-                                    [field](const TChoiceTable* table) { return table->Field == field; });
+    const auto found =
+        std::find_if(ChoiceTables.begin(), ChoiceTables.end(),
+                     [field](const TChoiceTable* table) { return table->Field == field; });
     return found == ChoiceTables.end() ? nullptr : *found;
 }
 

@@ -17,8 +17,8 @@ inline constexpr std::string_view ProgramName = "klarvon-cli";
 
 struct TCommand {
     std::string_view Name;
-    std::string_view Synopsis; // the arguments after the command name
-    std::string_view Help;     // printed under the synopsis by --help
+    std::string_view Synopsis;               // the arguments after the command name
+    std::string_view Help;                   // printed under the synopsis by --help
     std::span<const std::string_view> Flags; // the options it accepts besides --help
     // Runs with the arguments already split; failures are thrown (see Failure.h),
     // wrong usage as EUsageError. Returns the exit code.

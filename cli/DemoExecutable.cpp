@@ -84,7 +84,7 @@ constexpr auto NonCars = std::to_array<TKindOfId>({
 
 // Police, army and rescue: the radio plays for "Noncivilian vehicles".
 constexpr std::array<int, 17> ServiceVehicles{407, 416, 425, 427, 432, 433, 470, 490, 497,
-                                             520, 523, 528, 544, 596, 597, 598, 599};
+                                              520, 523, 528, 544, 596, 597, 598, 599};
 
 constexpr int FirstSpareId = 612;
 
@@ -113,23 +113,23 @@ constexpr std::int16_t NoEngine = -1;
 
 // Indexed by TKind.
 constexpr std::array<TKindDefaults, 10> Defaults{{
-    {0, 20, 110, 1, AnyDoor, 0, 0.78F, 1.0F},    // Car
-    {1, 130, 16, 0, 255, 0, 0.85F, 1.1F},        // MotorBike
-    {2, NoEngine, 0, 0, 255, 1, 1.0F, 1.0F},     // Bike
-    {3, 150, 12, 255, 255, 0, 0.9F, 1.0F},       // Boat
-    {4, 170, 8, 255, 255, 0, 1.0F, 1.25F},       // Helicopter
-    {5, 180, 14, 255, 255, 0, 1.0F, 1.5F},       // Plane
-    {8, 200, 5, 255, 255, 1, 1.0F, 1.0F},        // Train
-    {9, NoEngine, 0, 255, 255, 1, 1.0F, 1.0F},   // Trailer
-    {10, 210, 4, 255, 255, 1, 0.6F, 0.5F},       // Toy (radio-controlled)
-    {10, NoEngine, 0, 255, 255, 1, 1.0F, 1.0F},  // Spare slot
+    {0, 20, 110, 1, AnyDoor, 0, 0.78F, 1.0F},   // Car
+    {1, 130, 16, 0, 255, 0, 0.85F, 1.1F},       // MotorBike
+    {2, NoEngine, 0, 0, 255, 1, 1.0F, 1.0F},    // Bike
+    {3, 150, 12, 255, 255, 0, 0.9F, 1.0F},      // Boat
+    {4, 170, 8, 255, 255, 0, 1.0F, 1.25F},      // Helicopter
+    {5, 180, 14, 255, 255, 0, 1.0F, 1.5F},      // Plane
+    {8, 200, 5, 255, 255, 1, 1.0F, 1.0F},       // Train
+    {9, NoEngine, 0, 255, 255, 1, 1.0F, 1.0F},  // Trailer
+    {10, 210, 4, 255, 255, 1, 0.6F, 0.5F},      // Toy (radio-controlled)
+    {10, NoEngine, 0, 255, 255, 1, 1.0F, 1.0F}, // Spare slot
 }};
 
-constexpr int HornTypesForCars = 9;   // horn types 1..9
-constexpr int DoorTypesForCars = 5;   // door types 0..4
-constexpr int StationsForCars = 12;   // stations 1..12
+constexpr int HornTypesForCars = 9; // horn types 1..9
+constexpr int DoorTypesForCars = 5; // door types 0..4
+constexpr int StationsForCars = 12; // stations 1..12
 constexpr std::uint8_t NoStation = 13;
-constexpr int HornToneSteps = 41;     // tones 0.80 .. 1.20
+constexpr int HornToneSteps = 41; // tones 0.80 .. 1.20
 
 // Odd values that real tables hold too, so users see how the editor takes them.
 struct TOddValue {
@@ -165,15 +165,16 @@ TVehicleAudioRecord DemoRecord(int id) {
     }
     const TKind kind = KindOf(id);
     const TKindDefaults& defaults = Defaults[static_cast<std::size_t>(kind)];
-    const bool isService = std::find(ServiceVehicles.begin(), ServiceVehicles.end(), id) !=
-                           ServiceVehicles.end();
+    const bool isService =
+        std::find(ServiceVehicles.begin(), ServiceVehicles.end(), id) != ServiceVehicles.end();
     const int spread = id * 37; // varies the per-vehicle picks without looking random
 
     TVehicleAudioRecord record;
     SetInteger(record, TField::VehicleType, defaults.VehicleType);
-    const std::int64_t engine = defaults.FirstEngineSound == NoEngine
-                                    ? NoEngine
-                                    : defaults.FirstEngineSound + spread % defaults.EngineSoundCount;
+    const std::int64_t engine =
+        defaults.FirstEngineSound == NoEngine
+            ? NoEngine
+            : defaults.FirstEngineSound + spread % defaults.EngineSoundCount;
     SetInteger(record, TField::PowerOnSoundId, engine);
     SetInteger(record, TField::PowerOffSoundId, engine == NoEngine ? NoEngine : engine + 1);
     SetInteger(record, TField::Unknown1, kind == TKind::Car ? id % 3 : 0);

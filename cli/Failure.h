@@ -34,8 +34,7 @@ std::string FailureText(const std::exception& failure);
 
 // Runs body; a failure inside it is rethrown as EFailure naming context. Wrong usage
 // and failures that already carry a context pass unchanged.
-template <class TBody>
-decltype(auto) InContext(const std::string& context, TBody&& body) {
+template <class TBody> decltype(auto) InContext(const std::string& context, TBody&& body) {
     try {
         return body();
     } catch (const EFailure&) {

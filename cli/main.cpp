@@ -22,8 +22,7 @@ namespace {
 constexpr std::string_view Version = KLARVON_VERSION;
 
 constexpr std::array<const TCommand*, 7> Commands{
-    &InfoCommand, &ShowCommand, &DumpCommand, &SetCommand,
-    &CopyCommand, &DiffCommand, &DemoCommand,
+    &InfoCommand, &ShowCommand, &DumpCommand, &SetCommand, &CopyCommand, &DiffCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
@@ -55,9 +54,9 @@ int ProgramUsageError(std::string_view problem) {
 }
 
 int CommandUsageError(const TCommand& command, std::string_view problem) {
-    std::cerr << ProgramName << ": " << problem << "\nusage: " << ProgramName << ' '
-              << command.Name << ' ' << command.Synopsis << "\nTry '" << ProgramName << ' '
-              << command.Name << " --help' for more.\n";
+    std::cerr << ProgramName << ": " << problem << "\nusage: " << ProgramName << ' ' << command.Name
+              << ' ' << command.Synopsis << "\nTry '" << ProgramName << ' ' << command.Name
+              << " --help' for more.\n";
     return ExitUsage;
 }
 

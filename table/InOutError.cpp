@@ -10,7 +10,7 @@ namespace {
 
 // Windows' two ways of saying there is no room left.
 constexpr std::uint32_t WindowsHandleDiskFull = 39; // ERROR_HANDLE_DISK_FULL
-constexpr std::uint32_t WindowsDiskFull = 112; // ERROR_DISK_FULL
+constexpr std::uint32_t WindowsDiskFull = 112;      // ERROR_DISK_FULL
 
 // A write past the end is refused before it happens, so no system number exists for it.
 // It shares 100 with the read: both say the record does not lie inside the file, and the

@@ -34,7 +34,7 @@ EInOutError InOutErrorFromWindowsCode(std::uint32_t code);
 EInOutError InOutErrorFromErrno(int errnoValue, const std::string& path);
 #endif
 
-EInOutError ReadBeyondEndOfFile(); // "Read beyond end of file" (100)
+EInOutError ReadBeyondEndOfFile();  // "Read beyond end of file" (100)
 EInOutError WriteBeyondEndOfFile(); // "Write beyond end of file": a write would grow the file
 
 } // namespace klarvon

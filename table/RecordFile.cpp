@@ -166,8 +166,7 @@ TVehicleAudioRecord ReadWholeRecord(const std::string& path, std::int64_t offset
 
     TVehicleAudioRecord record;
     for (const TFieldDescriptor& field : RecordFields) {
-        record[field.Field] =
-            LoadLittleEndian(std::span(bytes).subspan(field.Offset, field.Width));
+        record[field.Field] = LoadLittleEndian(std::span(bytes).subspan(field.Offset, field.Width));
     }
     return record;
 }

@@ -14,8 +14,7 @@ namespace klarvon {
 namespace {
 
 // The last byte equal to value among the first count bytes, or null.
-const std::uint8_t* FindLastByte(const std::uint8_t* data, std::size_t count,
-                                 std::uint8_t value) {
+const std::uint8_t* FindLastByte(const std::uint8_t* data, std::size_t count, std::uint8_t value) {
 #ifdef __GLIBC__
     return static_cast<const std::uint8_t*>(::memrchr(data, value, count));
 #else
@@ -34,8 +33,7 @@ static_assert(TableSignature.size() == RecordSize, "the signature is one record 
 
 // The distance from a base to the record of the first vehicle: the base is the address
 // of an (imaginary) record of ID 0.
-constexpr std::int64_t FirstRecordDistance =
-    static_cast<std::int64_t>(RecordSize) * FirstVehicleId;
+constexpr std::int64_t FirstRecordDistance = static_cast<std::int64_t>(RecordSize) * FirstVehicleId;
 
 } // namespace
 

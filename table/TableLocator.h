@@ -35,7 +35,7 @@ inline constexpr std::array<std::uint8_t, 36> TableSignature{
 
 struct TTableLocation {
     bool Known = true;
-    std::int64_t SearchBase = 0;    // meaningful when !Known
+    std::int64_t SearchBase = 0; // meaningful when !Known
     std::string VersionText;
     std::int64_t FileSize = 0;
     std::int64_t SignatureOffset = -1; // last match, -1 for none; meaningful when !Known

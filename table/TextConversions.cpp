@@ -203,9 +203,8 @@ struct TShownDigits {
 TShownDigits RoundToShownDigits(double magnitude) {
     // "d.ddd...e±x", printed exactly; to_chars ignores the process locale.
     std::array<char, ExpansionLength> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                            magnitude, std::chars_format::scientific,
-                                            ExactFractionDigits);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                            std::chars_format::scientific, ExactFractionDigits);
     if (error != std::errc{}) {
         throw std::logic_error("Float expansion does not fit its buffer");
     }
@@ -374,8 +373,7 @@ std::string FormatField(const TFieldDescriptor& field, TFieldBits bits, char dec
     return FormatInteger(IntegerValue(field, bits));
 }
 
-TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text,
-                      char decimalSeparator) {
+TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text, char decimalSeparator) {
     switch (field.Kind) {
     case TFieldKind::Int16:
         return BitsOfInteger(field, ParseInt16(text));

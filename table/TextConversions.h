@@ -38,7 +38,6 @@ std::string FormatFloat32(TFieldBits bits, char decimalSeparator);
 // A field's text as the editor shows it / its bits from text, by the field's kind
 // (Int16 and UInt8 with range check, Int32 any 32-bit integer, Float32 as above).
 std::string FormatField(const TFieldDescriptor& field, TFieldBits bits, char decimalSeparator);
-TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text,
-                      char decimalSeparator);
+TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text, char decimalSeparator);
 
 } // namespace klarvon

@@ -33,8 +33,8 @@ int DecodeHornPosition(TFieldBits stored) {
 
 TFieldBits EncodeHornPosition(int position) {
     if (position < HornSliderMin || position > HornSliderMax) {
-        throw std::out_of_range("Horn slider position " + std::to_string(position) +
-                                " outside " + std::to_string(HornSliderMin) + ".." +
+        throw std::out_of_range("Horn slider position " + std::to_string(position) + " outside " +
+                                std::to_string(HornSliderMin) + ".." +
                                 std::to_string(HornSliderMax));
     }
     const std::int32_t value = position == HornSliderMax ? HornNone : position;

@@ -25,13 +25,12 @@ struct TChoiceTable {
 
 inline constexpr std::array<std::int32_t, 8> VehicleTypeValues{0, 1, 2, 3, 4, 5, 8, 9};
 inline constexpr std::array<std::int32_t, 5> DoorSoundTypeValues{0, 1, 2, 3, 4};
-inline constexpr std::array<std::int32_t, 12> RadioStationValues{1, 2, 3, 4, 5, 6,
+inline constexpr std::array<std::int32_t, 12> RadioStationValues{1, 2, 3, 4,  5,  6,
                                                                  7, 8, 9, 10, 11, 12};
 inline constexpr std::array<std::int32_t, 2> RadioTypeValues{0, 3};
 
 inline constexpr TChoiceTable VehicleTypeChoices{TField::VehicleType, VehicleTypeValues, 10};
-inline constexpr TChoiceTable DoorSoundTypeChoices{TField::DoorSoundType, DoorSoundTypeValues,
-                                                   255};
+inline constexpr TChoiceTable DoorSoundTypeChoices{TField::DoorSoundType, DoorSoundTypeValues, 255};
 inline constexpr TChoiceTable RadioStationChoices{TField::RadioStation, RadioStationValues, 13};
 inline constexpr TChoiceTable RadioTypeChoices{TField::RadioType, RadioTypeValues, 1};
 
@@ -49,7 +48,7 @@ inline constexpr int HornSliderMin = 0;
 inline constexpr int HornSliderMax = 10;
 inline constexpr std::int32_t HornNone = 255;
 
-int DecodeHornPosition(TFieldBits stored);      // clamp into 0..10
-TFieldBits EncodeHornPosition(int position);    // 0..9 as is, 10 -> 255
+int DecodeHornPosition(TFieldBits stored);   // clamp into 0..10
+TFieldBits EncodeHornPosition(int position); // 0..9 as is, 10 -> 255
 
 } // namespace klarvon

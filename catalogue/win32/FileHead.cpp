@@ -10,8 +10,7 @@ namespace klarvon {
 
 namespace {
 
-EKlarvonError FileError(std::string_view what, const std::filesystem::path& path,
-                        DWORD code) {
+EKlarvonError FileError(std::string_view what, const std::filesystem::path& path, DWORD code) {
     // The system's own message for the code, as FormatMessage gives it.
     std::string reason = std::system_category().message(static_cast<int>(code));
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) {

@@ -47,8 +47,8 @@ private:
 
 // Paths are in the ANSI code page, as main()'s arguments arrive.
 HANDLE CreateNew(const std::string& path) {
-    return ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    return ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                         nullptr);
 }
 
 // All bytes, flushed to the disk, then closed; any failure throws.

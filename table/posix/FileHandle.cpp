@@ -106,9 +106,8 @@ void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> byt
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put =
-            ::pwrite(Native_, bytes.data() + done, bytes.size() - done,
-                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        const ssize_t put = ::pwrite(Native_, bytes.data() + done, bytes.size() - done,
+                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
         if (put < 0) {
             if (errno == EINTR) {
                 continue;

@@ -50,8 +50,8 @@ bool TFileHandle::IsOpen() const {
 // comes: from GetOpenFileNameA in the editor and from main()'s arguments in klarvon-cli.
 void TFileHandle::Open(const std::string& path) {
     const HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         throw LastError();
     }

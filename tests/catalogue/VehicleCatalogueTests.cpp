@@ -30,9 +30,9 @@ TEST(VehicleCatalogue, NamesAreStoredExactly) {
         const char* Name;
     };
     const Case cases[] = {
-        {401, "BRAVURA"},    {466, "GLENDALE"},  {502, "HOTRING(A)"}, {504, "BLOODRING(A)"},
-        {543, "SADLER"},     {569, "FREIFLAT"},  {590, "FREIFLAT"},   {596, "POLICE_LA"},
-        {604, "GLENDALE"},   {605, "SADLER"},    {606, "BAGBOX(A)"},  {610, "FARM_TR1"},
+        {401, "BRAVURA"},  {466, "GLENDALE"}, {502, "HOTRING(A)"}, {504, "BLOODRING(A)"},
+        {543, "SADLER"},   {569, "FREIFLAT"}, {590, "FREIFLAT"},   {596, "POLICE_LA"},
+        {604, "GLENDALE"}, {605, "SADLER"},   {606, "BAGBOX(A)"},  {610, "FARM_TR1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TVehicleCatalogue::Name(c.Id), c.Name) << c.Id;

@@ -24,8 +24,9 @@ TEST(CliDemo, WritesAFileThatIsFoundByItsSignature) {
     const TCliRun demo = RunCli({"demo", path});
     ASSERT_EQ(demo.ExitCode, 0) << demo.Err;
     const TBytes bytes = ReadBytes(path);
-    EXPECT_EQ(demo.Out, "wrote " + path + ": " + std::to_string(bytes.size()) +
-                            " bytes, signature at offset 327680, record of ID 400 at offset 327716\n");
+    EXPECT_EQ(demo.Out,
+              "wrote " + path + ": " + std::to_string(bytes.size()) +
+                  " bytes, signature at offset 327680, record of ID 400 at offset 327716\n");
 
     const TCliRun info = RunCli({"info", path});
     EXPECT_EQ(info.ExitCode, 0) << info.Err;
@@ -35,8 +36,8 @@ TEST(CliDemo, WritesAFileThatIsFoundByItsSignature) {
 
     // The signature sits where info says, and the record of ID 400 right after it.
     ASSERT_GT(bytes.size(), static_cast<std::size_t>(FirstRecordOffset) + RecordSize * SlotCount);
-    EXPECT_TRUE(std::equal(TableSignature.begin(), TableSignature.end(),
-                           bytes.begin() + SignatureOffset));
+    EXPECT_TRUE(
+        std::equal(TableSignature.begin(), TableSignature.end(), bytes.begin() + SignatureOffset));
     EXPECT_EQ(TTableLocator::FindLastSignature(bytes), SignatureOffset);
     const TTableLocation location = TTableLocator::Locate(path);
     EXPECT_FALSE(IsRejected(location));
@@ -53,12 +54,9 @@ TEST(CliDemo, ShowsTheOddValuesRealTablesHold) {
     ASSERT_EQ(RunCli({"demo", path}).ExitCode, 0);
 
     const std::vector<std::pair<std::string, std::string>> odd{
-        {"431", "DoorSoundType\t257\tType 5"},
-        {"441", "RadioType\t255\tSpecial vehicles"},
-        {"539", "VehicleType\t6\tSpecial"},
-        {"539", "HornType\t10\tslider 10"},
-        {"509", "RadioStation\t0\tNothing"},
-        {"596", "RadioType\t3\tNoncivilian vehicles"},
+        {"431", "DoorSoundType\t257\tType 5"}, {"441", "RadioType\t255\tSpecial vehicles"},
+        {"539", "VehicleType\t6\tSpecial"},    {"539", "HornType\t10\tslider 10"},
+        {"509", "RadioStation\t0\tNothing"},   {"596", "RadioType\t3\tNoncivilian vehicles"},
     };
     for (const auto& [id, line] : odd) {
         const TCliRun show = RunCli({"show", path, id});

@@ -46,9 +46,13 @@ TEST(CliSet, ChangesExactlyTheNamedFieldAndNothingElse) {
         {400, "PowerOnSoundId=100", {0x64, 0x00}, "400 LANDSTAL PowerOnSoundId: 400 -> 100"},
         {400, "PowerOnSoundId= $FFFFFFFF", {0xFF, 0xFF}, "400 LANDSTAL PowerOnSoundId: 400 -> -1"},
         {630, "Unknown1=-32768", {0x00, 0x80}, "630 //Extra Slot Unknown1: 1890 -> -32768"},
-        {512, "HornTone=0.95", {0x33, 0x33, 0x73, 0x3F},
+        {512,
+         "HornTone=0.95",
+         {0x33, 0x33, 0x73, 0x3F},
          "512 CROPDUST HornTone: 1.01199996471405 -> 0.949999988079071"},
-        {512, "Unknown7=1E-40", {0xC2, 0x16, 0x01, 0x00},
+        {512,
+         "Unknown7=1E-40",
+         {0xC2, 0x16, 0x01, 0x00},
          "512 CROPDUST Unknown7: 256 -> 9.99994610111476E-41"},
         {401, "VehicleType=6", {0x06, 0x00}, "401 BRAVURA VehicleType: 5 -> 6"},
         {401, "DoorSoundType=257", {0x01, 0x01}, "401 BRAVURA DoorSoundType: 5 -> 257"},
@@ -80,7 +84,8 @@ TEST(CliSet, ChangesExactlyTheNamedFieldAndNothingElse) {
         }();
         const std::size_t start = SampleRecordOffset(c.Id) + field.Offset;
         TBytes expected = before;
-        std::copy(c.FieldBytes.begin(), c.FieldBytes.end(), expected.begin() + static_cast<std::ptrdiff_t>(start));
+        std::copy(c.FieldBytes.begin(), c.FieldBytes.end(),
+                  expected.begin() + static_cast<std::ptrdiff_t>(start));
         EXPECT_EQ(after, expected);
 
         // The dump shows the change in that one row only.
@@ -100,12 +105,12 @@ TEST(CliSet, SeveralFieldsAtOnceKeepTheOthers) {
     const TCliRun run = RunCli({"set", path, "450", "Unknown5=1", "Unknown2=2.5", "VehicleType=3"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     // Reported in stored order, whatever order they were given in.
-    EXPECT_EQ(run.Out,
-              "450 ARTICT2 VehicleType: 10 -> 3\n"
-              "450 ARTICT2 Unknown2: 64.2857131958008 -> 2.5\n"
-              "450 ARTICT2 Unknown5: 78 -> 1\n");
+    EXPECT_EQ(run.Out, "450 ARTICT2 VehicleType: 10 -> 3\n"
+                       "450 ARTICT2 Unknown2: 64.2857131958008 -> 2.5\n"
+                       "450 ARTICT2 Unknown5: 78 -> 1\n");
     const std::size_t record = SampleRecordOffset(450);
-    const std::vector<std::size_t> expected{record + 0, record + 8, record + 9, record + 10, record + 11, record + 29};
+    const std::vector<std::size_t> expected{record + 0,  record + 8,  record + 9,
+                                            record + 10, record + 11, record + 29};
     EXPECT_EQ(ChangedOffsets(before, ReadBytes(path)), expected);
 }
 
@@ -136,9 +141,11 @@ TEST(CliSet, AFailingSetLeavesTheFileByteIdentical) {
         {{"631", "Unknown4=1"}, 2, "klarvon-cli: '631' is not a vehicle ID (400..630)"},
         {{"0x190", "Unknown4=1"}, 2, "klarvon-cli: '0x190' is not a vehicle ID (400..630)"},
         {{"", "Unknown4=1"}, 2, "klarvon-cli: '' is not a vehicle ID (400..630)"},
-        {{"99999999999", "Unknown4=1"}, 2,
+        {{"99999999999", "Unknown4=1"},
+         2,
          "klarvon-cli: '99999999999' is not a vehicle ID (400..630)"},
-        {{"400", "unknown4=1"}, 2,
+        {{"400", "unknown4=1"},
+         2,
          "klarvon-cli: 'unknown4' is not a field; the fields are VehicleType, PowerOnSoundId, "
          "PowerOffSoundId, Unknown1, Unknown2, Unknown3, HornType, HornTone, DoorSoundType, "
          "RadioStation, RadioType, Unknown4, Unknown5, Unknown6, Unknown7, Unknown8"},
@@ -198,22 +205,21 @@ TEST(CliCopy, CopiesAllBytesOfOneSlotOntoAnotherAndDiffShowsThem) {
     const TCliRun diff = RunCli({"diff", before, after});
     ASSERT_EQ(diff.ExitCode, 0) << diff.Err;
     EXPECT_EQ(diff.Out, copy.Out);
-    EXPECT_EQ(diff.Out,
-              "400 LANDSTAL PowerOnSoundId: 400 -> 411\n"
-              "400 LANDSTAL PowerOffSoundId: -400 -> -411\n"
-              "400 LANDSTAL Unknown1: 1200 -> 1233\n"
-              "400 LANDSTAL Unknown2: 57.1428565979004 -> 58.7142868041992\n"
-              "400 LANDSTAL Unknown3: 0.00249999994412065 -> 0.00243309000506997\n"
-              "400 LANDSTAL HornType: 4 -> 3\n"
-              "400 LANDSTAL HornTone: 1 -> 1.0110000371933\n"
-              "400 LANDSTAL DoorSoundType: 4 -> 3\n"
-              "400 LANDSTAL RadioStation: 8 -> 5\n"
-              "400 LANDSTAL RadioType: 0 -> 3\n"
-              "400 LANDSTAL Unknown4: 144 -> 155\n"
-              "400 LANDSTAL Unknown5: 240 -> 61\n"
-              "400 LANDSTAL Unknown6: 80 -> 223\n"
-              "400 LANDSTAL Unknown7: 200 -> 205.5\n"
-              "400 LANDSTAL Unknown8: 111 -> 100\n");
+    EXPECT_EQ(diff.Out, "400 LANDSTAL PowerOnSoundId: 400 -> 411\n"
+                        "400 LANDSTAL PowerOffSoundId: -400 -> -411\n"
+                        "400 LANDSTAL Unknown1: 1200 -> 1233\n"
+                        "400 LANDSTAL Unknown2: 57.1428565979004 -> 58.7142868041992\n"
+                        "400 LANDSTAL Unknown3: 0.00249999994412065 -> 0.00243309000506997\n"
+                        "400 LANDSTAL HornType: 4 -> 3\n"
+                        "400 LANDSTAL HornTone: 1 -> 1.0110000371933\n"
+                        "400 LANDSTAL DoorSoundType: 4 -> 3\n"
+                        "400 LANDSTAL RadioStation: 8 -> 5\n"
+                        "400 LANDSTAL RadioType: 0 -> 3\n"
+                        "400 LANDSTAL Unknown4: 144 -> 155\n"
+                        "400 LANDSTAL Unknown5: 240 -> 61\n"
+                        "400 LANDSTAL Unknown6: 80 -> 223\n"
+                        "400 LANDSTAL Unknown7: 200 -> 205.5\n"
+                        "400 LANDSTAL Unknown8: 111 -> 100\n");
 }
 
 TEST(CliDiff, SaysIdenticalForTheSameTableWhereverItLies) {
@@ -221,7 +227,8 @@ TEST(CliDiff, SaysIdenticalForTheSameTableWhereverItLies) {
     const std::string a = WriteTableFile(dir, "a.exe", MakeTableFile(1000));
     const std::string b = WriteTableFile(dir, "b.exe", MakeTableFile(20000, SampleRecord, 5));
     const std::string identical = "identical: all 231 records are the same\n";
-    for (const auto& [left, right] : std::vector<std::pair<std::string, std::string>>{{a, a}, {a, b}}) {
+    for (const auto& [left, right] :
+         std::vector<std::pair<std::string, std::string>>{{a, a}, {a, b}}) {
         const TCliRun run = RunCli({"diff", left, right});
         EXPECT_EQ(run.ExitCode, 0) << run.Err;
         EXPECT_EQ(run.Out, identical);
@@ -231,20 +238,23 @@ TEST(CliDiff, SaysIdenticalForTheSameTableWhereverItLies) {
 TEST(CliDiff, ShowsLookAlikeFloatsAsBitsAndNamesTheFailingFile) {
     TTempDir dir;
     const std::string a = WriteTableFile(dir, "a.exe");
-    const std::string b = WriteTableFile(dir, "b.exe", MakeTableFile(SampleSignatureOffset, [](int id) {
-        TVehicleAudioRecord record = SampleRecord(id);
-        if (id == 612) {
-            record[TField::Unknown3] = 0x7FC00001; // another quiet NaN than below
-        }
-        return record;
-    }));
-    const std::string c = WriteTableFile(dir, "c.exe", MakeTableFile(SampleSignatureOffset, [](int id) {
-        TVehicleAudioRecord record = SampleRecord(id);
-        if (id == 612) {
-            record[TField::Unknown3] = 0x7FC00000;
-        }
-        return record;
-    }));
+    const std::string b =
+        WriteTableFile(dir, "b.exe", MakeTableFile(SampleSignatureOffset, [](int id) {
+                           TVehicleAudioRecord record = SampleRecord(id);
+                           if (id == 612) {
+                               record[TField::Unknown3] =
+                                   0x7FC00001; // another quiet NaN than below
+                           }
+                           return record;
+                       }));
+    const std::string c =
+        WriteTableFile(dir, "c.exe", MakeTableFile(SampleSignatureOffset, [](int id) {
+                           TVehicleAudioRecord record = SampleRecord(id);
+                           if (id == 612) {
+                               record[TField::Unknown3] = 0x7FC00000;
+                           }
+                           return record;
+                       }));
     EXPECT_EQ(RunCli({"diff", b, c}).Out, "612 //Extra Slot Unknown3: 0x7FC00001 -> 0x7FC00000\n");
     EXPECT_EQ(RunCli({"diff", a, c}).Out,
               "612 //Extra Slot Unknown3: 0.00163398694712669 -> NAN\n");

@@ -54,7 +54,8 @@ TEST(CliInfo, ReportsHowTheTableWasFound) {
     const std::vector<TInfoCase> cases{
         {"signature at 1000", [] { return MakeTableFile(1000); }, 0,
          "size: " + std::to_string(MakeTableFile(1000).size()) +
-             "\nversion: Unknown\nfound-by: signature\nsignature-offset: 1000\nid-400-offset: 1036\n",
+             "\nversion: Unknown\nfound-by: signature\nsignature-offset: 1000\nid-400-offset: "
+             "1036\n",
          ""},
         {"signature at 10", [] { return MakeTableFile(10); }, 0,
          "size: " + std::to_string(MakeTableFile(10).size()) +
@@ -65,7 +66,8 @@ TEST(CliInfo, ReportsHowTheTableWasFound) {
          "id-400-offset: 4584176\n",
          ""},
         {"signature at 9", [] { return MakeTableFile(9); }, 1,
-         "size: " + std::to_string(MakeTableFile(9).size()) + "\nversion: Unknown\nfound-by: none\n",
+         "size: " + std::to_string(MakeTableFile(9).size()) +
+             "\nversion: Unknown\nfound-by: none\n",
          "Unknown gta_sa.exe\n"},
         {"empty", [] { return TBytes{}; }, 1, "size: 0\nversion: Unknown\nfound-by: none\n",
          "Unknown gta_sa.exe\n"},
@@ -95,8 +97,9 @@ TEST(CliRejected, EveryCommandRefusesTheFileAndLeavesItAlone) {
     const TBytes bytes = MakeTableFile(9);
     const std::string path = WriteTableFile(dir, "rejected.exe", bytes);
     const std::vector<std::vector<std::string>> commands{
-        {"show", path, "400"},         {"dump", path},        {"dump", path, "--json"},
-        {"set", path, "400", "Unknown8=1"}, {"copy", path, "401", "400"},
+        {"show", path, "400"},        {"dump", path},
+        {"dump", path, "--json"},     {"set", path, "400", "Unknown8=1"},
+        {"copy", path, "401", "400"},
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(command[0]);
@@ -118,10 +121,10 @@ TEST(CliShow, ListsStoredAndShownValuesInStoredOrder) {
     odd[TField::RadioType] = 255;
     odd[TField::HornTone] = 0x3C23D70A; // 0.01
     odd[TField::Unknown7] = 0x7F800001; // a signalling NaN
-    const std::string path = WriteTableFile(
-        dir, "show.exe", MakeTableFile(SampleSignatureOffset, [&odd](int id) {
-            return id == 455 ? odd : SampleRecord(id);
-        }));
+    const std::string path =
+        WriteTableFile(dir, "show.exe", MakeTableFile(SampleSignatureOffset, [&odd](int id) {
+                           return id == 455 ? odd : SampleRecord(id);
+                       }));
 
     const TCliRun run = RunCli({"show", path, "455"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
@@ -159,7 +162,8 @@ TEST(CliDump, CsvHasTheHeaderAndOneRowPerSlotWithItsBytes) {
     EXPECT_EQ(lines[1].substr(0, lines[1].find(",57.")), "400,LANDSTAL,4,400,-400,1200");
     EXPECT_EQ(lines[213].substr(0, 17), "612,//Extra Slot,");
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const std::vector<std::string> cells = Split(lines[static_cast<std::size_t>(id - 399)], ',');
+        const std::vector<std::string> cells =
+            Split(lines[static_cast<std::size_t>(id - 399)], ',');
         ASSERT_EQ(cells.size(), 3 + FieldCount);
         EXPECT_EQ(cells[0], std::to_string(id));
         EXPECT_EQ(cells.back(), HexOf(bytes, SampleRecordOffset(id), RecordSize));
@@ -232,9 +236,7 @@ TEST(CliDump, FloatsTheEditorCannotReadBackKeepTheirBytes) {
         nlohmann::json Json;
     };
     const std::vector<TCase> cases{
-        {0x7F800000, "INF", "INF"},
-        {0xFF800000, "-INF", "-INF"},
-        {0x7FC00000, "NAN", "NAN"},
+        {0x7F800000, "INF", "INF"}, {0xFF800000, "-INF", "-INF"}, {0x7FC00000, "NAN", "NAN"},
         {0x7F800001, "", nullptr}, // signalling NaN: the editor cannot show it
         {0x80000000, "0", "0"},
     };

@@ -60,10 +60,9 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
 }
 
 TEST(CliUsage, ACommandsUsageErrorShowsItsSynopsis) {
-    EXPECT_EQ(RunCli({"show", "x", "7"}).Err,
-              "klarvon-cli: '7' is not a vehicle ID (400..630)\n"
-              "usage: klarvon-cli show FILE ID\n"
-              "Try 'klarvon-cli show --help' for more.\n");
+    EXPECT_EQ(RunCli({"show", "x", "7"}).Err, "klarvon-cli: '7' is not a vehicle ID (400..630)\n"
+                                              "usage: klarvon-cli show FILE ID\n"
+                                              "Try 'klarvon-cli show --help' for more.\n");
 }
 
 } // namespace

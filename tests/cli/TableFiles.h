@@ -59,8 +59,10 @@ inline TBytes MakeTableFile(std::int64_t signatureOffset = SampleSignatureOffset
 }
 
 // The file offset of a slot's record in a file made by MakeTableFile.
-inline std::size_t SampleRecordOffset(int id, std::int64_t signatureOffset = SampleSignatureOffset) {
-    return static_cast<std::size_t>(signatureOffset) + RecordSize * static_cast<std::size_t>(id - FirstVehicleId + 1);
+inline std::size_t SampleRecordOffset(int id,
+                                      std::int64_t signatureOffset = SampleSignatureOffset) {
+    return static_cast<std::size_t>(signatureOffset) +
+           RecordSize * static_cast<std::size_t>(id - FirstVehicleId + 1);
 }
 
 inline std::string WriteTableFile(const TTempDir& dir, const std::string& name,

@@ -52,8 +52,12 @@ public:
     TTempDir(const TTempDir&) = delete;
     TTempDir& operator=(const TTempDir&) = delete;
 
-    const std::filesystem::path& Path() const { return Path_; }
-    std::string File(const std::string& name) const { return (Path_ / name).string(); }
+    const std::filesystem::path& Path() const {
+        return Path_;
+    }
+    std::string File(const std::string& name) const {
+        return (Path_ / name).string();
+    }
 
 private:
     std::filesystem::path Path_;

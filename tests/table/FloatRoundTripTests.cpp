@@ -31,8 +31,16 @@ constexpr std::size_t RandomPatterns = 1'000'000;
 // decimal digits changes), powers of ten and their neighbours (where the shown
 // exponent and the plain/scientific choice change), infinities and NaNs.
 std::vector<TFieldBits> ClassPatterns() {
-    std::vector<TFieldBits> patterns{0, 1, 2, 3, MantissaMask - 1, MantissaMask, QuietBit,
-                                     ExponentMask, ExponentMask | 1, ExponentMask | QuietBit,
+    std::vector<TFieldBits> patterns{0,
+                                     1,
+                                     2,
+                                     3,
+                                     MantissaMask - 1,
+                                     MantissaMask,
+                                     QuietBit,
+                                     ExponentMask,
+                                     ExponentMask | 1,
+                                     ExponentMask | QuietBit,
                                      ExponentMask | MantissaMask};
     for (TFieldBits exponent = 0; exponent <= TopFiniteExponent; ++exponent) {
         const TFieldBits base = exponent << ExponentShift;

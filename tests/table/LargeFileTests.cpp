@@ -47,10 +47,9 @@ TEST(LargeFile, LocateFindsTheSignatureAnywhereWithSmallMemory) {
                    std::to_string(TTableLocator::RecordOffset(location, 230)) + " " +
                    (IsRejected(location) ? "rejected" : "accepted");
         };
-        const std::string expected =
-            std::to_string(LargeSize) + " " + std::to_string(position) + " " +
-            std::to_string(position + 36 - 14400) + " " +
-            std::to_string(position + 36 + 36 * 230) + " accepted";
+        const std::string expected = std::to_string(LargeSize) + " " + std::to_string(position) +
+                                     " " + std::to_string(position + 36 - 14400) + " " +
+                                     std::to_string(position + 36 + 36 * 230) + " accepted";
 #ifdef _WIN32
         // No fork to measure the search's memory alone; the offsets are what can go wrong
         // with a different C library, and those are checked.

@@ -60,8 +60,8 @@ TEST(Locate, DecidesByKnownSizeOrLastSignature) {
         test::WriteBytes(path, bytes);
 
         std::vector<std::int64_t> sizesHeard;
-        const TTableLocation location = TTableLocator::Locate(
-            path, [&](std::int64_t size) { sizesHeard.push_back(size); });
+        const TTableLocation location =
+            TTableLocator::Locate(path, [&](std::int64_t size) { sizesHeard.push_back(size); });
 
         EXPECT_EQ(sizesHeard, std::vector<std::int64_t>{static_cast<std::int64_t>(c.Size)});
         EXPECT_EQ(location.FileSize, static_cast<std::int64_t>(c.Size));
@@ -127,8 +127,8 @@ TEST(FindLastSignatureInFile, SmallChunksAgreeWithWholeBufferEverywhere) {
         // A second copy somewhere before the first one, so "last wins" crosses chunks too.
         // (It is overwritten in part when it lies less than 36 bytes before.)
         const std::size_t earlier = first / 3;
-        const TBytes bytes = test::Executable(Size, {earlier, first},
-                                              static_cast<std::uint32_t>(first));
+        const TBytes bytes =
+            test::Executable(Size, {earlier, first}, static_cast<std::uint32_t>(first));
         std::int64_t expected = -1;
         if (first + 36 <= Size) {
             expected = static_cast<std::int64_t>(first);
@@ -157,7 +157,8 @@ TEST(FindLastSignatureInFile, MatchesStraddlingChunkBoundaries) {
 
     std::set<std::int64_t> positions;
     for (std::int64_t k = 1; k <= 3; ++k) {
-        for (std::int64_t boundary : {k * Chunk, Size - k * Chunk, Size - k * Chunk + 35 * (k - 1)}) {
+        for (std::int64_t boundary :
+             {k * Chunk, Size - k * Chunk, Size - k * Chunk + 35 * (k - 1)}) {
             for (std::int64_t delta : {-36, -35, -18, -1, 0, 1}) {
                 const std::int64_t p = boundary + delta;
                 if (p >= 0 && p + 36 <= Size) {

@@ -29,16 +29,17 @@ using TBitsArray = std::array<TFieldBits, FieldCount>;
 
 // Stored order and widths as the game lays them out, written out independently of the
 // field table under test.
-constexpr std::array<std::size_t, FieldCount> Widths{2, 2, 2, 2, 4, 4, 4, 4, 2, 1, 1, 1, 1, 1, 4, 1};
+constexpr std::array<std::size_t, FieldCount> Widths{2, 2, 2, 2, 4, 4, 4, 4,
+                                                     2, 1, 1, 1, 1, 1, 4, 1};
 
 // One of everything: negative int16s, signalling NaNs (one at the unaligned offset 31),
 // a horn type of 255, all-ones and all-zero bytes.
-constexpr TBitsArray Sample{0x0102, 0x8001, 0x0304, 0xFFFF, 0x3BA3D70A, 0x7F800001,
-                            0x000000FF, 0xC0490FDB, 0x00FF, 0x0D, 0x03, 0x80,
-                            0x00, 0xFF, 0x7FA00000, 0x5A};
-constexpr TBitsArray Edited{0x0009, 0x7FFF, 0x0100, 0x0001, 0x42480000, 0x00000000,
-                            0x00000007, 0x40666666, 0x0002, 0x01, 0x00, 0x11,
-                            0x22, 0x33, 0x3F800000, 0x44};
+constexpr TBitsArray Sample{0x0102,     0x8001,     0x0304,     0xFFFF, 0x3BA3D70A, 0x7F800001,
+                            0x000000FF, 0xC0490FDB, 0x00FF,     0x0D,   0x03,       0x80,
+                            0x00,       0xFF,       0x7FA00000, 0x5A};
+constexpr TBitsArray Edited{0x0009,     0x7FFF,     0x0100,     0x0001, 0x42480000, 0x00000000,
+                            0x00000007, 0x40666666, 0x0002,     0x01,   0x00,       0x11,
+                            0x22,       0x33,       0x3F800000, 0x44};
 constexpr TFieldBits Untouched = 0xA5A5;
 
 TBytes Encode(const TBitsArray& bits) {
@@ -97,8 +98,8 @@ TEST(ReadRecord, CutByTheEndDeliversTheWholeFieldsBeforeTheCut) {
     const struct {
         std::size_t BytesInFile;
         std::size_t Delivered;
-    } cases[] = {{0, 0},  {1, 0},  {2, 1},   {7, 3},   {8, 4},   {11, 4},  {12, 5},
-                 {26, 9}, {27, 10}, {31, 14}, {34, 14}, {35, 15}};
+    } cases[] = {{0, 0},  {1, 0},  {2, 1},   {7, 3},   {8, 4},   {11, 4},
+                 {12, 5}, {26, 9}, {27, 10}, {31, 14}, {34, 14}, {35, 15}};
     test::TTempDir dir;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.BytesInFile);
@@ -130,9 +131,8 @@ TEST(WriteRecord, FailingConversionWritesNothing) {
         const TBytes before = test::ReadBytes(path);
         const std::size_t filesBefore = test::OpenFileCount();
         std::array<TFieldSource, FieldCount> sources = Unchanged(Edited);
-        sources[failing] = TFieldConverter([]() -> TFieldBits {
-            throw EConvertError("'abc' is not a valid integer value");
-        });
+        sources[failing] = TFieldConverter(
+            []() -> TFieldBits { throw EConvertError("'abc' is not a valid integer value"); });
         bool laterConverted = false;
         for (std::size_t i = failing + 1; i < FieldCount; ++i) {
             sources[i] = TFieldConverter([&laterConverted] {

@@ -28,11 +28,23 @@ struct TIntegerText {
 
 TEST(IntegerText, AcceptedSyntax) {
     const TIntegerText cases[] = {
-        {"0", 0},          {"-0", 0},           {"   12", 12},    {"+5", 5},
-        {"-5", -5},        {"012", 12},         {"$1F", 31},      {"x1f", 31},
-        {"X1F", 31},       {"0x1F", 31},        {"0X1f", 31},     {"-$1", -1},
-        {"$FFFFFFFF", -1}, {"$000000001", 1},   {"$80000000", INT32_MIN},
-        {"2147483647", INT32_MAX},              {"-2147483648", INT32_MIN},
+        {"0", 0},
+        {"-0", 0},
+        {"   12", 12},
+        {"+5", 5},
+        {"-5", -5},
+        {"012", 12},
+        {"$1F", 31},
+        {"x1f", 31},
+        {"X1F", 31},
+        {"0x1F", 31},
+        {"0X1f", 31},
+        {"-$1", -1},
+        {"$FFFFFFFF", -1},
+        {"$000000001", 1},
+        {"$80000000", INT32_MIN},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
         {"0000000000000000000042", 42},
     };
     for (const TIntegerText& c : cases) {
@@ -42,9 +54,9 @@ TEST(IntegerText, AcceptedSyntax) {
 
 TEST(IntegerText, RejectedSyntaxQuotesTheTextAsEntered) {
     const char* const cases[] = {
-        "",     " ",      "+",   "-",       "$",          "0x",          "12a",
-        "12 ",  "- 5",    "\t5", "+-1",     "1.0",        "1,000",       "1e3",
-        "0x-1", "$ 1",    "$G",  "00x1",    "2147483648", "-2147483649", "$100000000",
+        "",     " ",   "+",   "-",    "$",          "0x",          "12a",
+        "12 ",  "- 5", "\t5", "+-1",  "1.0",        "1,000",       "1e3",
+        "0x-1", "$ 1", "$G",  "00x1", "2147483648", "-2147483649", "$100000000",
     };
     for (const char* text : cases) {
         SCOPED_TRACE(text);
@@ -98,10 +110,10 @@ TEST(FloatText, FormatsFifteenDigitsOfTheWidenedValue) {
         // 2^-22 is exactly 2.384185791015625E-7: a true tie at the 16th digit, rounded up.
         {0x34800000, '.', "2.38418579101563E-7"},
         {0xB4800000, '.', "-2.38418579101563E-7"},
-        {0x7F7FFFFF, '.', "3.40282346638529E38"},   // largest float
-        {0x00000001, '.', "1.40129846432482E-45"},  // smallest denormal
-        {0x007FFFFF, '.', "1.17549421069244E-38"},  // largest denormal
-        {0x00800000, '.', "1.17549435082229E-38"},  // smallest normal
+        {0x7F7FFFFF, '.', "3.40282346638529E38"},  // largest float
+        {0x00000001, '.', "1.40129846432482E-45"}, // smallest denormal
+        {0x007FFFFF, '.', "1.17549421069244E-38"}, // largest denormal
+        {0x00800000, '.', "1.17549435082229E-38"}, // smallest normal
         {0x00000000, '.', "0"},
         {0x80000000, '.', "0"},
         {0x7F800000, '.', "INF"},
@@ -129,17 +141,26 @@ struct TParseCase {
 
 TEST(FloatText, AcceptedSyntax) {
     const TParseCase cases[] = {
-        {"1.5", '.', Bits(1.5F)},          {"  -1.5  ", '.', Bits(-1.5F)},
-        {"+.5", '.', Bits(0.5F)},          {"5.", '.', Bits(5.0F)},
-        {".", '.', Bits(0.0F)},            {"-.", '.', Bits(-0.0F)},
-        {"-0", '.', Bits(-0.0F)},          {"1,5", ',', Bits(1.5F)},
-        {"1E", '.', Bits(1.0F)},           {"1E+", '.', Bits(1.0F)},
-        {"1e-", '.', Bits(1.0F)},          {"2.5e+2", '.', Bits(250.0F)},
-        {"012", '.', Bits(12.0F)},         {"1E0000038", '.', Bits(1E38F)},
+        {"1.5", '.', Bits(1.5F)},
+        {"  -1.5  ", '.', Bits(-1.5F)},
+        {"+.5", '.', Bits(0.5F)},
+        {"5.", '.', Bits(5.0F)},
+        {".", '.', Bits(0.0F)},
+        {"-.", '.', Bits(-0.0F)},
+        {"-0", '.', Bits(-0.0F)},
+        {"1,5", ',', Bits(1.5F)},
+        {"1E", '.', Bits(1.0F)},
+        {"1E+", '.', Bits(1.0F)},
+        {"1e-", '.', Bits(1.0F)},
+        {"2.5e+2", '.', Bits(250.0F)},
+        {"012", '.', Bits(12.0F)},
+        {"1E0000038", '.', Bits(1E38F)},
         {"0.00499999988824129", '.', Bits(0.005F)},
         {"3.40282346638529E38", '.', 0x7F7FFFFF},
-        {"1E-45", '.', 0x00000001},        {"-1E-50", '.', 0x80000000},
-        {"1E-4999", '.', 0x00000000},      {"0E4999", '.', 0x00000000},
+        {"1E-45", '.', 0x00000001},
+        {"-1E-50", '.', 0x80000000},
+        {"1E-4999", '.', 0x00000000},
+        {"0E4999", '.', 0x00000000},
         // Overflow starts at 2^128 - 2^103. One extended step (2^64) below it still
         // rounds down to the largest float, and so does the 17-digit rendering of the
         // threshold, which lies 88 extended steps below it.
@@ -153,27 +174,27 @@ TEST(FloatText, AcceptedSyntax) {
 
 TEST(FloatText, RejectedSyntaxQuotesTheTextAsEntered) {
     const TParseCase cases[] = {
-        {"", '.', 0},      {"  ", '.', 0},     {"-", '.', 0},      {"+-1", '.', 0},
-        {"E5", '.', 0},    {"1.5.2", '.', 0},  {"1,5", '.', 0},    {"1.5", ',', 0},
-        {"1 5", '.', 0},   {"- 1", '.', 0},    {"1E 5", '.', 0},   {"\t1", '.', 0},
-        {"1E5000", '.', 0}, {"1E4999", '.', 0}, {"INF", '.', 0},   {"NAN", '.', 0},
+        {"", '.', 0},        {"  ", '.', 0},     {"-", '.', 0},       {"+-1", '.', 0},
+        {"E5", '.', 0},      {"1.5.2", '.', 0},  {"1,5", '.', 0},     {"1.5", ',', 0},
+        {"1 5", '.', 0},     {"- 1", '.', 0},    {"1E 5", '.', 0},    {"\t1", '.', 0},
+        {"1E5000", '.', 0},  {"1E4999", '.', 0}, {"INF", '.', 0},     {"NAN", '.', 0},
         {"1E-5000", '.', 0}, {"0E5000", '.', 0}, // a fourth exponent digit stays unread
-        {"$10", '.', 0},   {"1E5.5", '.', 0},  {"1,000.5", '.', 0},
+        {"$10", '.', 0},     {"1E5.5", '.', 0},  {"1,000.5", '.', 0},
     };
     for (const TParseCase& c : cases) {
         SCOPED_TRACE(c.Text);
-        ExpectError<EConvertError>(
-            [&] { ParseFloat32(c.Text, c.Separator); },
-            std::string("'") + c.Text + "' is not a valid floating point value");
+        ExpectError<EConvertError>([&] { ParseFloat32(c.Text, c.Separator); },
+                                   std::string("'") + c.Text +
+                                       "' is not a valid floating point value");
     }
 }
 
 TEST(FloatText, TooLargeForFloat32Overflows) {
-    for (const char* text : {"1E39", "-1E39", "1E500", "3.40282357E38",
-                             "340282356779733661637539395458142568448",
-                             // below the threshold as text, but within half an extended
-                             // step of it, so it rounds onto it
-                             "340282356779733661637539395458142568447"}) {
+    for (const char* text :
+         {"1E39", "-1E39", "1E500", "3.40282357E38", "340282356779733661637539395458142568448",
+          // below the threshold as text, but within half an extended
+          // step of it, so it rounds onto it
+          "340282356779733661637539395458142568447"}) {
         SCOPED_TRACE(text);
         ExpectError<EOverflow>([&] { ParseFloat32(text, '.'); }, "Floating point overflow");
     }

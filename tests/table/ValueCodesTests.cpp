@@ -27,8 +27,8 @@ TEST(ChoiceGroups, StoredValuesSelectOneRowAndWriteBackItsCode) {
         {&DoorSoundTypeChoices, 4, 4, 4},
         {&DoorSoundTypeChoices, 5, 5, 255},
         {&DoorSoundTypeChoices, 255, 5, 255},
-        {&DoorSoundTypeChoices, 257, 5, 255},  // low byte 1
-        {&DoorSoundTypeChoices, 514, 5, 255},  // low byte 2
+        {&DoorSoundTypeChoices, 257, 5, 255},    // low byte 1
+        {&DoorSoundTypeChoices, 514, 5, 255},    // low byte 2
         {&DoorSoundTypeChoices, 0xFFFF, 5, 255}, // -1
         {&RadioStationChoices, 0, 12, 13},
         {&RadioStationChoices, 1, 0, 1},
@@ -66,8 +66,10 @@ struct THornCase {
 
 TEST(HornSlider, StoredValueClampsToPositionAndTopPositionMeansNoHorn) {
     const THornCase cases[] = {
-        {0, 0, 0},         {7, 7, 7},     {9, 9, 9},         {10, 10, 255},
-        {255, 10, 255},    {300, 10, 255}, {0xFFFFFFFB, 0, 0}, // -5
+        {0, 0, 0},          {7, 7, 7},
+        {9, 9, 9},          {10, 10, 255},
+        {255, 10, 255},     {300, 10, 255},
+        {0xFFFFFFFB, 0, 0}, // -5
         {0x80000000, 0, 0}, {0x7FFFFFFF, 10, 255},
     };
     for (const THornCase& c : cases) {

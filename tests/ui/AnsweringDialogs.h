@@ -11,8 +11,7 @@ namespace klarvon::test {
 
 class TAnsweringDialogs : public TPlatformDialogs {
 public:
-    bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override
-    {
+    bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
         OpenRequests.push_back(request);
         if (ChosenFile.empty())
             return false;
@@ -20,8 +19,7 @@ public:
         return true;
     }
 
-    int ShowMessageBox(const TMessageBoxRequest& request) override
-    {
+    int ShowMessageBox(const TMessageBoxRequest& request) override {
         Boxes.push_back(request);
         return BoxAnswer;
     }

@@ -38,8 +38,7 @@ private:
     QWidget* Widget(const TControl& control) const { return control.Impl().Widget; }
 
 private slots:
-    void init()
-    {
+    void init() {
         answers_ = TAnsweringDialogs();
         seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
         form_ = std::make_unique<TForm>("Probe");
@@ -48,15 +47,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form_->Impl().Widget));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         form_.reset();
         seam_.reset();
     }
 
     // The program's own changes to the list are not the user's choice; the user's are.
-    void listTellsOnlyTheUsersChoice()
-    {
+    void listTellsOnlyTheUsersChoice() {
         auto& list = form_->Add<TListBox>(*form_, "List");
         list.SetBounds(0, 0, 200, 150);
         int clicks = 0;
@@ -71,7 +68,8 @@ private slots:
         for (const char* line : {"400", "401", "402"})
             list.AddItem(line);
         auto* view = static_cast<QListWidget*>(Widget(list));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->item(2)).center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualItemRect(view->item(2)).center());
         QCOMPARE(clicks, 1);
         QCOMPARE(list.ItemIndex(), 2);
         QTest::keyClick(view, Qt::Key_Up);
@@ -79,8 +77,7 @@ private slots:
         QCOMPARE(list.ItemIndex(), 1);
     }
 
-    void editTellsEveryChange()
-    {
+    void editTellsEveryChange() {
         auto& edit = form_->Add<TEdit>(*form_, "Edit");
         edit.SetBounds(0, 0, 100, 21);
         QStringList seen;
@@ -94,8 +91,7 @@ private slots:
 
     // A handler that rewrites its own text runs again for the rewrite, as a filter that
     // takes one character at a time needs.
-    void editHandlerMayRewriteItsText()
-    {
+    void editHandlerMayRewriteItsText() {
         auto& edit = form_->Add<TEdit>(*form_, "Edit");
         edit.OnChange = [&] {
             const std::string text = edit.Text();
@@ -106,8 +102,7 @@ private slots:
         QCOMPARE(edit.Text(), std::string("12"));
     }
 
-    void radioGroupCanBeLeftWithoutChoice()
-    {
+    void radioGroupCanBeLeftWithoutChoice() {
         auto& a = form_->Add<TRadioButton>(*form_, "A");
         auto& b = form_->Add<TRadioButton>(*form_, "B");
         QVERIFY(!a.Checked() && !b.Checked());
@@ -120,8 +115,7 @@ private slots:
         QVERIFY(a.Checked() && !b.Checked());
     }
 
-    void checkBoxTellsClicksAndProgramChanges()
-    {
+    void checkBoxTellsClicksAndProgramChanges() {
         auto& box = form_->Add<TCheckBox>(*form_, "Box");
         box.SetBounds(0, 0, 100, 17);
         int clicks = 0;
@@ -133,8 +127,7 @@ private slots:
         QVERIFY(!box.Checked());
     }
 
-    void sliderTellsOnlyRealMoves()
-    {
+    void sliderTellsOnlyRealMoves() {
         auto& slider = form_->Add<TTrackBar>(*form_, "Slider");
         int changes = 0;
         slider.OnChange = [&] { ++changes; };
@@ -146,8 +139,7 @@ private slots:
     }
 
     // The check mark is the handler's to set; choosing the item does not flip it.
-    void menuItemLeavesItsMarkToTheHandler()
-    {
+    void menuItemLeavesItsMarkToTheHandler() {
         auto& menu = form_->Add<TMainMenu>(*form_, "Menu");
         auto& settings = form_->Add<TMenuItem>(menu, "Settings1");
         auto& item = form_->Add<TMenuItem>(settings, "Show1");
@@ -166,20 +158,19 @@ private slots:
         QVERIFY(!item.Checked());
     }
 
-    void labelGrowsWithItsCaption()
-    {
+    void labelGrowsWithItsCaption() {
         auto& label = form_->Add<TLabel>(*form_, "Size");
         label.SetCaption("_");
         label.SetBounds(8, 32, 6, 13);
         label.SetCaption("14383616");
         const auto* widget = static_cast<QLabel*>(Widget(label));
-        QVERIFY(widget->width() >= widget->fontMetrics().horizontalAdvance(QStringLiteral("14383616")));
+        QVERIFY(widget->width() >=
+                widget->fontMetrics().horizontalAdvance(QStringLiteral("14383616")));
         QCOMPARE(label.Left(), 8);
     }
 
     // A failing handler ends in the one error box and the program goes on.
-    void failingHandlerEndsInTheErrorBox_data()
-    {
+    void failingHandlerEndsInTheErrorBox_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("shown");
         QTest::newRow("range") << 0 << "Range check error.";
@@ -187,8 +178,7 @@ private slots:
         QTest::newRow("not a std::exception") << 2 << "Unknown error.";
     }
 
-    void failingHandlerEndsInTheErrorBox()
-    {
+    void failingHandlerEndsInTheErrorBox() {
         QFETCH(int, kind);
         QFETCH(QString, shown);
         auto& button = form_->Add<TButton>(*form_, "Button");
@@ -209,8 +199,7 @@ private slots:
         QCOMPARE(box.Buttons, std::vector<std::string>{"OK"});
     }
 
-    void handlerMayReplaceItself()
-    {
+    void handlerMayReplaceItself() {
         auto& button = form_->Add<TButton>(*form_, "Button");
         int runs = 0;
         button.OnClick = [&] {
@@ -222,8 +211,7 @@ private slots:
         QCOMPARE(runs, 11);
     }
 
-    void messageDialogs_data()
-    {
+    void messageDialogs_data() {
         QTest::addColumn<TMsgDlgType>("type");
         QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("no");
@@ -231,16 +219,15 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<int>("escape");
-        QTest::newRow("unknown exe") << TMsgDlgType::Error << true << false << false << "Error"
-                                     << QStringList{"&Yes"} << -1;
-        QTest::newRow("saved") << TMsgDlgType::Information << false << false << true << "Information"
-                               << QStringList{"OK"} << 0;
-        QTest::newRow("yes or no") << TMsgDlgType::Confirmation << true << true << false << "Confirmation"
-                                   << QStringList{"&Yes", "&No"} << 1;
+        QTest::newRow("unknown exe")
+            << TMsgDlgType::Error << true << false << false << "Error" << QStringList{"&Yes"} << -1;
+        QTest::newRow("saved") << TMsgDlgType::Information << false << false << true
+                               << "Information" << QStringList{"OK"} << 0;
+        QTest::newRow("yes or no") << TMsgDlgType::Confirmation << true << true << false
+                                   << "Confirmation" << QStringList{"&Yes", "&No"} << 1;
     }
 
-    void messageDialogs()
-    {
+    void messageDialogs() {
         QFETCH(TMsgDlgType, type);
         QFETCH(bool, yes);
         QFETCH(bool, no);
@@ -266,9 +253,9 @@ private slots:
 
     // The Qt box itself: Esc does nothing without an Esc button, the close box always
     // closes, and an Esc button answers Esc.
-    void qtMessageBoxKeys()
-    {
-        TMessageBoxDialog unknown(MessageDlgRequest("Unknown gta_sa.exe", TMsgDlgType::Error, {.Yes = true}));
+    void qtMessageBoxKeys() {
+        TMessageBoxDialog unknown(
+            MessageDlgRequest("Unknown gta_sa.exe", TMsgDlgType::Error, {.Yes = true}));
         QCOMPARE(unknown.windowTitle(), QStringLiteral("Error"));
         QCOMPARE(unknown.icon(), QMessageBox::Critical);
         unknown.show();
@@ -279,7 +266,8 @@ private slots:
         QVERIFY(!unknown.isVisible());
         QCOMPARE(unknown.Answer(), MessageBoxClosed);
 
-        TMessageBoxDialog saved(MessageDlgRequest("Saved successful.", TMsgDlgType::Information, {.OK = true}));
+        TMessageBoxDialog saved(
+            MessageDlgRequest("Saved successful.", TMsgDlgType::Information, {.OK = true}));
         QCOMPARE(saved.icon(), QMessageBox::Information);
         QCOMPARE(saved.defaultButton()->text(), QStringLiteral("OK"));
         saved.show();
@@ -289,21 +277,20 @@ private slots:
         QCOMPARE(saved.Answer(), 0);
     }
 
-    void qtOpenDialog()
-    {
+    void qtOpenDialog() {
         TOpenDialogRequest request;
         request.Title = "Select your gta_sa.exe";
         request.Filters = {{"gta_sa.exe", "*gta_sa.exe"}};
         const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(request);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Select your gta_sa.exe"));
-        QCOMPARE(dialog->nameFilters(), QStringList{"gta_sa.exe (*[gG][tT][aA]_[sS][aA].[eE][xX][eE])"});
+        QCOMPARE(dialog->nameFilters(),
+                 QStringList{"gta_sa.exe (*[gG][tT][aA]_[sS][aA].[eE][xX][eE])"});
         QVERIFY(dialog->testOption(QFileDialog::HideNameFilterDetails));
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
         QCOMPARE(AnyCasePattern(QStringLiteral("*.ini")), QStringLiteral("*.[iI][nN][iI]"));
     }
 
-    void pictureThatCannotBeLoaded()
-    {
+    void pictureThatCannotBeLoaded() {
         auto& image = form_->Add<TImage>(*form_, "Picture");
         QVERIFY_THROWS_EXCEPTION(EJpegError, image.LoadFromResource(":/tests/truncated.jpg"));
         QVERIFY(!image.HasPicture());
@@ -316,8 +303,7 @@ private slots:
         QVERIFY(!image.HasPicture());
     }
 
-    void closingTellsTheForm()
-    {
+    void closingTellsTheForm() {
         int closes = 0;
         form_->OnClose = [&] { ++closes; };
         form_->Close();
@@ -325,8 +311,7 @@ private slots:
         QVERIFY(!form_->Impl().Widget->isVisible());
     }
 
-    void timerRunsWhileEnabled()
-    {
+    void timerRunsWhileEnabled() {
         auto& timer = form_->Add<TTimer>(*form_, "Timer");
         int ticks = 0;
         timer.OnTimer = [&] {
@@ -340,8 +325,7 @@ private slots:
         QVERIFY(!timer.Enabled());
     }
 
-    void decimalSeparator_data()
-    {
+    void decimalSeparator_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<char>("separator");
         QTest::newRow("English") << QLocale(QLocale::English) << '.';
@@ -349,8 +333,7 @@ private slots:
         QTest::newRow("Arabic digits fall back") << QLocale(QLocale::Arabic, QLocale::Egypt) << '.';
     }
 
-    void decimalSeparator()
-    {
+    void decimalSeparator() {
         QFETCH(QLocale, locale);
         QFETCH(char, separator);
         const QLocale previous;

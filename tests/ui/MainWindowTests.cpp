@@ -158,8 +158,7 @@ const TExpectedMenuItem MenuDesign[] = {
     {"About2", "About1", "About", false},
 };
 
-QString CaptionOf(const QWidget* widget)
-{
+QString CaptionOf(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
         return button->text();
     if (const auto* label = qobject_cast<const QLabel*>(widget))
@@ -174,8 +173,7 @@ QString CaptionOf(const QWidget* widget)
 // The width a caption needs in its control: the text, plus for a radio button or check
 // box the indicator and its gap, for a push button its margins and frame, for a group
 // box the title's indent and padding on both sides.
-int NeededWidth(const QWidget* widget, const QString& caption)
-{
+int NeededWidth(const QWidget* widget, const QString& caption) {
     const int text = widget->fontMetrics().horizontalAdvance(caption);
     const QStyle* style = widget->style();
     if (qobject_cast<const QRadioButton*>(widget) != nullptr)
@@ -186,7 +184,8 @@ int NeededWidth(const QWidget* widget, const QString& caption)
                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget) + text;
     if (qobject_cast<const QAbstractButton*>(widget) != nullptr)
         return 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget) +
-                    style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget)) + text;
+                    style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget)) +
+               text;
     if (qobject_cast<const QGroupBox*>(widget) != nullptr)
         return 2 * 8 + text;
     return text;
@@ -205,14 +204,12 @@ private:
 
     QWidget* Control(const char* name) const { return window_->findChild<QWidget*>(name); }
 
-    QWidget* Container(const char* name) const
-    {
+    QWidget* Container(const char* name) const {
         return QByteArray(name) == "Form1" ? window_->centralWidget() : Control(name);
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
         form_ = std::make_unique<TForm1>();
         window_ = qobject_cast<QMainWindow*>(form_->Impl().Widget);
@@ -221,29 +218,27 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
 
-    void cleanupTestCase()
-    {
+    void cleanupTestCase() {
         form_.reset();
         seam_.reset();
     }
 
     void startsWithoutComplaint() { QVERIFY(answers_.Boxes.empty()); }
 
-    void controls_data()
-    {
+    void controls_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(Design)); ++row)
             QTest::newRow(Design[row].Name) << row;
     }
 
-    void controls()
-    {
+    void controls() {
         QFETCH(int, row);
         const TExpectedControl& expected = Design[row];
         QWidget* widget = Control(expected.Name);
         QVERIFY2(widget != nullptr, expected.Name);
         QCOMPARE(widget->parentWidget(), Container(expected.Parent));
-        QCOMPARE(widget->geometry(), QRect(expected.Left, expected.Top, expected.Width, expected.Height));
+        QCOMPARE(widget->geometry(),
+                 QRect(expected.Left, expected.Top, expected.Width, expected.Height));
         QCOMPARE(CaptionOf(widget), QString::fromUtf8(expected.Caption));
         QCOMPARE(!widget->testAttribute(Qt::WA_ForceDisabled), expected.Enabled);
         QVERIFY(!widget->isHidden());
@@ -251,8 +246,7 @@ private slots:
 
     // Creation order is drawing order: within each parent the children stand in the
     // order of the design, the picture first and so behind everything.
-    void creationOrder()
-    {
+    void creationOrder() {
         QStringList all;
         for (const TExpectedControl& expected : Design)
             all << QString::fromLatin1(expected.Name);
@@ -275,8 +269,7 @@ private slots:
         QCOMPARE(top, (QStringList{"Image1", "ListBox1", "Panel1", "Panel3", "Panel4"}));
     }
 
-    void captionsFit_data()
-    {
+    void captionsFit_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(Design)); ++row) {
             if (*Design[row].Caption != '\0')
@@ -284,8 +277,7 @@ private slots:
         }
     }
 
-    void captionsFit()
-    {
+    void captionsFit() {
         QFETCH(int, row);
         const TExpectedControl& expected = Design[row];
         const QWidget* widget = Control(expected.Name);
@@ -293,12 +285,13 @@ private slots:
         QCOMPARE(QFontInfo(widget->font()).family(), QString::fromLatin1(DesignFontFamily));
         QCOMPARE(widget->font().pixelSize(), DesignFontPixels);
         QVERIFY2(NeededWidth(widget, caption) <= widget->width(),
-                 qPrintable(QStringLiteral("needs %1 of %2").arg(NeededWidth(widget, caption)).arg(widget->width())));
+                 qPrintable(QStringLiteral("needs %1 of %2")
+                                .arg(NeededWidth(widget, caption))
+                                .arg(widget->width())));
         QVERIFY(widget->fontMetrics().height() <= widget->height());
     }
 
-    void startState()
-    {
+    void startState() {
         for (int n = 1; n <= 31; ++n)
             QVERIFY(!form_->RadioButton(n).Checked());
         for (int n = 1; n <= 3; ++n)
@@ -319,8 +312,7 @@ private slots:
     }
 
     // Four groups: checking one button of each leaves one checked in each.
-    void radioGroupsAreIndependent()
-    {
+    void radioGroupsAreIndependent() {
         for (const int n : {3, 12, 20, 30})
             form_->RadioButton(n).SetChecked(true);
         form_->RadioButton(5).SetChecked(true);
@@ -333,8 +325,7 @@ private slots:
             form_->RadioButton(n).SetChecked(false);
     }
 
-    void colours()
-    {
+    void colours() {
         const QPalette palette = QApplication::palette();
         const QColor info = palette.color(QPalette::ToolTipBase);
         for (const char* name : {"Panel1", "Panel2", "Panel3", "Panel4"}) {
@@ -354,25 +345,23 @@ private slots:
     }
 
     // Only the column at x = 424 of the unknown-variables group lies inside Panel1.
-    void panel1HidesTheUnknownFields()
-    {
+    void panel1HidesTheUnknownFields() {
         QVERIFY(Control("GroupBox7")->visibleRegion().boundingRect().width() <= 1);
         QVERIFY(Control("Edit4")->visibleRegion().isEmpty());
     }
 
-    void background()
-    {
+    void background() {
         QVERIFY(form_->Image1->HasPicture());
         QCOMPARE(form_->Image1->PictureWidth(), 896);
         QCOMPARE(form_->Image1->PictureHeight(), 717);
         QVERIFY(!form_->Image1->Stretch());
     }
 
-    void window()
-    {
+    void window() {
         QCOMPARE(window_->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Klarvon for GTA San Andreas") + QString(39, QLatin1Char(' ')) +
-                                             QString::fromUtf8(CaptionCredit.data(), CaptionCredit.size()));
+        QCOMPARE(window_->windowTitle(),
+                 QStringLiteral("Klarvon for GTA San Andreas") + QString(39, QLatin1Char(' ')) +
+                     QString::fromUtf8(CaptionCredit.data(), CaptionCredit.size()));
         QCOMPARE(window_->centralWidget()->size(), QSize(631, 417));
         QCOMPARE(form_->ClientWidth(), 631);
         QCOMPARE(form_->OuterWidth(), 639);
@@ -385,20 +374,19 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
 
-        const QPoint offCentre = window_->frameGeometry().center() - window_->screen()->availableGeometry().center();
+        const QPoint offCentre =
+            window_->frameGeometry().center() - window_->screen()->availableGeometry().center();
         // Centred before the frame is known: off by at most the frame's own thickness.
         QVERIFY(offCentre.manhattanLength() <= 4);
     }
 
-    void menu_data()
-    {
+    void menu_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(MenuDesign)); ++row)
             QTest::newRow(MenuDesign[row].Name) << row;
     }
 
-    void menu()
-    {
+    void menu() {
         QFETCH(int, row);
         const TExpectedMenuItem& expected = MenuDesign[row];
         const auto* action = window_->findChild<QAction*>(expected.Name);
@@ -414,8 +402,7 @@ private slots:
         QVERIFY(holder->actions().contains(const_cast<QAction*>(action)));
     }
 
-    void menuOrder()
-    {
+    void menuOrder() {
         QStringList top;
         for (const QAction* action : window_->menuBar()->actions())
             top << action->objectName();
@@ -426,16 +413,14 @@ private slots:
         QCOMPARE(help, (QStringList{"IDofEngineSound1", "Help1", "About2"}));
     }
 
-    void timer()
-    {
+    void timer() {
         const auto* timer = window_->findChild<QTimer*>("Timer1");
         QVERIFY(timer != nullptr);
         QCOMPARE(timer->interval(), 1000);
         QVERIFY(!timer->isActive());
     }
 
-    void openDialog()
-    {
+    void openDialog() {
         answers_.ChosenFile.clear();
         QVERIFY(!form_->OpenDialog1->Execute());
         QCOMPARE(answers_.OpenRequests.size(), std::size_t{1});

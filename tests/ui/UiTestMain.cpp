@@ -4,8 +4,7 @@
 
 #include <QTest>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     klarvon::TApplication application(argc, argv);
     application.SetTitle("Klarvon tests");
     int failures = 0;
@@ -16,8 +15,7 @@ int main(int argc, char** argv)
     return failures == 0 ? 0 : 1;
 }
 
-std::vector<klarvon::test::TTestFactory>& klarvon::test::UiTestClasses()
-{
+std::vector<klarvon::test::TTestFactory>& klarvon::test::UiTestClasses() {
     static std::vector<TTestFactory> classes;
     return classes;
 }

@@ -13,9 +13,10 @@ using TTestFactory = std::function<std::unique_ptr<QObject>()>;
 
 std::vector<TTestFactory>& UiTestClasses();
 
-template <class T>
-struct TRegisterUiTest {
-    TRegisterUiTest() { UiTestClasses().push_back([] { return std::make_unique<T>(); }); }
+template <class T> struct TRegisterUiTest {
+    TRegisterUiTest() {
+        UiTestClasses().push_back([] { return std::make_unique<T>(); });
+    }
 };
 
 } // namespace klarvon::test

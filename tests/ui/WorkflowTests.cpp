@@ -1,13 +1,13 @@
 // The editor's workflow on small generated executables: open, show, edit, apply, the
 // confirmation, the toggles, the entry filter, the menus and the error box, driven the
 // way a user drives them, with the dialogs answered by the test.
+#include "catalogue/Language.h"
+#include "cli/DemoExecutable.h"
+#include "table/TextConversions.h"
 #include "tests/support/ExeBuilder.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/AnsweringDialogs.h"
 #include "tests/ui/UiTests.h"
-#include "catalogue/Language.h"
-#include "cli/DemoExecutable.h"
-#include "table/TextConversions.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/qt/ControlImpl.h"
 #include "ui/main/TForm1.h"
@@ -37,7 +37,9 @@ constexpr std::size_t RecordSize = 36;
 constexpr int Slots = 231;
 constexpr std::size_t TrailingBytes = 500;
 
-std::uint32_t FloatBits(float value) { return std::bit_cast<std::uint32_t>(value); }
+std::uint32_t FloatBits(float value) {
+    return std::bit_cast<std::uint32_t>(value);
+}
 
 // One record's values in stored order, floats as their bits.
 struct TRecordValues {
@@ -60,8 +62,7 @@ struct TRecordValues {
 };
 
 // The 36 bytes, laid out here by hand rather than by the code under test.
-TBytes RecordBytes(const TRecordValues& v)
-{
+TBytes RecordBytes(const TRecordValues& v) {
     TBytes bytes;
     auto add = [&bytes](std::uint32_t value, std::size_t width) {
         const TBytes part = LittleEndian(value, width);
@@ -87,8 +88,7 @@ TBytes RecordBytes(const TRecordValues& v)
 }
 
 // Plain values that vary from slot to slot, so a show of the wrong slot is seen.
-TRecordValues PlainRecord(int position)
-{
+TRecordValues PlainRecord(int position) {
     TRecordValues v;
     v.VehicleType = static_cast<std::int16_t>(position % 6);
     v.PowerOn = static_cast<std::int16_t>(100 + position);
@@ -114,28 +114,45 @@ enum TOddSlot : int {
     SignallingNan = 13,
 };
 
-TRecordValues OddRecord(int position)
-{
+TRecordValues OddRecord(int position) {
     TRecordValues v = PlainRecord(position);
     switch (position) {
-    case VehicleTypeSix: v.VehicleType = 6; break;
-    case DoorSound514: v.DoorSoundType = 514; break;
-    case RadioType255: v.RadioType = 255; break;
-    case NegativeZero: v.Unknown2 = 0x80000000U; break;
-    case InfiniteTone: v.HornTone = 0x7F800000U; break;
-    case QuietNan: v.Unknown7 = 0x7FC00000U; break;
-    case HornOutOfRange: v.HornType = 77; break;
-    case RadioStationZero: v.RadioStation = 0; break;
-    case SignallingNan: v.Unknown3 = 0x7F800001U; break;
-    default: break;
+    case VehicleTypeSix:
+        v.VehicleType = 6;
+        break;
+    case DoorSound514:
+        v.DoorSoundType = 514;
+        break;
+    case RadioType255:
+        v.RadioType = 255;
+        break;
+    case NegativeZero:
+        v.Unknown2 = 0x80000000U;
+        break;
+    case InfiniteTone:
+        v.HornTone = 0x7F800000U;
+        break;
+    case QuietNan:
+        v.Unknown7 = 0x7FC00000U;
+        break;
+    case HornOutOfRange:
+        v.HornType = 77;
+        break;
+    case RadioStationZero:
+        v.RadioStation = 0;
+        break;
+    case SignallingNan:
+        v.Unknown3 = 0x7F800001U;
+        break;
+    default:
+        break;
     }
     return v;
 }
 
 // Filler, the signature, the 231 records, filler. cutAfter shortens the file so that
 // it ends inside the last record.
-TBytes TableExecutable(std::uint32_t seed, std::optional<std::size_t> cutAfter = {})
-{
+TBytes TableExecutable(std::uint32_t seed, std::optional<std::size_t> cutAfter = {}) {
     TBytes bytes = Executable(TableAt + Slots * RecordSize + TrailingBytes, {SignatureAt}, seed);
     for (int position = 0; position < Slots; ++position)
         Put(bytes, TableAt + static_cast<std::size_t>(position) * RecordSize,
@@ -145,9 +162,13 @@ TBytes TableExecutable(std::uint32_t seed, std::optional<std::size_t> cutAfter =
     return bytes;
 }
 
-std::size_t RecordAt(int position) { return TableAt + static_cast<std::size_t>(position) * RecordSize; }
+std::size_t RecordAt(int position) {
+    return TableAt + static_cast<std::size_t>(position) * RecordSize;
+}
 
-std::string Spaces(int count) { return std::string(static_cast<std::size_t>(count), ' '); }
+std::string Spaces(int count) {
+    return std::string(static_cast<std::size_t>(count), ' ');
+}
 
 } // namespace
 
@@ -164,8 +185,7 @@ private:
     std::string exe_;
     TBytes original_;
 
-    void MakeWindows()
-    {
+    void MakeWindows() {
         about_.reset();
         form_.reset();
         form_ = std::make_unique<TForm1>();
@@ -175,29 +195,25 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(form_->Impl().Widget));
     }
 
-    std::string WriteExe(const std::string& name, const TBytes& bytes)
-    {
+    std::string WriteExe(const std::string& name, const TBytes& bytes) {
         const std::string path = folder_->File(name);
         WriteBytes(path, bytes);
         return path;
     }
 
-    void Open(const std::string& path)
-    {
+    void Open(const std::string& path) {
         answers_.ChosenFile = path;
         form_->Button(1).Click();
     }
 
     QListWidget* List() const { return static_cast<QListWidget*>(form_->ListBox1->Impl().Widget); }
-    QLineEdit* EditWidget(int n) const
-    {
+    QLineEdit* EditWidget(int n) const {
         return static_cast<QLineEdit*>(form_->Edit(n).Impl().Widget);
     }
 
     // As the user clicks a radio button or check box: on its indicator, since a wide
     // control takes no click beyond its text.
-    static void ClickOn(const TControl& box)
-    {
+    static void ClickOn(const TControl& box) {
         QWidget* widget = box.Impl().Widget;
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
     }
@@ -208,16 +224,14 @@ private:
     // The apply's one-second timer, fired at once.
     void FireTimer() { Application().Invoke(form_->Timer1->OnTimer); }
 
-    std::vector<std::string> BoxTexts() const
-    {
+    std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
         for (const TMessageBoxRequest& box : answers_.Boxes)
             texts.push_back(box.Text);
         return texts;
     }
 
-    std::string Decimal(std::string_view text) const
-    {
+    std::string Decimal(std::string_view text) const {
         std::string result(text);
         for (char& c : result)
             if (c == '.')
@@ -226,8 +240,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
+    void init() {
         folder_ = std::make_unique<TTempDir>();
         previousFolder_ = QDir::currentPath();
         QVERIFY(QDir::setCurrent(QString::fromStdString(folder_->Path().string())));
@@ -238,8 +251,7 @@ private slots:
         exe_ = WriteExe("gta_sa.exe", original_);
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         about_.reset();
         form_.reset();
         seam_.reset();
@@ -247,8 +259,7 @@ private slots:
         folder_.reset();
     }
 
-    void wholeRoadOfOneEdit()
-    {
+    void wholeRoadOfOneEdit() {
         Open(exe_);
         QCOMPARE(form_->Label(22).Caption(), std::to_string(original_.size()));
         QCOMPARE(form_->Label(26).Caption(), std::string("Unknown"));
@@ -284,9 +295,9 @@ private slots:
         QVERIFY(!form_->Button(2).Enabled());
 
         TBytes expected = original_;
-        Put(expected, RecordAt(3) + 0, LittleEndian(1, 2));                  // MotorBike
-        Put(expected, RecordAt(3) + 16, LittleEndian(7, 4));                 // horn type
-        Put(expected, RecordAt(3) + 20, LittleEndian(FloatBits(2.5F), 4));   // horn tone
+        Put(expected, RecordAt(3) + 0, LittleEndian(1, 2));                // MotorBike
+        Put(expected, RecordAt(3) + 16, LittleEndian(7, 4));               // horn type
+        Put(expected, RecordAt(3) + 20, LittleEndian(FloatBits(2.5F), 4)); // horn tone
         QVERIFY(ReadBytes(exe_) == expected);
         QVERIFY(answers_.Boxes.empty());
 
@@ -302,8 +313,7 @@ private slots:
         QVERIFY(form_->Button(2).Enabled());
     }
 
-    void cancelChangesNothing()
-    {
+    void cancelChangesNothing() {
         answers_.ChosenFile.clear();
         form_->Button(1).Click();
         QCOMPARE(form_->Label(22).Caption(), std::string("_"));
@@ -320,8 +330,7 @@ private slots:
         QCOMPARE(form_->Label(22).Caption(), std::to_string(original_.size()));
     }
 
-    void reopenKeepsThePanelAndDisablesApply()
-    {
+    void reopenKeepsThePanelAndDisablesApply() {
         Open(exe_);
         Select(4);
         const TBytes second = TableExecutable(8, TableAt + Slots * RecordSize + 40);
@@ -335,8 +344,7 @@ private slots:
         QCOMPARE(form_->Edit(1).Text(), std::string("104"));
     }
 
-    void arrowKeysShowEachRecord()
-    {
+    void arrowKeysShowEachRecord() {
         Open(exe_);
         Select(20);
         for (int position = 21; position <= 23; ++position) {
@@ -350,22 +358,25 @@ private slots:
         QVERIFY(form_->Button(2).Enabled());
     }
 
-    void integerEntryFilter_data()
-    {
+    void integerEntryFilter_data() {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("caret");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<int>("caretAfter");
-        QTest::newRow("letters after digits") << "" << 0 << "12ab" << "12" << 2;
-        QTest::newRow("a lone minus") << "" << 0 << "-" << "" << 0;
-        QTest::newRow("minus typed in front") << "12" << 0 << "-" << "-12" << 1;
-        QTest::newRow("beyond int16 stays") << "" << 0 << "99999" << "99999" << 5;
-        QTest::newRow("letter in the middle") << "123" << 1 << "x" << "1" << 1;
+        QTest::newRow("letters after digits") << "" << 0 << "12ab"
+                                              << "12" << 2;
+        QTest::newRow("a lone minus") << "" << 0 << "-"
+                                      << "" << 0;
+        QTest::newRow("minus typed in front") << "12" << 0 << "-"
+                                              << "-12" << 1;
+        QTest::newRow("beyond int16 stays") << "" << 0 << "99999"
+                                            << "99999" << 5;
+        QTest::newRow("letter in the middle") << "123" << 1 << "x"
+                                              << "1" << 1;
     }
 
-    void integerEntryFilter()
-    {
+    void integerEntryFilter() {
         QFETCH(QString, start);
         QFETCH(int, caret);
         QFETCH(QString, typed);
@@ -387,18 +398,19 @@ private slots:
 
     // Values that convert to nothing writable: the error box, the whole file unchanged,
     // the timer off and apply still usable.
-    void failedApplyWritesNothing_data()
-    {
+    void failedApplyWritesNothing_data() {
         QTest::addColumn<int>("edit");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Edit7 300") << 7 << "300" << "Range check error.";
-        QTest::newRow("Edit1 99999") << 1 << "99999" << "Range check error.";
-        QTest::newRow("Edit1 empty") << 1 << "" << "'' is not a valid integer value.";
+        QTest::newRow("Edit7 300") << 7 << "300"
+                                   << "Range check error.";
+        QTest::newRow("Edit1 99999") << 1 << "99999"
+                                     << "Range check error.";
+        QTest::newRow("Edit1 empty") << 1 << ""
+                                     << "'' is not a valid integer value.";
     }
 
-    void failedApplyWritesNothing()
-    {
+    void failedApplyWritesNothing() {
         QFETCH(int, edit);
         QFETCH(QString, text);
         QFETCH(QString, message);
@@ -416,8 +428,7 @@ private slots:
         QVERIFY(form_->Button(2).Enabled());
     }
 
-    void saveExeWhileApplyIsDisabledDoesNothing()
-    {
+    void saveExeWhileApplyIsDisabledDoesNothing() {
         Open(exe_);
         form_->Saveexe1->Click();
         Select(SignallingNan);
@@ -430,18 +441,16 @@ private slots:
 
     // A show cut short leaves the form with two vehicles' values: it reports why and
     // apply stays off, even after a whole record was shown before it.
-    void failedShowKeepsApplyDisabled_data()
-    {
+    void failedShowKeepsApplyDisabled_data() {
         QTest::addColumn<bool>("cut");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("message");
-        QTest::newRow("signalling NaN") << false << int(SignallingNan)
-                                        << "Invalid floating point operation.";
+        QTest::newRow("signalling NaN")
+            << false << int(SignallingNan) << "Invalid floating point operation.";
         QTest::newRow("record past the end") << true << Slots - 1 << "Read beyond end of file.";
     }
 
-    void failedShowKeepsApplyDisabled()
-    {
+    void failedShowKeepsApplyDisabled() {
         QFETCH(bool, cut);
         QFETCH(int, position);
         QFETCH(QString, message);
@@ -457,8 +466,7 @@ private slots:
     }
 
     // Every slot applied as shown, odd values and all: not one byte changes.
-    void untouchedAppliesKeepTheFile()
-    {
+    void untouchedAppliesKeepTheFile() {
         Open(exe_);
         for (int position = 0; position < Slots; ++position) {
             if (position == SignallingNan)
@@ -477,8 +485,7 @@ private slots:
 
     // A control changed and changed back counts as untouched; one that is changed
     // writes its code, and the fields beside it keep their odd values.
-    void changedBackIsUntouched()
-    {
+    void changedBackIsUntouched() {
         Open(exe_);
         Select(DoorSound514);
         ClickOn(form_->RadioButton(11));
@@ -495,8 +502,7 @@ private slots:
         QVERIFY(ReadBytes(exe_) == expected);
     }
 
-    void showUnknownToggles()
-    {
+    void showUnknownToggles() {
         struct TWidth {
             bool Checked;
             int Outer;
@@ -513,8 +519,7 @@ private slots:
         }
     }
 
-    void editingCheckBoxesUnlockTheirEdits()
-    {
+    void editingCheckBoxesUnlockTheirEdits() {
         struct TToggle {
             int CheckBox;
             int FirstEdit;
@@ -534,8 +539,7 @@ private slots:
         }
     }
 
-    void shellRequests()
-    {
+    void shellRequests() {
         form_->IDofEngineSound1->Click();
         form_->Help1->Click();
         QCOMPARE(answers_.ShellTargets.size(), std::size_t{2});
@@ -544,8 +548,7 @@ private slots:
         QVERIFY(answers_.ShellTargets[1].starts_with("https://"));
     }
 
-    void openFailureLeavesTheListEmpty()
-    {
+    void openFailureLeavesTheListEmpty() {
         answers_.ChosenFile = folder_->File("missing_gta_sa.exe");
         form_->Button(1).Click();
         QCOMPARE(BoxTexts(), std::vector<std::string>{"File not found."});
@@ -553,8 +556,7 @@ private slots:
         QVERIFY(!form_->Button(2).Enabled());
     }
 
-    void russianCaptionsAndConfirmation()
-    {
+    void russianCaptionsAndConfirmation() {
         {
             std::ofstream settings(folder_->File("Settings.ini"), std::ios::binary);
             settings << "Language=Rus\r\nEng\r\n";
@@ -578,8 +580,7 @@ private slots:
         QCOMPARE(BoxTexts(), std::vector<std::string>{"Сохранено успешно."});
     }
 
-    void settingsFolderIsNoFile()
-    {
+    void settingsFolderIsNoFile() {
         // A folder of that name is no settings file: English, and nothing to report.
         QVERIFY(std::filesystem::create_directory(folder_->Path() / "Settings.ini") ||
                 std::filesystem::is_directory(folder_->Path() / "Settings.ini"));
@@ -589,8 +590,7 @@ private slots:
         QVERIFY(answers_.Boxes.empty());
     }
 
-    void unopenableSettingsAreReportedAndLeaveEnglish()
-    {
+    void unopenableSettingsAreReportedAndLeaveEnglish() {
         // A link to itself exists but cannot be opened, even by root.
         std::filesystem::create_symlink("Settings.ini", folder_->Path() / "Settings.ini");
         MakeWindows();
@@ -604,8 +604,7 @@ private slots:
         QVERIFY(form_->Visible());
     }
 
-    void aboutOpensAndCloses()
-    {
+    void aboutOpensAndCloses() {
         for (TMenuItem* viaMenu : {static_cast<TMenuItem*>(nullptr), form_->About2}) {
             answers_.Beeps = 0;
             if (viaMenu != nullptr)
@@ -624,8 +623,7 @@ private slots:
 
     // The companion's demo file is what a new user opens first: every slot shows whole,
     // the engine sound IDs are the invented ones, and applying untouched keeps the file.
-    void demoFileOpensInTheEditor()
-    {
+    void demoFileOpensInTheEditor() {
         const TBytes demo = cli::BuildDemoExecutable();
         const std::string path = WriteExe("demo_gta_sa.exe", demo);
         Open(path);
@@ -649,8 +647,7 @@ private slots:
     }
 
     // Last: the application cannot be brought back once told to end.
-    void rejectedFileEndsTheApplication()
-    {
+    void rejectedFileEndsTheApplication() {
         const std::string path = WriteExe("other_gta_sa.exe", Filler(5000, 3));
         QVERIFY(!Application().Terminated());
         Open(path);

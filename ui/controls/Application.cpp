@@ -12,10 +12,11 @@
 
 namespace klarvon {
 
-void TApplication::ShowException(const std::exception& error) { ShowError(error.what()); }
+void TApplication::ShowException(const std::exception& error) {
+    ShowError(error.what());
+}
 
-void TApplication::ShowError(std::string_view message)
-{
+void TApplication::ShowError(std::string_view message) {
     TMessageBoxRequest request;
     request.Title = title_;
     request.Text = ErrorReportText(message);
@@ -26,8 +27,7 @@ void TApplication::ShowError(std::string_view message)
     PlatformDialogs().ShowMessageBox(request);
 }
 
-void TApplication::Invoke(const std::function<void()>& handler)
-{
+void TApplication::Invoke(const std::function<void()>& handler) {
     if (!handler)
         return;
     // A copy: the handler may well replace itself while it runs.
@@ -41,9 +41,10 @@ void TApplication::Invoke(const std::function<void()>& handler)
     }
 }
 
-void TApplication::Beep() { PlatformDialogs().Beep(); }
-void TApplication::ShellOpen(std::string_view target)
-{
+void TApplication::Beep() {
+    PlatformDialogs().Beep();
+}
+void TApplication::ShellOpen(std::string_view target) {
     PlatformDialogs().ShellOpen(std::string(target));
 }
 

@@ -33,8 +33,7 @@ enum class TSystemColor : std::uint8_t {
 class TColor {
 public:
     static constexpr TColor System(TSystemColor role) { return TColor(role); }
-    static constexpr TColor Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
-    {
+    static constexpr TColor Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
         return TColor(r, g, b);
     }
 
@@ -49,9 +48,7 @@ public:
 private:
     constexpr explicit TColor(TSystemColor role) : system_(true), role_(role) {}
     constexpr TColor(std::uint8_t r, std::uint8_t g, std::uint8_t b)
-        : system_(false), r_(r), g_(g), b_(b)
-    {
-    }
+        : system_(false), r_(r), g_(g), b_(b) {}
 
     bool system_ = false;
     TSystemColor role_ = TSystemColor::BtnFace;

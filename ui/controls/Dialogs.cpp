@@ -28,8 +28,7 @@ struct TDialogKind {
     TMessageIcon Icon;
 };
 
-TDialogKind KindOf(TMsgDlgType type)
-{
+TDialogKind KindOf(TMsgDlgType type) {
     switch (type) {
     case TMsgDlgType::Warning:
         return {"Warning", TMessageIcon::Warning};
@@ -43,8 +42,7 @@ TDialogKind KindOf(TMsgDlgType type)
     return {"", TMessageIcon::None};
 }
 
-std::vector<TModalResult> OfferedResults(TMsgDlgButtons buttons)
-{
+std::vector<TModalResult> OfferedResults(TMsgDlgButtons buttons) {
     std::vector<TModalResult> results;
     for (const TButtonKind& kind : ButtonKinds) {
         if (buttons.*kind.Offered)
@@ -57,8 +55,7 @@ std::vector<TModalResult> OfferedResults(TMsgDlgButtons buttons)
 
 TOpenDialog::TOpenDialog(TForm& /*owner*/, std::string_view name) : TComponent(name) {}
 
-bool TOpenDialog::Execute()
-{
+bool TOpenDialog::Execute() {
     std::string chosen;
     if (!PlatformDialogs().ExecuteOpenDialog(request_, chosen))
         return false;
@@ -67,8 +64,7 @@ bool TOpenDialog::Execute()
 }
 
 TMessageBoxRequest MessageDlgRequest(std::string_view text, TMsgDlgType type,
-                                     TMsgDlgButtons buttons)
-{
+                                     TMsgDlgButtons buttons) {
     const TDialogKind kind = KindOf(type);
     TMessageBoxRequest request;
     request.Title = kind.Title;
@@ -89,8 +85,7 @@ TMessageBoxRequest MessageDlgRequest(std::string_view text, TMsgDlgType type,
     return request;
 }
 
-TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons)
-{
+TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons) {
     const int answer = PlatformDialogs().ShowMessageBox(MessageDlgRequest(text, type, buttons));
     const std::vector<TModalResult> offered = OfferedResults(buttons);
     if (answer < 0 || static_cast<std::size_t>(answer) >= offered.size())

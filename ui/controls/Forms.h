@@ -42,9 +42,7 @@ public:
     explicit TForm(std::string_view name, TForm* owner = nullptr);
     ~TForm() override;
 
-    template <class T, class Parent>
-    T& Add(Parent& parent, std::string_view name)
-    {
+    template <class T, class Parent> T& Add(Parent& parent, std::string_view name) {
         auto component = std::make_unique<T>(parent, name);
         T& result = *component;
         Register(std::move(component));

@@ -7,8 +7,7 @@ TPlatformDialogs* gInstalled = nullptr;
 
 } // namespace
 
-TPlatformDialogs& PlatformDialogs()
-{
+TPlatformDialogs& PlatformDialogs() {
     if (gInstalled != nullptr)
         return *gInstalled;
     static const std::unique_ptr<TPlatformDialogs> native = MakeNativePlatformDialogs();
@@ -16,11 +15,12 @@ TPlatformDialogs& PlatformDialogs()
 }
 
 TPlatformDialogsOverride::TPlatformDialogsOverride(TPlatformDialogs& dialogs)
-    : previous_(gInstalled)
-{
+    : previous_(gInstalled) {
     gInstalled = &dialogs;
 }
 
-TPlatformDialogsOverride::~TPlatformDialogsOverride() { gInstalled = previous_; }
+TPlatformDialogsOverride::~TPlatformDialogsOverride() {
+    gInstalled = previous_;
+}
 
 } // namespace klarvon

@@ -41,10 +41,12 @@ constexpr TLayoutRow Layout[] = {
     {K::Label, "Label4", "GroupBox3", 80, 16, 24, 13, "Type", NoState},
     {K::Label, "Label5", "GroupBox3", 8, 84, 21, 13, "Bike", NoState},
     {K::Label, "Label15", "GroupBox3", 168, 84, 14, 13, "No", NoState},
-    {K::Label, "Label6", "GroupBox3", 16, 68, 165, 13, "0   1   2   3    4   5   6   7   8    9  10", NoState},
+    {K::Label, "Label6", "GroupBox3", 16, 68, 165, 13,
+     "0   1   2   3    4   5   6   7   8    9  10", NoState},
     {K::Label, "Label7", "GroupBox3", 80, 104, 25, 13, "Tone", NoState},
     {K::Label, "Label8", "GroupBox3", 16, 152, 98, 13, "Tone is float variable", NoState},
-    {K::Label, "Label9", "GroupBox3", 16, 168, 180, 13, "' E-** ' =  ' x10 raised to the -** power  '", NoState},
+    {K::Label, "Label9", "GroupBox3", 16, 168, 180, 13,
+     "' E-** ' =  ' x10 raised to the -** power  '", NoState},
     {K::TrackBar, "TrackBar1", "GroupBox3", 8, 32, 177, 33, "", NoState},
     {K::Edit, "Edit3", "GroupBox3", 16, 120, 161, 21, "", Disabled},
     {K::CheckBox, "CheckBox2", "GroupBox3", 16, 184, 121, 17, "Editing", NoState},
@@ -117,11 +119,14 @@ constexpr TMenuRow Menu[] = {
 
 } // namespace
 
-std::span<const TLayoutRow> MainLayout() { return Layout; }
-std::span<const TMenuRow> MainMenuLayout() { return Menu; }
+std::span<const TLayoutRow> MainLayout() {
+    return Layout;
+}
+std::span<const TMenuRow> MainMenuLayout() {
+    return Menu;
+}
 
-std::string MainCaption(int gap)
-{
+std::string MainCaption(int gap) {
     std::string caption(CaptionTitle);
     caption.append(static_cast<std::size_t>(gap), ' ');
     caption.append(CaptionCredit);

@@ -10,22 +10,17 @@ namespace klarvon {
 namespace {
 
 // The number a control's name ends in: 17 for "RadioButton17".
-int NumberIn(std::string_view name)
-{
+int NumberIn(std::string_view name) {
     const std::size_t digits = name.find_last_not_of("0123456789") + 1;
     return std::stoi(std::string(name.substr(digits)));
 }
 
-template <class T, std::size_t N>
-T& Keep(std::array<T*, N>& family, int n, T& control)
-{
+template <class T, std::size_t N> T& Keep(std::array<T*, N>& family, int n, T& control) {
     family.at(static_cast<std::size_t>(n)) = &control;
     return control;
 }
 
-template <class T>
-T* Named(const TForm& form, std::string_view name)
-{
+template <class T> T* Named(const TForm& form, std::string_view name) {
     auto* component = dynamic_cast<T*>(form.FindComponent(name));
     if (component == nullptr)
         throw std::logic_error("The main window has no " + std::string(name));
@@ -34,8 +29,7 @@ T* Named(const TForm& form, std::string_view name)
 
 } // namespace
 
-TForm1::TForm1() : TForm("Form1")
-{
+TForm1::TForm1() : TForm("Form1") {
     SetCaption(MainCaption(NarrowCaptionGap));
     SetBorderIcons({.Minimize = true, .Maximize = false});
     SetPosition(TFormPosition::ScreenCenter);
@@ -56,8 +50,7 @@ TForm1::TForm1() : TForm("Form1")
     Application().Invoke([this] { FormCreate(); });
 }
 
-void TForm1::CreateMenu()
-{
+void TForm1::CreateMenu() {
     MainMenu1 = &Add<TMainMenu>(*this, "MainMenu1");
     std::map<std::string_view, TMenuItem*> items;
     for (const TMenuRow& row : MainMenuLayout()) {
@@ -79,8 +72,7 @@ void TForm1::CreateMenu()
     About2 = items.at("About2");
 }
 
-void TForm1::CreateControls()
-{
+void TForm1::CreateControls() {
     std::map<std::string_view, TWinControl*> containers{{"Form1", this}};
     for (const TLayoutRow& row : MainLayout()) {
         TWinControl& parent = *containers.at(row.Parent);
@@ -134,8 +126,7 @@ void TForm1::CreateControls()
     }
 }
 
-void TForm1::CreateNonVisual()
-{
+void TForm1::CreateNonVisual() {
     OpenDialog1 = &Add<TOpenDialog>(*this, "OpenDialog1");
     OpenDialog1->SetTitle("Select your gta_sa.exe");
     OpenDialog1->SetFilters({{"gta_sa.exe", "*gta_sa.exe"}});
@@ -146,8 +137,7 @@ void TForm1::CreateNonVisual()
     Timer1->SetEnabled(false);
 }
 
-void TForm1::LoadBackground()
-{
+void TForm1::LoadBackground() {
     // A missing or damaged picture costs the background, not the editor.
     try {
         Image1->LoadFromResource(MainBackgroundAsset);
@@ -156,8 +146,7 @@ void TForm1::LoadBackground()
     }
 }
 
-void TForm1::BindControls()
-{
+void TForm1::BindControls() {
     // The record view names controls by number; these reach them.
     Controls_ = {
         .IsChecked = [this](int n) { return RadioButton(n).Checked(); },
@@ -169,8 +158,7 @@ void TForm1::BindControls()
     };
 }
 
-void TForm1::ConnectEvents()
-{
+void TForm1::ConnectEvents() {
     ListBox1->OnClick = [this] { ListBox1Click(); };
     Edit(1).OnChange = [this] { Edit1Change(); };
     Edit(2).OnChange = [this] { Edit2Change(); };

@@ -5,18 +5,18 @@
 // Controls are reached by their names: numbered families through Button(2),
 // Label(22), Edit(7), CheckBox(1), RadioButton(17), GroupBox(5), Panel(1) (a number
 // the window does not have throws std::out_of_range); the single ones and the
-// non-visual parts as members. TForm::FindComponent finds any of them by name. Each event has one handler, named control
-// plus event, connected when the window is built; FormCreate runs at the end of the
-// constructor, before the window is first shown.
+// non-visual parts as members. TForm::FindComponent finds any of them by name. Each event has one
+// handler, named control plus event, connected when the window is built; FormCreate runs at the end
+// of the constructor, before the window is first shown.
 
+#include "catalogue/Language.h"
+#include "table/TableLocator.h"
+#include "table/VehicleAudioRecord.h"
 #include "ui/controls/Dialogs.h"
 #include "ui/controls/ExtCtrls.h"
 #include "ui/controls/Forms.h"
 #include "ui/controls/Menus.h"
 #include "ui/controls/StdCtrls.h"
-#include "catalogue/Language.h"
-#include "table/TableLocator.h"
-#include "table/VehicleAudioRecord.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/RecordView.h"
 
@@ -30,7 +30,8 @@ namespace klarvon {
 class TForm2;
 
 // Help > Help: the reference page for the engine sound IDs.
-inline constexpr std::string_view EngineSoundsPage = "https://sannybuilder.com/dev/enginesounds.htm";
+inline constexpr std::string_view EngineSoundsPage =
+    "https://sannybuilder.com/dev/enginesounds.htm";
 // Help > ReadMe: the guide beside the program, in the working folder.
 inline constexpr std::string_view ReadMeFileName = "ReadMe.txt";
 // Shown when a file is neither the known release nor has the table's signature.
@@ -75,9 +76,7 @@ public:
     const TLanguage& Language() const { return Language_; }
 
 private:
-    template <class T, std::size_t N>
-    static T* At(const std::array<T*, N>& family, int n)
-    {
+    template <class T, std::size_t N> static T* At(const std::array<T*, N>& family, int n) {
         T* control = n > 0 ? family.at(static_cast<std::size_t>(n)) : nullptr;
         if (control == nullptr)
             throw std::out_of_range("The main window has no control of that number");

@@ -30,8 +30,7 @@ constexpr TWidthSetting WideSetting{799, 585, WideCaptionGap};
 
 // --- Start-up --------------------------------------------------------------------------
 
-void TForm1::FormCreate()
-{
+void TForm1::FormCreate() {
     // A settings file that cannot be read ends this here: the error box shows, the
     // language stays empty and the captions English.
     Language_ = ChooseLanguage(SettingsFileName);
@@ -41,8 +40,7 @@ void TForm1::FormCreate()
         SetCaptionOf(caption.Control, caption.Text);
 }
 
-void TForm1::SetCaptionOf(std::string_view name, std::string_view caption)
-{
+void TForm1::SetCaptionOf(std::string_view name, std::string_view caption) {
     TComponent* component = FindComponent(name);
     if (auto* control = dynamic_cast<TControl*>(component))
         control->SetCaption(caption);
@@ -54,8 +52,7 @@ void TForm1::SetCaptionOf(std::string_view name, std::string_view caption)
 
 // --- Open --------------------------------------------------------------------------------
 
-void TForm1::Button1Click()
-{
+void TForm1::Button1Click() {
     if (!OpenDialog1->Execute())
         return;
     Button(2).SetEnabled(false);
@@ -75,12 +72,13 @@ void TForm1::Button1Click()
     TVehicleCatalogue::Fill([this](const std::string& line) { ListBox1->AddItem(line); });
 }
 
-void TForm1::Openexe1Click() { Button(1).Click(); }
+void TForm1::Openexe1Click() {
+    Button(1).Click();
+}
 
 // --- Show ---------------------------------------------------------------------------------
 
-void TForm1::ListBox1Click()
-{
+void TForm1::ListBox1Click() {
     Panel(1).SetEnabled(true);
     // Apply stays off until the record has arrived whole: a show cut short leaves the
     // form holding two vehicles' values.
@@ -99,8 +97,7 @@ void TForm1::ListBox1Click()
 
 // --- Apply and its confirmation -----------------------------------------------------------
 
-void TForm1::Button2Click()
-{
+void TForm1::Button2Click() {
     Position_ = ListBox1->ItemIndex();
     Offset_ = TTableLocator::RecordOffset(Location_, Position_);
     // Untouched controls write back the bits as read; the rest are converted in stored
@@ -112,14 +109,12 @@ void TForm1::Button2Click()
     Button(2).SetEnabled(false);
 }
 
-void TForm1::Saveexe1Click()
-{
+void TForm1::Saveexe1Click() {
     if (Button(2).Enabled())
         Button(2).Click();
 }
 
-void TForm1::Timer1Timer()
-{
+void TForm1::Timer1Timer() {
     // Stopped first: the loop keeps running while the confirmation waits for the user.
     Timer1->SetEnabled(false);
     MessageDlg(SaveConfirmationText(Language_), TMsgDlgType::Information, {.OK = true});
@@ -129,21 +124,29 @@ void TForm1::Timer1Timer()
 
 // --- Editing --------------------------------------------------------------------------------
 
-void TForm1::CheckBox1Click() { EnableEdits(CheckBox(1), 1, 2); }
-void TForm1::CheckBox2Click() { EnableEdits(CheckBox(2), 3, 3); }
-void TForm1::CheckBox3Click() { EnableEdits(CheckBox(3), 4, 11); }
+void TForm1::CheckBox1Click() {
+    EnableEdits(CheckBox(1), 1, 2);
+}
+void TForm1::CheckBox2Click() {
+    EnableEdits(CheckBox(2), 3, 3);
+}
+void TForm1::CheckBox3Click() {
+    EnableEdits(CheckBox(3), 4, 11);
+}
 
-void TForm1::EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit)
-{
+void TForm1::EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit) {
     for (int n = firstEdit; n <= lastEdit; ++n)
         Edit(n).SetEnabled(checkBox.Checked());
 }
 
-void TForm1::Edit1Change() { FilterIntegerEdit(Edit(1)); }
-void TForm1::Edit2Change() { FilterIntegerEdit(Edit(2)); }
+void TForm1::Edit1Change() {
+    FilterIntegerEdit(Edit(1));
+}
+void TForm1::Edit2Change() {
+    FilterIntegerEdit(Edit(2));
+}
 
-void TForm1::FilterIntegerEdit(TEdit& edit)
-{
+void TForm1::FilterIntegerEdit(TEdit& edit) {
     // Setting the text runs this again; the filtered text passes unchanged that time.
     const std::string filtered = FilterIntegerEntry(edit.Text());
     if (filtered == edit.Text())
@@ -152,15 +155,13 @@ void TForm1::FilterIntegerEdit(TEdit& edit)
     edit.SetSelStart(static_cast<int>(filtered.size()));
 }
 
-void TForm1::TrackBar1Change()
-{
+void TForm1::TrackBar1Change() {
     Current_[TField::HornType] = EncodeHornPosition(TrackBar1->Position());
 }
 
 // --- Menus and the other buttons --------------------------------------------------------------
 
-void TForm1::ShowUnknown1Click()
-{
+void TForm1::ShowUnknown1Click() {
     ShowUnknown1->SetChecked(!ShowUnknown1->Checked());
     const TWidthSetting& setting = ShowUnknown1->Checked() ? WideSetting : NarrowSetting;
     SetOuterWidth(setting.OuterWidth);
@@ -168,19 +169,28 @@ void TForm1::ShowUnknown1Click()
     SetCaption(MainCaption(setting.CaptionGap));
 }
 
-void TForm1::Button3Click()
-{
+void TForm1::Button3Click() {
     if (Form2 == nullptr)
         throw std::logic_error("The About window has not been created");
     Form2->Open();
 }
 
-void TForm1::About2Click() { Button(3).Click(); }
+void TForm1::About2Click() {
+    Button(3).Click();
+}
 
-void TForm1::Button4Click() { Application().Terminate(); }
-void TForm1::Exit1Click() { Application().Terminate(); }
+void TForm1::Button4Click() {
+    Application().Terminate();
+}
+void TForm1::Exit1Click() {
+    Application().Terminate();
+}
 
-void TForm1::IDofEngineSound1Click() { Application().ShellOpen(ReadMeFileName); }
-void TForm1::Help1Click() { Application().ShellOpen(EngineSoundsPage); }
+void TForm1::IDofEngineSound1Click() {
+    Application().ShellOpen(ReadMeFileName);
+}
+void TForm1::Help1Click() {
+    Application().ShellOpen(EngineSoundsPage);
+}
 
 } // namespace klarvon

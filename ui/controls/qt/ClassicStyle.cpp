@@ -22,8 +22,7 @@ public:
     TClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
-                            QPainter* painter, const QWidget* widget) const override
-    {
+                            QPainter* painter, const QWidget* widget) const override {
         const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
         if (control != CC_GroupBox || box == nullptr) {
             QProxyStyle::drawComplexControl(control, option, painter, widget);
@@ -38,11 +37,13 @@ public:
         painter->setPen(palette.color(QPalette::Light));
         painter->drawRect(frame.adjusted(1, 1, 0, 0));
         if (!box->text.isEmpty()) {
-            const QRect title(TitleLeft, 0, option->fontMetrics.horizontalAdvance(box->text) + 2 * TitlePad,
+            const QRect title(TitleLeft, 0,
+                              option->fontMetrics.horizontalAdvance(box->text) + 2 * TitlePad,
                               titleHeight);
             painter->fillRect(title, palette.brush(QPalette::Window));
             proxy()->drawItemText(painter, title, Qt::AlignCenter | Qt::TextShowMnemonic, palette,
-                                  (option->state & State_Enabled) != 0, box->text, QPalette::WindowText);
+                                  (option->state & State_Enabled) != 0, box->text,
+                                  QPalette::WindowText);
         }
         painter->restore();
     }
@@ -54,15 +55,15 @@ private:
 
 } // namespace
 
-void ApplyClassicLook(QApplication& app)
-{
+void ApplyClassicLook(QApplication& app) {
     auto* style = new TClassicStyle;
     app.setStyle(style);
     QPalette palette = style->standardPalette();
     palette.setColor(QPalette::ToolTipBase, ClassicInfoBackground);
     palette.setColor(QPalette::ToolTipText, Qt::black);
     // The classic grey of unavailable text: Fusion's own is too faint on the yellow panels.
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, ClassicGrayText);
     QApplication::setPalette(palette);
     QApplication::setFont(ToQFont(TFont{}));

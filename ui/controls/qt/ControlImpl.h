@@ -29,16 +29,17 @@ struct TControlImpl {
     const char* CaptionProperty = nullptr; // "text", "title", "windowTitle"; null: kept here
     QString Caption;                       // for controls that do not show one
     QPalette::ColorRole BackgroundRole = QPalette::Window;
-    bool FillsBackground = false;          // paints its own background when coloured
-    bool AutoSize = false;                 // width follows the caption
+    bool FillsBackground = false; // paints its own background when coloured
+    bool AutoSize = false;        // width follows the caption
 };
 
-inline QString ToQt(std::string_view text)
-{
+inline QString ToQt(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string FromQt(const QString& text) { return text.toUtf8().toStdString(); }
+inline std::string FromQt(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 // The widget a child of parent goes into.
 QWidget* ClientOf(TWinControl* parent);
@@ -46,8 +47,7 @@ QWidget* ClientOf(TWinControl* parent);
 // A control's impl around a new widget, named as the control.
 template <class W>
 std::unique_ptr<TControlImpl> MakeImpl(TWinControl* parent, std::string_view name,
-                                       const char* captionProperty)
-{
+                                       const char* captionProperty) {
     auto impl = std::make_unique<TControlImpl>();
     auto* widget = new W(ClientOf(parent));
     widget->setObjectName(ToQt(name));
@@ -56,9 +56,7 @@ std::unique_ptr<TControlImpl> MakeImpl(TWinControl* parent, std::string_view nam
     return impl;
 }
 
-template <class W>
-W* WidgetOf(const TControl& control)
-{
+template <class W> W* WidgetOf(const TControl& control) {
     return static_cast<W*>(control.Impl().Widget);
 }
 

@@ -7,13 +7,11 @@
 
 namespace klarvon {
 
-QWidget* ClientOf(TWinControl* parent)
-{
+QWidget* ClientOf(TWinControl* parent) {
     return parent != nullptr ? parent->Impl().Client : nullptr;
 }
 
-QColor ToQColor(TColor color)
-{
+QColor ToQColor(TColor color) {
     if (!color.IsSystem())
         return {color.Red(), color.Green(), color.Blue()};
     const QPalette palette = QApplication::palette();
@@ -32,8 +30,7 @@ QColor ToQColor(TColor color)
     return palette.color(QPalette::Window);
 }
 
-QFont ToQFont(const TFont& font)
-{
+QFont ToQFont(const TFont& font) {
     QFont result(font.Name.empty() ? QString::fromLatin1(DesignFontFamily) : ToQt(font.Name));
     result.setPixelSize(font.PixelHeight);
     result.setBold(font.Bold);
@@ -41,52 +38,71 @@ QFont ToQFont(const TFont& font)
     return result;
 }
 
-void FireEvent(const std::function<void()>& handler)
-{
+void FireEvent(const std::function<void()>& handler) {
     Application().Invoke(handler);
 }
 
 TComponent::~TComponent() = default;
 
 TControl::TControl(TWinControl* parent, std::string_view name, std::unique_ptr<TControlImpl> impl)
-    : TComponent(name), parent_(parent), impl_(std::move(impl))
-{
+    : TComponent(name), parent_(parent), impl_(std::move(impl)) {
     if (parent_ != nullptr)
         impl_->Widget->show();
 }
 
 TControl::~TControl() = default;
 
-int TControl::Left() const { return impl_->Widget->x(); }
-int TControl::Top() const { return impl_->Widget->y(); }
-int TControl::Width() const { return impl_->Widget->width(); }
-int TControl::Height() const { return impl_->Widget->height(); }
+int TControl::Left() const {
+    return impl_->Widget->x();
+}
+int TControl::Top() const {
+    return impl_->Widget->y();
+}
+int TControl::Width() const {
+    return impl_->Widget->width();
+}
+int TControl::Height() const {
+    return impl_->Widget->height();
+}
 
-void TControl::SetBounds(int left, int top, int width, int height)
-{
+void TControl::SetBounds(int left, int top, int width, int height) {
     impl_->Widget->setGeometry(left, top, width, height);
 }
 
-void TControl::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
-void TControl::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
-void TControl::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
-void TControl::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+void TControl::SetLeft(int left) {
+    SetBounds(left, Top(), Width(), Height());
+}
+void TControl::SetTop(int top) {
+    SetBounds(Left(), top, Width(), Height());
+}
+void TControl::SetWidth(int width) {
+    SetBounds(Left(), Top(), width, Height());
+}
+void TControl::SetHeight(int height) {
+    SetBounds(Left(), Top(), Width(), height);
+}
 
-bool TControl::Enabled() const { return !impl_->Widget->testAttribute(Qt::WA_ForceDisabled); }
-void TControl::SetEnabled(bool enabled) { impl_->Widget->setEnabled(enabled); }
+bool TControl::Enabled() const {
+    return !impl_->Widget->testAttribute(Qt::WA_ForceDisabled);
+}
+void TControl::SetEnabled(bool enabled) {
+    impl_->Widget->setEnabled(enabled);
+}
 
-bool TControl::Visible() const { return !impl_->Widget->isHidden(); }
-void TControl::SetVisible(bool visible) { impl_->Widget->setVisible(visible); }
+bool TControl::Visible() const {
+    return !impl_->Widget->isHidden();
+}
+void TControl::SetVisible(bool visible) {
+    impl_->Widget->setVisible(visible);
+}
 
-std::string TControl::Caption() const
-{
+std::string TControl::Caption() const {
     if (impl_->CaptionProperty == nullptr)
         return FromQt(impl_->Caption);
     return FromQt(impl_->Widget->property(impl_->CaptionProperty).toString());
 }
 
-void TControl::SetCaption(std::string_view caption)
-{
+void TControl::SetCaption(std::string_view caption) {
     const QString text = ToQt(caption);
     if (impl_->CaptionProperty == nullptr)
         impl_->Caption = text;
@@ -98,8 +114,7 @@ void TControl::SetCaption(std::string_view caption)
     }
 }
 
-void TControl::SetColor(TColor color)
-{
+void TControl::SetColor(TColor color) {
     color_ = color;
     QWidget& widget = *impl_->Widget;
     QPalette palette = widget.palette();
@@ -108,8 +123,7 @@ void TControl::SetColor(TColor color)
     widget.setAutoFillBackground(impl_->FillsBackground);
 }
 
-void TControl::SetFont(const TFont& font)
-{
+void TControl::SetFont(const TFont& font) {
     font_ = font;
     QWidget& widget = *impl_->Widget;
     widget.setFont(ToQFont(font));
@@ -118,14 +132,14 @@ void TControl::SetFont(const TFont& font)
     // Disabled text keeps the style's own grey.
     QPalette palette = widget.palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(group, role, ToQColor(font.Color));
     }
     widget.setPalette(palette);
 }
 
-void TControl::SetCursor(TCursor cursor)
-{
+void TControl::SetCursor(TCursor cursor) {
     if (cursor == TCursor::HandPoint)
         impl_->Widget->setCursor(Qt::PointingHandCursor);
     else
@@ -134,8 +148,7 @@ void TControl::SetCursor(TCursor cursor)
 
 TWinControl::TWinControl(TWinControl* parent, TForm* form, std::string_view name,
                          std::unique_ptr<TControlImpl> impl)
-    : TControl(parent, name, std::move(impl)), form_(form)
-{
+    : TControl(parent, name, std::move(impl)), form_(form) {
     if (Impl().Client == nullptr)
         Impl().Client = Impl().Widget;
 }

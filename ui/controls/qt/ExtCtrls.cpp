@@ -27,8 +27,7 @@ public:
     bool Stretch = false;
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         if (Picture.isNull())
             return;
         QPainter painter(this);
@@ -41,8 +40,7 @@ protected:
     }
 };
 
-QImage ToQImage(const TBitmap& bitmap)
-{
+QImage ToQImage(const TBitmap& bitmap) {
     QImage image(bitmap.Width, bitmap.Height, QImage::Format_RGB888);
     const auto rowBytes = static_cast<std::size_t>(bitmap.Width) * 3;
     for (int y = 0; y < bitmap.Height; ++y) {
@@ -55,13 +53,11 @@ QImage ToQImage(const TBitmap& bitmap)
 } // namespace
 
 TPanel::TPanel(TWinControl& parent, std::string_view name)
-    : TWinControl(&parent, &parent.Form(), name, MakeImpl<QFrame>(&parent, name, nullptr))
-{
+    : TWinControl(&parent, &parent.Form(), name, MakeImpl<QFrame>(&parent, name, nullptr)) {
     Impl().FillsBackground = true;
 }
 
-void TPanel::SetBevel(TBevel bevel)
-{
+void TPanel::SetBevel(TBevel bevel) {
     bevel_ = bevel;
     auto* frame = WidgetOf<QFrame>(*this);
     switch (bevel) {
@@ -79,12 +75,9 @@ void TPanel::SetBevel(TBevel bevel)
 }
 
 TImage::TImage(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<TPictureWidget>(&parent, name, nullptr))
-{
-}
+    : TControl(&parent, name, MakeImpl<TPictureWidget>(&parent, name, nullptr)) {}
 
-void TImage::LoadFromResource(std::string_view path)
-{
+void TImage::LoadFromResource(std::string_view path) {
     auto* widget = WidgetOf<TPictureWidget>(*this);
     widget->Picture = QImage();
     widget->update();
@@ -92,17 +85,23 @@ void TImage::LoadFromResource(std::string_view path)
     if (!file.open(QIODevice::ReadOnly))
         throw std::runtime_error("Cannot open picture " + std::string(path));
     const QByteArray bytes = file.readAll();
-    const std::span<const std::uint8_t> data(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                             static_cast<std::size_t>(bytes.size()));
+    const std::span<const std::uint8_t> data(
+        reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+        static_cast<std::size_t>(bytes.size()));
     widget->Picture = ToQImage(DecodeJpeg(data));
 }
 
-bool TImage::HasPicture() const { return !WidgetOf<TPictureWidget>(*this)->Picture.isNull(); }
-int TImage::PictureWidth() const { return WidgetOf<TPictureWidget>(*this)->Picture.width(); }
-int TImage::PictureHeight() const { return WidgetOf<TPictureWidget>(*this)->Picture.height(); }
+bool TImage::HasPicture() const {
+    return !WidgetOf<TPictureWidget>(*this)->Picture.isNull();
+}
+int TImage::PictureWidth() const {
+    return WidgetOf<TPictureWidget>(*this)->Picture.width();
+}
+int TImage::PictureHeight() const {
+    return WidgetOf<TPictureWidget>(*this)->Picture.height();
+}
 
-void TImage::SetStretch(bool stretch)
-{
+void TImage::SetStretch(bool stretch) {
     stretch_ = stretch;
     auto* widget = WidgetOf<TPictureWidget>(*this);
     widget->Stretch = stretch;
@@ -110,8 +109,7 @@ void TImage::SetStretch(bool stretch)
 }
 
 TTrackBar::TTrackBar(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<QSlider>(&parent, name, nullptr))
-{
+    : TControl(&parent, name, MakeImpl<QSlider>(&parent, name, nullptr)) {
     auto* slider = WidgetOf<QSlider>(*this);
     slider->setOrientation(Qt::Horizontal);
     slider->setRange(0, 10);
@@ -122,11 +120,21 @@ TTrackBar::TTrackBar(TWinControl& parent, std::string_view name)
     QObject::connect(slider, &QSlider::valueChanged, slider, [this] { FireEvent(OnChange); });
 }
 
-int TTrackBar::Min() const { return WidgetOf<QSlider>(*this)->minimum(); }
-int TTrackBar::Max() const { return WidgetOf<QSlider>(*this)->maximum(); }
-void TTrackBar::SetRange(int min, int max) { WidgetOf<QSlider>(*this)->setRange(min, max); }
-int TTrackBar::Position() const { return WidgetOf<QSlider>(*this)->value(); }
-void TTrackBar::SetPosition(int position) { WidgetOf<QSlider>(*this)->setValue(position); }
+int TTrackBar::Min() const {
+    return WidgetOf<QSlider>(*this)->minimum();
+}
+int TTrackBar::Max() const {
+    return WidgetOf<QSlider>(*this)->maximum();
+}
+void TTrackBar::SetRange(int min, int max) {
+    WidgetOf<QSlider>(*this)->setRange(min, max);
+}
+int TTrackBar::Position() const {
+    return WidgetOf<QSlider>(*this)->value();
+}
+void TTrackBar::SetPosition(int position) {
+    WidgetOf<QSlider>(*this)->setValue(position);
+}
 
 // The timer is a child of the form's window, where the window's other parts are found
 // by name, and goes with it.
@@ -135,8 +143,7 @@ struct TTimerImpl {
 };
 
 TTimer::TTimer(TForm& owner, std::string_view name)
-    : TComponent(name), impl_(std::make_unique<TTimerImpl>())
-{
+    : TComponent(name), impl_(std::make_unique<TTimerImpl>()) {
     impl_->Timer = new QTimer(owner.Impl().Widget);
     QTimer& timer = *impl_->Timer;
     timer.setObjectName(ToQt(name));
@@ -146,12 +153,17 @@ TTimer::TTimer(TForm& owner, std::string_view name)
 
 TTimer::~TTimer() = default;
 
-int TTimer::Interval() const { return impl_->Timer->interval(); }
-void TTimer::SetInterval(int milliseconds) { impl_->Timer->setInterval(milliseconds); }
-bool TTimer::Enabled() const { return impl_->Timer->isActive(); }
+int TTimer::Interval() const {
+    return impl_->Timer->interval();
+}
+void TTimer::SetInterval(int milliseconds) {
+    impl_->Timer->setInterval(milliseconds);
+}
+bool TTimer::Enabled() const {
+    return impl_->Timer->isActive();
+}
 
-void TTimer::SetEnabled(bool enabled)
-{
+void TTimer::SetEnabled(bool enabled) {
     if (enabled)
         impl_->Timer->start();
     else

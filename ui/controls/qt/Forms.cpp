@@ -25,8 +25,7 @@ public:
     TForm* Form = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* event) override
-    {
+    void closeEvent(QCloseEvent* event) override {
         event->accept();
         if (Form == nullptr)
             return;
@@ -36,8 +35,7 @@ protected:
     }
 };
 
-std::unique_ptr<TControlImpl> MakeFormImpl(std::string_view name)
-{
+std::unique_ptr<TControlImpl> MakeFormImpl(std::string_view name) {
     if (gApplication == nullptr)
         throw std::logic_error("A window needs the application to exist first");
     auto impl = std::make_unique<TControlImpl>();
@@ -57,8 +55,7 @@ std::unique_ptr<TControlImpl> MakeFormImpl(std::string_view name)
 } // namespace
 
 TForm::TForm(std::string_view name, TForm* owner)
-    : TWinControl(nullptr, this, name, MakeFormImpl(name)), owner_(owner)
-{
+    : TWinControl(nullptr, this, name, MakeFormImpl(name)), owner_(owner) {
     static_cast<TFormWindow*>(Impl().Widget)->Form = this;
     if (gMainForm == nullptr)
         gMainForm = this;
@@ -66,8 +63,7 @@ TForm::TForm(std::string_view name, TForm* owner)
     SetFont(TFont{});
 }
 
-TForm::~TForm()
-{
+TForm::~TForm() {
     if (gMainForm == this)
         gMainForm = nullptr;
     // Widgets tell nothing while they are taken down: the handlers they would call
@@ -80,29 +76,29 @@ TForm::~TForm()
     delete window;
 }
 
-void TForm::Register(std::unique_ptr<TComponent> component)
-{
+void TForm::Register(std::unique_ptr<TComponent> component) {
     byName_.emplace(component->Name(), component.get());
     components_.push_back(std::move(component));
 }
 
-TComponent* TForm::FindComponent(std::string_view name) const
-{
+TComponent* TForm::FindComponent(std::string_view name) const {
     const auto found = byName_.find(name);
     return found != byName_.end() ? found->second : nullptr;
 }
 
-int TForm::ClientWidth() const { return Impl().Client->width(); }
-int TForm::ClientHeight() const { return Impl().Client->height(); }
+int TForm::ClientWidth() const {
+    return Impl().Client->width();
+}
+int TForm::ClientHeight() const {
+    return Impl().Client->height();
+}
 
-void TForm::SetClientSize(int width, int height)
-{
+void TForm::SetClientSize(int width, int height) {
     Impl().Client->setFixedSize(width, height);
     Impl().Widget->layout()->activate();
 }
 
-void TForm::SetBorderIcons(TBorderIcons icons)
-{
+void TForm::SetBorderIcons(TBorderIcons icons) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (icons.Minimize)
@@ -112,11 +108,14 @@ void TForm::SetBorderIcons(TBorderIcons icons)
     Impl().Widget->setWindowFlags(flags);
 }
 
-int TForm::AlphaBlendValue() const { return qRound(Impl().Widget->windowOpacity() * 255.0); }
-void TForm::SetAlphaBlendValue(int alpha) { Impl().Widget->setWindowOpacity(alpha / 255.0); }
+int TForm::AlphaBlendValue() const {
+    return qRound(Impl().Widget->windowOpacity() * 255.0);
+}
+void TForm::SetAlphaBlendValue(int alpha) {
+    Impl().Widget->setWindowOpacity(alpha / 255.0);
+}
 
-void TForm::Show()
-{
+void TForm::Show() {
     QWidget& window = *Impl().Widget;
     window.layout()->activate();
     QRect area;
@@ -139,15 +138,18 @@ void TForm::Show()
     window.activateWindow();
 }
 
-void TForm::Hide() { Impl().Widget->hide(); }
-void TForm::Close() { Impl().Widget->close(); }
+void TForm::Hide() {
+    Impl().Widget->hide();
+}
+void TForm::Close() {
+    Impl().Widget->close();
+}
 
 struct TApplicationImpl {
     std::unique_ptr<QApplication> OwnApp; // null when a QApplication already existed
 };
 
-TApplication::TApplication(int& argc, char** argv) : impl_(std::make_unique<TApplicationImpl>())
-{
+TApplication::TApplication(int& argc, char** argv) : impl_(std::make_unique<TApplicationImpl>()) {
     if (gApplication != nullptr)
         throw std::logic_error("The program has one application object");
     if (QApplication::instance() == nullptr)
@@ -158,31 +160,29 @@ TApplication::TApplication(int& argc, char** argv) : impl_(std::make_unique<TApp
     gApplication = this;
 }
 
-TApplication::~TApplication() { gApplication = nullptr; }
+TApplication::~TApplication() {
+    gApplication = nullptr;
+}
 
-int TApplication::Run()
-{
+int TApplication::Run() {
     if (terminated_)
         return 0;
     return QApplication::exec();
 }
 
-void TApplication::Terminate()
-{
+void TApplication::Terminate() {
     terminated_ = true;
-    QMetaObject::invokeMethod(QApplication::instance(), [] { QApplication::exit(0); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QApplication::instance(), [] { QApplication::exit(0); }, Qt::QueuedConnection);
 }
 
-TApplication& Application()
-{
+TApplication& Application() {
     if (gApplication == nullptr)
         throw std::logic_error("The application does not exist yet");
     return *gApplication;
 }
 
-char DecimalSeparator()
-{
+char DecimalSeparator() {
     const QString separator = QLocale().decimalPoint();
     if (separator.size() == 1 && separator.at(0).unicode() < 0x80)
         return static_cast<char>(separator.at(0).unicode());

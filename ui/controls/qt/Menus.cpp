@@ -18,8 +18,7 @@ struct TMenuImpl {
 };
 
 TMainMenu::TMainMenu(TForm& owner, std::string_view name)
-    : TComponent(name), owner_(&owner), impl_(std::make_unique<TMenuImpl>())
-{
+    : TComponent(name), owner_(&owner), impl_(std::make_unique<TMenuImpl>()) {
     auto* window = static_cast<QMainWindow*>(owner.Impl().Widget);
     impl_->Bar = window->menuBar();
     impl_->Bar->setObjectName(ToQt(name));
@@ -29,8 +28,7 @@ TMainMenu::~TMainMenu() = default;
 
 namespace {
 
-void Connect(QAction* action, TMenuItem& item)
-{
+void Connect(QAction* action, TMenuItem& item) {
     QObject::connect(action, &QAction::triggered, action, [&item, action] {
         // Qt flips a checkable action's mark before telling; the handler is the one to
         // decide the mark, and sees it as it was.
@@ -45,8 +43,7 @@ void Connect(QAction* action, TMenuItem& item)
 } // namespace
 
 TMenuItem::TMenuItem(TMainMenu& menu, std::string_view name)
-    : TComponent(name), impl_(std::make_unique<TMenuImpl>())
-{
+    : TComponent(name), impl_(std::make_unique<TMenuImpl>()) {
     QMenu* dropDown = menu.Impl().Bar->addMenu(QString());
     dropDown->setObjectName(ToQt(name));
     impl_->Menu = dropDown;
@@ -56,8 +53,7 @@ TMenuItem::TMenuItem(TMainMenu& menu, std::string_view name)
 }
 
 TMenuItem::TMenuItem(TMenuItem& parent, std::string_view name)
-    : TComponent(name), impl_(std::make_unique<TMenuImpl>())
-{
+    : TComponent(name), impl_(std::make_unique<TMenuImpl>()) {
     impl_->Action = parent.Impl().Menu->addAction(QString());
     impl_->Action->setObjectName(ToQt(name));
     Connect(impl_->Action, *this);
@@ -65,21 +61,36 @@ TMenuItem::TMenuItem(TMenuItem& parent, std::string_view name)
 
 TMenuItem::~TMenuItem() = default;
 
-std::string TMenuItem::Caption() const { return FromQt(impl_->Action->text()); }
-void TMenuItem::SetCaption(std::string_view caption) { impl_->Action->setText(ToQt(caption)); }
-bool TMenuItem::Enabled() const { return impl_->Action->isEnabled(); }
-void TMenuItem::SetEnabled(bool enabled) { impl_->Action->setEnabled(enabled); }
-bool TMenuItem::Checkable() const { return impl_->Action->isCheckable(); }
-void TMenuItem::SetCheckable(bool checkable) { impl_->Action->setCheckable(checkable); }
-bool TMenuItem::Checked() const { return impl_->Action->isChecked(); }
+std::string TMenuItem::Caption() const {
+    return FromQt(impl_->Action->text());
+}
+void TMenuItem::SetCaption(std::string_view caption) {
+    impl_->Action->setText(ToQt(caption));
+}
+bool TMenuItem::Enabled() const {
+    return impl_->Action->isEnabled();
+}
+void TMenuItem::SetEnabled(bool enabled) {
+    impl_->Action->setEnabled(enabled);
+}
+bool TMenuItem::Checkable() const {
+    return impl_->Action->isCheckable();
+}
+void TMenuItem::SetCheckable(bool checkable) {
+    impl_->Action->setCheckable(checkable);
+}
+bool TMenuItem::Checked() const {
+    return impl_->Action->isChecked();
+}
 
-void TMenuItem::SetChecked(bool checked)
-{
+void TMenuItem::SetChecked(bool checked) {
     if (checked)
         impl_->Action->setCheckable(true);
     impl_->Action->setChecked(checked);
 }
 
-void TMenuItem::Click() { impl_->Action->trigger(); }
+void TMenuItem::Click() {
+    impl_->Action->trigger();
+}
 
 } // namespace klarvon

@@ -15,8 +15,7 @@
 namespace klarvon {
 namespace {
 
-QMessageBox::Icon ToQtIcon(TMessageIcon icon)
-{
+QMessageBox::Icon ToQtIcon(TMessageIcon icon) {
     switch (icon) {
     case TMessageIcon::None:
         return QMessageBox::NoIcon;
@@ -34,8 +33,7 @@ QMessageBox::Icon ToQtIcon(TMessageIcon icon)
 
 class TQtPlatformDialogs : public TPlatformDialogs {
 public:
-    bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override
-    {
+    bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
         const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(request);
         if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return false;
@@ -43,8 +41,7 @@ public:
         return true;
     }
 
-    int ShowMessageBox(const TMessageBoxRequest& request) override
-    {
+    int ShowMessageBox(const TMessageBoxRequest& request) override {
         TMessageBoxDialog box(request);
         box.exec();
         return box.Answer();
@@ -52,8 +49,7 @@ public:
 
     void Beep() override { QApplication::beep(); }
 
-    void ShellOpen(const std::string& target) override
-    {
+    void ShellOpen(const std::string& target) override {
         const QString text = QFile::decodeName(QByteArray::fromStdString(target));
         const QUrl url = text.contains(QStringLiteral("://"))
                              ? QUrl(text)
@@ -65,8 +61,7 @@ public:
 } // namespace
 
 TMessageBoxDialog::TMessageBoxDialog(const TMessageBoxRequest& request)
-    : escapeCloses_(request.EscapeButton >= 0)
-{
+    : escapeCloses_(request.EscapeButton >= 0) {
     setWindowTitle(ToQt(request.Title));
     setTextFormat(Qt::PlainText);
     setText(ToQt(request.Text));
@@ -75,13 +70,13 @@ TMessageBoxDialog::TMessageBoxDialog(const TMessageBoxRequest& request)
         buttons_.push_back(addButton(ToQt(caption), QMessageBox::AcceptRole));
     const auto count = static_cast<int>(buttons_.size());
     if (request.DefaultButton >= 0 && request.DefaultButton < count)
-        setDefaultButton(static_cast<QPushButton*>(buttons_[static_cast<std::size_t>(request.DefaultButton)]));
+        setDefaultButton(
+            static_cast<QPushButton*>(buttons_[static_cast<std::size_t>(request.DefaultButton)]));
     if (escapeCloses_ && request.EscapeButton < count)
         setEscapeButton(buttons_[static_cast<std::size_t>(request.EscapeButton)]);
 }
 
-int TMessageBoxDialog::Answer() const
-{
+int TMessageBoxDialog::Answer() const {
     if (closedByCloseBox_)
         return MessageBoxClosed;
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
@@ -91,8 +86,7 @@ int TMessageBoxDialog::Answer() const
     return MessageBoxClosed;
 }
 
-void TMessageBoxDialog::keyPressEvent(QKeyEvent* event)
-{
+void TMessageBoxDialog::keyPressEvent(QKeyEvent* event) {
     if (!escapeCloses_ && event->matches(QKeySequence::Cancel)) {
         event->accept();
         return;
@@ -100,15 +94,13 @@ void TMessageBoxDialog::keyPressEvent(QKeyEvent* event)
     QMessageBox::keyPressEvent(event);
 }
 
-void TMessageBoxDialog::closeEvent(QCloseEvent* event)
-{
+void TMessageBoxDialog::closeEvent(QCloseEvent* event) {
     // QMessageBox would refuse the close box when Esc has no button; here it closes.
     closedByCloseBox_ = true;
     QDialog::closeEvent(event);
 }
 
-QString AnyCasePattern(const QString& pattern)
-{
+QString AnyCasePattern(const QString& pattern) {
     QString result;
     for (const QChar c : pattern) {
         if (c.isLetter() && c.toLower() != c.toUpper())
@@ -119,8 +111,7 @@ QString AnyCasePattern(const QString& pattern)
     return result;
 }
 
-std::unique_ptr<QFileDialog> MakeFileDialog(const TOpenDialogRequest& request)
-{
+std::unique_ptr<QFileDialog> MakeFileDialog(const TOpenDialogRequest& request) {
     auto dialog = std::make_unique<QFileDialog>(QApplication::activeWindow(), ToQt(request.Title));
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setFileMode(QFileDialog::ExistingFile);
@@ -128,15 +119,15 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const TOpenDialogRequest& request)
     dialog->setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
     for (const TFileFilter& filter : request.Filters)
-        filters << ToQt(filter.Name) + QStringLiteral(" (") + AnyCasePattern(ToQt(filter.Pattern)) + QLatin1Char(')');
+        filters << ToQt(filter.Name) + QStringLiteral(" (") + AnyCasePattern(ToQt(filter.Pattern)) +
+                       QLatin1Char(')');
     dialog->setNameFilters(filters);
     if (!request.FileName.empty())
         dialog->selectFile(QFile::decodeName(QByteArray::fromStdString(request.FileName)));
     return dialog;
 }
 
-std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs()
-{
+std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs() {
     return std::make_unique<TQtPlatformDialogs>();
 }
 

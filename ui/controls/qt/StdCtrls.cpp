@@ -9,10 +9,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <limits>
@@ -25,18 +25,17 @@ namespace {
 class TClickFilter : public QObject {
 public:
     TClickFilter(QWidget* widget, std::function<void()> onClick)
-        : QObject(widget), onClick_(std::move(onClick))
-    {
+        : QObject(widget), onClick_(std::move(onClick)) {
         widget->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             auto* widget = static_cast<QWidget*>(watched);
-            if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint()))
+            if (mouse->button() == Qt::LeftButton &&
+                widget->rect().contains(mouse->position().toPoint()))
                 onClick_();
         }
         return false;
@@ -49,10 +48,10 @@ private:
 // List lines as high as the design's, 13 pixels.
 class TFixedHeightDelegate : public QStyledItemDelegate {
 public:
-    TFixedHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    TFixedHeightDelegate(int height, QObject* parent)
+        : QStyledItemDelegate(parent), height_(height) {}
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
     }
 
@@ -70,8 +69,7 @@ public:
     bool Spread = false;
 
 protected:
-    void paintEvent(QPaintEvent* event) override
-    {
+    void paintEvent(QPaintEvent* event) override {
         const QString caption = text();
         if (!Spread || caption.size() < 2) {
             QLabel::paintEvent(event);
@@ -80,29 +78,30 @@ protected:
         QFont spaced = font();
         const qreal room = width() - QFontMetricsF(spaced).horizontalAdvance(caption);
         if (room > 0)
-            spaced.setLetterSpacing(QFont::AbsoluteSpacing, room / static_cast<qreal>(caption.size() - 1));
+            spaced.setLetterSpacing(QFont::AbsoluteSpacing,
+                                    room / static_cast<qreal>(caption.size() - 1));
         QPainter painter(this);
         painter.setFont(spaced);
-        style()->drawItemText(&painter, rect(), static_cast<int>(alignment()), palette(), isEnabled(),
-                              caption, foregroundRole());
+        style()->drawItemText(&painter, rect(), static_cast<int>(alignment()), palette(),
+                              isEnabled(), caption, foregroundRole());
     }
 };
 
 } // namespace
 
 TButton::TButton(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<QPushButton>(&parent, name, "text"))
-{
+    : TControl(&parent, name, MakeImpl<QPushButton>(&parent, name, "text")) {
     auto* button = WidgetOf<QPushButton>(*this);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] { FireEvent(OnClick); });
 }
 
-void TButton::Click() { FireEvent(OnClick); }
+void TButton::Click() {
+    FireEvent(OnClick);
+}
 
 TLabel::TLabel(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<TLabelWidget>(&parent, name, "text"))
-{
+    : TControl(&parent, name, MakeImpl<TLabelWidget>(&parent, name, "text")) {
     auto* label = WidgetOf<QLabel>(*this);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -110,59 +109,61 @@ TLabel::TLabel(TWinControl& parent, std::string_view name)
     new TClickFilter(label, [this] { FireEvent(OnClick); });
 }
 
-void TLabel::SetAutoSize(bool autoSize)
-{
+void TLabel::SetAutoSize(bool autoSize) {
     autoSize_ = autoSize;
     Impl().AutoSize = autoSize;
     if (autoSize)
         FitToCaption();
 }
 
-void TLabel::SetSpread(bool spread)
-{
+void TLabel::SetSpread(bool spread) {
     spread_ = spread;
     auto* label = WidgetOf<TLabelWidget>(*this);
     label->Spread = spread;
     label->update();
 }
 
-void TLabel::FitToCaption()
-{
+void TLabel::FitToCaption() {
     auto* label = WidgetOf<QLabel>(*this);
     SetWidth(label->fontMetrics().horizontalAdvance(label->text()));
 }
 
 TEdit::TEdit(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<QLineEdit>(&parent, name, "text"))
-{
+    : TControl(&parent, name, MakeImpl<QLineEdit>(&parent, name, "text")) {
     auto* edit = WidgetOf<QLineEdit>(*this);
     edit->setMaxLength(std::numeric_limits<int>::max());
     Impl().BackgroundRole = QPalette::Base;
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { FireEvent(OnChange); });
 }
 
-int TEdit::SelStart() const { return WidgetOf<QLineEdit>(*this)->cursorPosition(); }
-void TEdit::SetSelStart(int position) { WidgetOf<QLineEdit>(*this)->setCursorPosition(position); }
+int TEdit::SelStart() const {
+    return WidgetOf<QLineEdit>(*this)->cursorPosition();
+}
+void TEdit::SetSelStart(int position) {
+    WidgetOf<QLineEdit>(*this)->setCursorPosition(position);
+}
 
 TCheckBox::TCheckBox(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<QCheckBox>(&parent, name, "text"))
-{
+    : TControl(&parent, name, MakeImpl<QCheckBox>(&parent, name, "text")) {
     auto* box = WidgetOf<QCheckBox>(*this);
     QObject::connect(box, &QCheckBox::toggled, box, [this] { FireEvent(OnClick); });
 }
 
-bool TCheckBox::Checked() const { return WidgetOf<QCheckBox>(*this)->isChecked(); }
-void TCheckBox::SetChecked(bool checked) { WidgetOf<QCheckBox>(*this)->setChecked(checked); }
-
-TRadioButton::TRadioButton(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<QRadioButton>(&parent, name, "text"))
-{
+bool TCheckBox::Checked() const {
+    return WidgetOf<QCheckBox>(*this)->isChecked();
+}
+void TCheckBox::SetChecked(bool checked) {
+    WidgetOf<QCheckBox>(*this)->setChecked(checked);
 }
 
-bool TRadioButton::Checked() const { return WidgetOf<QRadioButton>(*this)->isChecked(); }
+TRadioButton::TRadioButton(TWinControl& parent, std::string_view name)
+    : TControl(&parent, name, MakeImpl<QRadioButton>(&parent, name, "text")) {}
 
-void TRadioButton::SetChecked(bool checked)
-{
+bool TRadioButton::Checked() const {
+    return WidgetOf<QRadioButton>(*this)->isChecked();
+}
+
+void TRadioButton::SetChecked(bool checked) {
     auto* button = WidgetOf<QRadioButton>(*this);
     if (checked) {
         button->setChecked(true);
@@ -176,8 +177,7 @@ void TRadioButton::SetChecked(bool checked)
 }
 
 TListBox::TListBox(TWinControl& parent, std::string_view name)
-    : TControl(&parent, name, MakeImpl<QListWidget>(&parent, name, nullptr))
-{
+    : TControl(&parent, name, MakeImpl<QListWidget>(&parent, name, nullptr)) {
     auto* list = WidgetOf<QListWidget>(*this);
     list->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     list->setUniformItemSizes(true);
@@ -193,44 +193,39 @@ TListBox::TListBox(TWinControl& parent, std::string_view name)
     });
 }
 
-void TListBox::AddItem(std::string_view text)
-{
+void TListBox::AddItem(std::string_view text) {
     auto* list = WidgetOf<QListWidget>(*this);
     const QSignalBlocker quiet(list);
     list->addItem(ToQt(text));
 }
 
-void TListBox::Clear()
-{
+void TListBox::Clear() {
     auto* list = WidgetOf<QListWidget>(*this);
     const QSignalBlocker quiet(list);
     list->clear();
 }
 
-int TListBox::Count() const { return WidgetOf<QListWidget>(*this)->count(); }
+int TListBox::Count() const {
+    return WidgetOf<QListWidget>(*this)->count();
+}
 
-std::string TListBox::Item(int index) const
-{
+std::string TListBox::Item(int index) const {
     const QListWidgetItem* item = WidgetOf<QListWidget>(*this)->item(index);
     return item != nullptr ? FromQt(item->text()) : std::string();
 }
 
-int TListBox::ItemIndex() const
-{
+int TListBox::ItemIndex() const {
     const QList<QListWidgetItem*> selected = WidgetOf<QListWidget>(*this)->selectedItems();
     return selected.isEmpty() ? -1 : WidgetOf<QListWidget>(*this)->row(selected.constFirst());
 }
 
-void TListBox::SetItemIndex(int index)
-{
+void TListBox::SetItemIndex(int index) {
     auto* list = WidgetOf<QListWidget>(*this);
     const QSignalBlocker quiet(list);
     list->setCurrentRow(index);
 }
 
 TGroupBox::TGroupBox(TWinControl& parent, std::string_view name)
-    : TWinControl(&parent, &parent.Form(), name, MakeImpl<QGroupBox>(&parent, name, "title"))
-{
-}
+    : TWinControl(&parent, &parent.Form(), name, MakeImpl<QGroupBox>(&parent, name, "title")) {}
 
 } // namespace klarvon
