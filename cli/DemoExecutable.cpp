@@ -26,19 +26,19 @@ constexpr std::string_view ExecutableHeader =
 
 class TFillerBytes {
 public:
-    explicit TFillerBytes(std::uint32_t seed) : State_(seed) {}
+    explicit TFillerBytes(std::uint32_t seed) : state_(seed) {}
 
     // xorshift32: cheap and the same on every machine.
     std::uint8_t Next() {
-        State_ ^= State_ << 13;
-        State_ ^= State_ >> 17;
-        State_ ^= State_ << 5;
-        const auto byte = static_cast<std::uint8_t>(State_ >> 24);
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        const auto byte = static_cast<std::uint8_t>(state_ >> 24);
         return byte == SignatureFirstByte ? static_cast<std::uint8_t>(byte + 1) : byte;
     }
 
 private:
-    std::uint32_t State_;
+    std::uint32_t state_;
 };
 
 void AppendFiller(std::vector<std::uint8_t>& bytes, TFillerBytes& filler, std::size_t count) {

@@ -8,22 +8,22 @@
 namespace klarvon::cli {
 
 TTableFile::TTableFile(std::string path)
-    : Path_(std::move(path)), Location_(TTableLocator::Locate(Path_)) {
-    if (IsRejected(Location_)) {
+    : path_(std::move(path)), location_(TTableLocator::Locate(path_)) {
+    if (IsRejected(location_)) {
         throw ERejectedFile();
     }
 }
 
 std::int64_t TTableFile::RecordOffset(int id) const {
-    return TTableLocator::RecordOffset(Location_, id - FirstVehicleId);
+    return TTableLocator::RecordOffset(location_, id - FirstVehicleId);
 }
 
 TVehicleAudioRecord TTableFile::Read(int id) const {
-    return ReadWholeRecord(Path_, RecordOffset(id));
+    return ReadWholeRecord(path_, RecordOffset(id));
 }
 
 void TTableFile::Write(int id, const TVehicleAudioRecord& record) const {
-    WriteWholeRecord(Path_, RecordOffset(id), record);
+    WriteWholeRecord(path_, RecordOffset(id), record);
 }
 
 std::vector<TVehicleAudioRecord> TTableFile::ReadAll() const {

@@ -17,8 +17,8 @@ public:
     // the core's I/O errors otherwise.
     explicit TTableFile(std::string path);
 
-    const std::string& Path() const { return Path_; }
-    const TTableLocation& Location() const { return Location_; }
+    const std::string& Path() const { return path_; }
+    const TTableLocation& Location() const { return location_; }
 
     std::int64_t RecordOffset(int id) const;
     TVehicleAudioRecord Read(int id) const;
@@ -28,8 +28,8 @@ public:
     std::vector<TVehicleAudioRecord> ReadAll() const;
 
 private:
-    std::string Path_;
-    TTableLocation Location_;
+    std::string path_;
+    TTableLocation location_;
 };
 
 } // namespace klarvon::cli

@@ -34,11 +34,11 @@ public:
 
 private:
 #ifdef _WIN32
-    void* Native_ = nullptr; // HANDLE; never INVALID_HANDLE_VALUE
+    void* native_ = nullptr; // HANDLE; never INVALID_HANDLE_VALUE
 #else
-    int Native_ = -1;
+    int native_ = -1;
 #endif
-    std::string Path_;
+    std::string path_;
 };
 
 // What the system says to a position before the start of a file.

@@ -48,9 +48,9 @@ void TRecordFile::Open(const std::string& path) {
     if (IsOpen()) {
         Close();
     }
-    File_.Open(path);
-    Position_ = 0;
-    Path_ = path;
+    file_.Open(path);
+    position_ = 0;
+    path_ = path;
 }
 
 void TRecordFile::Seek(std::int64_t offset) {
@@ -58,16 +58,16 @@ void TRecordFile::Seek(std::int64_t offset) {
         throw NotOpen();
     }
     if (offset < 0) {
-        throw NegativeOffsetError(Path_);
+        throw NegativeOffsetError(path_);
     }
-    Position_ = offset;
+    position_ = offset;
 }
 
 std::size_t TRecordFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
     if (!IsOpen()) {
         throw NotOpen();
     }
-    return File_.ReadAt(offset, buffer);
+    return file_.ReadAt(offset, buffer);
 }
 
 TFieldBits TRecordFile::ReadField(std::size_t width) {
@@ -76,10 +76,10 @@ TFieldBits TRecordFile::ReadField(std::size_t width) {
     }
     std::array<std::uint8_t, MaxFieldWidth> bytes{};
     const std::span<std::uint8_t> field = std::span(bytes).first(width);
-    if (ReadAt(Position_, field) < width) {
+    if (ReadAt(position_, field) < width) {
         throw ReadBeyondEndOfFile();
     }
-    Position_ += static_cast<std::int64_t>(width);
+    position_ += static_cast<std::int64_t>(width);
     return LoadLittleEndian(field);
 }
 
@@ -89,22 +89,22 @@ void TRecordFile::WriteField(std::span<const std::uint8_t> bytes) {
     }
     // A write never grows the file: bytes past its end would land where no record is.
     const auto count = static_cast<std::int64_t>(bytes.size());
-    if (count > MaxOffset - Position_ || Position_ + count > Size()) {
+    if (count > MaxOffset - position_ || position_ + count > Size()) {
         throw WriteBeyondEndOfFile();
     }
-    File_.WriteAt(Position_, bytes);
-    Position_ += count;
+    file_.WriteAt(position_, bytes);
+    position_ += count;
 }
 
 void TRecordFile::Close() {
-    File_.Close();
+    file_.Close();
 }
 
 std::int64_t TRecordFile::Size() const {
     if (!IsOpen()) {
         throw NotOpen();
     }
-    return File_.Size();
+    return file_.Size();
 }
 
 void ReadRecord(const std::string& path, std::int64_t offset, TVehicleAudioRecord& current,

@@ -33,14 +33,14 @@ public:
     std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
 
     std::int64_t Size() const;
-    std::int64_t Position() const { return Position_; }
-    bool IsOpen() const { return File_.IsOpen(); }
-    const std::string& Path() const { return Path_; }
+    std::int64_t Position() const { return position_; }
+    bool IsOpen() const { return file_.IsOpen(); }
+    const std::string& Path() const { return path_; }
 
 private:
-    TFileHandle File_;
-    std::int64_t Position_ = 0;
-    std::string Path_;
+    TFileHandle file_;
+    std::int64_t position_ = 0;
+    std::string path_;
 };
 
 // Reads the record at offset field by field in stored order; each field is stored into

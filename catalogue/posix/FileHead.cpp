@@ -22,20 +22,20 @@ public:
     explicit TReadOnlyFile(const std::filesystem::path& path)
         // Non-blocking so that a pipe of that name gives an empty text instead of
         // hanging start-up; regular files ignore the flag.
-        : Fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
     ~TReadOnlyFile() {
-        if (Fd_ >= 0) {
-            ::close(Fd_);
+        if (fd_ >= 0) {
+            ::close(fd_);
         }
     }
     TReadOnlyFile(const TReadOnlyFile&) = delete;
     TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
 
-    bool IsOpen() const { return Fd_ >= 0; }
-    int Descriptor() const { return Fd_; }
+    bool IsOpen() const { return fd_ >= 0; }
+    int Descriptor() const { return fd_; }
 
 private:
-    int Fd_;
+    int fd_;
 };
 
 } // namespace

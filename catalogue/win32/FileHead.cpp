@@ -23,22 +23,22 @@ EKlarvonError FileError(std::string_view what, const std::filesystem::path& path
 class TReadOnlyFile {
 public:
     explicit TReadOnlyFile(const std::filesystem::path& path)
-        : Handle_(::CreateFileW(path.c_str(), GENERIC_READ,
+        : handle_(::CreateFileW(path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     ~TReadOnlyFile() {
         if (IsOpen()) {
-            ::CloseHandle(Handle_);
+            ::CloseHandle(handle_);
         }
     }
     TReadOnlyFile(const TReadOnlyFile&) = delete;
     TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
 
-    bool IsOpen() const { return Handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Handle() const { return Handle_; }
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Handle() const { return handle_; }
 
 private:
-    HANDLE Handle_;
+    HANDLE handle_;
 };
 
 } // namespace

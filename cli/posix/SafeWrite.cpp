@@ -20,24 +20,24 @@ constexpr std::string_view TemporarySuffix = ".XXXXXX";
 // news of a failed write on some file systems.
 class TDescriptor {
 public:
-    explicit TDescriptor(int fd) : Fd_(fd) {}
+    explicit TDescriptor(int fd) : fd_(fd) {}
     ~TDescriptor() {
-        if (Fd_ >= 0) {
-            ::close(Fd_);
+        if (fd_ >= 0) {
+            ::close(fd_);
         }
     }
     TDescriptor(const TDescriptor&) = delete;
     TDescriptor& operator=(const TDescriptor&) = delete;
 
-    int Get() const { return Fd_; }
+    int Get() const { return fd_; }
     int Close() {
-        const int result = ::close(Fd_);
-        Fd_ = -1;
+        const int result = ::close(fd_);
+        fd_ = -1;
         return result;
     }
 
 private:
-    int Fd_;
+    int fd_;
 };
 
 [[noreturn]] void ThrowErrno(const std::string& path) {

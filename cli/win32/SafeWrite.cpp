@@ -21,24 +21,24 @@ constexpr int TemporaryAttempts = 100;
 // Closes on every exit; Close() reports what CloseHandle says.
 class THandle {
 public:
-    explicit THandle(HANDLE handle) : Handle_(handle) {}
+    explicit THandle(HANDLE handle) : handle_(handle) {}
     ~THandle() {
-        if (Handle_ != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(Handle_);
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(handle_);
         }
     }
     THandle(const THandle&) = delete;
     THandle& operator=(const THandle&) = delete;
 
-    HANDLE Get() const { return Handle_; }
+    HANDLE Get() const { return handle_; }
     bool Close() {
-        const BOOL closed = ::CloseHandle(Handle_);
-        Handle_ = INVALID_HANDLE_VALUE;
+        const BOOL closed = ::CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
         return closed != 0;
     }
 
 private:
-    HANDLE Handle_;
+    HANDLE handle_;
 };
 
 [[noreturn]] void ThrowLastError() {

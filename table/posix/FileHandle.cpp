@@ -30,13 +30,13 @@ EInOutError AccessDenied(const std::string& path) {
 } // namespace
 
 TFileHandle::~TFileHandle() {
-    if (Native_ >= 0) {
-        ::close(Native_);
+    if (native_ >= 0) {
+        ::close(native_);
     }
 }
 
 bool TFileHandle::IsOpen() const {
-    return Native_ >= 0;
+    return native_ >= 0;
 }
 
 void TFileHandle::Open(const std::string& path) {
@@ -60,21 +60,21 @@ void TFileHandle::Open(const std::string& path) {
         ::close(fd);
         throw AccessDenied(path);
     }
-    Native_ = fd;
-    Path_ = path;
+    native_ = fd;
+    path_ = path;
 }
 
 std::int64_t TFileHandle::Size() const {
     struct stat info {};
-    if (::fstat(Native_, &info) != 0) {
-        throw InOutErrorFromErrno(errno, Path_);
+    if (::fstat(native_, &info) != 0) {
+        throw InOutErrorFromErrno(errno, path_);
     }
     return static_cast<std::int64_t>(info.st_size);
 }
 
 std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
     if (offset < 0) {
-        throw NegativeOffsetError(Path_);
+        throw NegativeOffsetError(path_);
     }
     // Nothing lies beyond the largest offset, so a request reaching past it is cut there
     // rather than handing the system an offset that wraps around.
@@ -84,13 +84,13 @@ std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
     }
     std::size_t done = 0;
     while (done < wanted) {
-        const ssize_t got = ::pread(Native_, buffer.data() + done, wanted - done,
+        const ssize_t got = ::pread(native_, buffer.data() + done, wanted - done,
                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            throw InOutErrorFromErrno(errno, Path_);
+            throw InOutErrorFromErrno(errno, path_);
         }
         if (got == 0) {
             break; // end of file
@@ -102,21 +102,21 @@ std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
 
 void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes) {
     if (offset < 0) {
-        throw NegativeOffsetError(Path_);
+        throw NegativeOffsetError(path_);
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(Native_, bytes.data() + done, bytes.size() - done,
+        const ssize_t put = ::pwrite(native_, bytes.data() + done, bytes.size() - done,
                                      static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
         if (put < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            throw InOutErrorFromErrno(errno, Path_);
+            throw InOutErrorFromErrno(errno, path_);
         }
         if (put == 0) {
             // The system took nothing and named no cause: there is no room.
-            throw InOutErrorFromErrno(ENOSPC, Path_);
+            throw InOutErrorFromErrno(ENOSPC, path_);
         }
         done += static_cast<std::size_t>(put);
     }
@@ -126,10 +126,10 @@ void TFileHandle::Close() {
     if (!IsOpen()) {
         return;
     }
-    const int fd = Native_;
-    Native_ = -1; // closed whatever close() says; retrying could close someone else's file
+    const int fd = native_;
+    native_ = -1; // closed whatever close() says; retrying could close someone else's file
     if (::close(fd) != 0) {
-        throw InOutErrorFromErrno(errno, Path_);
+        throw InOutErrorFromErrno(errno, path_);
     }
 }
 

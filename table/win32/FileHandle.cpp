@@ -37,13 +37,13 @@ OVERLAPPED At(std::int64_t offset) {
 } // namespace
 
 TFileHandle::~TFileHandle() {
-    if (Native_ != nullptr) {
-        ::CloseHandle(Native(Native_));
+    if (native_ != nullptr) {
+        ::CloseHandle(Native(native_));
     }
 }
 
 bool TFileHandle::IsOpen() const {
-    return Native_ != nullptr;
+    return native_ != nullptr;
 }
 
 // The path is taken in the ANSI code page, as every path the programs have on Windows
@@ -61,13 +61,13 @@ void TFileHandle::Open(const std::string& path) {
         ::CloseHandle(handle);
         throw InOutErrorFromWindowsCode(ERROR_ACCESS_DENIED);
     }
-    Native_ = handle;
-    Path_ = path;
+    native_ = handle;
+    path_ = path;
 }
 
 std::int64_t TFileHandle::Size() const {
     LARGE_INTEGER size{};
-    if (!::GetFileSizeEx(Native(Native_), &size)) {
+    if (!::GetFileSizeEx(Native(native_), &size)) {
         throw LastError();
     }
     return size.QuadPart;
@@ -75,7 +75,7 @@ std::int64_t TFileHandle::Size() const {
 
 std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
     if (offset < 0) {
-        throw NegativeOffsetError(Path_);
+        throw NegativeOffsetError(path_);
     }
     std::size_t wanted = buffer.size();
     if (static_cast<std::uint64_t>(wanted) > static_cast<std::uint64_t>(MaxOffset - offset)) {
@@ -86,7 +86,7 @@ std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
         const auto piece = static_cast<DWORD>(std::min(wanted - done, MaxTransfer));
         OVERLAPPED where = At(offset + static_cast<std::int64_t>(done));
         DWORD got = 0;
-        if (!::ReadFile(Native(Native_), buffer.data() + done, piece, &got, &where)) {
+        if (!::ReadFile(Native(native_), buffer.data() + done, piece, &got, &where)) {
             // A read that starts at or past the end says so instead of returning nothing.
             if (::GetLastError() == ERROR_HANDLE_EOF) {
                 break;
@@ -103,14 +103,14 @@ std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
 
 void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> bytes) {
     if (offset < 0) {
-        throw NegativeOffsetError(Path_);
+        throw NegativeOffsetError(path_);
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
         const auto piece = static_cast<DWORD>(std::min(bytes.size() - done, MaxTransfer));
         OVERLAPPED where = At(offset + static_cast<std::int64_t>(done));
         DWORD put = 0;
-        if (!::WriteFile(Native(Native_), bytes.data() + done, piece, &put, &where)) {
+        if (!::WriteFile(Native(native_), bytes.data() + done, piece, &put, &where)) {
             throw LastError();
         }
         if (put == 0) {
@@ -125,8 +125,8 @@ void TFileHandle::Close() {
     if (!IsOpen()) {
         return;
     }
-    const HANDLE handle = Native(Native_);
-    Native_ = nullptr; // closed whatever CloseHandle says; a second close could hit another
+    const HANDLE handle = Native(native_);
+    native_ = nullptr; // closed whatever CloseHandle says; a second close could hit another
     if (!::CloseHandle(handle)) {
         throw LastError();
     }

@@ -20,7 +20,7 @@ namespace {
 class TPipe {
 public:
     TPipe() {
-        if (::pipe2(Ends_.data(), O_CLOEXEC) != 0) {
+        if (::pipe2(ends_.data(), O_CLOEXEC) != 0) {
             throw std::runtime_error("pipe failed");
         }
     }
@@ -31,10 +31,10 @@ public:
     TPipe(const TPipe&) = delete;
     TPipe& operator=(const TPipe&) = delete;
 
-    int Read() const { return Ends_[0]; }
-    int Write() const { return Ends_[1]; }
-    void CloseRead() { Close(Ends_[0]); }
-    void CloseWrite() { Close(Ends_[1]); }
+    int Read() const { return ends_[0]; }
+    int Write() const { return ends_[1]; }
+    void CloseRead() { Close(ends_[0]); }
+    void CloseWrite() { Close(ends_[1]); }
 
 private:
     static void Close(int& fd) {
@@ -43,7 +43,7 @@ private:
             fd = -1;
         }
     }
-    std::array<int, 2> Ends_{-1, -1};
+    std::array<int, 2> ends_{-1, -1};
 };
 
 // Reads both pipes until both close; reading one at a time could deadlock once the

@@ -27,7 +27,7 @@ public:
             const auto candidate = std::filesystem::temp_directory_path() /
                                    ("klarvon-test-" + std::to_string(random()));
             if (std::filesystem::create_directory(candidate)) {
-                Path_ = candidate;
+                path_ = candidate;
                 return;
             }
         }
@@ -40,27 +40,27 @@ public:
         if (mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("mkdtemp failed");
         }
-        Path_ = pattern;
+        path_ = pattern;
     }
 #endif
     ~TTempDir() {
         std::error_code ignored;
-        std::filesystem::permissions(Path_, std::filesystem::perms::all,
+        std::filesystem::permissions(path_, std::filesystem::perms::all,
                                      std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(Path_, ignored);
+        std::filesystem::remove_all(path_, ignored);
     }
     TTempDir(const TTempDir&) = delete;
     TTempDir& operator=(const TTempDir&) = delete;
 
     const std::filesystem::path& Path() const {
-        return Path_;
+        return path_;
     }
     std::string File(const std::string& name) const {
-        return (Path_ / name).string();
+        return (path_ / name).string();
     }
 
 private:
-    std::filesystem::path Path_;
+    std::filesystem::path path_;
 };
 
 inline void WriteBytes(const std::string& path, const TBytes& bytes) {

@@ -76,13 +76,13 @@ void CheckSize(unsigned width, unsigned height) {
 // safe on a structure that was zeroed and never (or only partly) created.
 class TDecompressorGuard {
 public:
-    explicit TDecompressorGuard(jpeg_decompress_struct& info) : Info_(info) {}
-    ~TDecompressorGuard() { jpeg_destroy_decompress(&Info_); }
+    explicit TDecompressorGuard(jpeg_decompress_struct& info) : info_(info) {}
+    ~TDecompressorGuard() { jpeg_destroy_decompress(&info_); }
     TDecompressorGuard(const TDecompressorGuard&) = delete;
     TDecompressorGuard& operator=(const TDecompressorGuard&) = delete;
 
 private:
-    jpeg_decompress_struct& Info_;
+    jpeg_decompress_struct& info_;
 };
 
 // Runs libjpeg from creation to the last row. Returns false when libjpeg gave up, with

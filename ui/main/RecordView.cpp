@@ -196,17 +196,17 @@ void TRecordView::BeginShow() {
 
 void TRecordView::FieldArrived(TField field, TFieldBits bits, char decimalSeparator) {
     const auto index = static_cast<std::size_t>(field);
-    Arrived_.reset(index);
-    AsRead_[field] = bits;
-    ShowField(field, bits, decimalSeparator, Shown_);
-    Arrived_.set(index);
+    arrived_.reset(index);
+    asRead_[field] = bits;
+    ShowField(field, bits, decimalSeparator, shown_);
+    arrived_.set(index);
 }
 
 TApplySources TRecordView::Sources(const TFormValues& now, char decimalSeparator) const {
     if (!IsWhole()) {
         throw std::logic_error("A record that was not read whole cannot be applied");
     }
-    return ApplySources(AsRead_, Shown_, now, decimalSeparator);
+    return ApplySources(asRead_, shown_, now, decimalSeparator);
 }
 
 } // namespace klarvon

@@ -164,18 +164,18 @@ public:
     // does not count as shown).
     void FieldArrived(TField field, TFieldBits bits, char decimalSeparator);
 
-    bool IsWhole() const { return Arrived_.all(); }
-    const TVehicleAudioRecord& AsRead() const { return AsRead_; }
-    const TFormValues& Shown() const { return Shown_; }
+    bool IsWhole() const { return arrived_.all(); }
+    const TVehicleAudioRecord& AsRead() const { return asRead_; }
+    const TFormValues& Shown() const { return shown_; }
 
     // ApplySources for the controls' current values; throws std::logic_error unless
     // the record arrived whole.
     TApplySources Sources(const TFormValues& now, char decimalSeparator) const;
 
 private:
-    TVehicleAudioRecord AsRead_{};
-    TFormValues Shown_{};
-    std::bitset<FieldCount> Arrived_{};
+    TVehicleAudioRecord asRead_{};
+    TFormValues shown_{};
+    std::bitset<FieldCount> arrived_{};
 };
 
 } // namespace klarvon

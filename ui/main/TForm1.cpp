@@ -148,7 +148,7 @@ void TForm1::LoadBackground() {
 
 void TForm1::BindControls() {
     // The record view names controls by number; these reach them.
-    Controls_ = {
+    controls_ = {
         .IsChecked = [this](int n) { return RadioButton(n).Checked(); },
         .Check = [this](int n) { RadioButton(n).SetChecked(true); },
         .SliderPosition = [this] { return TrackBar1->Position(); },

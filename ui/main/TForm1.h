@@ -73,7 +73,7 @@ public:
     TForm2* Form2 = nullptr;
 
     // The interface language chosen at creation; empty when the choice failed.
-    const TLanguage& Language() const { return Language_; }
+    const TLanguage& Language() const { return language_; }
 
 private:
     template <class T, std::size_t N> static T* At(const std::array<T*, N>& family, int n) {
@@ -127,13 +127,13 @@ private:
     std::array<TPanel*, 5> panels_{};
 
     // The state the handlers share.
-    TFormControls Controls_;
-    TRecordView View_;
-    TVehicleAudioRecord Current_{};
-    TTableLocation Location_;
-    int Position_ = 0;
-    std::int64_t Offset_ = 0;
-    TLanguage Language_;
+    TFormControls controls_;
+    TRecordView view_;
+    TVehicleAudioRecord current_{};
+    TTableLocation location_;
+    int position_ = 0;
+    std::int64_t offset_ = 0;
+    TLanguage language_;
 };
 
 } // namespace klarvon

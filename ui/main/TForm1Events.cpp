@@ -33,8 +33,8 @@ constexpr TWidthSetting WideSetting{799, 585, WideCaptionGap};
 void TForm1::FormCreate() {
     // A settings file that cannot be read ends this here: the error box shows, the
     // language stays empty and the captions English.
-    Language_ = ChooseLanguage(SettingsFileName);
-    if (!IsRussian(Language_))
+    language_ = ChooseLanguage(SettingsFileName);
+    if (!IsRussian(language_))
         return;
     for (const TCaption& caption : RussianCaptions())
         SetCaptionOf(caption.Control, caption.Text);
@@ -56,14 +56,14 @@ void TForm1::Button1Click() {
     if (!OpenDialog1->Execute())
         return;
     Button(2).SetEnabled(false);
-    Location_.Known = true;
+    location_.Known = true;
     ListBox1->Clear();
     ListBox1->SetEnabled(true);
-    Location_ = TTableLocator::Locate(OpenDialog1->FileName(), [this](std::int64_t size) {
+    location_ = TTableLocator::Locate(OpenDialog1->FileName(), [this](std::int64_t size) {
         Label(22).SetCaption(std::to_string(size));
     });
-    Label(26).SetCaption(Location_.VersionText);
-    if (IsRejected(Location_)) {
+    Label(26).SetCaption(location_.VersionText);
+    if (IsRejected(location_)) {
         // The open still runs to its end; the program ends when the loop runs again.
         MessageDlg(UnknownExeText, TMsgDlgType::Error, {.Yes = true});
         Application().Terminate();
@@ -83,27 +83,27 @@ void TForm1::ListBox1Click() {
     // Apply stays off until the record has arrived whole: a show cut short leaves the
     // form holding two vehicles' values.
     Button(2).SetEnabled(false);
-    Position_ = ListBox1->ItemIndex();
-    Offset_ = TTableLocator::RecordOffset(Location_, Position_);
-    View_.BeginShow();
+    position_ = ListBox1->ItemIndex();
+    offset_ = TTableLocator::RecordOffset(location_, position_);
+    view_.BeginShow();
     // The view learns the field before its control is set: setting the slider runs
     // TrackBar1Change, which rewrites the current record's horn type.
-    ReadRecord(OpenDialog1->FileName(), Offset_, Current_, [this](TField field) {
-        View_.FieldArrived(field, Current_[field], DecimalSeparator());
-        PutField(field, View_.Shown(), Controls_);
+    ReadRecord(OpenDialog1->FileName(), offset_, current_, [this](TField field) {
+        view_.FieldArrived(field, current_[field], DecimalSeparator());
+        PutField(field, view_.Shown(), controls_);
     });
-    Button(2).SetEnabled(View_.IsWhole());
+    Button(2).SetEnabled(view_.IsWhole());
 }
 
 // --- Apply and its confirmation -----------------------------------------------------------
 
 void TForm1::Button2Click() {
-    Position_ = ListBox1->ItemIndex();
-    Offset_ = TTableLocator::RecordOffset(Location_, Position_);
+    position_ = ListBox1->ItemIndex();
+    offset_ = TTableLocator::RecordOffset(location_, position_);
     // Untouched controls write back the bits as read; the rest are converted in stored
     // order, and a failure writes nothing.
-    const TApplySources sources = View_.Sources(ReadControls(Controls_), DecimalSeparator());
-    WriteRecord(OpenDialog1->FileName(), Offset_, Current_, sources);
+    const TApplySources sources = view_.Sources(ReadControls(controls_), DecimalSeparator());
+    WriteRecord(OpenDialog1->FileName(), offset_, current_, sources);
     Timer1->SetEnabled(true);
     ListBox1->SetEnabled(false);
     Button(2).SetEnabled(false);
@@ -117,7 +117,7 @@ void TForm1::Saveexe1Click() {
 void TForm1::Timer1Timer() {
     // Stopped first: the loop keeps running while the confirmation waits for the user.
     Timer1->SetEnabled(false);
-    MessageDlg(SaveConfirmationText(Language_), TMsgDlgType::Information, {.OK = true});
+    MessageDlg(SaveConfirmationText(language_), TMsgDlgType::Information, {.OK = true});
     Button(2).SetEnabled(true);
     ListBox1->SetEnabled(true);
 }
@@ -156,7 +156,7 @@ void TForm1::FilterIntegerEdit(TEdit& edit) {
 }
 
 void TForm1::TrackBar1Change() {
-    Current_[TField::HornType] = EncodeHornPosition(TrackBar1->Position());
+    current_[TField::HornType] = EncodeHornPosition(TrackBar1->Position());
 }
 
 // --- Menus and the other buttons --------------------------------------------------------------
