@@ -2,6 +2,7 @@
 
 #include "table/InOutError.h"
 #include "table/RecordFile.h"
+#include "table/TwinSearch.h"
 #include "table/VehicleAudioRecord.h"
 
 #include <algorithm>
@@ -13,23 +14,16 @@ namespace klarvon {
 
 namespace {
 
-// The last byte equal to value among the first count bytes, or null.
-const std::uint8_t* FindLastByte(const std::uint8_t* data, std::size_t count, std::uint8_t value) {
-#ifdef __GLIBC__
-    return static_cast<const std::uint8_t*>(::memrchr(data, value, count));
-#else
-    // Other C libraries (mingw's among them) have no memrchr.
-    for (std::size_t i = count; i > 0; --i) {
-        if (data[i - 1] == value) {
-            return data + (i - 1);
-        }
-    }
-    return nullptr;
-#endif
-}
-
 constexpr std::int64_t SignatureSize = static_cast<std::int64_t>(TableSignature.size());
 static_assert(TableSignature.size() == RecordSize, "the signature is one record long");
+
+// The candidate filter: the three 'f's (66 66 66, in the float 3.6) from this offset of
+// the signature. Two equal bytes at an even address, which every run of three has, are
+// found a whole word at a time; they are rare in code and data, so few places are
+// compared in full.
+constexpr std::size_t RunOfThree = 24;
+static_assert(TableSignature[RunOfThree] == TableSignature[RunOfThree + 1] &&
+              TableSignature[RunOfThree + 1] == TableSignature[RunOfThree + 2]);
 
 // The distance from a base to the record of the first vehicle: the base is the address
 // of an (imaginary) record of ID 0.
@@ -83,21 +77,24 @@ std::int64_t TTableLocator::FindLastSignature(std::span<const std::uint8_t> byte
     }
     // Only positions where all 36 bytes fit can start a match.
     const std::uint8_t* const data = bytes.data();
-    std::size_t candidates = bytes.size() - TableSignature.size() + 1;
-    // Backwards, so the first full match is the last one. The first byte ('\') is rare
-    // in code and data, so a byte search skips most of the buffer without a comparison.
-    while (candidates > 0) {
-        const std::uint8_t* hit = FindLastByte(data, candidates, TableSignature[0]);
-        if (hit == nullptr) {
+    const std::size_t candidates = bytes.size() - TableSignature.size() + 1;
+    // A match at p has its aligned pair at p + RunOfThree or one further. Backwards, and
+    // the higher start first, so the first full match is the last one.
+    std::size_t pairsBelow = candidates + RunOfThree + 1;
+    for (;;) {
+        const std::size_t pair = FindLastAlignedTwin(data, pairsBelow, TableSignature[RunOfThree]);
+        if (pair == pairsBelow) {
             return -1;
         }
-        const auto position = static_cast<std::size_t>(hit - data);
-        if (std::memcmp(data + position, TableSignature.data(), TableSignature.size()) == 0) {
-            return static_cast<std::int64_t>(position);
+        for (const std::size_t before : {RunOfThree, RunOfThree + 1}) {
+            const std::size_t position = pair - before;
+            if (pair >= before && position < candidates &&
+                std::memcmp(data + position, TableSignature.data(), TableSignature.size()) == 0) {
+                return static_cast<std::int64_t>(position);
+            }
         }
-        candidates = position;
+        pairsBelow = pair;
     }
-    return -1;
 }
 
 std::int64_t TTableLocator::FindLastSignatureInFile(const TRecordFile& file, std::int64_t size,

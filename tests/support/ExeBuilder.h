@@ -40,8 +40,9 @@ inline TBytes SignatureBytes() {
             0x66, 0x66, 0x66, 0x40, 0x00, 0x00, 0x48, 0x42, 0x00, 0x00, 0x00, 0x00};
 }
 
-// Pseudo-random bytes, the same for the same seed. Backslashes are made common so the
-// search meets many false starts, as it does in a real executable.
+// Pseudo-random bytes, the same for the same seed. Backslashes and 'f's (0x66, common in
+// floats) are made common so the search meets many false starts, as it does in a real
+// executable.
 inline TBytes Filler(std::size_t size, std::uint32_t seed) {
     std::mt19937 random(seed);
     TBytes bytes(size);
@@ -51,7 +52,7 @@ inline TBytes Filler(std::size_t size, std::uint32_t seed) {
             word = static_cast<std::uint32_t>(random());
         }
         const auto value = static_cast<std::uint8_t>(word >> (8 * (i % 4)));
-        bytes[i] = value < 16 ? std::uint8_t{0x5C} : value;
+        bytes[i] = value < 16 ? std::uint8_t{0x5C} : value < 48 ? std::uint8_t{0x66} : value;
     }
     return bytes;
 }

@@ -10,3 +10,15 @@ add_executable(table_file_tests
 target_link_libraries(table_file_tests PRIVATE
   klarvon_table GTest::gtest_main klarvon_test_support klarvon_warnings)
 gtest_discover_tests(table_file_tests)
+
+# The signature search's candidate filter: the implementation the build chose, and the
+# portable one wherever that is not it.
+add_executable(twin_search_tests ${CMAKE_CURRENT_SOURCE_DIR}/TwinSearchTests.cpp)
+target_link_libraries(twin_search_tests PRIVATE
+  klarvon_table GTest::gtest_main klarvon_warnings)
+gtest_discover_tests(twin_search_tests TEST_PREFIX "chosen.")
+add_executable(twin_search_portable_tests
+  ${CMAKE_CURRENT_SOURCE_DIR}/TwinSearchTests.cpp ${PROJECT_SOURCE_DIR}/table/portable/TwinSearch.cpp)
+target_include_directories(twin_search_portable_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(twin_search_portable_tests PRIVATE GTest::gtest_main klarvon_warnings)
+gtest_discover_tests(twin_search_portable_tests TEST_PREFIX "portable.")

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,33 @@ TEST(FindLastSignature, WholeMatchesOnly) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         EXPECT_EQ(TTableLocator::FindLastSignature(c.Bytes), c.Expected);
+    }
+}
+
+// The search's filter keys on the "fff" of the float 3.6 inside the signature: among many
+// copies of that float and near-misses, at every start within a 16-byte block, only a
+// whole signature counts.
+TEST(FindLastSignature, AmongLookalikesAtEveryAlignment) {
+    const TBytes signature = test::SignatureBytes();
+    TBytes floats;
+    for (int i = 0; i < 40; ++i) {
+        floats.insert(floats.end(), {0x66, 0x66, 0x66, 0x40});
+    }
+    TBytes nearMiss = signature;
+    nearMiss[0] = 0x5D;
+    for (std::size_t shift = 0; shift < 16; ++shift) {
+        for (std::size_t p = 0; p + 36 <= floats.size(); p += 7) {
+            TBytes bytes(shift, 0x66);
+            bytes.insert(bytes.end(), floats.begin(), floats.end());
+            test::Put(bytes, shift + p, signature);
+            const std::span<const std::uint8_t> view(bytes.data() + shift, floats.size());
+            ASSERT_EQ(TTableLocator::FindLastSignature(view), static_cast<std::int64_t>(p))
+                << "shift " << shift << ", at " << p;
+            if (p + 72 <= floats.size()) {
+                test::Put(bytes, shift + p + 36, nearMiss);
+                ASSERT_EQ(TTableLocator::FindLastSignature(view), static_cast<std::int64_t>(p));
+            }
+        }
     }
 }
 
