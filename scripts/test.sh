@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs every test: the Linux build through ctest, then
-# the Windows build under Wine (scripts/test-windows.sh).
+# Sets up the machine, builds, and runs every test: the Linux build through ctest, the
+# Windows build under Wine (scripts/test-windows.sh), then the sanitizer build (clang, in
+# ./build-asan): the core's and the companion's suites once more under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and every fuzz target for 20 seconds (fuzz/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -8,3 +10,7 @@ bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/test-windows.sh
+CXX=clang++ cmake -S fuzz -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build-asan -j "$(nproc)"
+ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+bash fuzz/run.sh build-asan 20

@@ -17,8 +17,9 @@ add_executable(twin_search_tests ${CMAKE_CURRENT_SOURCE_DIR}/TwinSearchTests.cpp
 target_link_libraries(twin_search_tests PRIVATE
   klarvon_table GTest::gtest_main klarvon_warnings)
 gtest_discover_tests(twin_search_tests TEST_PREFIX "chosen.")
+set(KLARVON_SOURCE_ROOT ${CMAKE_CURRENT_SOURCE_DIR}/../..)
 add_executable(twin_search_portable_tests
-  ${CMAKE_CURRENT_SOURCE_DIR}/TwinSearchTests.cpp ${PROJECT_SOURCE_DIR}/table/portable/TwinSearch.cpp)
-target_include_directories(twin_search_portable_tests PRIVATE ${PROJECT_SOURCE_DIR})
+  ${CMAKE_CURRENT_SOURCE_DIR}/TwinSearchTests.cpp ${KLARVON_SOURCE_ROOT}/table/portable/TwinSearch.cpp)
+target_include_directories(twin_search_portable_tests PRIVATE ${KLARVON_SOURCE_ROOT})
 target_link_libraries(twin_search_portable_tests PRIVATE GTest::gtest_main klarvon_warnings)
 gtest_discover_tests(twin_search_portable_tests TEST_PREFIX "portable.")
