@@ -41,9 +41,9 @@ constexpr std::int64_t NearStart = 1000;
 constexpr std::int64_t EndDistance = 5000;
 constexpr std::size_t CatBufferSize = std::size_t{128} << 10;
 // Chunk sizes tried for the file search beside the one Locate uses.
-constexpr std::size_t ChunkSizes[] = {std::size_t{64} << 10, std::size_t{128} << 10,
-                                      std::size_t{256} << 10, std::size_t{1} << 20,
-                                      std::size_t{4} << 20};
+constexpr std::size_t ChunkSizes[] = {std::size_t{64} << 10,  std::size_t{256} << 10,
+                                      std::size_t{512} << 10, std::size_t{1} << 20,
+                                      std::size_t{2} << 20,   std::size_t{4} << 20};
 
 struct TBenchFile {
     std::string Label; // "14MB" or "256MiB"

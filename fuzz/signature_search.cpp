@@ -1,5 +1,6 @@
 // The signature search against the obvious last-match search over the same bytes, at
-// every alignment of the buffer, and its candidate filter against a byte-by-byte look.
+// every alignment of the buffer, and each implementation of its candidate filter against a
+// byte-by-byte look.
 
 #include "fuzz/FuzzSupport.h"
 #include "table/TwinSearch.h"
@@ -49,9 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!view.empty()) {
         const std::uint8_t value = view.back();
         const std::size_t count = view.size() - 1;
-        Check(FindLastAlignedTwin(view.data(), count, value) ==
-                  NaiveLastTwin(view.data(), count, value),
-              "candidate filter differs from a byte-by-byte look");
+        const std::size_t naive = NaiveLastTwin(view.data(), count, value);
+        for (const TTwinSearchImplementation& implementation : TwinSearchImplementations()) {
+            Check(implementation.Search(view.data(), count, value) == naive,
+                  "candidate filter differs from a byte-by-byte look", implementation.Name);
+        }
     }
     return 0;
 }

@@ -20,10 +20,11 @@ inline constexpr int LastVehicleId = 630;
 inline constexpr int SlotCount = LastVehicleId - FirstVehicleId + 1;
 // A signature found this close to the start of the file is not believed.
 inline constexpr std::int64_t MinSignatureOffset = 10;
-// The file search reads this much at a time, so memory stays bounded whatever the size;
-// small enough for the second-level cache of any x86-64 processor of the last decade, so
-// the search finds the bytes the read has just put there.
-inline constexpr std::size_t SearchChunkSize = std::size_t{256} << 10;
+// The file search reads this much at a time, so memory stays bounded whatever the size.
+// It fits the second-level cache of today's processors, so the search finds the bytes the
+// read has just put there, and is large enough that the reads cost little more than the
+// copying itself.
+inline constexpr std::size_t SearchChunkSize = std::size_t{512} << 10;
 
 inline constexpr char KnownVersionText[] = "v1.0 us";
 inline constexpr char UnknownVersionText[] = "Unknown";

@@ -1,5 +1,5 @@
-// Four aligned words at a time in a plain 64-bit integer, for targets without a vector
-// unit we know.
+// Four aligned words at a time in a plain 64-bit integer: for targets without a vector
+// unit we know, and for the ends of the buffers the vector loops leave.
 
 #include "table/TwinSearch.h"
 
@@ -39,7 +39,8 @@ TWords MayHoldZeroLane(TWords words) {
 
 } // namespace
 
-std::size_t FindLastAlignedTwin(const std::uint8_t* data, std::size_t count, std::uint8_t value) {
+std::size_t FindLastAlignedTwinPortable(const std::uint8_t* data, std::size_t count,
+                                        std::uint8_t value) {
     // The top positions one by one down to an 8-byte boundary of the address, so that
     // the words below hold aligned lanes only.
     const auto address = reinterpret_cast<std::uintptr_t>(data);
