@@ -12,7 +12,7 @@ namespace {
 std::vector<TRecordBytes> ReadTable(const std::string& path) {
     // Each file is located on its own: the tables may sit at different offsets.
     const std::vector<TVehicleAudioRecord> records =
-        InContext(path, [&path] { return TTableFile(path).ReadAll(); });
+        InContext(path, [&path] { return TTableFile(path, TAccess::ReadOnly).ReadAll(); });
     std::vector<TRecordBytes> table;
     for (const TVehicleAudioRecord& record : records) {
         table.push_back(EncodeRecord(record));

@@ -73,7 +73,7 @@ void WriteJson(TLayout layout, const std::vector<TRecordBytes>& records, std::os
 
 int RunDump(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 1);
-    const TTableFile file(arguments.Positionals[0]);
+    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
     // Everything is read before anything is printed, so a failure prints no half table.
     std::vector<TRecordBytes> records;
     for (const TVehicleAudioRecord& record : file.ReadAll()) {

@@ -34,7 +34,7 @@ int RunFind(const TArguments& arguments, std::ostream& out) {
                             }));
     }
 
-    const TTableFile file(arguments.Positionals[0]);
+    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
     const std::vector<TVehicleAudioRecord> records = file.ReadAll();
     std::size_t matches = 0;
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {

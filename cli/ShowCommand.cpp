@@ -20,7 +20,7 @@ int RunShow(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 2);
     const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
-    const TTableFile file(arguments.Positionals[0]);
+    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
     const TRecordBytes record = EncodeRecord(file.Read(id));
 
     out << "# " << id << ' ' << TVehicleCatalogue::Name(id);
