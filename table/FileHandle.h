@@ -46,8 +46,8 @@ public:
     void Reserve(std::int64_t offset, std::int64_t length);
     // Cuts the file to size bytes.
     void Truncate(std::int64_t size);
-    // Where the run of never-written bytes (a hole) that ends at offset begins, or offset
-    // itself when the byte before it holds data or the system cannot tell.
+    // Where the run of never-written bytes (a hole) before the data around offset begins,
+    // or offset itself when no hole comes before it or the system cannot tell.
     std::int64_t HoleStartBefore(std::int64_t offset) const;
     // Closed whatever the system says; a failure is still reported.
     void Close();

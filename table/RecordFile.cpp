@@ -3,6 +3,7 @@
 #include "table/InOutError.h"
 #include "table/InOutErrorCodes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <stdexcept>
@@ -45,6 +46,35 @@ TRecordBytes EncodeChecked(const TVehicleAudioRecord& record) {
 EInOutError WithAftermath(const EKlarvonError& failure, const std::string& aftermath) {
     const auto* io = dynamic_cast<const EInOutError*>(&failure);
     return EInOutError(io != nullptr ? io->Code : 0, std::string(failure.what()) + aftermath);
+}
+
+// After a failed write: makes the record's bytes the old ones again, as far as the file
+// still reaches, and says whether the file now holds them. The write that failed may
+// have done nothing, part, or all of its work, so the bytes are read back rather than
+// assumed; a record another program has cut off the end is gone with that program's cut.
+bool PutBack(TFileHandle& file, std::int64_t offset, const TRecordBytes& old) noexcept {
+    try {
+        // Never past the end as it is now: that would grow a file another program cut.
+        const std::int64_t inside = std::clamp<std::int64_t>(file.Size() - offset, 0, RecordLength);
+        const std::span<const std::uint8_t> wanted =
+            std::span(old).first(static_cast<std::size_t>(inside));
+        const auto holdsOld = [&] {
+            TRecordBytes now{};
+            return file.ReadAt(offset, std::span(now).first(wanted.size())) == wanted.size() &&
+                   std::equal(wanted.begin(), wanted.end(), now.begin());
+        };
+        if (holdsOld()) {
+            return true;
+        }
+        try {
+            file.WriteAt(offset, wanted);
+        } catch (const EKlarvonError&) {
+            // Part of it may have gone back; reading tells.
+        }
+        return holdsOld();
+    } catch (const EKlarvonError&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -118,8 +148,9 @@ TVehicleAudioRecord ReadWholeRecord(const std::string& path, std::int64_t offset
     return DecodeRecord(bytes);
 }
 
-TRecordWriter::TRecordWriter(const std::string& path) : file_(path, TAccess::ReadWrite) {
-    const auto giveUp = std::chrono::steady_clock::now() + LockWait;
+TRecordWriter::TRecordWriter(const std::string& path, std::chrono::milliseconds wait)
+    : file_(path, TAccess::ReadWrite) {
+    const auto giveUp = std::chrono::steady_clock::now() + wait;
     while (!file_.file_.TryLock()) {
         if (std::chrono::steady_clock::now() >= giveUp) {
             throw LockedByAnotherKlarvon();
@@ -192,22 +223,15 @@ void TRecordWriter::WriteAll(std::span<const TRecordChange> changes) {
         if (touched == 0) {
             throw;
         }
-        // Put back what was written, newest first, but never past the file's end now.
-        std::string aftermath;
-        try {
-            for (std::size_t i = touched; i > 0; --i) {
-                const TRecordChange& change = changes[i - 1];
-                if (change.Offset <= file.Size() - RecordLength) {
-                    file.WriteAt(change.Offset, old[i - 1]);
-                }
-            }
-            aftermath = changes.size() == 1 ? "; the record was put back as it was"
-                                            : "; the records written were put back as they were";
-        } catch (const EKlarvonError& restore) {
-            aftermath = std::string("; putting the old bytes back failed too (") + restore.what() +
-                        "), so the file may hold a half-written record";
+        bool allBack = true;
+        for (std::size_t i = touched; i > 0; --i) {
+            allBack = PutBack(file, changes[i - 1].Offset, old[i - 1]) && allBack;
         }
-        throw WithAftermath(failure, aftermath);
+        throw WithAftermath(failure, !allBack ? "; putting the old bytes back failed too, so the "
+                                                "file may hold a half-written record"
+                                     : changes.size() == 1
+                                         ? "; the record was put back as it was"
+                                         : "; the records written were put back as they were");
     }
 }
 

@@ -65,8 +65,9 @@ inline constexpr std::chrono::milliseconds LockWait{3000};
 // Klarvon are not bound by the lock.
 class TRecordWriter {
 public:
-    // Waits up to LockWait for the lock, then fails with "File locked by another Klarvon".
-    explicit TRecordWriter(const std::string& path);
+    // Waits up to wait for the lock, then fails with "Another Klarvon program is changing
+    // this file".
+    explicit TRecordWriter(const std::string& path, std::chrono::milliseconds wait = LockWait);
 
     TVehicleAudioRecord Read(std::int64_t offset) const;
 

@@ -191,30 +191,30 @@ void TFileHandle::Truncate(std::int64_t size) {
 }
 
 std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
-    if (offset <= 0) {
-        return offset;
-    }
-    // The byte before offset is in a hole when the next data from there on starts at
-    // offset or later; the hole begins after the last data before it.
-    const off_t nextData = ::lseek(Descriptor(native_), static_cast<off_t>(offset - 1), SEEK_DATA);
-    if (nextData < 0 || nextData < static_cast<off_t>(offset)) {
-        return offset;
-    }
-    std::int64_t holeStart = offset;
+    // Walks the file's runs of data up to the one that holds offset; the gap before that
+    // run is the hole. Where the system keeps no such map, lseek fails and offset stands.
+    const int fd = Descriptor(native_);
+    const auto target = static_cast<off_t>(offset);
+    off_t previousHole = -1;
     off_t at = 0;
-    while (at < static_cast<off_t>(offset)) {
-        const off_t hole = ::lseek(Descriptor(native_), at, SEEK_HOLE);
-        if (hole < 0 || hole >= static_cast<off_t>(offset)) {
-            break;
+    for (;;) {
+        const off_t data = ::lseek(fd, at, SEEK_DATA);
+        if (data < 0 || data > target) {
+            return offset;
         }
-        holeStart = hole;
-        const off_t data = ::lseek(Descriptor(native_), hole, SEEK_DATA);
-        if (data < 0 || data >= static_cast<off_t>(offset)) {
-            break;
+        const off_t hole = ::lseek(fd, data, SEEK_HOLE);
+        if (hole < 0) {
+            return offset;
         }
-        at = data;
+        if (hole > target) {
+            // This run holds offset; it follows a hole unless it is the file's first.
+            return previousHole >= 0 && previousHole < data
+                       ? static_cast<std::int64_t>(previousHole)
+                       : offset;
+        }
+        previousHole = hole;
+        at = hole;
     }
-    return holeStart;
 }
 
 EInOutError NegativeOffsetError(const std::string& path) {
