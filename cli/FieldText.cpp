@@ -28,7 +28,7 @@ std::optional<std::string> StoredText(const TFieldDescriptor& field, TFieldBits 
         return FormatInteger(IntegerValue(field, bits));
     }
     try {
-        return FormatFloat32(bits, DecimalSeparator);
+        return FormatFloat32(bits, PlainDecimalSeparator);
     } catch (const EInvalidOp&) {
         return std::nullopt;
     }
@@ -58,7 +58,7 @@ std::string ShownText(const TFieldDescriptor& field, TFieldBits bits) {
         return "slider " + std::to_string(DecodeHornPosition(bits));
     }
     try {
-        return FormatField(field, bits, DecimalSeparator);
+        return FormatField(field, bits, PlainDecimalSeparator);
     } catch (const EKlarvonError& failure) {
         return "(" + std::string(failure.what()) + ")";
     }

@@ -9,8 +9,6 @@
 
 namespace klarvon::cli {
 
-inline constexpr char DecimalSeparator = '.';
-
 // Integers in decimal as their type reads them; floats in the editor's 15-digit text,
 // which parses back to the same bits. Empty for a float the editor cannot show at
 // all (a signalling NaN).

@@ -28,7 +28,7 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
     std::vector<std::pair<TField, TFieldBits>> values;
     for (const TAssignment& assignment : assignments) {
         const TFieldBits bits = InContext(assignment.Word, [&assignment] {
-            return ParseField(*assignment.Field, assignment.Text, DecimalSeparator);
+            return ParseField(*assignment.Field, assignment.Text, PlainDecimalSeparator);
         });
         values.emplace_back(assignment.Field->Field, bits);
     }
