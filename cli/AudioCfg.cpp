@@ -228,6 +228,9 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
     for (const TCfgEntry& entry : entries) {
         auto& cells = table.emplace_back();
         cells[0] = std::string(ModelName(entry.Id));
+        if (cells[0].empty()) {
+            throw std::invalid_argument(std::to_string(entry.Id) + " has no model name");
+        }
         for (std::size_t i = 0; i < CfgValueCount; ++i) {
             try {
                 cells[i + 1] = CfgValueText(layout[i], ReadLayoutField(layout[i], entry.Bytes));

@@ -53,7 +53,7 @@ TFieldBits ParseCfgValue(const TLayoutField& field, std::string_view text);
 std::string CfgValueText(const TLayoutField& field, TFieldBits bits);
 
 struct TCfgEntry {
-    int Id; // 400..611, a slot with a model name
+    int Id; // 400..611, a slot with a model name; others throw std::invalid_argument
     TRecordBytes Bytes;
 };
 

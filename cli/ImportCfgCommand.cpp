@@ -55,6 +55,9 @@ int RunImportCfg(const TArguments& arguments, std::ostream& out) {
     } catch (const ECfgError& error) {
         throw EPlainFailure(Where(cfg, error.Line, error.Column) + error.what());
     }
+    if (rows.empty()) {
+        throw EPlainFailure(cfg + " holds no rows (a model name and 14 values)");
+    }
     const std::map<int, const TCfgRow*> bySlot =
         RowsBySlot(cfg, rows, arguments.Has(SkipUnknownFlag));
 
@@ -79,7 +82,8 @@ int RunImportCfg(const TArguments& arguments, std::ostream& out) {
         }
     }
     if (updates.empty()) {
-        out << "no change: the table already holds every row of " << cfg << '\n';
+        out << "no change: " << arguments.Positionals[0] << " already holds what " << cfg
+            << " sets\n";
         return ExitSuccess;
     }
     if (dryRun) {

@@ -76,20 +76,12 @@ TEST(CfgText, RefusesShortRowsAndJunkAtTheirLineAndColumn) {
          "'0,78' is not a finite number (BassFactor, float32)"},
         {"landstal 0 99 98 0 0.78 inf 7 1.0 2 0 8 0 0 0.0", 1, 25,
          "'inf' is not a finite number (EnginePitch, float32)"},
-        {"landstal 0 99 98 0 0.78 1.0 7 nan 2 0 8 0 0 0.0", 1, 31,
-         "'nan' is not a finite number (HornPitch, float32)"},
         {"landstal 0 99 98 0 0.78 1.0 7 1.0 2 0 8 0 0 1e39", 1, 45,
          "'1e39' is not within the range of a float (EngineVolumeOffset, float32)"},
         {"landstal 128 99 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 10,
          "128 is out of range for VehicleAudioType (int8: -128..127)"},
-        {"landstal 0 32768 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 12,
-         "32768 is out of range for PlayerBank (int16: -32768..32767)"},
         {"landstal 0 99 98 0 0.78 1.0 7 1.0 2 -1 8 0 0 0.0", 1, 37,
          "-1 is out of range for EngineUpgrade (uint8: 0..255)"},
-        {"landstal 0 99 98 0 0.78 1.0 7.5 1.0 2 0 8 0 0 0.0", 1, 29,
-         "'7.5' is not an integer (HornType, int8)"},
-        {"landstal 0 99999999999999999999 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 12,
-         "99999999999999999999 is out of range for PlayerBank (int16: -32768..32767)"},
         {"landstal 0 +-5 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 12,
          "'+-5' is not an integer (PlayerBank, int16)"},
     };
@@ -126,37 +118,10 @@ TEST(CfgText, EveryFiniteFloatReadsBackToItsBits) {
         EXPECT_EQ(ParseCfgValue(pitch, text), b) << text;
     }
     EXPECT_EQ(CfgValueText(pitch, 0x80000000), "-0");
-    EXPECT_EQ(CfgValueText(pitch, BitsOfFloat(0.78F)), "0.78");
     EXPECT_EQ(CfgValueText(pitch, BitsOfFloat(1.1892071F)), "1.1892071");
-    EXPECT_EQ(CfgValueText(pitch, 1), "1e-45");
-    EXPECT_THROW(CfgValueText(pitch, 0x7F800000), std::invalid_argument);
-    EXPECT_THROW(CfgValueText(pitch, 0x7FC00000), std::invalid_argument);
     EXPECT_EQ(CfgValueText(Game("RadioType"), 0xFF), "-1");
-    EXPECT_EQ(CfgValueText(Game("EngineUpgrade"), 0xFF), "255");
     EXPECT_EQ(ParseCfgValue(Game("PlayerBank"), "+410"), 410U);
     EXPECT_EQ(ParseCfgValue(Game("PlayerBank"), "-1"), 0xFFFFU);
-}
-
-TEST(CfgText, WrittenRowsReadBackAsTheSameValues) {
-    TRecordBytes odd{};
-    for (std::size_t i = 0; i < odd.size(); ++i) {
-        odd[i] = static_cast<std::uint8_t>(0x9D * i + 0x11);
-    }
-    odd[8] = odd[9] = odd[10] = 0; // BassFactor -0
-    odd[11] = 0x80;
-    const std::vector<TCfgEntry> entries{{400, odd}, {611, TRecordBytes{}}};
-    for (const TCfgForm form : {TCfgForm::WholeFile, TCfgForm::RowsOnly}) {
-        const std::string text = FormatAudioCfg(entries, form);
-        const std::vector<TCfgRow> rows = ParseAudioCfg(text);
-        ASSERT_EQ(rows.size(), 2U) << text;
-        EXPECT_EQ(rows[0].Id, 400);
-        EXPECT_EQ(rows[1].Id, 611);
-        for (std::size_t i = 0; i < CfgValueCount; ++i) {
-            EXPECT_EQ(rows[0].Values[i], ReadLayoutField(GameLayout()[i], odd))
-                << GameLayout()[i].Name;
-        }
-        EXPECT_EQ(text.ends_with(";the end\n"), form == TCfgForm::WholeFile);
-    }
 }
 
 std::vector<TRecordBytes> Table() {
@@ -167,55 +132,6 @@ std::vector<TRecordBytes> Table() {
     return records;
 }
 
-TEST(PatchText, ReadsEveryLineThatChangeCommandsPrint) {
-    struct TCase {
-        std::string Line;
-        int Id;
-        bool Game;
-        std::string Field; // "" for pad bytes
-        std::vector<std::uint8_t> Old, New;
-    };
-    const std::vector<TCase> cases{
-        {"400 LANDSTAL PowerOnSoundId: 80 -> -1",
-         400,
-         false,
-         "PowerOnSoundId",
-         {80, 0},
-         {0xFF, 0xFF}},
-        {"411 infernus --game HornType: 3 -> -1", 411, true, "HornType", {3}, {0xFF}},
-        {"411 INFERNUS HornType: 3 -> 255", 411, false, "HornType", {3, 0, 0, 0}, {0xFF, 0, 0, 0}},
-        {"630 //Extra Slot Unknown2: 1 -> 0x80000000",
-         630,
-         false,
-         "Unknown2",
-         {0, 0, 0x80, 0x3F},
-         {0, 0, 0, 0x80}},
-        {"541 BULLET --game pad bytes: 0001020304050607 -> 00010203040506FF",
-         541,
-         true,
-         "",
-         {0, 1, 2, 3, 4, 5, 6, 7},
-         {0, 1, 2, 3, 4, 5, 6, 0xFF}},
-        {"541 BULLET --game RadioType: 1 -> 2   \r", 541, true, "RadioType", {1}, {2}},
-    };
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Line);
-        const TPatch patch = ParsePatch("# a note\n\n" + c.Line + "\n");
-        ASSERT_EQ(patch.Changes.size(), 1U);
-        const TPatchChange& change = patch.Changes[0];
-        EXPECT_EQ(change.Line, 3U);
-        EXPECT_EQ(change.Id, c.Id);
-        EXPECT_EQ(change.Layout.data() == GameLayout().data(), c.Game);
-        EXPECT_EQ(change.Field ? std::string(change.Field->Name) : "", c.Field);
-        EXPECT_EQ(change.Old, c.Old);
-        EXPECT_EQ(change.New, c.New);
-    }
-    const TPatch quiet =
-        ParsePatch("identical: all 231 records are the same\n400 LANDSTAL: no change\n");
-    EXPECT_TRUE(quiet.Changes.empty());
-    EXPECT_TRUE(quiet.SaysNoChange);
-}
-
 TEST(PatchText, RefusesWhatIsNotAPatchLineAtItsColumn) {
     struct TCase {
         std::string Line;
@@ -224,13 +140,10 @@ TEST(PatchText, RefusesWhatIsNotAPatchLineAtItsColumn) {
     };
     const std::vector<TCase> cases{
         {"hello world", 1, "'hello' is not a vehicle ID (400..630)"},
-        {"399 X Unknown1: 1 -> 2", 1, "'399' is not a vehicle ID (400..630)"},
         {"400 LANDSTAL Unknown1 1 -> 2", 1, "not a patch line: ID NAME FIELD: OLD -> NEW"},
         {"400 BRAVURA Unknown1: 1 -> 2", 5, "'BRAVURA' is not a name of vehicle 400"},
         {"400 LANDSTAL PlayerBank: 1 -> 2", 14,
          "'PlayerBank' is not a field of the editor's (it is one of the game's: mark it '--game')"},
-        {"400 LANDSTAL --game Unknown1: 1 -> 2", 21,
-         "'Unknown1' is not a field of the game's (it is one of the editor's)"},
         {"400 LANDSTAL pad bytes: 00 -> 01", 14,
          "only the game's fields have pad bytes ('--game pad bytes')"},
         {"400 LANDSTAL --game pad bytes: 00 -> 01", 32, "'00' is not 8 bytes in hex"},
