@@ -1,6 +1,7 @@
 #include "cli/AudioCfg.h"
 
 #include "catalogue/ModelNames.h"
+#include "cli/TextLines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -200,12 +201,7 @@ std::vector<TCfgRow> ParseAudioCfg(std::string_view text) {
         text.remove_prefix(ByteOrderMark.size());
     }
     std::vector<TCfgRow> rows;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        const std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        ++lineNumber;
+    for (const auto& [number, line] : SplitLines(text)) {
         if (line.starts_with(EndMark)) {
             break;
         }
@@ -213,7 +209,10 @@ std::vector<TCfgRow> ParseAudioCfg(std::string_view text) {
         if (tokens.empty() || tokens[0].Text.front() == CommentMark) {
             continue;
         }
-        rows.push_back(ParseRow(lineNumber, tokens));
+        if (const std::size_t column = ControlCharacterColumn(line, Blanks)) {
+            throw ECfgError(number, column, "a control character where text should be");
+        }
+        rows.push_back(ParseRow(number, tokens));
     }
     return rows;
 }

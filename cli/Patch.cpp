@@ -4,6 +4,7 @@
 #include "cli/Changes.h"
 #include "cli/Failure.h"
 #include "cli/FieldText.h"
+#include "cli/TextLines.h"
 #include "table/TableLocator.h"
 
 #include <algorithm>
@@ -191,15 +192,14 @@ std::vector<std::uint8_t> Pick(const TRecordBytes& record, const std::vector<std
 
 TPatch ParsePatch(std::string_view text) {
     TPatch patch;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = std::min(text.find('\n'), text.size());
-        const std::string_view line = TrimmedEnd(text.substr(0, end));
-        text.remove_prefix(std::min(end + 1, text.size()));
-        ++lineNumber;
+    for (const auto& [lineNumber, raw] : SplitLines(text)) {
+        const std::string_view line = TrimmedEnd(raw);
         const std::size_t first = line.find_first_not_of(Blanks);
         if (first == std::string_view::npos || line[first] == NoteMark) {
             continue;
+        }
+        if (const std::size_t column = ControlCharacterColumn(line, Blanks)) {
+            throw EPatchError(lineNumber, column, "a control character where text should be");
         }
         if (line.starts_with(IdenticalLine)) {
             patch.SaysNoChange = true;

@@ -69,6 +69,8 @@ TEST(CfgText, RefusesShortRowsAndJunkAtTheirLineAndColumn) {
         {"; c\nlandstal 0 99 98 0 0.78\n", 2, 24,
          "the row ends after 5 of its 14 values; EnginePitch is missing"},
         {"landstal\n", 1, 9, "the row ends after 0 of its 14 values; VehicleAudioType is missing"},
+        {"; a binary file given by mistake\nMZ\x03\x1B[2J", 2, 3,
+         "a control character where text should be"},
         {std::string(Landstal) + " 5\n", 1, 49, "'5' follows the row's 14 values"},
         {"landstal 0 99x 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 12,
          "'99x' is not an integer (PlayerBank, int16)"},
@@ -140,6 +142,7 @@ TEST(PatchText, RefusesWhatIsNotAPatchLineAtItsColumn) {
     };
     const std::vector<TCase> cases{
         {"hello world", 1, "'hello' is not a vehicle ID (400..630)"},
+        {"400 LANDSTAL Unknown1: \x1B[31m -> 2", 24, "a control character where text should be"},
         {"400 LANDSTAL Unknown1 1 -> 2", 1, "not a patch line: ID NAME FIELD: OLD -> NEW"},
         {"400 BRAVURA Unknown1: 1 -> 2", 5, "'BRAVURA' is not a name of vehicle 400"},
         {"400 LANDSTAL PlayerBank: 1 -> 2", 14,
