@@ -6,9 +6,8 @@
 #include "table/InOutError.h"
 #include "table/RecordFile.h"
 
-#include <iostream>
-
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 namespace klarvon::cli {
@@ -68,7 +67,8 @@ void BackUp(const std::string& path, std::ostream& notes) {
         SayKept(backup, notes);
         return;
     }
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
+    const std::vector<std::uint8_t> bytes =
+        InContext(path, [&path] { return ReadFileBytes(path); });
     std::string temporary;
     for (int attempt = 0; attempt < TemporaryAttempts && temporary.empty(); ++attempt) {
         const std::string name =
