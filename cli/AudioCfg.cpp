@@ -132,7 +132,8 @@ TCfgRow ParseRow(std::size_t line, std::span<const TToken> tokens) {
                             std::string(layout[tokens.size() - 1].Name) + " is missing");
     }
     // Text after the values is allowed only as a comment.
-    if (tokens.size() > CfgValueCount + 1 && !tokens[CfgValueCount + 1].Text.starts_with(';')) {
+    if (tokens.size() > CfgValueCount + 1 &&
+        !tokens[CfgValueCount + 1].Text.starts_with(CommentMark)) {
         const TToken& extra = tokens[CfgValueCount + 1];
         throw ECfgError(line, extra.Column,
                         "'" + std::string(extra.Text) + "' follows the row's " +
