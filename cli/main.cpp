@@ -23,8 +23,8 @@ namespace {
 constexpr std::string_view Version = KLARVON_VERSION;
 
 constexpr std::array<const TCommand*, 11> Commands{
-    &InfoCommand, &ShowCommand,  &DumpCommand, &FindCommand,      &SetCommand,       &CopyCommand,
-    &DiffCommand, &ApplyCommand, &DemoCommand, &ExportCfgCommand, &ImportCfgCommand,
+    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,  &CopyCommand,
+    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
