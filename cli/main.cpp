@@ -22,9 +22,9 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 8> Commands{
-    &InfoCommand, &ShowCommand, &DumpCommand, &FindCommand,
-    &SetCommand,  &CopyCommand, &DiffCommand, &DemoCommand,
+constexpr std::array<const TCommand*, 11> Commands{
+    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,  &CopyCommand,
+    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
