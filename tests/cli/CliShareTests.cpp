@@ -176,7 +176,7 @@ TEST(CliPatch, ApplyAndReverseReproduceTheFilesByteForByte) {
     });
     const std::string pathA = WriteTableFile(dir, "a.exe", a);
     const std::string pathB = WriteTableFile(dir, "b.exe", b);
-    for (const std::vector<std::string> view : {std::vector<std::string>{}, {"--game"}}) {
+    for (const std::vector<std::string>& view : {std::vector<std::string>{}, {"--game"}}) {
         SCOPED_TRACE(view.empty() ? "editor" : "game");
         std::vector<std::string> diff{"diff", pathA, pathB};
         diff.insert(diff.end(), view.begin(), view.end());
