@@ -34,15 +34,6 @@ TBytes FileWithBulletUpgraded() {
     });
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The file as expected after bytes at a record's offset become the given ones.
 TBytes Patched(TBytes bytes, int id, std::size_t offset, const std::vector<std::uint8_t>& with) {
     std::copy(with.begin(), with.end(),

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built klarvon-cli as a child process (no shell) and captures what it says.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,16 @@ struct TCliRun {
     // The first line of stderr, without its line break.
     std::string FirstErrorLine() const { return Err.substr(0, Err.find('\n')); }
 };
+
+// The lines of a program's output, without their line breaks.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 // stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full");
 // prefix, when given, is a command that runs the program (e.g. setpriv ... --).
