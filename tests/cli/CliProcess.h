@@ -15,6 +15,9 @@ struct TCliRun {
     std::string FirstErrorLine() const { return Err.substr(0, Err.find('\n')); }
 };
 
+// As stdoutPath: stdout is a pipe whose reader has already gone.
+inline constexpr const char* ClosedPipe = "<closed pipe>";
+
 // stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full").
 TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath = "");
 
