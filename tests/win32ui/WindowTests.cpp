@@ -18,7 +18,9 @@
 #include <bit>
 #include <cwctype>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -778,8 +780,22 @@ TEST_F(WindowTest, AboutLocksTheMainWindowUntilItCloses) {
 
 TEST_F(WindowTest, OneEditFromOpenToConfirmation) {
     const TBytes original = TableExecutable();
-    const std::string exe = folder_.File("gta_sa.exe");
-    WriteBytes(exe, original);
+    // In a folder no ANSI code page can spell (Cyrillic, Latin-1, and a character outside
+    // the Basic Multilingual Plane): the path the dialog hands over is UTF-8.
+    const std::filesystem::path folder = folder_.Path() / u8"Игры café 𝄞";
+    std::filesystem::create_directory(folder);
+    const std::u8string exeName = (folder / u8"gta_sa.exe").u8string();
+    const std::string exe(exeName.begin(), exeName.end());
+    const auto writeBytes = [&folder](const TBytes& bytes) {
+        std::ofstream out(folder / u8"gta_sa.exe", std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    };
+    const auto readBytes = [&folder] {
+        std::ifstream in(folder / u8"gta_sa.exe", std::ios::binary);
+        return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    writeBytes(original);
 
     // Open, through the dialog seam.
     answers_.ChosenFile = exe;
@@ -836,7 +852,7 @@ TEST_F(WindowTest, OneEditFromOpenToConfirmation) {
     Put(expected, RecordAt(3) + 0, LittleEndian(1, 2));                // MotorBike
     Put(expected, RecordAt(3) + 16, LittleEndian(7, 4));               // horn type
     Put(expected, RecordAt(3) + 20, LittleEndian(FloatBits(2.5F), 4)); // horn tone
-    EXPECT_TRUE(ReadBytes(exe) == expected) << "the file holds more or less than the one edit";
+    EXPECT_TRUE(readBytes() == expected) << "the file holds more or less than the one edit";
 
     // The confirmation, a second later, from the window timer.
     ASSERT_TRUE(PumpUntil([this] { return !answers_.Boxes.empty(); }, 3000));
