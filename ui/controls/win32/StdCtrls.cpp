@@ -88,15 +88,16 @@ void PaintGroupBox(HWND window, HDC dc) {
     GetTextMetricsW(dc, &metrics);
     RECT frame{};
     GetClientRect(window, &frame);
-    const int width = frame.right;
     frame.top = metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     const std::wstring title = WindowText(window);
     if (!title.empty()) {
         const int room = RoomRightOf(window, TitleIndent);
         const int titleWidth = std::min(DrawnTextWidth(dc, title), room);
+        // Never over the frame's right line, which a long title reaches.
+        const int frameRight = RoomRightOf(window, 0) + 1;
         RECT behind{TitleIndent - TitleMargin, 0,
-                    std::min(TitleIndent + titleWidth + TitleMargin, width - 1), metrics.tmHeight};
+                    std::min(TitleIndent + titleWidth + TitleMargin, frameRight), metrics.tmHeight};
         FillRect(dc, &behind, BrushFor(BackgroundOf(GetParent(window))));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, IsWindowEnabled(window) ? impl->TextColor : GetSysColor(COLOR_GRAYTEXT));
