@@ -197,6 +197,7 @@ with_crlf() { # with_crlf SOURCE TARGET
   sed -e 's/\r$//' -e 's/$/\r/' "$1" >"$2"
 }
 with_crlf ReadMe.txt "$stage/ReadMe.txt"
+with_crlf AUTHORS.txt "$stage/AUTHORS.txt"
 with_crlf THIRD-PARTY-NOTICES.md "$stage/THIRD-PARTY-NOTICES.md"
 # Windows opens a .txt with a double click; a bare LICENSE asks which program to use.
 with_crlf LICENSE "$stage/LICENSE.txt"

@@ -36,8 +36,10 @@ TEST(CliPaths, EveryCommandOpensFilesNamedInAnyScript) {
             {{"show", file, "400"}, "# 400 "},
             {{"dump", file}, "id,"},
             {{"set", file, "400", "Unknown4=7"}, "400 LANDSTAL Unknown4: 0 -> 7\n"},
+            {{"find", file, "Unknown4=7"}, "400\tLANDSTAL\t"},
             {{"copy", file, "400", "401"}, "401 "},
-            {{"diff", other, file}, "400 LANDSTAL Unknown4: 0 -> 7\n"},
+            {{"copy", other, "400", "400", "--from", file}, "400 LANDSTAL Unknown4: 0 -> 7\n"},
+            {{"diff", other, file}, "401 "},
         };
         for (const auto& step : steps) {
             SCOPED_TRACE(step.Arguments.front());

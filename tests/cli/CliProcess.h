@@ -18,7 +18,12 @@ struct TCliRun {
 // As stdoutPath: stdout is a pipe whose reader has already gone.
 inline constexpr const char* ClosedPipe = "<closed pipe>";
 
-// stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full").
-TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath = "");
+// stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full");
+// prefix, when given, is a command that runs the program (e.g. setpriv ... --).
+TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath = "",
+               const std::vector<std::string>& prefix = {});
+
+// Whether the program is the one built here, run directly (not through Wine).
+bool CliIsNative();
 
 } // namespace klarvon::test

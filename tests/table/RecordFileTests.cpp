@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -26,6 +27,7 @@ namespace {
 
 using test::TBytes;
 using TBitsArray = std::array<TFieldBits, FieldCount>;
+using namespace std::chrono_literals;
 
 // Stored order and widths as the game lays them out, written out independently of the
 // field table under test.
@@ -202,6 +204,28 @@ TEST(RecordFile, FileReplacedOnDiskIsReadAnew) {
     EXPECT_EQ(test::ReadBytes(path), replacement);
 }
 
+TEST(WriteLock, SecondWriterWaitsThenGivesUpWhileReadersGoOn) {
+    test::TTempDir dir;
+    const std::string path = SampleFile(dir, 1000, 100);
+    const TBytes before = test::ReadBytes(path);
+    {
+        TRecordWriter first(path);
+        test::ExpectError<EInOutError>([&] { TRecordWriter second(path, 50ms); },
+                                       "Another Klarvon program is changing this file");
+        // Reading is never held up by a writer.
+        EXPECT_NO_THROW(ReadWholeRecord(path, 100, TAccess::ReadOnly));
+        EXPECT_NO_THROW(TTableLocator::Locate(path, {}, TAccess::ReadOnly));
+        // A writer that already holds the lock is still free to write.
+        first.Write(100, TVehicleAudioRecord{Edited});
+    }
+    // Released with the first writer: the next one gets in at once.
+    TRecordWriter next(path, 0ms);
+    next.Write(100, TVehicleAudioRecord{Sample});
+    next.Close();
+    EXPECT_EQ(ReadWholeRecord(path, 100), TVehicleAudioRecord{Sample});
+    EXPECT_EQ(test::ReadBytes(path), before);
+}
+
 // Each way of naming a file that cannot be opened, through every operation that opens.
 TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
     test::TTempDir dir;
@@ -283,6 +307,21 @@ TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
                           return std::string("opened");
                       }),
                       c.Expected);
+        }
+    }
+    // Opened for reading only, the same file reads in both modes.
+    const std::vector<std::function<void()>> readers{
+        [&] { TTableLocator::Locate(path, {}, TAccess::ReadOnly); },
+        [&] { ReadWholeRecord(path, 100, TAccess::ReadOnly); },
+    };
+    for (const auto& c : cases) {
+        fs::permissions(path, c.Mode);
+        for (const auto& reader : readers) {
+            EXPECT_EQ(test::OutcomeForAnOrdinaryUser([&] {
+                          reader();
+                          return std::string("opened");
+                      }),
+                      "opened");
         }
     }
     EXPECT_EQ(test::ReadBytes(path), before);
