@@ -141,6 +141,5 @@ int Run(const std::vector<std::string>& words) {
 
 int main(int argc, char** argv) {
     klarvon::cli::UseBinaryStandardStreams();
-    const std::vector<std::string> words(argv + 1, argv + argc);
-    return klarvon::cli::Run(words);
+    return klarvon::cli::Run(klarvon::cli::ProgramArguments(argc, argv));
 }

@@ -26,6 +26,9 @@ inline std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// As stdoutPath: stdout is a pipe whose reader has already gone.
+inline constexpr const char* ClosedPipe = "<closed pipe>";
+
 // stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full");
 // prefix, when given, is a command that runs the program (e.g. setpriv ... --).
 TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath = "",
