@@ -97,6 +97,12 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) 
 
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::wstring target = WidePath(path);
+    // Only a file is replaced; a folder or a device name ("NUL", "COM1") is refused.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
+        throw InOutErrorFromWindowsCode(ERROR_ACCESS_DENIED);
+    }
     // A name beside the target, so the move stays on one volume; numbered by the process
     // and tried until one is free.
     const std::size_t nameStart = NameStart(target);
