@@ -28,9 +28,13 @@ struct TCommand {
 extern const TCommand InfoCommand;
 extern const TCommand ShowCommand;
 extern const TCommand DumpCommand;
+extern const TCommand FindCommand;
 extern const TCommand SetCommand;
 extern const TCommand CopyCommand;
 extern const TCommand DiffCommand;
+extern const TCommand ApplyCommand;
+extern const TCommand ExportCfgCommand;
+extern const TCommand ImportCfgCommand;
 extern const TCommand DemoCommand;
 
 } // namespace klarvon::cli

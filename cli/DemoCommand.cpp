@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/DemoExecutable.h"
+#include "cli/Report.h"
 #include "cli/SafeWrite.h"
 #include "table/VehicleAudioRecord.h"
 
@@ -23,6 +24,7 @@ int RunDemo(const TArguments& arguments, std::ostream& out) {
     } else {
         WriteNewFile(path, bytes);
     }
+    NoteFileChanged(out);
     out << "wrote " << path << ": " << bytes.size() << " bytes, signature at offset "
         << DemoSignatureOffset << ", record of ID 400 at offset "
         << DemoSignatureOffset + static_cast<std::int64_t>(RecordSize) << '\n';

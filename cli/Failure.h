@@ -3,6 +3,7 @@
 // the locator's rejection verbatim, and optionally a line saying what failed.
 
 #include "cli/Arguments.h"
+#include "table/TableLocator.h"
 
 #include <exception>
 #include <stdexcept>
@@ -12,12 +13,15 @@
 
 namespace klarvon::cli {
 
-// The editor's message when it refuses a file; shown as is, with no full stop.
-inline constexpr std::string_view RejectedFileText = "Unknown gta_sa.exe";
-
 class ERejectedFile : public std::runtime_error {
 public:
     ERejectedFile() : std::runtime_error(std::string(RejectedFileText)) {}
+};
+
+// A failure whose text is final and concerns nothing in particular.
+class EPlainFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // A failure whose text is final, plus what it concerned ("B.exe", "HornTone=1E39").

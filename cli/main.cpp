@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Report.h"
 #include "cli/StandardStreams.h"
 
 #include <algorithm>
@@ -21,14 +22,16 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 7> Commands{
-    &InfoCommand, &ShowCommand, &DumpCommand, &SetCommand, &CopyCommand, &DiffCommand, &DemoCommand,
+constexpr std::array<const TCommand*, 11> Commands{
+    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,  &CopyCommand,
+    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
     "\n"
-    "ID is a vehicle ID, 400..630. Run 'klarvon-cli COMMAND --help' for a command's\n"
-    "output format.\n"
+    "ID is a vehicle ID, 400..630, or a vehicle's model name (infernus) or list\n"
+    "caption (GOLFCART) in any case, where it names one slot. Run\n"
+    "'klarvon-cli COMMAND --help' for a command's output format.\n"
     "Exit status: 0 success, 1 failure (the message on stderr, as the editor's\n"
     "error box words it, then possibly a line naming the file or field it\n"
     "concerns), 2 wrong usage.\n";
@@ -71,32 +74,42 @@ int ReportFailure(const std::exception& failure) {
 // Hands what a command printed to standard output in full. Output is collected first
 // so that a failed write (a full disk, say) is noticed and reported rather
 // than lost in a stream buffer.
-int Deliver(const std::string& text, int exitCode) {
+int Deliver(const TReport& report, int exitCode) {
     try {
-        WriteStandardOutput(text);
+        WriteStandardOutput(report.str());
     } catch (const std::exception& failure) {
-        return ReportFailure(failure);
+        ReportFailure(failure);
+        if (report.FileChanged) {
+            std::cerr << ChangeMadeText << '\n';
+        }
+        return ExitFailure;
     }
     return exitCode;
 }
 
+int Deliver(const std::string& text, int exitCode) {
+    TReport report;
+    report << text;
+    return Deliver(report, exitCode);
+}
+
 int RunCommand(const TCommand& command, std::span<const std::string> words) {
-    std::ostringstream out;
+    TReport out;
     try {
         const TArguments arguments = SplitArguments(words, command.Flags);
         if (arguments.Help) {
             out << "usage: " << ProgramName << ' ' << command.Name << ' ' << command.Synopsis
                 << "\n\n"
                 << command.Help;
-            return Deliver(out.str(), ExitSuccess);
+            return Deliver(out, ExitSuccess);
         }
         const int exitCode = command.Run(arguments, out);
-        return Deliver(out.str(), exitCode);
+        return Deliver(out, exitCode);
     } catch (const EUsageError& usage) {
         return CommandUsageError(command, usage.what());
     } catch (const std::exception& failure) {
         // What was printed before the failure (info's size and version) goes out first.
-        Deliver(out.str(), ExitFailure);
+        Deliver(out, ExitFailure);
         return ReportFailure(failure);
     }
 }
@@ -128,6 +141,5 @@ int Run(const std::vector<std::string>& words) {
 
 int main(int argc, char** argv) {
     klarvon::cli::UseBinaryStandardStreams();
-    const std::vector<std::string> words(argv + 1, argv + argc);
-    return klarvon::cli::Run(words);
+    return klarvon::cli::Run(klarvon::cli::ProgramArguments(argc, argv));
 }

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config clang-format
   qt6-base-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev

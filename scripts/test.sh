@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs every test: the Linux build through ctest, the
-# Windows build under Wine (scripts/test-windows.sh), then the sanitizer build (clang, in
-# ./build-asan): the core's and the companion's suites once more under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and every fuzz target for 20 seconds (fuzz/run.sh).
+# Sets up the machine, builds, checks that every C++ file follows .clang-format, and runs
+# every test: the Linux build through ctest, the Windows build under Wine
+# (scripts/test-windows.sh), then the sanitizer build (clang, in ./build-asan): the core's
+# and the companion's suites once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and every fuzz target for 20 seconds (fuzz/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
+cmake --build build --target format-check
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/test-windows.sh

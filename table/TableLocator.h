@@ -2,12 +2,15 @@
 // Where the table of vehicle audio records lies in an executable: a fixed place in the
 // one release known by its size, else right after the last copy of a 36-byte signature.
 
+#include "table/FileHandle.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace klarvon {
 
@@ -46,13 +49,18 @@ struct TTableLocation {
 
 // The editor refuses a file of unknown size with no signature at offset 10 or later.
 bool IsRejected(const TTableLocation& location);
+// What the user is told of a refused file, as is, with no full stop.
+inline constexpr std::string_view RejectedFileText = "Unknown gta_sa.exe";
 
 class TTableLocator {
 public:
     // onSize hears the file size as soon as it is known, before anything is decided.
     // I/O failures throw EInOutError; a rejected file is returned, see IsRejected.
+    // The editor opens for writing too (a file it could not write is refused at once);
+    // a tool that only reads asks for TAccess::ReadOnly.
     static TTableLocation Locate(const std::string& path,
-                                 const std::function<void(std::int64_t)>& onSize = {});
+                                 const std::function<void(std::int64_t)>& onSize = {},
+                                 TAccess access = TAccess::ReadWrite);
 
     // File offset of the record of list position (0 = ID 400).
     static std::int64_t RecordOffset(const TTableLocation& location, int position);

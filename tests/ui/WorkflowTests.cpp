@@ -4,9 +4,10 @@
 #include "catalogue/Language.h"
 #include "cli/DemoExecutable.h"
 #include "table/TextConversions.h"
+#include "tests/support/AnsweringDialogs.h"
 #include "tests/support/ExeBuilder.h"
 #include "tests/support/TempDir.h"
-#include "tests/ui/AnsweringDialogs.h"
+#include "tests/support/WindowTestFiles.h"
 #include "tests/ui/UiTests.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/qt/ControlImpl.h"
@@ -20,86 +21,12 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include <bit>
 #include <cstring>
 #include <fstream>
 #include <memory>
-#include <optional>
 
 namespace klarvon::test {
 namespace {
-
-// --- The test executables -----------------------------------------------------------------
-
-constexpr std::size_t SignatureAt = 1000;
-constexpr std::size_t TableAt = SignatureAt + 36;
-constexpr std::size_t RecordSize = 36;
-constexpr int Slots = 231;
-constexpr std::size_t TrailingBytes = 500;
-
-std::uint32_t FloatBits(float value) {
-    return std::bit_cast<std::uint32_t>(value);
-}
-
-// One record's values in stored order, floats as their bits.
-struct TRecordValues {
-    std::int16_t VehicleType = 0;
-    std::int16_t PowerOn = 0;
-    std::int16_t PowerOff = 0;
-    std::int16_t Unknown1 = -1;
-    std::uint32_t Unknown2 = FloatBits(1.5F);
-    std::uint32_t Unknown3 = FloatBits(0.25F);
-    std::int32_t HornType = 0;
-    std::uint32_t HornTone = FloatBits(1.0F);
-    std::int16_t DoorSoundType = 0;
-    std::uint8_t RadioStation = 1;
-    std::uint8_t RadioType = 0;
-    std::uint8_t Unknown4 = 4;
-    std::uint8_t Unknown5 = 5;
-    std::uint8_t Unknown6 = 6;
-    std::uint32_t Unknown7 = FloatBits(0.75F);
-    std::uint8_t Unknown8 = 8;
-};
-
-// The 36 bytes, laid out here by hand rather than by the code under test.
-TBytes RecordBytes(const TRecordValues& v) {
-    TBytes bytes;
-    auto add = [&bytes](std::uint32_t value, std::size_t width) {
-        const TBytes part = LittleEndian(value, width);
-        bytes.insert(bytes.end(), part.begin(), part.end());
-    };
-    add(static_cast<std::uint16_t>(v.VehicleType), 2);
-    add(static_cast<std::uint16_t>(v.PowerOn), 2);
-    add(static_cast<std::uint16_t>(v.PowerOff), 2);
-    add(static_cast<std::uint16_t>(v.Unknown1), 2);
-    add(v.Unknown2, 4);
-    add(v.Unknown3, 4);
-    add(static_cast<std::uint32_t>(v.HornType), 4);
-    add(v.HornTone, 4);
-    add(static_cast<std::uint16_t>(v.DoorSoundType), 2);
-    add(v.RadioStation, 1);
-    add(v.RadioType, 1);
-    add(v.Unknown4, 1);
-    add(v.Unknown5, 1);
-    add(v.Unknown6, 1);
-    add(v.Unknown7, 4);
-    add(v.Unknown8, 1);
-    return bytes;
-}
-
-// Plain values that vary from slot to slot, so a show of the wrong slot is seen.
-TRecordValues PlainRecord(int position) {
-    TRecordValues v;
-    v.VehicleType = static_cast<std::int16_t>(position % 6);
-    v.PowerOn = static_cast<std::int16_t>(100 + position);
-    v.PowerOff = static_cast<std::int16_t>(200 + position);
-    v.HornType = position % 10;
-    v.DoorSoundType = static_cast<std::int16_t>(position % 5);
-    v.RadioStation = static_cast<std::uint8_t>(1 + position % 12);
-    v.RadioType = position % 2 == 0 ? 0 : 3;
-    v.Unknown8 = static_cast<std::uint8_t>(position);
-    return v;
-}
 
 // Slots holding values the editor's choices and conversions cannot produce themselves.
 enum TOddSlot : int {
@@ -148,22 +75,6 @@ TRecordValues OddRecord(int position) {
         break;
     }
     return v;
-}
-
-// Filler, the signature, the 231 records, filler. cutAfter shortens the file so that
-// it ends inside the last record.
-TBytes TableExecutable(std::uint32_t seed, std::optional<std::size_t> cutAfter = {}) {
-    TBytes bytes = Executable(TableAt + Slots * RecordSize + TrailingBytes, {SignatureAt}, seed);
-    for (int position = 0; position < Slots; ++position)
-        Put(bytes, TableAt + static_cast<std::size_t>(position) * RecordSize,
-            RecordBytes(OddRecord(position)));
-    if (cutAfter)
-        bytes.resize(*cutAfter);
-    return bytes;
-}
-
-std::size_t RecordAt(int position) {
-    return TableAt + static_cast<std::size_t>(position) * RecordSize;
 }
 
 std::string Spaces(int count) {
@@ -247,7 +158,7 @@ private slots:
         answers_ = TAnsweringDialogs();
         seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
         MakeWindows();
-        original_ = TableExecutable(7);
+        original_ = TableExecutable(7, OddRecord);
         exe_ = WriteExe("gta_sa.exe", original_);
     }
 
@@ -269,7 +180,7 @@ private slots:
         QVERIFY(form_->ListBox1->Enabled());
         QVERIFY(!form_->Button(2).Enabled());
 
-        Select(3);
+        Select(OneEditSlot);
         QVERIFY(form_->Panel(1).Enabled());
         QVERIFY(form_->Button(2).Enabled());
         QCOMPARE(form_->Edit(1).Text(), std::string("103"));
@@ -281,7 +192,7 @@ private slots:
         // A radio choice, the slider and a float, as the user makes them.
         ClickOn(form_->RadioButton(2));
         QVERIFY(form_->RadioButton(2).Checked());
-        form_->TrackBar1->SetPosition(7);
+        form_->TrackBar1->SetPosition(OneEditHornType);
         ClickOn(form_->CheckBox(2));
         QVERIFY(form_->Edit(3).Enabled());
         EditWidget(3)->clear();
@@ -294,11 +205,7 @@ private slots:
         QVERIFY(!form_->ListBox1->Enabled());
         QVERIFY(!form_->Button(2).Enabled());
 
-        TBytes expected = original_;
-        Put(expected, RecordAt(3) + 0, LittleEndian(1, 2));                // MotorBike
-        Put(expected, RecordAt(3) + 16, LittleEndian(7, 4));               // horn type
-        Put(expected, RecordAt(3) + 20, LittleEndian(FloatBits(2.5F), 4)); // horn tone
-        QVERIFY(ReadBytes(exe_) == expected);
+        QVERIFY(ReadBytes(exe_) == AfterOneEdit(original_));
         QVERIFY(answers_.Boxes.empty());
 
         QTRY_COMPARE_WITH_TIMEOUT(answers_.Boxes.size(), std::size_t{1}, 3000);
@@ -333,7 +240,7 @@ private slots:
     void reopenKeepsThePanelAndDisablesApply() {
         Open(exe_);
         Select(4);
-        const TBytes second = TableExecutable(8, TableAt + Slots * RecordSize + 40);
+        const TBytes second = TableExecutable(8, OddRecord, TableAt + Slots * RecordSize + 40);
         const std::string secondPath = WriteExe("second_gta_sa.exe", second);
         Open(secondPath);
         QCOMPARE(form_->Label(22).Caption(), std::to_string(second.size()));
@@ -454,7 +361,8 @@ private slots:
         QFETCH(bool, cut);
         QFETCH(int, position);
         QFETCH(QString, message);
-        const TBytes bytes = cut ? TableExecutable(9, RecordAt(Slots - 1) + 20) : original_;
+        const TBytes bytes =
+            cut ? TableExecutable(9, OddRecord, RecordAt(Slots - 1) + 20) : original_;
         const std::string path = WriteExe("shown_gta_sa.exe", bytes);
         Open(path);
         Select(1);
@@ -463,6 +371,35 @@ private slots:
         QCOMPARE(BoxTexts(), std::vector<std::string>{message.toStdString()});
         QVERIFY(!form_->Button(2).Enabled());
         QVERIFY(ReadBytes(path) == bytes);
+    }
+
+    // An open or a show while the confirmation waits: when it closes, Apply comes back only
+    // for a record of the list as it is now, read whole.
+    void applyAfterConfirmationNeedsAWholeRecordOfTheList_data() {
+        QTest::addColumn<bool>("otherFile");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("applicable");
+        QTest::newRow("same file, nothing selected") << false << -1 << false;
+        QTest::newRow("other file, nothing selected") << true << -1 << false;
+        QTest::newRow("show that fails") << false << int(SignallingNan) << false;
+        QTest::newRow("whole record") << true << 5 << true;
+    }
+
+    void applyAfterConfirmationNeedsAWholeRecordOfTheList() {
+        QFETCH(bool, otherFile);
+        QFETCH(int, position);
+        QFETCH(bool, applicable);
+        Open(exe_);
+        Select(2);
+        form_->Button(2).Click();
+        QVERIFY(form_->Timer1->Enabled());
+        Open(otherFile ? WriteExe("other_gta_sa.exe", original_) : exe_);
+        if (position >= 0)
+            Select(position);
+        FireTimer();
+        QCOMPARE(BoxTexts().back(), std::string("Saved successful."));
+        QCOMPARE(form_->Button(2).Enabled(), applicable);
+        QVERIFY(ReadBytes(exe_) == original_);
     }
 
     // Every slot applied as shown, odd values and all: not one byte changes.

@@ -1,15 +1,14 @@
-// The control layer's promises (ui/controls/*.h) kept on Windows: what each control
-// reports and when, checked with the messages the controls themselves send.
-#include "tests/ui/AnsweringDialogs.h"
-#include "ui/controls/ExtCtrls.h"
-#include "ui/controls/Forms.h"
-#include "ui/controls/Menus.h"
-#include "ui/controls/StdCtrls.h"
-#include "ui/controls/win32/ControlImpl.h"
+// The control layer's promises (ui/controls/*.h) that the windows build on, kept by each
+// platform's side: which changes fire events and which do not, the radio groups, the
+// menu's check marks, the error box at the event boundary, message dialogs with and
+// without Esc, pictures that cannot be loaded, closing and the timer.
+#include "tests/controls/Driver.h"
+#include "tests/support/AnsweringDialogs.h"
+#include "ui/controls/Dialogs.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,42 +17,18 @@
 namespace klarvon::test {
 namespace {
 
-HWND HandleOf(const TControl& control) {
-    return control.Impl().Handle;
-}
-
-// Delivers what arrives for a while, as the program's loop would.
-void Deliver(DWORD milliseconds) {
-    const ULONGLONG end = GetTickCount64() + milliseconds;
-    do {
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount64() < end);
-}
-
-// A press of the left button at a point of the control.
-void ClickAt(HWND window, int x, int y) {
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 class ControlLayer : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = std::make_unique<TForm>("Probe");
-        // Never shown: the controls work the same hidden, and Wine without a window
-        // manager waits two seconds for every shown window that goes away.
         form_->SetClientSize(300, 200);
+        PrepareForInput(*form_);
     }
 
     void TearDown() override {
         form_.reset();
         // A closed first form ends the program's loop; that is not this test's business.
-        Deliver(10);
+        DeliverUntil([] { return false; }, 10);
     }
 
     TAnsweringDialogs answers_;
@@ -75,12 +50,10 @@ TEST_F(ControlLayer, ListTellsOnlyTheUsersChoice) {
 
     for (const char* line : {"400", "401", "402"})
         list.AddItem(line);
-    RECT line{};
-    SendMessageW(HandleOf(list), LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&line));
-    ClickAt(HandleOf(list), line.left + 5, (line.top + line.bottom) / 2);
+    ClickLine(list, 2);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(list.ItemIndex(), 2);
-    SendMessageW(HandleOf(list), WM_KEYDOWN, VK_UP, 0);
+    Press(list, TKey::Up);
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(list.ItemIndex(), 1);
     EXPECT_EQ(list.Item(1), "401");
@@ -94,7 +67,7 @@ TEST_F(ControlLayer, EditTellsEveryChangeAndItsHandlerMayRewriteTheText) {
     edit.SetText("12");
     edit.SetText("12"); // the same text: no change
     edit.SetSelStart(2);
-    SendMessageW(HandleOf(edit), WM_CHAR, L'3', 0);
+    Type(edit, "3");
     EXPECT_EQ(seen, (std::vector<std::string>{"12", "123"}));
     edit.SetSelStart(1);
     EXPECT_EQ(edit.SelStart(), 1);
@@ -120,9 +93,12 @@ TEST_F(ControlLayer, RadioGroupIsExclusiveAndCanBeLeftWithoutChoice) {
     EXPECT_TRUE(!a.Checked() && b.Checked());
     b.SetChecked(false);
     EXPECT_TRUE(!a.Checked() && !b.Checked());
-    SendMessageW(HandleOf(a), BM_CLICK, 0, 0);
-    SendMessageW(HandleOf(b), BM_CLICK, 0, 0);
+    a.SetChecked(true);
+    EXPECT_TRUE(a.Checked() && !b.Checked());
+    Click(b);
     EXPECT_TRUE(!a.Checked() && b.Checked());
+    Click(a);
+    EXPECT_TRUE(a.Checked() && !b.Checked());
 }
 
 TEST_F(ControlLayer, CheckBoxTellsClicksAndProgramChanges) {
@@ -132,7 +108,7 @@ TEST_F(ControlLayer, CheckBoxTellsClicksAndProgramChanges) {
     box.OnClick = [&] { ++clicks; };
     box.SetChecked(true);
     box.SetChecked(true);
-    SendMessageW(HandleOf(box), BM_CLICK, 0, 0);
+    Click(box);
     EXPECT_EQ(clicks, 2);
     EXPECT_FALSE(box.Checked());
 }
@@ -148,14 +124,13 @@ TEST_F(ControlLayer, SliderTellsOnlyRealMoves) {
     EXPECT_EQ(slider.Position(), 10);
     EXPECT_EQ(changes, 2);
     // The user: Home moves it, a second Home does not.
-    for (int press = 0; press < 2; ++press) {
-        SendMessageW(HandleOf(slider), WM_KEYDOWN, VK_HOME, 0);
-        SendMessageW(HandleOf(slider), WM_KEYUP, VK_HOME, 0);
-    }
+    Press(slider, TKey::Home);
+    Press(slider, TKey::Home);
     EXPECT_EQ(slider.Position(), 0);
     EXPECT_EQ(changes, 3);
 }
 
+// The check mark is the handler's to set; choosing the item does not flip it.
 TEST_F(ControlLayer, MenuItemLeavesItsMarkToTheHandler) {
     auto& menu = form_->Add<TMainMenu>(*form_, "Menu");
     auto& settings = form_->Add<TMenuItem>(menu, "Settings1");
@@ -163,20 +138,17 @@ TEST_F(ControlLayer, MenuItemLeavesItsMarkToTheHandler) {
     settings.SetCaption("Settings");
     item.SetCaption("Show");
     item.SetCheckable(true);
-    // As Windows reports a choice from the menu.
-    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form_->Impl().Handle), 0), 0);
-    auto choose = [&] { SendMessageW(form_->Impl().Handle, WM_COMMAND, MAKEWPARAM(id, 0), 0); };
-    choose();
+    Choose(*form_, item);
     EXPECT_FALSE(item.Checked());
     bool seenBefore = true;
     item.OnClick = [&] {
         seenBefore = item.Checked();
         item.SetChecked(!item.Checked());
     };
-    choose();
+    Choose(*form_, item);
     EXPECT_FALSE(seenBefore);
     EXPECT_TRUE(item.Checked());
-    choose();
+    item.Click();
     EXPECT_FALSE(item.Checked());
     // The menu bar does not eat into the client area asked for.
     EXPECT_EQ(form_->ClientWidth(), 300);
@@ -188,7 +160,7 @@ TEST_F(ControlLayer, LabelGrowsWithItsCaption) {
     label.SetCaption("_");
     label.SetBounds(8, 32, 6, 13);
     label.SetCaption("14383616");
-    EXPECT_GE(label.Width(), TextWidth(label.Impl(), L"14383616"));
+    EXPECT_GE(label.Width(), TextWidth(label, "14383616"));
     EXPECT_EQ(label.Left(), 8);
 }
 
@@ -208,14 +180,61 @@ TEST_F(ControlLayer, FailingHandlerEndsInTheErrorBoxAndTheProgramGoesOn) {
         SCOPED_TRACE(failure.Shown);
         answers_.Boxes.clear();
         button.OnClick = failure.Throw;
-        // Thrown inside the window procedure, caught before it leaves it.
-        SendMessageW(HandleOf(button), BM_CLICK, 0, 0);
+        Click(button);
         ASSERT_EQ(answers_.Boxes.size(), 1U);
         const TMessageBoxRequest& box = answers_.Boxes.front();
         EXPECT_EQ(box.Title, Application().Title());
         EXPECT_EQ(box.Text, failure.Shown);
         EXPECT_EQ(box.Icon, TMessageIcon::Error);
         EXPECT_EQ(box.Buttons, std::vector<std::string>{"OK"});
+    }
+}
+
+TEST_F(ControlLayer, HandlerMayReplaceItself) {
+    auto& button = form_->Add<TButton>(*form_, "Button");
+    button.SetBounds(0, 0, 80, 25);
+    int runs = 0;
+    button.OnClick = [&] {
+        ++runs;
+        button.OnClick = [&] { runs += 10; };
+    };
+    Click(button);
+    button.Click();
+    EXPECT_EQ(runs, 11);
+}
+
+TEST_F(ControlLayer, MessageDialogsFollowTheirTypeAndAnswerEscOnlyWithAnEscButton) {
+    struct TCase {
+        const char* What;
+        TMsgDlgType Type;
+        TMsgDlgButtons Offered;
+        const char* Title;
+        std::vector<std::string> Buttons;
+        int Escape;
+    };
+    const TCase cases[] = {
+        {"unknown exe", TMsgDlgType::Error, {.Yes = true}, "Error", {"&Yes"}, -1},
+        {"saved", TMsgDlgType::Information, {.OK = true}, "Information", {"OK"}, 0},
+        {"yes or no",
+         TMsgDlgType::Confirmation,
+         {.Yes = true, .No = true},
+         "Confirmation",
+         {"&Yes", "&No"},
+         1},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.What);
+        const TMessageBoxRequest request = MessageDlgRequest("Text", test.Type, test.Offered);
+        EXPECT_EQ(request.Title, test.Title);
+        EXPECT_EQ(request.Buttons, test.Buttons);
+        EXPECT_EQ(request.DefaultButton, 0);
+        EXPECT_EQ(request.EscapeButton, test.Escape);
+
+        answers_.BoxAnswer = MessageBoxClosed;
+        EXPECT_EQ(MessageDlg("Text", test.Type, test.Offered), TModalResult::Cancel);
+        answers_.BoxAnswer = 0;
+        EXPECT_EQ(MessageDlg("Text", test.Type, test.Offered),
+                  test.Offered.Yes ? TModalResult::Yes : TModalResult::OK);
     }
 }
 
@@ -233,10 +252,11 @@ TEST_F(ControlLayer, PictureThatCannotBeLoadedLeavesTheControlEmpty) {
 TEST_F(ControlLayer, ClosingTellsTheFormAndHidesIt) {
     int closes = 0;
     form_->OnClose = [&] { ++closes; };
-    SendMessageW(form_->Impl().Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CloseByUser(*form_);
     EXPECT_EQ(closes, 1);
-    EXPECT_FALSE(IsWindowVisible(form_->Impl().Handle));
-    EXPECT_TRUE(IsWindow(form_->Impl().Handle)) << "closing destroyed the window";
+    EXPECT_FALSE(Showing(*form_));
+    // Hidden, not destroyed: the window keeps its size for the next show.
+    EXPECT_EQ(form_->ClientWidth(), 300);
 }
 
 TEST_F(ControlLayer, TimerRunsWhileEnabled) {
@@ -249,7 +269,8 @@ TEST_F(ControlLayer, TimerRunsWhileEnabled) {
     timer.SetInterval(10);
     EXPECT_FALSE(timer.Enabled());
     timer.SetEnabled(true);
-    Deliver(300);
+    EXPECT_TRUE(DeliverUntil([&] { return ticks > 0; }, 3000));
+    DeliverUntil([] { return false; }, 100);
     EXPECT_EQ(ticks, 1);
     EXPECT_FALSE(timer.Enabled());
 }
