@@ -1,16 +1,16 @@
 // The companion's argument splitting, vehicle IDs, field names and FIELD=TEXT assignments
-// against references written here, with their exact messages; every assigned text through
-// its field's parser, and every field's texts for any bits.
+// in both layouts against references written here, with their exact messages; every
+// assigned text through the value reader, and every field's printed value read back to
+// the same bits.
 
 #include "cli/Arguments.h"
 #include "cli/FieldText.h"
 #include "fuzz/FuzzSupport.h"
 #include "table/Errors.h"
-#include "table/TextConversions.h"
+#include "table/TableLocator.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstring>
 #include <optional>
 
@@ -20,8 +20,9 @@ using namespace klarvon;
 using namespace klarvon::cli;
 using klarvon::fuzz::Check;
 
-constexpr std::array<std::string_view, 2> AllowedFlags{"--json", "--force"};
-constexpr std::size_t MaxWords = 64;
+constexpr std::array<std::string_view, 3> AllowedFlags{"--json", "--force", "--from="};
+// Enough for every command line the companion takes; more only slow the run.
+constexpr std::size_t MaxWords = 16;
 
 std::vector<std::string> SplitWords(std::string_view text) {
     std::vector<std::string> words;
@@ -43,65 +44,88 @@ std::string ThrownText(const auto& action) {
     return {};
 }
 
+bool IsAllowed(const std::string& entry) {
+    return std::find(AllowedFlags.begin(), AllowedFlags.end(), entry) != AllowedFlags.end();
+}
+
 void CheckSplit(const std::vector<std::string>& words) {
-    std::vector<std::string> positionals;
-    std::set<std::string, std::less<>> flags;
-    bool help = false;
+    TArguments expected;
     std::string failure;
     for (std::size_t i = 0; i < words.size() && failure.empty(); ++i) {
         const std::string& w = words[i];
         if (w == "--") {
-            positionals.insert(positionals.end(),
-                               words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
+            expected.Positionals.insert(expected.Positionals.end(),
+                                        words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                        words.end());
             break;
         }
+        const std::string option = w.substr(0, w.find('='));
         if (w == "--help" || w == "-h") {
-            help = true;
-        } else if (w.size() >= 2 && w[0] == '-' && w[1] == '-') {
-            if (std::find(AllowedFlags.begin(), AllowedFlags.end(), w) == AllowedFlags.end()) {
-                failure = "unknown option '" + w + "'";
+            expected.Help = true;
+        } else if (!w.starts_with("--")) {
+            expected.Positionals.push_back(w);
+        } else if (IsAllowed(option + "=")) {
+            const bool inWord = w.find('=') != std::string::npos;
+            if (!inWord && i + 1 == words.size()) {
+                failure = "option '" + option + "' needs a value";
+            } else if (expected.Values.contains(option)) {
+                failure = "option '" + option + "' is given twice";
             } else {
-                flags.insert(w);
+                expected.Values[option] = inWord ? w.substr(w.find('=') + 1) : words[++i];
             }
+        } else if (IsAllowed(w)) {
+            expected.Flags.insert(w);
         } else {
-            positionals.push_back(w);
+            failure = "unknown option '" + w + "'";
         }
     }
     TArguments arguments;
     const std::string thrown = ThrownText([&] { arguments = SplitArguments(words, AllowedFlags); });
     Check(thrown == failure, "argument splitting failure", thrown);
-    if (failure.empty()) {
-        Check(arguments.Positionals == positionals && arguments.Flags == flags &&
-                  arguments.Help == help,
-              "arguments split differently");
-        for (std::size_t count = 0; count <= positionals.size() + 1; ++count) {
-            const std::string expected =
-                positionals.size() < count ? "missing arguments"
-                : positionals.size() > count
-                    ? "too many arguments ('" + positionals[count] + "' is one too many)"
-                    : "";
-            Check(ThrownText([&] { RequirePositionals(arguments, count); }) == expected,
-                  "positional count message");
-            Check(ThrownText([&] { RequirePositionals(arguments, count, true); }) ==
-                      (positionals.size() < count ? "missing arguments" : ""),
-                  "positional minimum message");
-        }
+    if (!failure.empty()) {
+        return;
+    }
+    Check(arguments.Positionals == expected.Positionals && arguments.Flags == expected.Flags &&
+              arguments.Values == expected.Values && arguments.Help == expected.Help,
+          "arguments split differently");
+    const std::vector<std::string>& positionals = expected.Positionals;
+    for (std::size_t count = 0; count <= positionals.size() + 1; ++count) {
+        const std::string exact =
+            positionals.size() < count ? "missing arguments"
+            : positionals.size() > count
+                ? "too many arguments ('" + positionals[count] + "' is one too many)"
+                : "";
+        Check(ThrownText([&] { RequirePositionals(arguments, count); }) == exact,
+              "positional count message");
+        Check(ThrownText([&] { RequirePositionals(arguments, count, true); }) ==
+                  (positionals.size() < count ? "missing arguments" : ""),
+              "positional minimum message");
     }
 }
 
+// Digits (or nothing) are an ID in plain decimal; anything else is a name, which gives an
+// ID in range or a usage error.
 void CheckVehicleId(const std::string& word) {
+    int id = 0;
+    const std::string thrown = ThrownText([&] { id = ParseVehicleId(word); });
+    if (!word.empty() && (word.front() < '0' || word.front() > '9')) {
+        Check(!thrown.empty() || (id >= FirstVehicleId && id <= LastVehicleId),
+              "a name gave an ID outside the table", word);
+        if (thrown.empty()) {
+            Check(ParseVehicleId(std::to_string(id)) == id, "an ID does not read back");
+        }
+        return;
+    }
     std::optional<int> expected;
     const bool digits = !word.empty() && std::all_of(word.begin(), word.end(),
                                                      [](char c) { return c >= '0' && c <= '9'; });
     const std::string significant = word.substr(std::min(word.find_first_not_of('0'), word.size()));
     if (digits && significant.size() <= 3) {
-        const int id = significant.empty() ? 0 : std::stoi(significant);
-        if (id >= 400 && id <= 630) {
-            expected = id;
+        const int value = significant.empty() ? 0 : std::stoi(significant);
+        if (value >= FirstVehicleId && value <= LastVehicleId) {
+            expected = value;
         }
     }
-    int id = 0;
-    const std::string thrown = ThrownText([&] { id = ParseVehicleId(word); });
     if (expected) {
         Check(thrown.empty() && id == *expected, "vehicle ID", word);
     } else {
@@ -110,46 +134,54 @@ void CheckVehicleId(const std::string& word) {
     }
 }
 
-const TFieldDescriptor* FieldNamed(std::string_view name) {
-    for (const TFieldDescriptor& field : RecordFields) {
-        if (field.Name == name) {
-            return &field;
-        }
+std::string NotAField(TLayout layout, std::string_view name) {
+    const bool game = layout.data() == GameLayout().data();
+    std::string text = "'" + std::string(name) + "' is not a field";
+    if (FindLayoutField(game ? EditorLayout() : GameLayout(), name) != nullptr) {
+        text += game ? " (it is one without --game)" : " (it is one with --game)";
     }
-    return nullptr;
-}
-
-std::string NotAField(std::string_view name) {
-    std::string text = "'" + std::string(name) + "' is not a field; the fields are ";
-    for (std::size_t i = 0; i < RecordFields.size(); ++i) {
-        text += (i ? ", " : "") + std::string(RecordFields[i].Name);
+    text += "; the fields are ";
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        text += (i ? ", " : "") + std::string(layout[i].Name);
     }
     return text;
 }
 
-// An assigned text goes through its field's parser; a value it takes is shown and read
-// back to the same bits.
-void CheckAssignedText(const TFieldDescriptor& field, std::string_view text) {
-    TFieldBits bits = 0;
-    try {
-        bits = ParseField(field, text, DecimalSeparator);
-    } catch (const EConvertError&) {
-        return;
-    } catch (const ERangeError&) {
-        return;
-    } catch (const EOverflow&) {
-        return;
-    }
-    const std::optional<std::string> stored = StoredText(field, bits);
-    Check(stored.has_value(), "a typed value cannot be shown", text);
-    const bool negativeZero = field.Kind == TFieldKind::Float32 && bits == 0x8000'0000;
-    Check(ParseField(field, *stored, DecimalSeparator) == (negativeZero ? 0 : bits),
-          "stored text does not read back", *stored);
+void CheckFieldName(TLayout layout, const std::string& word) {
+    const TLayoutField* expected = FindLayoutField(layout, word);
+    const TLayoutField* found = nullptr;
+    const std::string thrown = ThrownText([&] { found = &FindField(layout, word); });
+    Check(expected ? thrown.empty() && found == expected : thrown == NotAField(layout, word),
+          "field name", thrown);
 }
 
-void CheckAssignments(const std::vector<std::string>& words) {
+TFieldBits Mask(const TLayoutField& field, TFieldBits bits) {
+    const std::size_t width = TypeWidth(field.Type);
+    return width >= sizeof(TFieldBits) ? bits : bits & ((TFieldBits{1} << (8 * width)) - 1);
+}
+
+// What the companion prints for a value reads back to the same bits.
+void CheckStoredText(const TLayoutField& field, TFieldBits bits) {
+    const std::string stored = StoredText(field, bits);
+    Check(ParseValueText(field, stored) == bits, "printed value does not read back", stored);
+}
+
+// An assigned text is read by the field's value reader; a value it takes is printed
+// and read back. The reader fails only with the errors the user is meant to see.
+void CheckAssignedText(const TLayoutField& field, std::string_view text) {
+    TFieldBits bits = 0;
+    try {
+        bits = ParseValueText(field, text);
+    } catch (const EKlarvonError&) {
+        return;
+    }
+    Check(Mask(field, bits) == bits, "a value wider than its field", text);
+    CheckStoredText(field, bits);
+}
+
+void CheckAssignments(TLayout layout, const std::vector<std::string>& words) {
     std::string failure;
-    std::vector<const TFieldDescriptor*> named;
+    std::vector<const TLayoutField*> named;
     for (const std::string& word : words) {
         const std::size_t equals = word.find('=');
         if (equals == std::string::npos) {
@@ -157,9 +189,9 @@ void CheckAssignments(const std::vector<std::string>& words) {
             break;
         }
         const std::string name = word.substr(0, equals);
-        const TFieldDescriptor* field = FieldNamed(name);
+        const TLayoutField* field = FindLayoutField(layout, name);
         if (field == nullptr) {
-            failure = NotAField(name);
+            failure = NotAField(layout, name);
             break;
         }
         if (std::find(named.begin(), named.end(), field) != named.end()) {
@@ -169,7 +201,7 @@ void CheckAssignments(const std::vector<std::string>& words) {
         named.push_back(field);
     }
     std::vector<TAssignment> assignments;
-    const std::string thrown = ThrownText([&] { assignments = ParseAssignments(words); });
+    const std::string thrown = ThrownText([&] { assignments = ParseAssignments(layout, words); });
     Check(thrown == failure, "assignment failure", thrown);
     if (!failure.empty()) {
         return;
@@ -184,21 +216,19 @@ void CheckAssignments(const std::vector<std::string>& words) {
     }
 }
 
-// Every field's texts for bits taken from the input: no failure but the documented ones.
+// Every field's texts for bits taken from the input.
 void CheckFieldTexts(std::span<const std::uint8_t> input) {
-    std::uint32_t before = 0;
-    std::uint32_t after = 0;
-    std::memcpy(&before, input.data(), std::min(input.size(), sizeof before));
-    if (input.size() > sizeof before) {
-        std::memcpy(&after, input.data() + sizeof before,
-                    std::min(input.size() - sizeof before, sizeof after));
-    }
-    for (const TFieldDescriptor& field : RecordFields) {
-        const std::uint32_t mask =
-            field.Width >= 4 ? 0xFFFF'FFFFu : (std::uint32_t{1} << (8 * field.Width)) - 1;
-        Check(!ShownText(field, before & mask).empty(), "empty shown text");
-        Check(!ChangeText(field, before & mask, after & mask).empty(), "empty change text");
-        Check(BitsHex(field, before & mask).size() == 2 + 2 * field.Width, "bits in hex");
+    std::array<TFieldBits, 2> bits{};
+    std::memcpy(bits.data(), input.data(), std::min(input.size(), sizeof bits));
+    for (const TLayout layout : {EditorLayout(), GameLayout()}) {
+        for (const TLayoutField& field : layout) {
+            const TFieldBits before = Mask(field, bits[0]);
+            const TFieldBits after = Mask(field, bits[1]);
+            Check(!ShownText(field, before).empty(), "empty shown text");
+            Check(!ChangeText(field, before, after).empty(), "empty change text");
+            Check(BitsHex(field, before).size() == 2 + 2 * TypeWidth(field.Type), "bits in hex");
+            CheckStoredText(field, before);
+        }
     }
 }
 
@@ -209,11 +239,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckSplit(words);
     for (const std::string& word : words) {
         CheckVehicleId(word);
-        Check(ThrownText([&] { FindField(word); }) ==
-                  (FieldNamed(word) != nullptr ? "" : NotAField(word)),
-              "field name message", word);
+        CheckFieldName(EditorLayout(), word);
+        CheckFieldName(GameLayout(), word);
     }
-    CheckAssignments(words);
+    CheckAssignments(EditorLayout(), words);
+    CheckAssignments(GameLayout(), words);
     CheckFieldTexts({data, size});
     return 0;
 }

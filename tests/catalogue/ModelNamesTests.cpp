@@ -57,7 +57,7 @@ TEST(ModelNames, AmbiguousAndUnknownNamesSayWhatTheyCouldBe) {
                       "linerun enforcer"},
     };
     for (const auto& [name, text] : cases) {
-        test::ExpectError<EVehicleNameError>([name] { IdOfVehicleName(name); }, text);
+        test::ExpectError<EVehicleNameError>([vehicle = name] { IdOfVehicleName(vehicle); }, text);
     }
     // The nineteen slots without a model share their caption.
     EXPECT_EQ(SlotsNamed("//extra slot").size(), 19U);

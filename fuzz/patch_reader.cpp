@@ -1,0 +1,85 @@
+// The companion's patch reader: any text is changes or one EPatchError that points into
+// the text; each change written again as its line reads back the same; and a patch that
+// applies without conflict is undone exactly by applying it in reverse.
+
+#include "catalogue/VehicleCatalogue.h"
+#include "cli/Patch.h"
+#include "fuzz/FuzzSupport.h"
+#include "table/TableLocator.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using namespace klarvon;
+using namespace klarvon::cli;
+using klarvon::fuzz::Check;
+
+void CheckErrorPlace(const EPatchError& error, std::string_view text) {
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    Check(error.Line >= 1 && error.Line <= lines, "error line outside the text", error.what());
+    Check(error.Column >= 1 && error.Column <= text.size() + 1, "error column outside the text",
+          error.what());
+    Check(std::strlen(error.what()) > 0, "error without a problem");
+}
+
+// The change's line as the companion prints it, with the slot's model name.
+std::string LineOf(const TPatchChange& change) {
+    const bool game = change.Layout.data() == GameLayout().data();
+    std::string line =
+        std::to_string(change.Id) + " " + std::string(TVehicleCatalogue::Name(change.Id)) +
+        (game ? " --game " : " ") + (change.Field ? std::string(change.Field->Name) : "pad bytes") +
+        ": " + ChangeValueText(change, change.Old) + " -> " + ChangeValueText(change, change.New);
+    return line;
+}
+
+void CheckLinesRoundTrip(const TPatch& patch) {
+    for (const TPatchChange& change : patch.Changes) {
+        if (TVehicleCatalogue::Name(change.Id).empty()) {
+            continue;
+        }
+        const std::string line = LineOf(change);
+        const TPatch again = ParsePatch(line);
+        Check(again.Changes.size() == 1, "a change's line is not one change", line);
+        const TPatchChange& read = again.Changes.front();
+        Check(read.Id == change.Id && read.Field == change.Field &&
+                  read.Offsets == change.Offsets && read.Old == change.Old &&
+                  read.New == change.New,
+              "a change's line reads back different", line);
+    }
+}
+
+void CheckReverseUndoes(const TPatch& patch) {
+    // A table that holds what the first line to touch each byte expects.
+    std::vector<TRecordBytes> records(static_cast<std::size_t>(SlotCount));
+    for (auto change = patch.Changes.rbegin(); change != patch.Changes.rend(); ++change) {
+        TRecordBytes& record = records[static_cast<std::size_t>(change->Id - FirstVehicleId)];
+        for (std::size_t i = 0; i < change->Offsets.size(); ++i) {
+            record[change->Offsets[i]] = change->Old[i];
+        }
+    }
+    const std::vector<TRecordBytes> before = records;
+    if (!ApplyPatch(patch.Changes, TPatchDirection::Forward, records).empty()) {
+        return; // lines that contradict each other
+    }
+    Check(ApplyPatch(patch.Changes, TPatchDirection::Reverse, records).empty(),
+          "a patch that applied conflicts in reverse");
+    Check(records == before, "reverse did not undo the patch");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text = fuzz::AsText({data, size});
+    TPatch patch;
+    try {
+        patch = ParsePatch(text);
+    } catch (const EPatchError& error) {
+        CheckErrorPlace(error, text);
+        return 0;
+    }
+    CheckLinesRoundTrip(patch);
+    CheckReverseUndoes(patch);
+    return 0;
+}
