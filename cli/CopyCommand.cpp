@@ -2,6 +2,7 @@
 
 #include "cli/Changes.h"
 #include "cli/Commands.h"
+#include "cli/Report.h"
 #include "cli/TableFile.h"
 
 namespace klarvon::cli {
@@ -12,10 +13,12 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 3);
     const int from = ParseVehicleId(arguments.Positionals[1]);
     const int to = ParseVehicleId(arguments.Positionals[2]);
-    const TTableFile file(arguments.Positionals[0]);
+    TTableFile file(arguments.Positionals[0], TAccess::ReadWrite);
     const TVehicleAudioRecord source = file.Read(from);
     const TVehicleAudioRecord before = file.Read(to);
     file.Write(to, source);
+    file.Close();
+    NoteFileChanged(out);
     WriteChangesOrNone(out, to, before, source);
     return ExitSuccess;
 }

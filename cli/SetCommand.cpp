@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/FieldText.h"
+#include "cli/Report.h"
 #include "cli/TableFile.h"
 #include "table/TextConversions.h"
 
@@ -33,13 +34,15 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
         values.emplace_back(assignment.Field->Field, bits);
     }
 
-    const TTableFile file(arguments.Positionals[0]);
+    TTableFile file(arguments.Positionals[0], TAccess::ReadWrite);
     const TVehicleAudioRecord before = file.Read(id);
     TVehicleAudioRecord after = before; // fields not named keep their bits
     for (const auto& [field, bits] : values) {
         after[field] = bits;
     }
     file.Write(id, after);
+    file.Close();
+    NoteFileChanged(out);
     WriteChangesOrNone(out, id, before, after);
     return ExitSuccess;
 }

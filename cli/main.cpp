@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Report.h"
 #include "cli/StandardStreams.h"
 
 #include <algorithm>
@@ -71,32 +72,42 @@ int ReportFailure(const std::exception& failure) {
 // Hands what a command printed to standard output in full. Output is collected first
 // so that a failed write (a full disk, say) is noticed and reported rather
 // than lost in a stream buffer.
-int Deliver(const std::string& text, int exitCode) {
+int Deliver(const TReport& report, int exitCode) {
     try {
-        WriteStandardOutput(text);
+        WriteStandardOutput(report.str());
     } catch (const std::exception& failure) {
-        return ReportFailure(failure);
+        ReportFailure(failure);
+        if (report.FileChanged) {
+            std::cerr << ChangeMadeText << '\n';
+        }
+        return ExitFailure;
     }
     return exitCode;
 }
 
+int Deliver(const std::string& text, int exitCode) {
+    TReport report;
+    report << text;
+    return Deliver(report, exitCode);
+}
+
 int RunCommand(const TCommand& command, std::span<const std::string> words) {
-    std::ostringstream out;
+    TReport out;
     try {
         const TArguments arguments = SplitArguments(words, command.Flags);
         if (arguments.Help) {
             out << "usage: " << ProgramName << ' ' << command.Name << ' ' << command.Synopsis
                 << "\n\n"
                 << command.Help;
-            return Deliver(out.str(), ExitSuccess);
+            return Deliver(out, ExitSuccess);
         }
         const int exitCode = command.Run(arguments, out);
-        return Deliver(out.str(), exitCode);
+        return Deliver(out, exitCode);
     } catch (const EUsageError& usage) {
         return CommandUsageError(command, usage.what());
     } catch (const std::exception& failure) {
         // What was printed before the failure (info's size and version) goes out first.
-        Deliver(out.str(), ExitFailure);
+        Deliver(out, ExitFailure);
         return ReportFailure(failure);
     }
 }

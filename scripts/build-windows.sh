@@ -191,7 +191,7 @@ if [ -f "$build_dir/app/klarvon.exe" ]; then
 else
   echo "note: no Windows window layer, so no klarvon.exe; the zip holds klarvon-cli.exe only" >&2
 fi
-cp ReadMe.txt THIRD-PARTY-NOTICES.md "$stage/"
+cp ReadMe.txt AUTHORS.txt THIRD-PARTY-NOTICES.md "$stage/"
 # Windows opens a .txt with a double click; a bare LICENSE asks which program to use.
 cp LICENSE "$stage/LICENSE.txt"
 # The mingw-w64 runtime (C runtime start-up, its number reading and printing, winpthreads)

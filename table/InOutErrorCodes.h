@@ -13,6 +13,8 @@ inline constexpr int CodeDiskFull = 101;
 // Windows' numbers for causes POSIX reports differently: a file held by another program
 // (a sharing violation) and a malformed name.
 inline constexpr int CodeSharingViolation = 32;
+// Windows' number for a region another process has locked.
+inline constexpr int CodeLockViolation = 33;
 inline constexpr int CodeBadName = 123;
 
 } // namespace klarvon

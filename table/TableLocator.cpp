@@ -42,10 +42,9 @@ bool IsRejected(const TTableLocation& location) {
 }
 
 TTableLocation TTableLocator::Locate(const std::string& path,
-                                     const std::function<void(std::int64_t)>& onSize) {
-    // Opened for writing too, like every record operation: a file we could not write
-    // is refused now rather than at the first apply.
-    TRecordFile file(path);
+                                     const std::function<void(std::int64_t)>& onSize,
+                                     TAccess access) {
+    TRecordFile file(path, access);
     const std::int64_t size = file.Size();
     if (onSize) {
         onSize(size);

@@ -2,6 +2,8 @@
 // Where the table of vehicle audio records lies in an executable: a fixed place in the
 // one release known by its size, else right after the last copy of a 36-byte signature.
 
+#include "table/FileHandle.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -48,8 +50,11 @@ class TTableLocator {
 public:
     // onSize hears the file size as soon as it is known, before anything is decided.
     // I/O failures throw EInOutError; a rejected file is returned, see IsRejected.
+    // The editor opens for writing too (a file it could not write is refused at once);
+    // a tool that only reads asks for TAccess::ReadOnly.
     static TTableLocation Locate(const std::string& path,
-                                 const std::function<void(std::int64_t)>& onSize = {});
+                                 const std::function<void(std::int64_t)>& onSize = {},
+                                 TAccess access = TAccess::ReadWrite);
 
     // File offset of the record of list position (0 = ID 400).
     static std::int64_t RecordOffset(const TTableLocation& location, int position);

@@ -1,6 +1,7 @@
 #include "table/TextConversions.h"
 
 #include "table/Errors.h"
+#include "table/ExtendedReader.h"
 
 #include <array>
 #include <bit>
@@ -8,9 +9,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#ifndef _WIN32
-#include <locale.h>
-#endif
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -152,31 +150,6 @@ std::optional<TFloatParts> SplitFloatText(std::string_view text, char decimalSep
     }
     return parts;
 }
-
-#ifdef _WIN32
-// mingw-w64's strtold (its own gdtoa reader, not the system C library's, whose long double
-// is only a double) is correctly rounded to the same 80-bit format and takes any number of
-// digits. The programs never call setlocale on Windows, so the "C" locale's '.' holds.
-long double ReadExtended(const std::string& normalised) {
-    return std::strtold(normalised.c_str(), nullptr);
-}
-#else
-// The "C" locale for strtold_l: the user's regional settings (which a GUI toolkit may
-// have made the process locale) must never change how the normalised text is read.
-locale_t ClassicLocale() {
-    static const locale_t classic = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    if (classic == static_cast<locale_t>(nullptr)) {
-        throw std::runtime_error("The C locale is not available");
-    }
-    return classic;
-}
-
-// glibc's reader is correctly rounded to extended precision, handles any number of digits
-// and gives denormals (or zero) for tiny values rather than failing.
-long double ReadExtended(const std::string& normalised) {
-    return strtold_l(normalised.c_str(), nullptr, ClassicLocale());
-}
-#endif
 
 static_assert(std::numeric_limits<long double>::digits == 64,
               "numbers are read through the x87 80-bit extended format");

@@ -1,6 +1,7 @@
 #include "cli/SafeWrite.h"
 
 #include "table/InOutError.h"
+#include "table/posix/ErrnoError.h"
 
 #include <cerrno>
 #include <fcntl.h>

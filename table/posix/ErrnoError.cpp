@@ -1,3 +1,4 @@
+#include "table/posix/ErrnoError.h"
 #include "table/InOutError.h"
 
 #include "table/InOutErrorCodes.h"

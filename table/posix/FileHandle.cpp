@@ -1,11 +1,13 @@
 #include "table/FileHandle.h"
 
 #include "table/InOutError.h"
+#include "table/posix/ErrnoError.h"
 
 #include <cerrno>
 #include <limits>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -17,6 +19,10 @@ static_assert(sizeof(off_t) == sizeof(std::int64_t), "file offsets must be 64-bi
 namespace {
 
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int64_t>::max();
+
+int Descriptor(std::intptr_t native) {
+    return static_cast<int>(native);
+}
 
 bool IsRegularFile(int fd) {
     struct stat info {};
@@ -31,7 +37,7 @@ EInOutError AccessDenied(const std::string& path) {
 
 TFileHandle::~TFileHandle() {
     if (native_ >= 0) {
-        ::close(native_);
+        ::close(static_cast<int>(native_));
     }
 }
 
@@ -39,7 +45,7 @@ bool TFileHandle::IsOpen() const {
     return native_ >= 0;
 }
 
-void TFileHandle::Open(const std::string& path) {
+void TFileHandle::Open(const std::string& path, TAccess access) {
     // Only regular files: a pipe or a device has no fixed bytes to edit, and opening some
     // devices for writing already acts on them (a watchdog arms itself), so such paths are
     // refused before they are opened.
@@ -50,7 +56,8 @@ void TFileHandle::Open(const std::string& path) {
     int fd = -1;
     do {
         // O_NOCTTY: should the path name a terminal after all, it never becomes ours.
-        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path.c_str(),
+                    (access == TAccess::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         throw InOutErrorFromErrno(errno, path);
@@ -61,12 +68,13 @@ void TFileHandle::Open(const std::string& path) {
         throw AccessDenied(path);
     }
     native_ = fd;
+    locked_ = false;
     path_ = path;
 }
 
 std::int64_t TFileHandle::Size() const {
     struct stat info {};
-    if (::fstat(native_, &info) != 0) {
+    if (::fstat(Descriptor(native_), &info) != 0) {
         throw InOutErrorFromErrno(errno, path_);
     }
     return static_cast<std::int64_t>(info.st_size);
@@ -84,7 +92,7 @@ std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
     }
     std::size_t done = 0;
     while (done < wanted) {
-        const ssize_t got = ::pread(native_, buffer.data() + done, wanted - done,
+        const ssize_t got = ::pread(Descriptor(native_), buffer.data() + done, wanted - done,
                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
         if (got < 0) {
             if (errno == EINTR) {
@@ -106,7 +114,7 @@ void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> byt
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = ::pwrite(native_, bytes.data() + done, bytes.size() - done,
+        const ssize_t put = ::pwrite(Descriptor(native_), bytes.data() + done, bytes.size() - done,
                                      static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
         if (put < 0) {
             if (errno == EINTR) {
@@ -126,10 +134,86 @@ void TFileHandle::Close() {
     if (!IsOpen()) {
         return;
     }
-    const int fd = native_;
-    native_ = -1; // closed whatever close() says; retrying could close someone else's file
+    const int fd = Descriptor(native_);
+    native_ = -1;
+    locked_ = false; // closed whatever close() says; retrying could close someone else's file
     if (::close(fd) != 0) {
         throw InOutErrorFromErrno(errno, path_);
+    }
+}
+
+bool TFileHandle::TryLock() {
+    // flock, not fcntl: its lock belongs to this open file, so closing some other
+    // descriptor of the same file elsewhere in the process cannot drop it.
+    while (::flock(Descriptor(native_), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            return false;
+        }
+        if (errno != EINTR) {
+            throw InOutErrorFromErrno(errno, path_);
+        }
+    }
+    locked_ = true;
+    return true;
+}
+
+void TFileHandle::Unlock() noexcept {
+    if (locked_) {
+        ::flock(Descriptor(native_), LOCK_UN);
+        locked_ = false;
+    }
+}
+
+void TFileHandle::Reserve(std::int64_t offset, std::int64_t length) {
+    if (length <= 0) {
+        return;
+    }
+    int result = 0;
+    do {
+        result = ::fallocate(Descriptor(native_), FALLOC_FL_KEEP_SIZE, static_cast<off_t>(offset),
+                             static_cast<off_t>(length));
+    } while (result != 0 && errno == EINTR);
+    // A file system without fallocate simply gets no reservation; the write that follows
+    // still says what went wrong.
+    if (result != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
+        throw InOutErrorFromErrno(errno, path_);
+    }
+}
+
+void TFileHandle::Truncate(std::int64_t size) {
+    int result = 0;
+    do {
+        result = ::ftruncate(Descriptor(native_), static_cast<off_t>(size));
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        throw InOutErrorFromErrno(errno, path_);
+    }
+}
+
+std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
+    // Walks the file's runs of data up to the one that holds offset; the gap before that
+    // run is the hole. Where the system keeps no such map, lseek fails and offset stands.
+    const int fd = Descriptor(native_);
+    const auto target = static_cast<off_t>(offset);
+    off_t previousHole = -1;
+    off_t at = 0;
+    for (;;) {
+        const off_t data = ::lseek(fd, at, SEEK_DATA);
+        if (data < 0 || data > target) {
+            return offset;
+        }
+        const off_t hole = ::lseek(fd, data, SEEK_HOLE);
+        if (hole < 0) {
+            return offset;
+        }
+        if (hole > target) {
+            // This run holds offset; it follows a hole unless it is the file's first.
+            return previousHole >= 0 && previousHole < data
+                       ? static_cast<std::int64_t>(previousHole)
+                       : offset;
+        }
+        previousHole = hole;
+        at = hole;
     }
 }
 

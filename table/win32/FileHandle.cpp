@@ -16,8 +16,14 @@ constexpr std::size_t MaxTransfer = std::size_t{1} << 30;
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int64_t>::max();
 constexpr DWORD LowWordBits = 32;
 
-HANDLE Native(void* handle) {
-    return static_cast<HANDLE>(handle);
+// Klarvon's write lock is a byte range far past any real file's end: Windows locks are
+// mandatory, and a range over the data would make other programs' reads fail.
+constexpr DWORD LockRangeOffsetHigh = 0x7FFF'FFFF;
+constexpr DWORD LockRangeOffsetLow = 0xFFFF'FFF0;
+constexpr DWORD LockRangeLength = 1;
+
+HANDLE Native(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
 }
 
 EInOutError LastError() {
@@ -37,21 +43,21 @@ OVERLAPPED At(std::int64_t offset) {
 } // namespace
 
 TFileHandle::~TFileHandle() {
-    if (native_ != nullptr) {
+    if (IsOpen()) {
         ::CloseHandle(Native(native_));
     }
 }
 
 bool TFileHandle::IsOpen() const {
-    return native_ != nullptr;
+    return Native(native_) != INVALID_HANDLE_VALUE;
 }
 
 // The path is taken in the ANSI code page, as every path the programs have on Windows
 // comes: from GetOpenFileNameA in the editor and from main()'s arguments in klarvon-cli.
-void TFileHandle::Open(const std::string& path) {
-    const HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+void TFileHandle::Open(const std::string& path, TAccess access) {
+    const DWORD rights = access == TAccess::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    const HANDLE handle = ::CreateFileA(path.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         throw LastError();
     }
@@ -61,7 +67,8 @@ void TFileHandle::Open(const std::string& path) {
         ::CloseHandle(handle);
         throw InOutErrorFromWindowsCode(ERROR_ACCESS_DENIED);
     }
-    native_ = handle;
+    native_ = reinterpret_cast<std::intptr_t>(handle);
+    locked_ = false;
     path_ = path;
 }
 
@@ -126,10 +133,52 @@ void TFileHandle::Close() {
         return;
     }
     const HANDLE handle = Native(native_);
-    native_ = nullptr; // closed whatever CloseHandle says; a second close could hit another
+    native_ = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
+    locked_ = false; // closed whatever CloseHandle says; a second close could hit another
     if (!::CloseHandle(handle)) {
         throw LastError();
     }
+}
+
+bool TFileHandle::TryLock() {
+    OVERLAPPED where{};
+    where.Offset = LockRangeOffsetLow;
+    where.OffsetHigh = LockRangeOffsetHigh;
+    if (!::LockFileEx(Native(native_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0,
+                      LockRangeLength, 0, &where)) {
+        if (::GetLastError() == ERROR_LOCK_VIOLATION || ::GetLastError() == ERROR_IO_PENDING) {
+            return false;
+        }
+        throw LastError();
+    }
+    locked_ = true;
+    return true;
+}
+
+void TFileHandle::Unlock() noexcept {
+    if (locked_) {
+        OVERLAPPED where{};
+        where.Offset = LockRangeOffsetLow;
+        where.OffsetHigh = LockRangeOffsetHigh;
+        ::UnlockFileEx(Native(native_), 0, LockRangeLength, 0, &where);
+        locked_ = false;
+    }
+}
+
+// NTFS gives a sparse file's range its clusters only as it is written; there is no
+// reservation that keeps the size, so a full disk still shows at the write.
+void TFileHandle::Reserve(std::int64_t /*offset*/, std::int64_t /*length*/) {}
+
+void TFileHandle::Truncate(std::int64_t size) {
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    if (!::SetFileInformationByHandle(Native(native_), FileEndOfFileInfo, &end, sizeof end)) {
+        throw LastError();
+    }
+}
+
+std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
+    return offset;
 }
 
 EInOutError NegativeOffsetError(const std::string& /*path*/) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -26,6 +27,7 @@ namespace {
 
 using test::TBytes;
 using TBitsArray = std::array<TFieldBits, FieldCount>;
+using namespace std::chrono_literals;
 
 // Stored order and widths as the game lays them out, written out independently of the
 // field table under test.
@@ -65,14 +67,6 @@ std::string SampleFile(const test::TTempDir& dir, std::size_t size, std::size_t 
     const std::string path = dir.File("gta_sa.exe");
     test::WriteBytes(path, bytes);
     return path;
-}
-
-std::array<TFieldSource, FieldCount> Unchanged(const TBitsArray& bits) {
-    std::array<TFieldSource, FieldCount> sources;
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        sources[i] = bits[i];
-    }
-    return sources;
 }
 
 TEST(ReadRecord, DeliversEveryFieldInStoredOrder) {
@@ -123,36 +117,6 @@ TEST(ReadRecord, CutByTheEndDeliversTheWholeFieldsBeforeTheCut) {
     }
 }
 
-TEST(WriteRecord, FailingConversionWritesNothing) {
-    test::TTempDir dir;
-    for (std::size_t failing : {std::size_t{0}, std::size_t{2}, std::size_t{7}, std::size_t{15}}) {
-        SCOPED_TRACE(failing);
-        const std::string path = SampleFile(dir, 300, 100);
-        const TBytes before = test::ReadBytes(path);
-        const std::size_t filesBefore = test::OpenFileCount();
-        std::array<TFieldSource, FieldCount> sources = Unchanged(Edited);
-        sources[failing] = TFieldConverter(
-            []() -> TFieldBits { throw EConvertError("'abc' is not a valid integer value"); });
-        bool laterConverted = false;
-        for (std::size_t i = failing + 1; i < FieldCount; ++i) {
-            sources[i] = TFieldConverter([&laterConverted] {
-                laterConverted = true;
-                return TFieldBits{0};
-            });
-        }
-        TVehicleAudioRecord current = Filled(Untouched);
-
-        test::ExpectError<EConvertError>([&] { WriteRecord(path, 100, current, sources); },
-                                         "'abc' is not a valid integer value");
-        EXPECT_EQ(test::ReadBytes(path), before);
-        EXPECT_FALSE(laterConverted);
-        for (std::size_t i = 0; i < FieldCount; ++i) {
-            EXPECT_EQ(current.Bits[i], i < failing ? Edited[i] : Untouched) << i;
-        }
-        EXPECT_EQ(test::OpenFileCount(), filesBefore) << "file left open";
-    }
-}
-
 TEST(WriteRecord, ValueWiderThanItsFieldWritesNothing) {
     // Stored as is it would be cut to the field's width, a different number.
     const struct {
@@ -164,10 +128,9 @@ TEST(WriteRecord, ValueWiderThanItsFieldWritesNothing) {
         SCOPED_TRACE(static_cast<std::size_t>(c.Field));
         const std::string path = SampleFile(dir, 300, 100);
         const TBytes before = test::ReadBytes(path);
-        std::array<TFieldSource, FieldCount> sources = Unchanged(Edited);
-        sources[static_cast<std::size_t>(c.Field)] = TFieldConverter([&c] { return c.Bits; });
-        TVehicleAudioRecord current;
-        test::ExpectError<ERangeError>([&] { WriteRecord(path, 100, current, sources); },
+        TVehicleAudioRecord record{Edited};
+        record[c.Field] = c.Bits;
+        test::ExpectError<ERangeError>([&] { WriteWholeRecord(path, 100, record); },
                                        "Range check error");
         EXPECT_EQ(test::ReadBytes(path), before);
     }
@@ -181,20 +144,18 @@ TEST(WriteRecord, WritesExactlyTheRecordsBytes) {
     // Fields written back as they were read come back bit for bit, signalling NaNs too.
     TVehicleAudioRecord current;
     ReadRecord(path, 133, current);
-    WriteRecord(path, 133, current, Unchanged(current.Bits));
+    WriteWholeRecord(path, 133, current);
     EXPECT_EQ(test::ReadBytes(path), original);
 
-    // Converted fields land in their own bytes, and nothing outside the record moves.
-    std::array<TFieldSource, FieldCount> sources = Unchanged(current.Bits);
-    for (std::size_t i : {0, 6, 7, 14, 15}) {
-        sources[i] = TFieldConverter([i] { return Edited[i]; });
-    }
-    WriteRecord(path, 133, current, sources);
+    // Changed fields land in their own bytes, and nothing outside the record moves.
     TBitsArray expectedBits = Sample;
     for (std::size_t i : {0, 6, 7, 14, 15}) {
         expectedBits[i] = Edited[i];
     }
-    EXPECT_EQ(current.Bits, expectedBits);
+    TRecordWriter writer(path);
+    EXPECT_EQ(writer.Read(133).Bits, Sample);
+    writer.Write(133, TVehicleAudioRecord{expectedBits});
+    writer.Close();
     TBytes expected = original;
     test::Put(expected, 133, Encode(expectedBits));
     EXPECT_EQ(test::ReadBytes(path), expected);
@@ -211,10 +172,6 @@ TEST(WriteRecord, RecordReachingPastTheEndIsNotWritten) {
         SCOPED_TRACE(offset);
         const std::string path = SampleFile(dir, Size, 0);
         const TBytes before = test::ReadBytes(path);
-        TVehicleAudioRecord current;
-        test::ExpectError<EInOutError>(
-            [&] { WriteRecord(path, offset, current, Unchanged(Edited)); },
-            "Write beyond end of file");
         test::ExpectError<EInOutError>(
             [&] { WriteWholeRecord(path, offset, TVehicleAudioRecord{Edited}); },
             "Write beyond end of file");
@@ -222,8 +179,7 @@ TEST(WriteRecord, RecordReachingPastTheEndIsNotWritten) {
     }
     // The last whole record of the file is writable.
     const std::string path = SampleFile(dir, Size, 0);
-    TVehicleAudioRecord current;
-    WriteRecord(path, Size - 36, current, Unchanged(Edited));
+    WriteWholeRecord(path, Size - 36, TVehicleAudioRecord{Edited});
     EXPECT_EQ(ReadWholeRecord(path, Size - 36).Bits, Edited);
     EXPECT_EQ(std::filesystem::file_size(path), static_cast<std::uintmax_t>(Size));
 }
@@ -243,9 +199,31 @@ TEST(RecordFile, FileReplacedOnDiskIsReadAnew) {
 
     ReadRecord(path, 40, current);
     EXPECT_EQ(current.Bits, Edited);
-    WriteRecord(path, 40, current, Unchanged(Sample));
+    WriteWholeRecord(path, 40, TVehicleAudioRecord{Sample});
     test::Put(replacement, 40, Encode(Sample));
     EXPECT_EQ(test::ReadBytes(path), replacement);
+}
+
+TEST(WriteLock, SecondWriterWaitsThenGivesUpWhileReadersGoOn) {
+    test::TTempDir dir;
+    const std::string path = SampleFile(dir, 1000, 100);
+    const TBytes before = test::ReadBytes(path);
+    {
+        TRecordWriter first(path);
+        test::ExpectError<EInOutError>([&] { TRecordWriter second(path, 50ms); },
+                                       "Another Klarvon program is changing this file");
+        // Reading is never held up by a writer.
+        EXPECT_NO_THROW(ReadWholeRecord(path, 100, TAccess::ReadOnly));
+        EXPECT_NO_THROW(TTableLocator::Locate(path, {}, TAccess::ReadOnly));
+        // A writer that already holds the lock is still free to write.
+        first.Write(100, TVehicleAudioRecord{Edited});
+    }
+    // Released with the first writer: the next one gets in at once.
+    TRecordWriter next(path, 0ms);
+    next.Write(100, TVehicleAudioRecord{Sample});
+    next.Close();
+    EXPECT_EQ(ReadWholeRecord(path, 100), TVehicleAudioRecord{Sample});
+    EXPECT_EQ(test::ReadBytes(path), before);
 }
 
 // Each way of naming a file that cannot be opened, through every operation that opens.
@@ -277,10 +255,7 @@ TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
             ReadRecord(path, 0, current);
         },
         [](const std::string& path) { ReadWholeRecord(path, 0); },
-        [](const std::string& path) {
-            TVehicleAudioRecord current;
-            WriteRecord(path, 0, current, Unchanged(Edited));
-        },
+        [](const std::string& path) { TRecordWriter writer(path); },
         [](const std::string& path) { WriteWholeRecord(path, 0, TVehicleAudioRecord{Edited}); },
     };
     for (const auto& c : cases) {
@@ -320,10 +295,7 @@ TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
             TVehicleAudioRecord current;
             ReadRecord(path, 100, current);
         },
-        [&] {
-            TVehicleAudioRecord current;
-            WriteRecord(path, 100, current, Unchanged(Sample));
-        },
+        [&] { WriteWholeRecord(path, 100, TVehicleAudioRecord{Sample}); },
     };
     for (const auto& c : cases) {
         fs::permissions(path, c.Mode);
@@ -335,6 +307,21 @@ TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
                           return std::string("opened");
                       }),
                       c.Expected);
+        }
+    }
+    // Opened for reading only, the same file reads in both modes.
+    const std::vector<std::function<void()>> readers{
+        [&] { TTableLocator::Locate(path, {}, TAccess::ReadOnly); },
+        [&] { ReadWholeRecord(path, 100, TAccess::ReadOnly); },
+    };
+    for (const auto& c : cases) {
+        fs::permissions(path, c.Mode);
+        for (const auto& reader : readers) {
+            EXPECT_EQ(test::OutcomeForAnOrdinaryUser([&] {
+                          reader();
+                          return std::string("opened");
+                      }),
+                      "opened");
         }
     }
     EXPECT_EQ(test::ReadBytes(path), before);

@@ -1,5 +1,5 @@
 // The editor's view of a record on the real road: read from a file, shown on stand-in
-// controls, changed, applied with WriteRecord, and the whole file compared afterwards.
+// controls, changed, applied through TRecordWriter, and the whole file compared afterwards.
 
 #include "ui/main/RecordView.h"
 
@@ -112,12 +112,12 @@ struct TOpenRecord {
                    [&](TField f) { View.FieldArrived(f, current[f], separator); });
     }
 
-    // The converters are built from a copy that is gone before WriteRecord runs them.
-    void Apply(TFormValues now, char separator) {
-        TApplySources sources = View.Sources(now, separator);
-        now = TFormValues{};
-        TVehicleAudioRecord current = View.AsRead();
-        WriteRecord(Path, RecordOffset, current, sources);
+    // As the window applies: the file first, then the controls' values, then one write.
+    void Apply(const TFormValues& now, char separator) {
+        TRecordWriter writer(Path);
+        const TVehicleAudioRecord record = View.Collect(now, separator);
+        writer.Write(RecordOffset, record);
+        writer.Close();
     }
 
     TBytes Bytes() const { return test::ReadBytes(Path); }
@@ -381,7 +381,7 @@ TEST(RecordViewTest, RecordNotReadWholeCannotBeApplied) {
                                     [&](TField f) { view.FieldArrived(f, current[f], '.'); }),
                          EInvalidOp);
             EXPECT_FALSE(view.IsWhole());
-            EXPECT_THROW((void)view.Sources(view.Shown(), '.'), std::logic_error);
+            EXPECT_THROW((void)view.Collect(view.Shown(), '.'), std::logic_error);
         }
     }
 

@@ -373,6 +373,35 @@ private slots:
         QVERIFY(ReadBytes(path) == bytes);
     }
 
+    // An open or a show while the confirmation waits: when it closes, Apply comes back only
+    // for a record of the list as it is now, read whole.
+    void applyAfterConfirmationNeedsAWholeRecordOfTheList_data() {
+        QTest::addColumn<bool>("otherFile");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("applicable");
+        QTest::newRow("same file, nothing selected") << false << -1 << false;
+        QTest::newRow("other file, nothing selected") << true << -1 << false;
+        QTest::newRow("show that fails") << false << int(SignallingNan) << false;
+        QTest::newRow("whole record") << true << 5 << true;
+    }
+
+    void applyAfterConfirmationNeedsAWholeRecordOfTheList() {
+        QFETCH(bool, otherFile);
+        QFETCH(int, position);
+        QFETCH(bool, applicable);
+        Open(exe_);
+        Select(2);
+        form_->Button(2).Click();
+        QVERIFY(form_->Timer1->Enabled());
+        Open(otherFile ? WriteExe("other_gta_sa.exe", original_) : exe_);
+        if (position >= 0)
+            Select(position);
+        FireTimer();
+        QCOMPARE(BoxTexts().back(), std::string("Saved successful."));
+        QCOMPARE(form_->Button(2).Enabled(), applicable);
+        QVERIFY(ReadBytes(exe_) == original_);
+    }
+
     // Every slot applied as shown, odd values and all: not one byte changes.
     void untouchedAppliesKeepTheFile() {
         Open(exe_);

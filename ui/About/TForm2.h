@@ -14,17 +14,19 @@
 
 namespace klarvon {
 
-// The credits. The author's name is also the one the application title names.
-inline constexpr std::string_view AboutAuthorFirstName = "Mira";
-inline constexpr std::string_view AboutAuthorSurname = "Lindqvist";
+// The credits: the program is made by its contributors as a group, one word in each of
+// the two name labels. The application title names them too.
+inline constexpr std::string_view AboutAuthorFirstName = "Klarvon";
+inline constexpr std::string_view AboutAuthorSurname = "contributors";
 inline constexpr std::string_view AboutContributor = "Modders";
 inline constexpr std::string_view AboutCreditLine = "Klarvon developers";
-// "Mira Lindqvist": the application title is "Klarvon by " and this.
+// "Klarvon contributors": the application title is "Klarvon by " and this.
 inline std::string AboutAuthorName() {
     return std::string(AboutAuthorFirstName) + " " + std::string(AboutAuthorSurname);
 }
-// Opened by a click on the author's first name.
-inline constexpr std::string_view AboutAuthorPage = "https://gtaforums.com/profile/klarvon/";
+// Opened by a click on the first name label: the list of who made the program, shipped
+// beside it like ReadMe.txt.
+inline constexpr std::string_view AboutAuthorPage = "AUTHORS.txt";
 
 class TForm2 : public TForm {
 public:

@@ -77,20 +77,17 @@ static_assert(BindingsFollowStoredOrder());
 static_assert(EachControlShowsOneField());
 static_assert(RadioButtonsTileTheGroups());
 
-TFieldConverter ConverterFor(const TFieldBinding& binding, const TFormValues& now,
-                             char decimalSeparator) {
+TFieldBits Convert(const TFieldBinding& binding, const TFormValues& now, char decimalSeparator) {
     switch (binding.Kind) {
     case TControlKind::RadioGroup: {
         const std::size_t group = RadioGroupIndex(binding);
-        return [choices = RadioGroups[group].Choices, row = now.CheckedRow[group]] {
-            return EncodeChoice(*choices, row);
-        };
+        return EncodeChoice(*RadioGroups[group].Choices, now.CheckedRow[group]);
     }
     case TControlKind::Slider:
-        return [position = now.SliderPosition] { return EncodeHornPosition(position); };
+        return EncodeHornPosition(now.SliderPosition);
     case TControlKind::Edit:
-        return [field = &Descriptor(binding.Field), text = now.EditText[EditIndex(binding.Control)],
-                decimalSeparator] { return ParseField(*field, text, decimalSeparator); };
+        return ParseField(Descriptor(binding.Field), now.EditText[EditIndex(binding.Control)],
+                          decimalSeparator);
     }
     throw std::logic_error("Unknown control kind");
 }
@@ -139,18 +136,15 @@ TFormValues Show(const TVehicleAudioRecord& record, char decimalSeparator) {
     return values;
 }
 
-TApplySources ApplySources(const TVehicleAudioRecord& asRead, const TFormValues& shown,
-                           const TFormValues& now, char decimalSeparator) {
-    TApplySources sources;
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        const TFieldBinding& binding = FieldBindings[i];
-        if (StillAsShown(binding, shown, now)) {
-            sources[i] = asRead[binding.Field];
-        } else {
-            sources[i] = ConverterFor(binding, now, decimalSeparator);
+TVehicleAudioRecord Collect(const TVehicleAudioRecord& asRead, const TFormValues& shown,
+                            const TFormValues& now, char decimalSeparator) {
+    TVehicleAudioRecord record = asRead;
+    for (const TFieldBinding& binding : FieldBindings) {
+        if (!StillAsShown(binding, shown, now)) {
+            record[binding.Field] = Convert(binding, now, decimalSeparator);
         }
     }
-    return sources;
+    return record;
 }
 
 void PutField(TField field, const TFormValues& values, const TFormControls& controls) {
@@ -202,11 +196,11 @@ void TRecordView::FieldArrived(TField field, TFieldBits bits, char decimalSepara
     arrived_.set(index);
 }
 
-TApplySources TRecordView::Sources(const TFormValues& now, char decimalSeparator) const {
+TVehicleAudioRecord TRecordView::Collect(const TFormValues& now, char decimalSeparator) const {
     if (!IsWhole()) {
         throw std::logic_error("A record that was not read whole cannot be applied");
     }
-    return ApplySources(asRead_, shown_, now, decimalSeparator);
+    return klarvon::Collect(asRead_, shown_, now, decimalSeparator);
 }
 
 } // namespace klarvon

@@ -8,7 +8,6 @@
 // so odd stored values (a door sound of 514, a radio type of 255, a negative zero, an
 // INF) survive an apply that did not touch them.
 
-#include "table/RecordFile.h"
 #include "table/ValueCodes.h"
 #include "table/VehicleAudioRecord.h"
 
@@ -120,15 +119,11 @@ void ShowField(TField field, TFieldBits bits, char decimalSeparator, TFormValues
 // The whole record, field by field in stored order.
 TFormValues Show(const TVehicleAudioRecord& record, char decimalSeparator);
 
-using TApplySources = std::array<TFieldSource, FieldCount>;
-
-// What WriteRecord is given, in stored order. A field whose control still holds what
-// the show produced is written with its bits as read; any other is converted from
-// the control's current value when WriteRecord asks for it, so conversion errors come
-// in stored order and a failure writes nothing. The converters own copies of what
-// they convert and may outlive the arguments.
-TApplySources ApplySources(const TVehicleAudioRecord& asRead, const TFormValues& shown,
-                           const TFormValues& now, char decimalSeparator);
+// The record an apply writes. A field whose control still holds what the show produced
+// keeps its bits as read; any other is converted from the control's current value, in
+// stored order, and the first conversion that fails throws with its message.
+TVehicleAudioRecord Collect(const TVehicleAudioRecord& asRead, const TFormValues& shown,
+                            const TFormValues& now, char decimalSeparator);
 
 // --- The window's controls ------------------------------------------------------------
 
@@ -168,9 +163,9 @@ public:
     const TVehicleAudioRecord& AsRead() const { return asRead_; }
     const TFormValues& Shown() const { return shown_; }
 
-    // ApplySources for the controls' current values; throws std::logic_error unless
-    // the record arrived whole.
-    TApplySources Sources(const TFormValues& now, char decimalSeparator) const;
+    // Collect for the controls' current values; throws std::logic_error unless the record
+    // arrived whole.
+    TVehicleAudioRecord Collect(const TFormValues& now, char decimalSeparator) const;
 
 private:
     TVehicleAudioRecord asRead_{};

@@ -56,6 +56,7 @@ void TForm1::Button1Click() {
     if (!OpenDialog1->Execute())
         return;
     Button(2).SetEnabled(false);
+    view_.BeginShow(); // the record shown belongs to the previous file's list
     location_.Known = true;
     ListBox1->Clear();
     ListBox1->SetEnabled(true);
@@ -100,10 +101,14 @@ void TForm1::ListBox1Click() {
 void TForm1::Button2Click() {
     position_ = ListBox1->ItemIndex();
     offset_ = TTableLocator::RecordOffset(location_, position_);
-    // Untouched controls write back the bits as read; the rest are converted in stored
-    // order, and a failure writes nothing.
-    const TApplySources sources = view_.Sources(ReadControls(controls_), DecimalSeparator());
-    WriteRecord(OpenDialog1->FileName(), offset_, current_, sources);
+    // The file is opened (and held against other Klarvon writers) before the controls are
+    // converted, so a file that cannot be written is reported before a mistyped value.
+    // Untouched controls keep the bits as read; a failure writes nothing.
+    TRecordWriter writer(OpenDialog1->FileName());
+    const TVehicleAudioRecord record = view_.Collect(ReadControls(controls_), DecimalSeparator());
+    writer.Write(offset_, record);
+    writer.Close();
+    current_ = record;
     Timer1->SetEnabled(true);
     ListBox1->SetEnabled(false);
     Button(2).SetEnabled(false);
@@ -118,7 +123,9 @@ void TForm1::Timer1Timer() {
     // Stopped first: the loop keeps running while the confirmation waits for the user.
     Timer1->SetEnabled(false);
     MessageDlg(SaveConfirmationText(language_), TMsgDlgType::Information, {.OK = true});
-    Button(2).SetEnabled(true);
+    // Only a record of the list as it is now, read whole, can be applied: an open or a
+    // failed show while the confirmation waited leaves nothing to apply.
+    Button(2).SetEnabled(view_.IsWhole());
     ListBox1->SetEnabled(true);
 }
 
