@@ -1,5 +1,6 @@
 #include "cli/Arguments.h"
 
+#include "catalogue/ModelNames.h"
 #include "table/TableLocator.h"
 
 #include <algorithm>
@@ -11,14 +12,23 @@ namespace {
 
 constexpr std::string_view EndOfOptions = "--";
 constexpr std::string_view OptionPrefix = "--";
+constexpr char ValueMark = '=';
 
 bool IsHelp(std::string_view word) {
     return word == "--help" || word == "-h";
 }
 
-std::string FieldNameList() {
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool Allowed(std::span<const std::string_view> allowedFlags, std::string_view flag) {
+    return std::find(allowedFlags.begin(), allowedFlags.end(), flag) != allowedFlags.end();
+}
+
+std::string FieldNameList(TLayout layout) {
     std::string names;
-    for (const TFieldDescriptor& field : RecordFields) {
+    for (const TLayoutField& field : layout) {
         names += names.empty() ? "" : ", ";
         names += field.Name;
     }
@@ -27,11 +37,20 @@ std::string FieldNameList() {
 
 } // namespace
 
+std::optional<std::string> TArguments::Value(std::string_view option) const {
+    const auto found = Values.find(option);
+    if (found == Values.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
 TArguments SplitArguments(std::span<const std::string> words,
                           std::span<const std::string_view> allowedFlags) {
     TArguments arguments;
     bool optionsEnded = false;
-    for (const std::string& word : words) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
         if (optionsEnded) {
             arguments.Positionals.push_back(word);
         } else if (word == EndOfOptions) {
@@ -39,10 +58,22 @@ TArguments SplitArguments(std::span<const std::string> words,
         } else if (IsHelp(word)) {
             arguments.Help = true;
         } else if (word.starts_with(OptionPrefix)) {
-            if (std::find(allowedFlags.begin(), allowedFlags.end(), word) == allowedFlags.end()) {
+            const std::size_t mark = word.find(ValueMark);
+            const std::string option = word.substr(0, mark);
+            if (Allowed(allowedFlags, option + ValueMark)) {
+                if (mark == std::string::npos && i + 1 == words.size()) {
+                    throw EUsageError("option '" + option + "' needs a value");
+                }
+                const std::string value =
+                    mark == std::string::npos ? words[++i] : word.substr(mark + 1);
+                if (!arguments.Values.emplace(option, value).second) {
+                    throw EUsageError("option '" + option + "' is given twice");
+                }
+            } else if (Allowed(allowedFlags, word)) {
+                arguments.Flags.insert(word);
+            } else {
                 throw EUsageError("unknown option '" + word + "'");
             }
-            arguments.Flags.insert(word);
         } else {
             arguments.Positionals.push_back(word);
         }
@@ -62,9 +93,14 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
 }
 
 int ParseVehicleId(std::string_view text) {
-    const bool allDigits = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return c >= '0' && c <= '9';
-    });
+    if (!text.empty() && !IsDigit(text.front())) {
+        try {
+            return IdOfVehicleName(text);
+        } catch (const EVehicleNameError& unknown) {
+            throw EUsageError(unknown.what());
+        }
+    }
+    const bool allDigits = !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
     int id = 0;
     const char* end = text.data() + text.size();
     if (allDigits) {
@@ -81,25 +117,46 @@ int ParseVehicleId(std::string_view text) {
     return id;
 }
 
-const TFieldDescriptor& FindField(std::string_view name) {
-    const auto found =
-        std::find_if(RecordFields.begin(), RecordFields.end(),
-                     [name](const TFieldDescriptor& field) { return field.Name == name; });
-    if (found == RecordFields.end()) {
-        throw EUsageError("'" + std::string(name) + "' is not a field; the fields are " +
-                          FieldNameList());
-    }
-    return *found;
+TLayout LayoutOf(const TArguments& arguments) {
+    return arguments.Has(GameFlag) ? GameLayout() : EditorLayout();
 }
 
-std::vector<TAssignment> ParseAssignments(std::span<const std::string> words) {
+const TLayoutField& FindField(TLayout layout, std::string_view name) {
+    const TLayoutField* field = FindLayoutField(layout, name);
+    if (field == nullptr) {
+        const bool game = layout.data() == GameLayout().data();
+        const TLayout other = game ? EditorLayout() : GameLayout();
+        std::string hint;
+        if (FindLayoutField(other, name) != nullptr) {
+            hint = game ? " (it is one without --game)" : " (it is one with --game)";
+        }
+        throw EUsageError("'" + std::string(name) + "' is not a field" + hint +
+                          "; the fields are " + FieldNameList(layout));
+    }
+    return *field;
+}
+
+std::vector<const TLayoutField*> ParseFieldNames(TLayout layout,
+                                                 std::span<const std::string> words) {
+    std::vector<const TLayoutField*> fields;
+    for (const std::string& word : words) {
+        const TLayoutField* field = &FindField(layout, word);
+        if (std::find(fields.begin(), fields.end(), field) != fields.end()) {
+            throw EUsageError("field '" + std::string(field->Name) + "' is named twice");
+        }
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+std::vector<TAssignment> ParseAssignments(TLayout layout, std::span<const std::string> words) {
     std::vector<TAssignment> assignments;
     for (const std::string& word : words) {
         const std::size_t equals = word.find('=');
         if (equals == std::string::npos) {
             throw EUsageError("'" + word + "' is not FIELD=TEXT");
         }
-        const TFieldDescriptor& field = FindField(std::string_view(word).substr(0, equals));
+        const TLayoutField& field = FindField(layout, std::string_view(word).substr(0, equals));
         const bool named =
             std::any_of(assignments.begin(), assignments.end(),
                         [&field](const TAssignment& a) { return a.Field == &field; });

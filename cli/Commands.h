@@ -28,6 +28,7 @@ struct TCommand {
 extern const TCommand InfoCommand;
 extern const TCommand ShowCommand;
 extern const TCommand DumpCommand;
+extern const TCommand FindCommand;
 extern const TCommand SetCommand;
 extern const TCommand CopyCommand;
 extern const TCommand DiffCommand;

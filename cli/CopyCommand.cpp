@@ -1,25 +1,61 @@
-// `copy FILE FROM_ID TO_ID`: one vehicle's 36 bytes onto another's slot.
+// `copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]`: one vehicle's record, or
+// some of its fields, onto another's slot, possibly from another executable.
 
 #include "cli/Changes.h"
 #include "cli/Commands.h"
+#include "cli/Failure.h"
 #include "cli/Report.h"
 #include "cli/TableFile.h"
+
+#include <array>
+#include <iostream>
+#include <span>
 
 namespace klarvon::cli {
 
 namespace {
 
+constexpr std::size_t FirstField = 3;
+constexpr std::string_view FromOption = "--from";
+constexpr std::array<std::string_view, 2> CopyFlags{GameFlag, "--from="};
+
 int RunCopy(const TArguments& arguments, std::ostream& out) {
-    RequirePositionals(arguments, 3);
+    RequirePositionals(arguments, FirstField, true);
     const int from = ParseVehicleId(arguments.Positionals[1]);
     const int to = ParseVehicleId(arguments.Positionals[2]);
+    const TLayout layout = LayoutOf(arguments);
+    const std::vector<const TLayoutField*> fields =
+        ParseFieldNames(layout, std::span(arguments.Positionals).subspan(FirstField));
+    const std::optional<std::string> other = arguments.Value(FromOption);
+
+    TRecordBytes source{};
+    if (other) {
+        source = InContext(*other, [&other, from] {
+            return EncodeRecord(TTableFile(*other, TAccess::ReadOnly).Read(from));
+        });
+    }
     TTableFile file(arguments.Positionals[0], TAccess::ReadWrite);
-    const TVehicleAudioRecord source = file.Read(from);
-    const TVehicleAudioRecord before = file.Read(to);
-    file.Write(to, source);
+    if (!other) {
+        source = EncodeRecord(file.Read(from));
+    }
+    const TRecordBytes before = EncodeRecord(file.Read(to));
+    TRecordBytes after = source;
+    std::vector<const TLayoutField*> written = fields;
+    if (!fields.empty()) {
+        after = before;
+        for (const TLayoutField* field : fields) {
+            WriteLayoutField(*field, ReadLayoutField(*field, source), after);
+        }
+    } else {
+        for (const TLayoutField& field : layout) {
+            written.push_back(&field);
+        }
+    }
+    file.Write(to, DecodeRecord(after));
     file.Close();
     NoteFileChanged(out);
-    WriteChangesOrNone(out, to, before, source);
+    WarnAboutEngineBanks(std::cerr, to, written, after);
+    WriteChangesOrNone(out, layout, to, before, after);
     return ExitSuccess;
 }
 
@@ -27,11 +63,15 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
 
 const TCommand CopyCommand{
     "copy",
-    "FILE FROM_ID TO_ID",
-    "Copies the 36-byte record of vehicle FROM_ID onto the slot of TO_ID (both\n"
-    "400..630), so TO_ID sounds like FROM_ID. Prints each field of TO_ID that\n"
-    "changed as 'ID NAME FIELD: a -> b', or 'ID NAME: no change'.\n",
-    {},
+    "FILE FROM TO [FIELD ...] [--game] [--from OTHER]",
+    "Copies the 36-byte record of vehicle FROM onto the slot of TO (IDs 400..630\n"
+    "or model names), so TO sounds like FROM. With FIELD names only those fields\n"
+    "are copied (with --game the game's fields; their pad bytes stay), the rest of\n"
+    "TO keeps its bytes. --from OTHER takes the record of FROM from the executable\n"
+    "OTHER (an untouched original, say), which is only read. Prints each field of TO\n"
+    "that changed as 'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine\n"
+    "bank above 410 is copied with a warning on stderr, as 'set' does.\n",
+    CopyFlags,
     RunCopy,
 };
 

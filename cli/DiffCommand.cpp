@@ -9,19 +9,25 @@ namespace klarvon::cli {
 
 namespace {
 
-std::vector<TVehicleAudioRecord> ReadTable(const std::string& path) {
+std::vector<TRecordBytes> ReadTable(const std::string& path) {
     // Each file is located on its own: the tables may sit at different offsets.
-    return InContext(path, [&path] { return TTableFile(path).ReadAll(); });
+    const std::vector<TVehicleAudioRecord> records =
+        InContext(path, [&path] { return TTableFile(path, TAccess::ReadOnly).ReadAll(); });
+    std::vector<TRecordBytes> table;
+    for (const TVehicleAudioRecord& record : records) {
+        table.push_back(EncodeRecord(record));
+    }
+    return table;
 }
 
 int RunDiff(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 2);
-    const std::vector<TVehicleAudioRecord> a = ReadTable(arguments.Positionals[0]);
-    const std::vector<TVehicleAudioRecord> b = ReadTable(arguments.Positionals[1]);
+    const std::vector<TRecordBytes> a = ReadTable(arguments.Positionals[0]);
+    const std::vector<TRecordBytes> b = ReadTable(arguments.Positionals[1]);
     std::size_t changes = 0;
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
         const auto slot = static_cast<std::size_t>(id - FirstVehicleId);
-        changes += WriteChanges(out, id, a[slot], b[slot]);
+        changes += WriteChanges(out, EditorLayout(), id, a[slot], b[slot]);
     }
     if (changes == 0) {
         out << "identical: all " << SlotCount << " records are the same\n";
@@ -37,9 +43,10 @@ const TCommand DiffCommand{
     "Compares the vehicle audio tables of two files, each located on its own.\n"
     "Prints one line per differing field, slots in ID order, fields in stored order:\n"
     "  ID NAME FIELD: a -> b\n"
-    "with a from FILE_A and b from FILE_B, as 'dump' prints them. Floats whose texts\n"
-    "would look the same (0 and -0, NaNs) are given as bits (0x80000000). Names may\n"
-    "hold spaces ('//Extra Slot'), so read a line from the right. When nothing\n"
+    "with a from FILE_A and b from FILE_B, as 'dump' prints them, so each b can be\n"
+    "given to 'set' as it is (floats the editor's text cannot give back, such as\n"
+    "-0, INF and NAN, are given as bits: 0x80000000). Names may hold spaces\n"
+    "('//Extra Slot'), so read a line from the right. When nothing\n"
     "differs, prints the single line 'identical: all 231 records are the same'.\n"
     "Exits 0 in both cases.\n",
     {},

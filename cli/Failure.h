@@ -20,6 +20,12 @@ public:
     ERejectedFile() : std::runtime_error(std::string(RejectedFileText)) {}
 };
 
+// A failure whose text is final and concerns nothing in particular.
+class EPlainFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // A failure whose text is final, plus what it concerned ("B.exe", "HornTone=1E39").
 class EFailure : public std::runtime_error {
 public:

@@ -5,6 +5,7 @@
 #include "table/TextConversions.h"
 #include "table/ValueCodes.h"
 
+#include <algorithm>
 #include <array>
 
 namespace klarvon::cli {
@@ -15,62 +16,108 @@ constexpr std::array<char, 16> HexDigits{'0', '1', '2', '3', '4', '5', '6', '7',
                                          '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
 constexpr unsigned NibbleBits = 4;
 constexpr unsigned NibbleMask = 0xF;
+constexpr std::string_view BitsPrefix = "0x";
+constexpr std::size_t FloatHexDigits = 8;
 
 void AppendHexByte(std::string& text, std::uint8_t byte) {
     text += HexDigits[byte >> NibbleBits];
     text += HexDigits[byte & NibbleMask];
 }
 
-} // namespace
-
-std::optional<std::string> StoredText(const TFieldDescriptor& field, TFieldBits bits) {
-    if (field.Kind != TFieldKind::Float32) {
-        return FormatInteger(IntegerValue(field, bits));
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
     }
-    try {
-        return FormatFloat32(bits, DecimalSeparator);
-    } catch (const EInvalidOp&) {
-        return std::nullopt;
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
     }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
 }
 
-std::string BitsHex(const TFieldDescriptor& field, TFieldBits bits) {
-    std::string text = "0x";
-    for (std::size_t byte = field.Width; byte-- > 0;) {
+// The editor's layout is the one the window shows; its fields index RecordFields.
+const TFieldDescriptor* EditorDescriptor(const TLayoutField& field) {
+    const TLayout editor = EditorLayout();
+    if (&field < editor.data() || &field >= editor.data() + editor.size()) {
+        return nullptr;
+    }
+    return &RecordFields[static_cast<std::size_t>(&field - editor.data())];
+}
+
+} // namespace
+
+std::string StoredText(const TLayoutField& field, TFieldBits bits) {
+    if (field.Type != TValueType::Float32) {
+        return FormatLayoutField(field, bits, DecimalSeparator);
+    }
+    try {
+        std::string text = FormatFloat32(bits, DecimalSeparator);
+        // Checked rather than assumed: the text is printed only if it gives the bits back.
+        if (BitsOfFloat(ParseFloat32(text, DecimalSeparator)) == bits) {
+            return text;
+        }
+    } catch (const EKlarvonError&) {
+    }
+    return BitsHex(field, bits);
+}
+
+std::string BitsHex(const TLayoutField& field, TFieldBits bits) {
+    std::string text(BitsPrefix);
+    for (std::size_t byte = TypeWidth(field.Type); byte-- > 0;) {
         AppendHexByte(text, static_cast<std::uint8_t>(bits >> (byte * 8)));
     }
     return text;
 }
 
-std::string RecordHex(const TVehicleAudioRecord& record) {
+std::string BytesHex(std::span<const std::uint8_t> bytes) {
     std::string text;
-    for (const std::uint8_t byte : EncodeRecord(record)) {
+    for (const std::uint8_t byte : bytes) {
         AppendHexByte(text, byte);
     }
     return text;
 }
 
-std::string ShownText(const TFieldDescriptor& field, TFieldBits bits) {
-    if (const TChoiceTable* table = ChoiceTableOf(field.Field)) {
-        return std::string(ChoiceCaption(*table, DecodeChoice(*table, bits)));
-    }
-    if (field.Field == TField::HornType) {
-        return "slider " + std::to_string(DecodeHornPosition(bits));
+std::string RecordHex(const TRecordBytes& bytes) {
+    return BytesHex(bytes);
+}
+
+std::string ShownText(const TLayoutField& field, TFieldBits bits) {
+    if (const TFieldDescriptor* descriptor = EditorDescriptor(field)) {
+        if (const TChoiceTable* table = ChoiceTableOf(descriptor->Field)) {
+            return std::string(ChoiceCaption(*table, DecodeChoice(*table, bits)));
+        }
+        if (descriptor->Field == TField::HornType) {
+            return "slider " + std::to_string(DecodeHornPosition(bits));
+        }
+    } else if (const std::optional<std::string_view> meaning = MeaningOf(field, bits)) {
+        return std::string(*meaning);
     }
     try {
-        return FormatField(field, bits, DecimalSeparator);
+        return FormatLayoutField(field, bits, DecimalSeparator);
     } catch (const EKlarvonError& failure) {
         return "(" + std::string(failure.what()) + ")";
     }
 }
 
-std::string ChangeText(const TFieldDescriptor& field, TFieldBits before, TFieldBits after) {
-    const std::optional<std::string> beforeText = StoredText(field, before);
-    const std::optional<std::string> afterText = StoredText(field, after);
-    if (beforeText && afterText && *beforeText != *afterText) {
-        return *beforeText + " -> " + *afterText;
+std::string ChangeText(const TLayoutField& field, TFieldBits before, TFieldBits after) {
+    return StoredText(field, before) + " -> " + StoredText(field, after);
+}
+
+TFieldBits ParseValueText(const TLayoutField& field, std::string_view text) {
+    if (field.Type == TValueType::Float32 && text.starts_with(BitsPrefix) &&
+        text.size() == BitsPrefix.size() + FloatHexDigits) {
+        const std::string_view digits = text.substr(BitsPrefix.size());
+        if (std::all_of(digits.begin(), digits.end(), [](char c) { return HexValue(c) >= 0; })) {
+            TFieldBits bits = 0;
+            for (const char c : digits) {
+                bits = (bits << NibbleBits) | static_cast<TFieldBits>(HexValue(c));
+            }
+            return bits;
+        }
     }
-    return BitsHex(field, before) + " -> " + BitsHex(field, after);
+    return ParseLayoutField(field, text, DecimalSeparator);
 }
 
 } // namespace klarvon::cli

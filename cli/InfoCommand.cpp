@@ -15,7 +15,8 @@ constexpr std::string_view NoOffset = "-";
 
 int RunInfo(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 1);
-    const TTableLocation location = TTableLocator::Locate(arguments.Positionals[0]);
+    const TTableLocation location =
+        TTableLocator::Locate(arguments.Positionals[0], {}, TAccess::ReadOnly);
     out << "size: " << location.FileSize << '\n';
     out << "version: " << location.VersionText << '\n';
     if (IsRejected(location)) {

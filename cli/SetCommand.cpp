@@ -1,4 +1,5 @@
-// `set FILE ID FIELD=TEXT ...`: changes named fields of one record, all or nothing.
+// `set FILE ID FIELD=TEXT ... [--game]`: changes named fields of one record, all or
+// nothing.
 
 #include "cli/Changes.h"
 #include "cli/Commands.h"
@@ -6,8 +7,9 @@
 #include "cli/FieldText.h"
 #include "cli/Report.h"
 #include "cli/TableFile.h"
-#include "table/TextConversions.h"
 
+#include <array>
+#include <iostream>
 #include <span>
 #include <utility>
 
@@ -16,34 +18,39 @@ namespace klarvon::cli {
 namespace {
 
 constexpr std::size_t FirstAssignment = 2;
+constexpr std::array<std::string_view, 1> SetFlags{GameFlag};
 
 int RunSet(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, FirstAssignment + 1, true);
     const int id = ParseVehicleId(arguments.Positionals[1]);
+    const TLayout layout = LayoutOf(arguments);
     const std::vector<TAssignment> assignments =
-        ParseAssignments(std::span(arguments.Positionals).subspan(FirstAssignment));
+        ParseAssignments(layout, std::span(arguments.Positionals).subspan(FirstAssignment));
 
     // Every text is converted before the file is touched; the first that fails ends
     // the command and nothing is written. Choice fields and HornType take the stored
     // number itself, checked only against the field's type, like any integer field.
-    std::vector<std::pair<TField, TFieldBits>> values;
+    std::vector<std::pair<const TLayoutField*, TFieldBits>> values;
+    std::vector<const TLayoutField*> written;
     for (const TAssignment& assignment : assignments) {
         const TFieldBits bits = InContext(assignment.Word, [&assignment] {
-            return ParseField(*assignment.Field, assignment.Text, DecimalSeparator);
+            return ParseValueText(*assignment.Field, assignment.Text);
         });
-        values.emplace_back(assignment.Field->Field, bits);
+        values.emplace_back(assignment.Field, bits);
+        written.push_back(assignment.Field);
     }
 
     TTableFile file(arguments.Positionals[0], TAccess::ReadWrite);
-    const TVehicleAudioRecord before = file.Read(id);
-    TVehicleAudioRecord after = before; // fields not named keep their bits
+    const TRecordBytes before = EncodeRecord(file.Read(id));
+    TRecordBytes after = before; // fields not named, and pad bytes, keep their bits
     for (const auto& [field, bits] : values) {
-        after[field] = bits;
+        WriteLayoutField(*field, bits, after);
     }
-    file.Write(id, after);
+    file.Write(id, DecodeRecord(after));
     file.Close();
     NoteFileChanged(out);
-    WriteChangesOrNone(out, id, before, after);
+    WarnAboutEngineBanks(std::cerr, id, written, after);
+    WriteChangesOrNone(out, layout, id, before, after);
     return ExitSuccess;
 }
 
@@ -51,20 +58,27 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
 
 const TCommand SetCommand{
     "set",
-    "FILE ID FIELD=TEXT [FIELD=TEXT ...]",
-    "Changes fields of the record of vehicle ID (400..630) and writes the record\n"
-    "back in one piece. FIELD is a field name as 'show' and 'dump' print it:\n"
+    "FILE ID FIELD=TEXT [FIELD=TEXT ...] [--game]",
+    "Changes fields of the record of vehicle ID (400..630 or a model name) and\n"
+    "writes the record back in one piece. FIELD is a field name as 'show' and\n"
+    "'dump' print it:\n"
     "  VehicleType PowerOnSoundId PowerOffSoundId Unknown1 Unknown2 Unknown3\n"
     "  HornType HornTone DoorSoundType RadioStation RadioType Unknown4 Unknown5\n"
     "  Unknown6 Unknown7 Unknown8\n"
+    "or with --game one of the game's fields (see 'show --help'), whose pad bytes\n"
+    "are never written.\n"
     "TEXT is read as the editor reads its number fields: integers in decimal or\n"
-    "hex ($1F, 0x1F), floats with '.' as the decimal separator (1.5, 2E-3).\n"
+    "hex ($1F, 0x1F), floats with '.' as the decimal separator (1.5, 2E-3). A\n"
+    "float also takes its bits as '0x' and exactly 8 hex digits (0x80000000 is\n"
+    "-0), the form 'show', 'dump' and 'diff' print.\n"
     "VehicleType, DoorSoundType, RadioStation, RadioType and HornType take the\n"
-    "number to store, any value of the field's type (int16, uint8, int32).\n"
+    "number to store, any value of the field's type (int8, uint8, int16, int32).\n"
     "Every TEXT is checked first: if any fails, nothing is written. Fields not\n"
     "named keep their bytes. Prints each changed field as 'ID NAME FIELD: a -> b',\n"
-    "or 'ID NAME: no change'.\n",
-    {},
+    "or 'ID NAME: no change'. An engine bank above 410 (PowerOnSoundId,\n"
+    "PowerOffSoundId, PlayerBank, DummyBank) is written, with a warning on stderr:\n"
+    "the game is known to crash on it.\n",
+    SetFlags,
     RunSet,
 };
 

@@ -1,31 +1,39 @@
-// `show FILE ID`: one record, field by field, as stored and as the editor shows it.
+// `show FILE ID [--game]`: one record, field by field, as stored and as the editor
+// (or the game) reads it.
 
+#include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/FieldText.h"
 #include "cli/TableFile.h"
+
+#include <array>
 
 namespace klarvon::cli {
 
 namespace {
 
 constexpr char Tab = '\t';
+constexpr std::array<std::string_view, 1> ShowFlags{GameFlag};
 
 int RunShow(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 2);
     const int id = ParseVehicleId(arguments.Positionals[1]);
-    const TTableFile file(arguments.Positionals[0]);
-    const TVehicleAudioRecord record = file.Read(id);
+    const TLayout layout = LayoutOf(arguments);
+    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
+    const TRecordBytes record = EncodeRecord(file.Read(id));
 
-    out << "# " << id << ' ' << TVehicleCatalogue::Name(id) << " at offset "
-        << file.RecordOffset(id) << '\n';
+    out << "# " << id << ' ' << TVehicleCatalogue::Name(id);
+    if (const std::string_view model = ModelName(id); !model.empty()) {
+        out << " (" << model << ')';
+    }
+    out << " at offset " << file.RecordOffset(id) << '\n';
     out << "field" << Tab << "stored" << Tab << "shown" << '\n';
-    for (const TFieldDescriptor& field : RecordFields) {
-        const TFieldBits bits = record[field.Field];
+    for (const TLayoutField& field : layout) {
+        const TFieldBits bits = ReadLayoutField(field, record);
         // A float's stored value is its bits: that shows even what the editor cannot.
-        const std::string stored = field.Kind == TFieldKind::Float32
-                                       ? BitsHex(field, bits)
-                                       : StoredText(field, bits).value_or("");
+        const std::string stored =
+            field.Type == TValueType::Float32 ? BitsHex(field, bits) : StoredText(field, bits);
         out << field.Name << Tab << stored << Tab << ShownText(field, bits) << '\n';
     }
     return ExitSuccess;
@@ -35,16 +43,22 @@ int RunShow(const TArguments& arguments, std::ostream& out) {
 
 const TCommand ShowCommand{
     "show",
-    "FILE ID",
-    "Shows the record of vehicle ID (400..630). After a first line\n"
-    "'# ID NAME at offset N' comes a header 'field<TAB>stored<TAB>shown' and one\n"
-    "tab-separated line per field in stored order:\n"
+    "FILE ID [--game]",
+    "Shows the record of vehicle ID (400..630, or a model name such as infernus).\n"
+    "After a first line '# ID NAME (model) at offset N' comes a header\n"
+    "'field<TAB>stored<TAB>shown' and one tab-separated line per field in stored\n"
+    "order:\n"
     "  field: the field's name, as 'set' takes it\n"
     "  stored: the integer as stored; for a float its bits in hex (0x3F800000)\n"
     "  shown: what the editor shows: the radio button's caption for VehicleType,\n"
     "         DoorSoundType, RadioStation and RadioType, 'slider N' for HornType,\n"
-    "         else the field's text (floats with 15 significant digits)\n",
-    {},
+    "         else the field's text (floats with 15 significant digits)\n"
+    "--game: the game's own fields instead (VehicleAudioType, PlayerBank,\n"
+    "DummyBank, BassSetting, BassFactor, EnginePitch, HornType, HornPitch,\n"
+    "DoorType, EngineUpgrade, RadioStation, RadioType, VehicleAudioTypeForName,\n"
+    "EngineVolumeOffset); 'shown' is then what the game makes of the value where\n"
+    "that is known ('car', 'horn 3', 'off'), else the value's text.\n",
+    ShowFlags,
     RunShow,
 };
 

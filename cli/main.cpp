@@ -22,14 +22,16 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 7> Commands{
-    &InfoCommand, &ShowCommand, &DumpCommand, &SetCommand, &CopyCommand, &DiffCommand, &DemoCommand,
+constexpr std::array<const TCommand*, 8> Commands{
+    &InfoCommand, &ShowCommand, &DumpCommand, &FindCommand,
+    &SetCommand,  &CopyCommand, &DiffCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
     "\n"
-    "ID is a vehicle ID, 400..630. Run 'klarvon-cli COMMAND --help' for a command's\n"
-    "output format.\n"
+    "ID is a vehicle ID, 400..630, or a vehicle's model name (infernus) or list\n"
+    "caption (GOLFCART) in any case, where it names one slot. Run\n"
+    "'klarvon-cli COMMAND --help' for a command's output format.\n"
     "Exit status: 0 success, 1 failure (the message on stderr, as the editor's\n"
     "error box words it, then possibly a line naming the file or field it\n"
     "concerns), 2 wrong usage.\n";

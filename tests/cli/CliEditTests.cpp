@@ -257,7 +257,7 @@ TEST(CliDiff, ShowsLookAlikeFloatsAsBitsAndNamesTheFailingFile) {
                        }));
     EXPECT_EQ(RunCli({"diff", b, c}).Out, "612 //Extra Slot Unknown3: 0x7FC00001 -> 0x7FC00000\n");
     EXPECT_EQ(RunCli({"diff", a, c}).Out,
-              "612 //Extra Slot Unknown3: 0.00163398694712669 -> NAN\n");
+              "612 //Extra Slot Unknown3: 0.00163398694712669 -> 0x7FC00000\n");
 
     const std::string rejected = WriteTableFile(dir, "r.exe", TBytes(100, 0));
     const TCliRun run = RunCli({"diff", a, rejected});

@@ -99,8 +99,16 @@ std::vector<std::string> CliCommand() {
 
 } // namespace
 
-TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath) {
-    std::vector<std::string> words = CliCommand();
+bool CliIsNative() {
+    const char* command = std::getenv("KLARVON_CLI_COMMAND");
+    return command == nullptr || *command == '\0';
+}
+
+TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath,
+               const std::vector<std::string>& prefix) {
+    std::vector<std::string> words = prefix;
+    const std::vector<std::string> command = CliCommand();
+    words.insert(words.end(), command.begin(), command.end());
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) {

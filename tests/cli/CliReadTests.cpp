@@ -2,6 +2,7 @@
 
 #include "CliProcess.h"
 #include "TableFiles.h"
+#include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Csv.h"
 #include "table/TextConversions.h"
@@ -130,7 +131,8 @@ TEST(CliShow, ListsStoredAndShownValuesInStoredOrder) {
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const std::vector<std::string> lines = Lines(run.Out);
     ASSERT_EQ(lines.size(), 2 + FieldCount);
-    EXPECT_EQ(lines[0], "# 455 FLATBED at offset " + std::to_string(SampleRecordOffset(455)));
+    EXPECT_EQ(lines[0],
+              "# 455 FLATBED (flatbed) at offset " + std::to_string(SampleRecordOffset(455)));
     EXPECT_EQ(lines[1], "field\tstored\tshown");
     for (std::size_t i = 0; i < FieldCount; ++i) {
         const std::vector<std::string> cells = Split(lines[2 + i], '\t');
@@ -156,15 +158,15 @@ TEST(CliDump, CsvHasTheHeaderAndOneRowPerSlotWithItsBytes) {
     const std::vector<std::string> lines = Lines(run.Out);
     ASSERT_EQ(lines.size(), 1U + SlotCount);
     EXPECT_EQ(lines[0],
-              "id,name,VehicleType,PowerOnSoundId,PowerOffSoundId,Unknown1,Unknown2,Unknown3,"
+              "id,name,model,VehicleType,PowerOnSoundId,PowerOffSoundId,Unknown1,Unknown2,Unknown3,"
               "HornType,HornTone,DoorSoundType,RadioStation,RadioType,Unknown4,Unknown5,"
               "Unknown6,Unknown7,Unknown8,bytes");
-    EXPECT_EQ(lines[1].substr(0, lines[1].find(",57.")), "400,LANDSTAL,4,400,-400,1200");
-    EXPECT_EQ(lines[213].substr(0, 17), "612,//Extra Slot,");
+    EXPECT_EQ(lines[1].substr(0, lines[1].find(",57.")), "400,LANDSTAL,landstal,4,400,-400,1200");
+    EXPECT_EQ(lines[213].substr(0, 18), "612,//Extra Slot,,");
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
         const std::vector<std::string> cells =
             Split(lines[static_cast<std::size_t>(id - 399)], ',');
-        ASSERT_EQ(cells.size(), 3 + FieldCount);
+        ASSERT_EQ(cells.size(), 4 + FieldCount);
         EXPECT_EQ(cells[0], std::to_string(id));
         EXPECT_EQ(cells.back(), HexOf(bytes, SampleRecordOffset(id), RecordSize));
     }
@@ -196,7 +198,7 @@ TEST(CliDump, JsonHasEveryFieldAndFloatTextsReadBackToTheSameBits) {
     ASSERT_TRUE(table.is_array());
     ASSERT_EQ(table.size(), static_cast<std::size_t>(SlotCount));
 
-    std::vector<std::string> keys{"id", "name"};
+    std::vector<std::string> keys{"id", "name", "model"};
     for (const TFieldDescriptor& field : RecordFields) {
         keys.emplace_back(field.Name);
     }
@@ -211,6 +213,11 @@ TEST(CliDump, JsonHasEveryFieldAndFloatTextsReadBackToTheSameBits) {
         ASSERT_EQ(objectKeys, keys);
         EXPECT_EQ(object["id"], id);
         EXPECT_EQ(object["name"], std::string(TVehicleCatalogue::Name(id)));
+        if (id <= 611) {
+            EXPECT_EQ(object["model"], std::string(ModelName(id)));
+        } else {
+            EXPECT_TRUE(object["model"].is_null());
+        }
         EXPECT_EQ(object["bytes"], HexOf(bytes, SampleRecordOffset(id), RecordSize));
 
         const TVehicleAudioRecord record = SampleRecord(id);
@@ -229,20 +236,24 @@ TEST(CliDump, JsonHasEveryFieldAndFloatTextsReadBackToTheSameBits) {
     }
 }
 
-TEST(CliDump, FloatsTheEditorCannotReadBackKeepTheirBytes) {
+// What the editor's text cannot give back is printed as bits, which set reads back.
+TEST(CliDump, FloatsTheEditorsTextCannotGiveBackArePrintedAsBits) {
     struct TCase {
         TFieldBits Bits;
-        std::string Csv;
-        nlohmann::json Json;
+        std::string Text;
     };
     const std::vector<TCase> cases{
-        {0x7F800000, "INF", "INF"}, {0xFF800000, "-INF", "-INF"}, {0x7FC00000, "NAN", "NAN"},
-        {0x7F800001, "", nullptr}, // signalling NaN: the editor cannot show it
-        {0x80000000, "0", "0"},
+        {0x7F800000, "0x7F800000"},
+        {0xFF800000, "0xFF800000"},
+        {0x7FC00000, "0x7FC00000"},
+        {0x7F800001, "0x7F800001"}, // signalling NaN: the editor cannot show it
+        {0x80000000, "0x80000000"},
+        {0x00000000, "0"},
+        {0x00000001, "1.40129846432482E-45"}, // the smallest denormal still reads back
     };
     TTempDir dir;
     for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Csv);
+        SCOPED_TRACE(c.Text);
         const TBytes bytes = MakeTableFile(SampleSignatureOffset, [&c](int id) {
             TVehicleAudioRecord record = SampleRecord(id);
             record[TField::Unknown3] = c.Bits;
@@ -252,12 +263,12 @@ TEST(CliDump, FloatsTheEditorCannotReadBackKeepTheirBytes) {
         const TCliRun csv = RunCli({"dump", path});
         ASSERT_EQ(csv.ExitCode, 0) << csv.Err;
         const std::vector<std::string> cells = Split(Lines(csv.Out)[1], ',');
-        EXPECT_EQ(cells[2 + static_cast<std::size_t>(TField::Unknown3)], c.Csv);
+        EXPECT_EQ(cells[3 + static_cast<std::size_t>(TField::Unknown3)], c.Text);
         EXPECT_EQ(cells.back(), HexOf(bytes, SampleRecordOffset(400), RecordSize));
 
         const TCliRun json = RunCli({"dump", path, "--json"});
         ASSERT_EQ(json.ExitCode, 0) << json.Err;
-        EXPECT_EQ(nlohmann::json::parse(json.Out)[0]["Unknown3"], c.Json);
+        EXPECT_EQ(nlohmann::json::parse(json.Out)[0]["Unknown3"], c.Text);
     }
 }
 

@@ -24,18 +24,49 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
         {{"help"}, 0, ProgramAndVersion + ": ", ""},
         {{"--version"}, 0, ProgramAndVersion + "\n", ""},
         {{"info", "--help"}, 0, "usage: klarvon-cli info FILE\n", ""},
-        {{"show", "-h"}, 0, "usage: klarvon-cli show FILE ID\n", ""},
-        {{"dump", "x", "--help"}, 0, "usage: klarvon-cli dump FILE [--json]\n", ""},
-        {{"set", "--help"}, 0, "usage: klarvon-cli set FILE ID FIELD=TEXT [FIELD=TEXT ...]\n", ""},
-        {{"copy", "--help"}, 0, "usage: klarvon-cli copy FILE FROM_ID TO_ID\n", ""},
+        {{"show", "-h"}, 0, "usage: klarvon-cli show FILE ID [--game]\n", ""},
+        {{"dump", "x", "--help"}, 0, "usage: klarvon-cli dump FILE [--json] [--game]\n", ""},
+        {{"set", "--help"},
+         0,
+         "usage: klarvon-cli set FILE ID FIELD=TEXT [FIELD=TEXT ...] [--game]\n",
+         ""},
+        {{"copy", "--help"},
+         0,
+         "usage: klarvon-cli copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]\n",
+         ""},
+        {{"find", "--help"}, 0, "usage: klarvon-cli find FILE FIELD=VALUE", ""},
         {{"diff", "--help"}, 0, "usage: klarvon-cli diff FILE_A FILE_B\n", ""},
         {{"demo", "--help"}, 0, "usage: klarvon-cli demo OUT [--force]\n", ""},
         {{"info"}, 2, "", "klarvon-cli: missing arguments"},
         {{"info", "a", "b"}, 2, "", "klarvon-cli: too many arguments ('b' is one too many)"},
         {{"dump", "x", "--xml"}, 2, "", "klarvon-cli: unknown option '--xml'"},
         {{"info", "x", "--json"}, 2, "", "klarvon-cli: unknown option '--json'"},
-        {{"show", "x", "abc"}, 2, "", "klarvon-cli: 'abc' is not a vehicle ID (400..630)"},
-        {{"show", "x", "-400"}, 2, "", "klarvon-cli: '-400' is not a vehicle ID (400..630)"},
+        {{"show", "x", "4OO"}, 2, "", "klarvon-cli: '4OO' is not a vehicle ID (400..630)"},
+        {{"show", "x", "-400"},
+         2,
+         "",
+         "klarvon-cli: '-400' is not a vehicle ID or name; closest model names: at400 bf400 pony"},
+        {{"copy", "x", "400", "401", "--from"},
+         2,
+         "",
+         "klarvon-cli: option '--from' needs a value"},
+        {{"copy", "x", "400", "401", "--from=a", "--from", "b"},
+         2,
+         "",
+         "klarvon-cli: option '--from' is given twice"},
+        {{"show", "x", "400", "--from=a"}, 2, "", "klarvon-cli: unknown option '--from=a'"},
+        {{"find", "x"}, 2, "", "klarvon-cli: missing arguments"},
+        {{"find", "x", "PlayerBank=38"},
+         2,
+         "",
+         "klarvon-cli: 'PlayerBank' is not a field (it is one with --game); the fields are "
+         "VehicleType, PowerOnSoundId, PowerOffSoundId, Unknown1, Unknown2, Unknown3, HornType, "
+         "HornTone, DoorSoundType, RadioStation, RadioType, Unknown4, Unknown5, Unknown6, "
+         "Unknown7, Unknown8"},
+        {{"copy", "x", "400", "401", "HornType", "HornType"},
+         2,
+         "",
+         "klarvon-cli: field 'HornType' is named twice"},
         {{"copy", "x", "400", "631"}, 2, "", "klarvon-cli: '631' is not a vehicle ID (400..630)"},
         {{"diff", "x"}, 2, "", "klarvon-cli: missing arguments"},
         {{"demo"}, 2, "", "klarvon-cli: missing arguments"},
@@ -61,7 +92,7 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
 
 TEST(CliUsage, ACommandsUsageErrorShowsItsSynopsis) {
     EXPECT_EQ(RunCli({"show", "x", "7"}).Err, "klarvon-cli: '7' is not a vehicle ID (400..630)\n"
-                                              "usage: klarvon-cli show FILE ID\n"
+                                              "usage: klarvon-cli show FILE ID [--game]\n"
                                               "Try 'klarvon-cli show --help' for more.\n");
 }
 

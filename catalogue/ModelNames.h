@@ -1,0 +1,44 @@
+#pragma once
+// The game's own model names of the vehicle slots (as vehicles.ide and the modding tools
+// that read it spell them), and reading a vehicle name the way a modder types it.
+// The editor's list captions (TVehicleCatalogue::Name) stay as they are; they differ
+// from the model names in places (GOLFCART is caddy, two slots read GLENDALE).
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+namespace klarvon {
+
+// The model names cover IDs 400..611; the slots after them have none.
+inline constexpr int LastModelId = 611;
+
+// A name that stands for no slot or for several; what() is the text the user sees.
+class EVehicleNameError : public std::invalid_argument {
+public:
+    using std::invalid_argument::invalid_argument;
+};
+
+// The model name of an ID in lower case ("infernus"); empty for 612..630. Throws
+// std::out_of_range outside 400..630.
+std::string_view ModelName(int id);
+
+// The slot whose model name this is, compared case-insensitively; model names are
+// unique, so this never has to choose.
+std::optional<int> IdOfModelName(std::string_view name);
+
+// Every slot a name may mean, ascending: the slot of that model name and the slots
+// whose list caption it is, both compared case-insensitively.
+std::vector<int> SlotsNamed(std::string_view name);
+
+// Up to count model names nearest to name by edit distance (case-insensitive),
+// nearest first, ties in ID order.
+std::vector<std::string_view> ClosestModelNames(std::string_view name, std::size_t count);
+
+// The one slot a name means (see SlotsNamed). Throws EVehicleNameError naming the
+// slots of an ambiguous name, or suggesting the closest model names for an unknown one.
+int IdOfVehicleName(std::string_view name);
+
+} // namespace klarvon

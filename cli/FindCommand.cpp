@@ -1,0 +1,74 @@
+// `find FILE FIELD=VALUE ... [--game]`: the slots whose fields all hold the given values.
+
+#include "catalogue/ModelNames.h"
+#include "catalogue/VehicleCatalogue.h"
+#include "cli/Commands.h"
+#include "cli/Failure.h"
+#include "cli/FieldText.h"
+#include "cli/TableFile.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <utility>
+
+namespace klarvon::cli {
+
+namespace {
+
+constexpr std::size_t FirstCondition = 1;
+constexpr std::array<std::string_view, 1> FindFlags{GameFlag};
+constexpr std::string_view NoModel = "-";
+constexpr std::string_view NoMatchText = "no vehicle matches";
+
+int RunFind(const TArguments& arguments, std::ostream& out) {
+    RequirePositionals(arguments, FirstCondition + 1, true);
+    const TLayout layout = LayoutOf(arguments);
+    const std::vector<TAssignment> conditions =
+        ParseAssignments(layout, std::span(arguments.Positionals).subspan(FirstCondition));
+    // Values are compared as bits, so a float matches only itself (0x80000000 finds -0).
+    std::vector<std::pair<const TLayoutField*, TFieldBits>> wanted;
+    for (const TAssignment& condition : conditions) {
+        wanted.emplace_back(condition.Field, InContext(condition.Word, [&condition] {
+                                return ParseValueText(*condition.Field, condition.Text);
+                            }));
+    }
+
+    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
+    const std::vector<TVehicleAudioRecord> records = file.ReadAll();
+    std::size_t matches = 0;
+    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+        const TRecordBytes record =
+            EncodeRecord(records[static_cast<std::size_t>(id - FirstVehicleId)]);
+        const bool match = std::all_of(wanted.begin(), wanted.end(), [&record](const auto& w) {
+            return ReadLayoutField(*w.first, record) == w.second;
+        });
+        if (match) {
+            const std::string_view model = ModelName(id);
+            out << id << '\t' << TVehicleCatalogue::Name(id) << '\t'
+                << (model.empty() ? NoModel : model) << '\n';
+            ++matches;
+        }
+    }
+    if (matches == 0) {
+        throw EPlainFailure(std::string(NoMatchText));
+    }
+    return ExitSuccess;
+}
+
+} // namespace
+
+const TCommand FindCommand{
+    "find",
+    "FILE FIELD=VALUE [FIELD=VALUE ...] [--game]",
+    "Lists the vehicle slots whose fields all hold the given values, one line each\n"
+    "in ID order: 'ID<TAB>NAME<TAB>model' ('-' for a slot without a model name).\n"
+    "FIELD and VALUE are as 'set' takes them (with --game the game's fields); a\n"
+    "value matches only the very same bits, so a float is best given as 'show'\n"
+    "prints it (0x3F800000) or as 'dump' does.\n"
+    "Exits 0 with the list, or 1 with 'no vehicle matches' on stderr.\n",
+    FindFlags,
+    RunFind,
+};
+
+} // namespace klarvon::cli

@@ -1,0 +1,168 @@
+#include "table/FieldLayout.h"
+
+#include "support/ExpectError.h"
+#include "table/Errors.h"
+#include "table/TextConversions.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <string>
+
+namespace klarvon {
+namespace {
+
+// A record as the game stores a car with an engine upgrade: editor and game disagree
+// on offsets 16..19, 24..25 and 31..35.
+TRecordBytes UpgradedCar() {
+    return {
+        0x00, 0xAA,             // VehicleAudioType 0, pad
+        0x26, 0x00, 0x25, 0x00, // PlayerBank 38, DummyBank 37
+        0x01, 0xBB,             // BassSetting 1, pad
+        0x66, 0x66, 0x66, 0x3F, // BassFactor 0.9
+        0x00, 0x00, 0x80, 0x3F, // EnginePitch 1
+        0xFF, 0x11, 0x22, 0x33, // HornType -1, pad
+        0x00, 0x00, 0xC0, 0x3F, // HornPitch 1.5
+        0x02, 0x02, 0x0D, 0xFF, // DoorType 2, EngineUpgrade 2, RadioStation 13, RadioType -1
+        0x07, 0x44, 0x55, 0x66, // VehicleAudioTypeForName 7, pad
+        0x00, 0x00, 0xC0, 0xC0, // EngineVolumeOffset -6
+    };
+}
+
+TEST(GameLayout, ReadsEachFieldAtTheGamesOffsetWithItsSign) {
+    struct TCase {
+        std::string_view Field;
+        std::string Text; // FormatLayoutField with '.'
+        std::optional<std::string_view> Meaning;
+    };
+    const std::vector<TCase> cases{
+        {"VehicleAudioType", "0", "car"},
+        {"PlayerBank", "38", {}},
+        {"DummyBank", "37", {}},
+        {"BassSetting", "1", "boost"},
+        {"BassFactor", "0.899999976158142", {}},
+        {"EnginePitch", "1", {}},
+        {"HornType", "-1", "none"},
+        {"HornPitch", "1.5", {}},
+        {"DoorType", "2", "new"},
+        {"EngineUpgrade", "2", {}},
+        {"RadioStation", "13", "off"},
+        {"RadioType", "-1", "disabled"},
+        {"VehicleAudioTypeForName", "7", {}},
+        {"EngineVolumeOffset", "-6", {}},
+    };
+    ASSERT_EQ(GameLayout().size(), cases.size());
+    const TRecordBytes bytes = UpgradedCar();
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const TLayoutField& field = GameLayout()[i];
+        ASSERT_EQ(field.Name, cases[i].Field);
+        const TFieldBits bits = ReadLayoutField(field, bytes);
+        EXPECT_EQ(FormatLayoutField(field, bits, '.'), cases[i].Text) << field.Name;
+        EXPECT_EQ(MeaningOf(field, bits), cases[i].Meaning) << field.Name;
+    }
+    // The editor reads the same bytes as a door type of 514 and garbage horn and float.
+    const TVehicleAudioRecord editor = DecodeRecord(bytes);
+    EXPECT_EQ(IntegerValue(Descriptor(TField::DoorSoundType), editor[TField::DoorSoundType]), 514);
+    EXPECT_EQ(editor[TField::HornType], 0x332211FFU);
+}
+
+TEST(GameLayout, PadBytesAreExactlyThoseNoFieldCovers) {
+    EXPECT_EQ(PadOffsets(GameLayout()), (std::vector<std::size_t>{1, 7, 17, 18, 19, 29, 30, 31}));
+    EXPECT_TRUE(PadOffsets(EditorLayout()).empty());
+    // No two fields share a byte: widths and pads add up to the record.
+    for (const TLayout layout : {GameLayout(), EditorLayout()}) {
+        const std::size_t widths = std::accumulate(
+            layout.begin(), layout.end(), std::size_t{0},
+            [](std::size_t sum, const TLayoutField& f) { return sum + TypeWidth(f.Type); });
+        EXPECT_EQ(widths + PadOffsets(layout).size(), RecordSize);
+    }
+}
+
+TEST(GameLayout, WritingAFieldTouchesOnlyItsOwnBytes) {
+    for (const TLayout layout : {GameLayout(), EditorLayout()}) {
+        for (const TLayoutField& field : layout) {
+            const TRecordBytes before = UpgradedCar();
+            TRecordBytes after = before;
+            WriteLayoutField(field, 0xA5C3E781, after);
+            for (std::size_t i = 0; i < RecordSize; ++i) {
+                const bool own = i >= field.Offset && i < field.Offset + TypeWidth(field.Type);
+                EXPECT_EQ(after[i] != before[i], own) << field.Name << " byte " << i;
+            }
+            const TFieldBits mask =
+                TypeWidth(field.Type) == 4 ? 0xFFFFFFFF : (1U << (8 * TypeWidth(field.Type))) - 1;
+            EXPECT_EQ(ReadLayoutField(field, after), 0xA5C3E781 & mask) << field.Name;
+        }
+    }
+}
+
+TEST(GameLayout, TextsAreCheckedAgainstTheFieldsOwnType) {
+    struct TCase {
+        std::string_view Field;
+        std::string_view Text;
+        std::optional<TFieldBits> Bits; // empty: Range check error
+    };
+    const std::vector<TCase> cases{
+        {"VehicleAudioType", "-1", 0xFF}, {"VehicleAudioType", "127", 0x7F},
+        {"VehicleAudioType", "128", {}},  {"VehicleAudioType", "-129", {}},
+        {"EngineUpgrade", "255", 0xFF},   {"EngineUpgrade", "-1", {}},
+        {"EngineUpgrade", "256", {}},     {"PlayerBank", "-32768", 0x8000},
+        {"PlayerBank", "32768", {}},      {"PlayerBank", "$FFFFFFFF", 0xFFFF},
+        {"HornType", "$FFFFFFFF", 0xFF},  {"EngineVolumeOffset", "-6", 0xC0C00000},
+    };
+    for (const TCase& c : cases) {
+        const TLayoutField& field = *FindLayoutField(GameLayout(), c.Field);
+        if (c.Bits) {
+            EXPECT_EQ(ParseLayoutField(field, c.Text, '.'), *c.Bits) << c.Field << '=' << c.Text;
+        } else {
+            EXPECT_THROW(ParseLayoutField(field, c.Text, '.'), ERangeError) << c.Text;
+        }
+    }
+    EXPECT_EQ(FindLayoutField(GameLayout(), "DoorSoundType"), nullptr);
+    test::ExpectError<EConvertError>(
+        [] { ParseLayoutField(*FindLayoutField(GameLayout(), "DoorType"), "1.5", '.'); },
+        "'1.5' is not a valid integer value");
+}
+
+TEST(GameLayout, EngineBanksAreTheSameBytesInBothReadings) {
+    std::vector<std::string_view> banks;
+    for (const TLayout layout : {GameLayout(), EditorLayout()}) {
+        for (const TLayoutField& field : layout) {
+            if (IsEngineBank(field)) {
+                banks.push_back(field.Name);
+            }
+        }
+    }
+    EXPECT_EQ(banks, (std::vector<std::string_view>{"PlayerBank", "DummyBank", "PowerOnSoundId",
+                                                    "PowerOffSoundId"}));
+}
+
+// The editor's reading through the layout must agree with the record's own decoder and
+// parser, or the two views of the command line would drift apart.
+TEST(EditorLayout, AgreesWithTheRecordFields) {
+    const TRecordBytes bytes = UpgradedCar();
+    const TVehicleAudioRecord record = DecodeRecord(bytes);
+    ASSERT_EQ(EditorLayout().size(), FieldCount);
+    const std::string_view texts[] = {"-1", "255", "256", "32768", "-129", "$FFFFFFFF", "1E-3"};
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        const TLayoutField& field = EditorLayout()[i];
+        const TFieldDescriptor& descriptor = RecordFields[i];
+        EXPECT_EQ(field.Name, descriptor.Name);
+        EXPECT_EQ(ReadLayoutField(field, bytes), record[descriptor.Field]) << field.Name;
+        for (const std::string_view text : texts) {
+            std::optional<TFieldBits> expected;
+            try {
+                expected = ParseField(descriptor, text, '.');
+            } catch (const EKlarvonError&) {
+            }
+            std::optional<TFieldBits> actual;
+            try {
+                actual = ParseLayoutField(field, text, '.');
+            } catch (const EKlarvonError&) {
+            }
+            EXPECT_EQ(actual, expected) << field.Name << '=' << text;
+        }
+    }
+}
+
+} // namespace
+} // namespace klarvon
