@@ -3,6 +3,7 @@
 // the locator's rejection verbatim, and optionally a line saying what failed.
 
 #include "cli/Arguments.h"
+#include "table/TableLocator.h"
 
 #include <exception>
 #include <stdexcept>
@@ -11,9 +12,6 @@
 #include <utility>
 
 namespace klarvon::cli {
-
-// The editor's message when it refuses a file; shown as is, with no full stop.
-inline constexpr std::string_view RejectedFileText = "Unknown gta_sa.exe";
 
 class ERejectedFile : public std::runtime_error {
 public:

@@ -50,12 +50,12 @@ const TFieldDescriptor* EditorDescriptor(const TLayoutField& field) {
 
 std::string StoredText(const TLayoutField& field, TFieldBits bits) {
     if (field.Type != TValueType::Float32) {
-        return FormatLayoutField(field, bits, DecimalSeparator);
+        return FormatLayoutField(field, bits, PlainDecimalSeparator);
     }
     try {
-        std::string text = FormatFloat32(bits, DecimalSeparator);
+        std::string text = FormatFloat32(bits, PlainDecimalSeparator);
         // Checked rather than assumed: the text is printed only if it gives the bits back.
-        if (BitsOfFloat(ParseFloat32(text, DecimalSeparator)) == bits) {
+        if (BitsOfFloat(ParseFloat32(text, PlainDecimalSeparator)) == bits) {
             return text;
         }
     } catch (const EKlarvonError&) {
@@ -95,7 +95,7 @@ std::string ShownText(const TLayoutField& field, TFieldBits bits) {
         return std::string(*meaning);
     }
     try {
-        return FormatLayoutField(field, bits, DecimalSeparator);
+        return FormatLayoutField(field, bits, PlainDecimalSeparator);
     } catch (const EKlarvonError& failure) {
         return "(" + std::string(failure.what()) + ")";
     }
@@ -117,7 +117,7 @@ TFieldBits ParseValueText(const TLayoutField& field, std::string_view text) {
             return bits;
         }
     }
-    return ParseLayoutField(field, text, DecimalSeparator);
+    return ParseLayoutField(field, text, PlainDecimalSeparator);
 }
 
 } // namespace klarvon::cli

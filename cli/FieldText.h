@@ -12,8 +12,6 @@
 
 namespace klarvon::cli {
 
-inline constexpr char DecimalSeparator = '.';
-
 // Integers in decimal as their type reads them; floats in the editor's 15-digit text
 // when that reads back to the same bits, else as their bits ("0x80000000" for -0,
 // infinities and NaNs, which the editor's text cannot give back).

@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace klarvon {
 
@@ -45,6 +46,8 @@ struct TTableLocation {
 
 // The editor refuses a file of unknown size with no signature at offset 10 or later.
 bool IsRejected(const TTableLocation& location);
+// What the user is told of a refused file, as is, with no full stop.
+inline constexpr std::string_view RejectedFileText = "Unknown gta_sa.exe";
 
 class TTableLocator {
 public:

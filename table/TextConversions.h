@@ -22,6 +22,11 @@ std::uint8_t ParseUInt8(std::string_view text);
 
 std::string FormatInteger(std::int64_t value);
 
+// The decimal separator of texts that do not follow the user's locale: the companion's
+// command line and files, and the editor where the locale's own is no single ASCII
+// character.
+inline constexpr char PlainDecimalSeparator = '.';
+
 // Float syntax with the caller's decimal separator (never the process locale):
 // surrounding spaces, one sign, digits with at most one separator, optional
 // exponent. Parsed in extended precision, rounded to the nearest float32.

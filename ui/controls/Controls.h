@@ -108,16 +108,12 @@ public:
     int Width() const;
     int Height() const;
     void SetBounds(int left, int top, int width, int height);
-    void SetLeft(int left);
-    void SetTop(int top);
-    void SetWidth(int width);
-    void SetHeight(int height);
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
 
     // The control's own flag: a control inside a disabled container still reports true.
     bool Enabled() const;
     void SetEnabled(bool enabled);
     bool Visible() const;
-    void SetVisible(bool visible);
 
     // The text the control shows: a button's, label's, check box's or radio button's
     // caption, a group box's title, an edit field's text. Controls without a caption

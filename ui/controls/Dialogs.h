@@ -26,14 +26,10 @@ class TOpenDialog : public TComponent {
 public:
     TOpenDialog(TForm& owner, std::string_view name);
 
-    const std::string& Title() const { return request_.Title; }
     void SetTitle(std::string_view title) { request_.Title = title; }
-    const std::vector<TFileFilter>& Filters() const { return request_.Filters; }
     void SetFilters(std::vector<TFileFilter> filters) { request_.Filters = std::move(filters); }
-    bool HideReadOnly() const { return request_.HideReadOnly; }
     void SetHideReadOnly(bool hide) { request_.HideReadOnly = hide; }
     const std::string& FileName() const { return request_.FileName; }
-    void SetFileName(std::string_view fileName) { request_.FileName = fileName; }
 
     bool Execute();
 

@@ -54,9 +54,6 @@ class TTrackBar : public TControl {
 public:
     TTrackBar(TWinControl& parent, std::string_view name);
 
-    int Min() const;
-    int Max() const;
-    void SetRange(int min, int max);
     int Position() const;
     void SetPosition(int position);
 
@@ -70,7 +67,6 @@ public:
     TTimer(TForm& owner, std::string_view name);
     ~TTimer() override;
 
-    int Interval() const;
     void SetInterval(int milliseconds);
     bool Enabled() const;
     void SetEnabled(bool enabled);

@@ -69,11 +69,9 @@ public:
     TFormPosition Position() const { return position_; }
     void SetPosition(TFormPosition position) { position_ = position; }
     // Opacity 0..255 (255 opaque).
-    int AlphaBlendValue() const;
     void SetAlphaBlendValue(int alpha);
 
     void Show();
-    void Hide();
     // Closes as the system close box does: OnClose runs, the window hides.
     void Close();
 
@@ -132,8 +130,9 @@ private:
 // The running application; exists from TApplication's construction to its destruction.
 TApplication& Application();
 
-// The decimal separator of the user's locale, as one character; '.' when the locale's
-// separator is not a single ASCII character.
+// The decimal separator of the user's locale, as one character; PlainDecimalSeparator
+// ('.', table/TextConversions.h) when the locale's separator is not a single ASCII
+// character.
 char DecimalSeparator();
 
 } // namespace klarvon

@@ -38,18 +38,15 @@ class TLabel : public TControl {
 public:
     TLabel(TWinControl& parent, std::string_view name);
 
-    bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
     // Fits the width to the caption now, whatever AutoSize says.
     void FitToCaption();
-    bool Spread() const { return spread_; }
     void SetSpread(bool spread);
 
     std::function<void()> OnClick;
 
 private:
     bool autoSize_ = true;
-    bool spread_ = false;
 };
 
 class TEdit : public TControl {

@@ -34,8 +34,6 @@ inline constexpr std::string_view EngineSoundsPage =
     "https://sannybuilder.com/dev/enginesounds.htm";
 // Help > ReadMe: the guide that ships with the program.
 inline constexpr std::string_view ReadMeFileName = "ReadMe.txt";
-// Shown when a file is neither the known release nor has the table's signature.
-inline constexpr std::string_view UnknownExeText = "Unknown gta_sa.exe";
 
 class TForm1 : public TForm {
 public:

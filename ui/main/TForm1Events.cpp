@@ -67,7 +67,7 @@ void TForm1::Button1Click() {
     Label(26).SetCaption(location_.VersionText);
     if (IsRejected(location_)) {
         // The open still runs to its end; the program ends when the loop runs again.
-        MessageDlg(UnknownExeText, TMsgDlgType::Error, {.Yes = true});
+        MessageDlg(RejectedFileText, TMsgDlgType::Error, {.Yes = true});
         Application().Terminate();
     }
     Label(24).SetCaption(TVehicleCatalogue::SlotCountText());

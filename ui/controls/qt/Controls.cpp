@@ -69,19 +69,6 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     impl_->Widget->setGeometry(left, top, width, height);
 }
 
-void TControl::SetLeft(int left) {
-    SetBounds(left, Top(), Width(), Height());
-}
-void TControl::SetTop(int top) {
-    SetBounds(Left(), top, Width(), Height());
-}
-void TControl::SetWidth(int width) {
-    SetBounds(Left(), Top(), width, Height());
-}
-void TControl::SetHeight(int height) {
-    SetBounds(Left(), Top(), Width(), height);
-}
-
 bool TControl::Enabled() const {
     return !impl_->Widget->testAttribute(Qt::WA_ForceDisabled);
 }
@@ -91,9 +78,6 @@ void TControl::SetEnabled(bool enabled) {
 
 bool TControl::Visible() const {
     return !impl_->Widget->isHidden();
-}
-void TControl::SetVisible(bool visible) {
-    impl_->Widget->setVisible(visible);
 }
 
 std::string TControl::Caption() const {

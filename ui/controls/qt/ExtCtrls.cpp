@@ -1,9 +1,9 @@
 #include "ui/controls/ExtCtrls.h"
+#include "assets/Assets.h"
 #include "ui/controls/Forms.h"
 #include "ui/controls/JpegDecoder.h"
 #include "ui/controls/qt/ControlImpl.h"
 
-#include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
@@ -12,7 +12,8 @@
 
 #include <cstdint>
 #include <span>
-#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace klarvon {
 namespace {
@@ -81,14 +82,8 @@ void TImage::LoadFromResource(std::string_view path) {
     auto* widget = WidgetOf<TPictureWidget>(*this);
     widget->Picture = QImage();
     widget->update();
-    QFile file(ToQt(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("Cannot open picture " + std::string(path));
-    const QByteArray bytes = file.readAll();
-    const std::span<const std::uint8_t> data(
-        reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-        static_cast<std::size_t>(bytes.size()));
-    widget->Picture = ToQImage(DecodeJpeg(data));
+    const std::vector<std::uint8_t> bytes = ReadAsset(std::string(path));
+    widget->Picture = ToQImage(DecodeJpeg(std::span<const std::uint8_t>(bytes)));
 }
 
 bool TImage::HasPicture() const {
@@ -120,15 +115,6 @@ TTrackBar::TTrackBar(TWinControl& parent, std::string_view name)
     QObject::connect(slider, &QSlider::valueChanged, slider, [this] { FireEvent(OnChange); });
 }
 
-int TTrackBar::Min() const {
-    return WidgetOf<QSlider>(*this)->minimum();
-}
-int TTrackBar::Max() const {
-    return WidgetOf<QSlider>(*this)->maximum();
-}
-void TTrackBar::SetRange(int min, int max) {
-    WidgetOf<QSlider>(*this)->setRange(min, max);
-}
 int TTrackBar::Position() const {
     return WidgetOf<QSlider>(*this)->value();
 }
@@ -153,9 +139,6 @@ TTimer::TTimer(TForm& owner, std::string_view name)
 
 TTimer::~TTimer() = default;
 
-int TTimer::Interval() const {
-    return impl_->Timer->interval();
-}
 void TTimer::SetInterval(int milliseconds) {
     impl_->Timer->setInterval(milliseconds);
 }

@@ -1,4 +1,5 @@
 #include "ui/controls/Forms.h"
+#include "table/TextConversions.h"
 #include "ui/controls/Platform.h"
 #include "ui/controls/qt/ClassicStyle.h"
 #include "ui/controls/qt/ControlImpl.h"
@@ -108,9 +109,6 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
     Impl().Widget->setWindowFlags(flags);
 }
 
-int TForm::AlphaBlendValue() const {
-    return qRound(Impl().Widget->windowOpacity() * 255.0);
-}
 void TForm::SetAlphaBlendValue(int alpha) {
     Impl().Widget->setWindowOpacity(alpha / 255.0);
 }
@@ -138,9 +136,6 @@ void TForm::Show() {
     window.activateWindow();
 }
 
-void TForm::Hide() {
-    Impl().Widget->hide();
-}
 void TForm::Close() {
     Impl().Widget->close();
 }
@@ -186,7 +181,7 @@ char DecimalSeparator() {
     const QString separator = QLocale().decimalPoint();
     if (separator.size() == 1 && separator.at(0).unicode() < 0x80)
         return static_cast<char>(separator.at(0).unicode());
-    return '.';
+    return PlainDecimalSeparator;
 }
 
 } // namespace klarvon

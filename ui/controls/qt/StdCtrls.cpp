@@ -117,7 +117,6 @@ void TLabel::SetAutoSize(bool autoSize) {
 }
 
 void TLabel::SetSpread(bool spread) {
-    spread_ = spread;
     auto* label = WidgetOf<TLabelWidget>(*this);
     label->Spread = spread;
     label->update();

@@ -381,19 +381,6 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     SetWindowPos(impl_->Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TControl::SetLeft(int left) {
-    SetBounds(left, Top(), Width(), Height());
-}
-void TControl::SetTop(int top) {
-    SetBounds(Left(), top, Width(), Height());
-}
-void TControl::SetWidth(int width) {
-    SetBounds(Left(), Top(), width, Height());
-}
-void TControl::SetHeight(int height) {
-    SetBounds(Left(), Top(), Width(), height);
-}
-
 // IsWindowEnabled reads the window's own flag: children of a disabled window keep theirs.
 bool TControl::Enabled() const {
     return IsWindowEnabled(impl_->Handle) != FALSE;
@@ -406,9 +393,6 @@ void TControl::SetEnabled(bool enabled) {
 
 bool TControl::Visible() const {
     return (GetWindowLongPtrW(impl_->Handle, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-void TControl::SetVisible(bool visible) {
-    ShowWindow(impl_->Handle, visible ? SW_SHOW : SW_HIDE);
 }
 
 std::string TControl::Caption() const {

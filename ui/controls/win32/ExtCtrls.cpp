@@ -177,19 +177,6 @@ TTrackBar::TTrackBar(TWinControl& parent, std::string_view name)
     Impl().Notify = [this](UINT /*code*/) { ReportPosition(*this); };
 }
 
-int TTrackBar::Min() const {
-    return static_cast<int>(Send(*this, TBM_GETRANGEMIN));
-}
-int TTrackBar::Max() const {
-    return static_cast<int>(Send(*this, TBM_GETRANGEMAX));
-}
-
-void TTrackBar::SetRange(int min, int max) {
-    Send(*this, TBM_SETRANGEMIN, FALSE, min);
-    Send(*this, TBM_SETRANGEMAX, TRUE, max);
-    ReportPosition(*this);
-}
-
 int TTrackBar::Position() const {
     return static_cast<int>(Send(*this, TBM_GETPOS));
 }
@@ -234,10 +221,6 @@ TTimer::TTimer(TForm& owner, std::string_view name)
 TTimer::~TTimer() {
     SetEnabled(false);
     Timers().erase(impl_->Id);
-}
-
-int TTimer::Interval() const {
-    return impl_->Interval;
 }
 
 void TTimer::SetInterval(int milliseconds) {

@@ -1,4 +1,5 @@
 #include "ui/controls/Forms.h"
+#include "table/TextConversions.h"
 #include "ui/controls/Platform.h"
 #include "ui/controls/win32/ControlImpl.h"
 
@@ -211,10 +212,6 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-int TForm::AlphaBlendValue() const {
-    return Impl().Alpha;
-}
-
 void TForm::SetAlphaBlendValue(int alpha) {
     HWND window = Impl().Handle;
     Impl().Alpha = alpha;
@@ -248,9 +245,6 @@ void TForm::Show() {
     SetForegroundWindow(window);
 }
 
-void TForm::Hide() {
-    ShowWindow(Impl().Handle, SW_HIDE);
-}
 void TForm::Close() {
     SendMessageW(Impl().Handle, WM_CLOSE, 0, 0);
 }
@@ -305,7 +299,7 @@ char DecimalSeparator() {
     // The count includes the terminating zero.
     if (length == 2 && separator[0] < 0x80)
         return static_cast<char>(separator[0]);
-    return '.';
+    return PlainDecimalSeparator;
 }
 
 } // namespace klarvon

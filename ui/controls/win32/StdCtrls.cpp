@@ -130,7 +130,6 @@ void TLabel::FitToCaption() {
 }
 
 void TLabel::SetSpread(bool spread) {
-    spread_ = spread;
     Impl().Spread = spread;
     InvalidateRect(Impl().Handle, nullptr, TRUE);
 }
