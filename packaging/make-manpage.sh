@@ -21,7 +21,7 @@ program_name=${name%% *}
 # The synopsis: the indented lines after "usage:"; the description: what follows them.
 synopsis=$(sed -n '/^usage:$/,/^[^ ]/{/^  /s/^  //p}' <<<"$help")
 description=$(sed -n '/^usage:$/,$p' <<<"$help" | sed -n '/^[^ u]/,$p')
-commands=$(awk '$2 !~ /^-/ {print $2}' <<<"$synopsis")
+commands=$(awk '$2 !~ /^-/ && !seen[$2]++ {print $2}' <<<"$synopsis")
 
 page_name=$(tr '[:lower:]' '[:upper:]' <<<"$program_name")
 {

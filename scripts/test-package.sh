@@ -42,7 +42,7 @@ desktop-file-validate packaging/klarvon.desktop || fail "the desktop entry is no
 # The manual page: groff has nothing to warn about, and every command has its section.
 man_warnings=$(zcat build/packaging/klarvon-cli.1.gz | groff -man -ww -z 2>&1)
 [ -z "$man_warnings" ] || fail "the manual page: $man_warnings"
-for command in $(build/cli/klarvon-cli --help | awk '/^  klarvon-cli [a-z]/ {print $2}'); do
+for command in $(build/cli/klarvon-cli --help | awk '/^  klarvon-cli [a-z]/ && !seen[$2]++ {print $2}'); do
   zcat build/packaging/klarvon-cli.1.gz | grep -qx ".SS $command" ||
     fail "the manual page has no section for $command"
 done
