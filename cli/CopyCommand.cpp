@@ -39,14 +39,13 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
         source = EncodeRecord(file.Read(from));
     }
     const TRecordBytes before = EncodeRecord(file.Read(to));
-    TRecordBytes after = source;
+    // Without field names the whole record goes, pad bytes and all.
+    TRecordBytes after = fields.empty() ? source : before;
     std::vector<const TLayoutField*> written = fields;
-    if (!fields.empty()) {
-        after = before;
-        for (const TLayoutField* field : fields) {
-            WriteLayoutField(*field, ReadLayoutField(*field, source), after);
-        }
-    } else {
+    for (const TLayoutField* field : fields) {
+        WriteLayoutField(*field, ReadLayoutField(*field, source), after);
+    }
+    if (fields.empty()) {
         for (const TLayoutField& field : layout) {
             written.push_back(&field);
         }

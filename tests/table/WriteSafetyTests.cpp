@@ -217,7 +217,8 @@ TEST(ShortenedFile, WriteNeverGrowsTheFileBack) {
             }
             // A delay of a few microseconds more each round, so the cut lands everywhere
             // from before the write's checks to after its last step.
-            for (volatile int spin = 0; spin < (round % 40) * 150; ++spin) {
+            for (int spin = 0; spin < (round % 40) * 150; ++spin) {
+                asm volatile("" ::: "memory"); // keeps the loop from being optimised away
             }
             ::_exit(::truncate(path.c_str(), CutTo) == 0 ? 0 : 1);
         }
