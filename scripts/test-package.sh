@@ -31,7 +31,7 @@ for path in usr/bin/klarvon usr/bin/klarvon-cli \
   usr/share/applications/klarvon.desktop \
   usr/share/icons/hicolor/48x48/apps/klarvon.png \
   usr/share/icons/hicolor/256x256/apps/klarvon.png \
-  usr/share/man/man1/klarvon-cli.1.gz usr/share/doc/klarvon/LICENSE; do
+  usr/share/man/man1/klarvon-cli.1.gz usr/share/doc/klarvon/copyright; do
   grep -q " \./$path\$" <<<"$contents" || fail "$path is not in the package"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
