@@ -11,7 +11,9 @@ namespace {
 std::string ShownPath(const std::filesystem::path& path) {
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(path, ec);
-    return (ec ? path : absolute).string();
+    // UTF-8 on every system (string() would use the ANSI code page on Windows).
+    const std::u8string text = (ec ? path : absolute).u8string();
+    return std::string(text.begin(), text.end());
 }
 
 } // namespace

@@ -21,6 +21,14 @@ std::string PadHex(const std::vector<std::size_t>& pads, const TRecordBytes& byt
 
 } // namespace
 
+std::string ChangeSubject(TLayout layout, int id, std::string_view field) {
+    std::string subject = std::to_string(id) + ' ' + std::string(TVehicleCatalogue::Name(id)) + ' ';
+    if (layout.data() == GameLayout().data()) {
+        subject += std::string(GameMark) + ' ';
+    }
+    return subject + std::string(field);
+}
+
 std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecordBytes& before,
                          const TRecordBytes& after) {
     std::size_t changes = 0;
@@ -28,16 +36,15 @@ std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecor
         const TFieldBits a = ReadLayoutField(field, before);
         const TFieldBits b = ReadLayoutField(field, after);
         if (a != b) {
-            out << id << ' ' << TVehicleCatalogue::Name(id) << ' ' << field.Name << ": "
-                << ChangeText(field, a, b) << '\n';
+            out << ChangeSubject(layout, id, field.Name) << ": " << ChangeText(field, a, b) << '\n';
             ++changes;
         }
     }
     const std::vector<std::size_t> pads = PadOffsets(layout);
     if (std::any_of(pads.begin(), pads.end(),
                     [&](std::size_t offset) { return before[offset] != after[offset]; })) {
-        out << id << ' ' << TVehicleCatalogue::Name(id) << " pad bytes: " << PadHex(pads, before)
-            << " -> " << PadHex(pads, after) << '\n';
+        out << ChangeSubject(layout, id, PadBytesName) << ": " << PadHex(pads, before) << " -> "
+            << PadHex(pads, after) << '\n';
         ++changes;
     }
     return changes;

@@ -7,8 +7,18 @@
 #include <cstddef>
 #include <ostream>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace klarvon::cli {
+
+// What a line of the game's layout says in place of a field name's prefix, so that a
+// line read back as a patch knows its layout ("411 INFERNUS --game HornPitch: ...").
+inline constexpr std::string_view GameMark = "--game";
+inline constexpr std::string_view PadBytesName = "pad bytes";
+
+// "ID NAME FIELD", with the game's mark before FIELD in the game's layout.
+std::string ChangeSubject(TLayout layout, int id, std::string_view field);
 
 // One line per field of the layout whose bits differ, in stored order, then one for
 // the layout's pad bytes if any of them differ; returns how many lines.

@@ -32,6 +32,9 @@ extern const TCommand FindCommand;
 extern const TCommand SetCommand;
 extern const TCommand CopyCommand;
 extern const TCommand DiffCommand;
+extern const TCommand ApplyCommand;
+extern const TCommand ExportCfgCommand;
+extern const TCommand ImportCfgCommand;
 extern const TCommand DemoCommand;
 
 } // namespace klarvon::cli

@@ -1,6 +1,7 @@
 // `copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]`: one vehicle's record, or
 // some of its fields, onto another's slot, possibly from another executable.
 
+#include "cli/Backup.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
@@ -17,7 +18,7 @@ namespace {
 
 constexpr std::size_t FirstField = 3;
 constexpr std::string_view FromOption = "--from";
-constexpr std::array<std::string_view, 2> CopyFlags{GameFlag, "--from="};
+constexpr std::array<std::string_view, 3> CopyFlags{GameFlag, "--from=", BackupFlag};
 
 int RunCopy(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, FirstField, true);
@@ -50,9 +51,8 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
             written.push_back(&field);
         }
     }
-    file.Write(to, DecodeRecord(after));
-    file.Close();
-    NoteFileChanged(out);
+    const std::array update{TRecordUpdate{to, DecodeRecord(after)}};
+    WriteChange(file, arguments, update, out);
     WarnAboutEngineBanks(std::cerr, to, written, after);
     WriteChangesOrNone(out, layout, to, before, after);
     return ExitSuccess;
@@ -62,14 +62,15 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
 
 const TCommand CopyCommand{
     "copy",
-    "FILE FROM TO [FIELD ...] [--game] [--from OTHER]",
+    "FILE FROM TO [FIELD ...] [--game] [--from OTHER] [--backup]",
     "Copies the 36-byte record of vehicle FROM onto the slot of TO (IDs 400..630\n"
     "or model names), so TO sounds like FROM. With FIELD names only those fields\n"
     "are copied (with --game the game's fields; their pad bytes stay), the rest of\n"
     "TO keeps its bytes. --from OTHER takes the record of FROM from the executable\n"
     "OTHER (an untouched original, say), which is only read. Prints each field of TO\n"
     "that changed as 'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine\n"
-    "bank above 410 is copied with a warning on stderr, as 'set' does.\n",
+    "bank above 410 is copied with a warning on stderr, as 'set' does.\n"
+    "--backup first copies FILE to FILE.bak unless that exists (see 'apply').\n",
     CopyFlags,
     RunCopy,
 };

@@ -4,13 +4,9 @@
 #include "cli/DemoExecutable.h"
 #include "cli/Report.h"
 #include "cli/SafeWrite.h"
-#include "table/InOutError.h"
-#include "table/InOutErrorCodes.h"
 #include "table/VehicleAudioRecord.h"
 
 #include <array>
-#include <filesystem>
-#include <system_error>
 
 namespace klarvon::cli {
 
@@ -24,13 +20,6 @@ int RunDemo(const TArguments& arguments, std::ostream& out) {
     const std::string& path = arguments.Positionals[0];
     const std::vector<std::uint8_t> bytes = BuildDemoExecutable();
     if (arguments.Has(ForceFlag)) {
-        // Only a regular file is replaced: renaming over a device node or a FIFO would
-        // take it away from whatever uses it (as root, /dev/null itself).
-        std::error_code error;
-        const std::filesystem::file_status status = std::filesystem::status(path, error);
-        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-            throw InOutErrorFromCode(CodeAccessDenied);
-        }
         ReplaceFile(path, bytes);
     } else {
         WriteNewFile(path, bytes);

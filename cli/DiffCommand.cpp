@@ -5,9 +5,13 @@
 #include "cli/Failure.h"
 #include "cli/TableFile.h"
 
+#include <array>
+
 namespace klarvon::cli {
 
 namespace {
+
+constexpr std::array<std::string_view, 1> DiffFlags{GameFlag};
 
 std::vector<TRecordBytes> ReadTable(const std::string& path) {
     // Each file is located on its own: the tables may sit at different offsets.
@@ -27,7 +31,7 @@ int RunDiff(const TArguments& arguments, std::ostream& out) {
     std::size_t changes = 0;
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
         const auto slot = static_cast<std::size_t>(id - FirstVehicleId);
-        changes += WriteChanges(out, EditorLayout(), id, a[slot], b[slot]);
+        changes += WriteChanges(out, LayoutOf(arguments), id, a[slot], b[slot]);
     }
     if (changes == 0) {
         out << "identical: all " << SlotCount << " records are the same\n";
@@ -39,7 +43,7 @@ int RunDiff(const TArguments& arguments, std::ostream& out) {
 
 const TCommand DiffCommand{
     "diff",
-    "FILE_A FILE_B",
+    "FILE_A FILE_B [--game]",
     "Compares the vehicle audio tables of two files, each located on its own.\n"
     "Prints one line per differing field, slots in ID order, fields in stored order:\n"
     "  ID NAME FIELD: a -> b\n"
@@ -48,8 +52,13 @@ const TCommand DiffCommand{
     "-0, INF and NAN, are given as bits: 0x80000000). Names may hold spaces\n"
     "('//Extra Slot'), so read a line from the right. When nothing\n"
     "differs, prints the single line 'identical: all 231 records are the same'.\n"
-    "Exits 0 in both cases.\n",
-    {},
+    "Exits 0 in both cases.\n"
+    "With --game the game's fields are compared, each line marked\n"
+    "  ID NAME --game FIELD: a -> b\n"
+    "and differing pad bytes get a line 'ID NAME --game pad bytes: HEX -> HEX'.\n"
+    "The output is a patch: 'apply' makes its changes on another file, and\n"
+    "'apply --reverse' undoes them.\n",
+    DiffFlags,
     RunDiff,
 };
 

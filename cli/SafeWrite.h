@@ -13,7 +13,8 @@ namespace klarvon::cli {
 void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Writes the bytes to a temporary file beside path, then renames it over path, so
-// path holds either its old contents or all the new ones.
+// path holds either its old contents or all the new ones. Anything at path that is not a
+// regular file (a folder, a device, a FIFO) is refused with "File access denied".
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 } // namespace klarvon::cli

@@ -1,6 +1,7 @@
 // `set FILE ID FIELD=TEXT ... [--game]`: changes named fields of one record, all or
 // nothing.
 
+#include "cli/Backup.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
@@ -18,7 +19,7 @@ namespace klarvon::cli {
 namespace {
 
 constexpr std::size_t FirstAssignment = 2;
-constexpr std::array<std::string_view, 1> SetFlags{GameFlag};
+constexpr std::array<std::string_view, 2> SetFlags{GameFlag, BackupFlag};
 
 int RunSet(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, FirstAssignment + 1, true);
@@ -46,9 +47,8 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
     for (const auto& [field, bits] : values) {
         WriteLayoutField(*field, bits, after);
     }
-    file.Write(id, DecodeRecord(after));
-    file.Close();
-    NoteFileChanged(out);
+    const std::array update{TRecordUpdate{id, DecodeRecord(after)}};
+    WriteChange(file, arguments, update, out);
     WarnAboutEngineBanks(std::cerr, id, written, after);
     WriteChangesOrNone(out, layout, id, before, after);
     return ExitSuccess;
@@ -58,7 +58,7 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
 
 const TCommand SetCommand{
     "set",
-    "FILE ID FIELD=TEXT [FIELD=TEXT ...] [--game]",
+    "FILE ID FIELD=TEXT [FIELD=TEXT ...] [--game] [--backup]",
     "Changes fields of the record of vehicle ID (400..630 or a model name) and\n"
     "writes the record back in one piece. FIELD is a field name as 'show' and\n"
     "'dump' print it:\n"
@@ -77,7 +77,8 @@ const TCommand SetCommand{
     "named keep their bytes. Prints each changed field as 'ID NAME FIELD: a -> b',\n"
     "or 'ID NAME: no change'. An engine bank above 410 (PowerOnSoundId,\n"
     "PowerOffSoundId, PlayerBank, DummyBank) is written, with a warning on stderr:\n"
-    "the game is known to crash on it.\n",
+    "the game is known to crash on it.\n"
+    "--backup first copies FILE to FILE.bak unless that exists (see 'apply').\n",
     SetFlags,
     RunSet,
 };

@@ -22,9 +22,9 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 8> Commands{
-    &InfoCommand, &ShowCommand, &DumpCommand, &FindCommand,
-    &SetCommand,  &CopyCommand, &DiffCommand, &DemoCommand,
+constexpr std::array<const TCommand*, 11> Commands{
+    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,  &CopyCommand,
+    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
@@ -141,6 +141,5 @@ int Run(const std::vector<std::string>& words) {
 
 int main(int argc, char** argv) {
     klarvon::cli::UseBinaryStandardStreams();
-    const std::vector<std::string> words(argv + 1, argv + argc);
-    return klarvon::cli::Run(words);
+    return klarvon::cli::Run(klarvon::cli::ProgramArguments(argc, argv));
 }

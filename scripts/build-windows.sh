@@ -181,7 +181,9 @@ for optional in klarvon klarvon_win32ui_tests; do
 done
 cmake --build "$build_dir" -j "$jobs" --target "${targets[@]}"
 
-# The zip: the programs, the ReadMe the editor opens from its folder, the licences.
+# The zip: the programs, the ReadMe the editor opens from its folder, the licences. The
+# text files get CR LF line ends: the Notepad of Windows 7, the oldest system the
+# manifests name, shows a file of bare LFs as one long line.
 stage=$build_dir/dist/klarvon
 rm -rf "$stage"
 mkdir -p "$stage" "$root/dist"
@@ -191,12 +193,46 @@ if [ -f "$build_dir/app/klarvon.exe" ]; then
 else
   echo "note: no Windows window layer, so no klarvon.exe; the zip holds klarvon-cli.exe only" >&2
 fi
-cp ReadMe.txt AUTHORS.txt THIRD-PARTY-NOTICES.md "$stage/"
+with_crlf() { # with_crlf SOURCE TARGET
+  sed -e 's/\r$//' -e 's/$/\r/' "$1" >"$2"
+}
+with_crlf ReadMe.txt "$stage/ReadMe.txt"
+with_crlf AUTHORS.txt "$stage/AUTHORS.txt"
+with_crlf THIRD-PARTY-NOTICES.md "$stage/THIRD-PARTY-NOTICES.md"
 # Windows opens a .txt with a double click; a bare LICENSE asks which program to use.
-cp LICENSE "$stage/LICENSE.txt"
+with_crlf LICENSE "$stage/LICENSE.txt"
 # The mingw-w64 runtime (C runtime start-up, its number reading and printing, winpthreads)
 # is linked into both programs; its licences ask for their notices to travel with them.
-cp /usr/share/doc/mingw-w64-common/copyright "$stage/mingw-w64-runtime-copyright.txt"
+with_crlf /usr/share/doc/mingw-w64-common/copyright "$stage/mingw-w64-runtime-copyright.txt"
+
+# What the zip must hold before it ships: every text line ended by CR LF (the last one
+# too), and in each program its manifest and a version resource whose product version is
+# the project's (the .rc files state it by hand).
+version=$(sed -n 's/^project(Klarvon VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+release_faults=0
+for file in "$stage"/*; do
+  case "$file" in
+  *.exe)
+    if ! VERSION="$version" perl -0777 -ne '
+        my $wide = sub { join "\0", split(//, $_[0]), "" };
+        my $version = quotemeta($wide->("ProductVersion")) . "(?:\0\0)+" . quotemeta($wide->($ENV{VERSION}));
+        exit !(/requestedExecutionLevel/ && index($_, $wide->("VS_VERSION_INFO")) >= 0
+               && /$version/)' "$file"; then
+      echo "release check: $(basename "$file") lacks its manifest or version $version" >&2
+      release_faults=$((release_faults + 1))
+    fi
+    ;;
+  *)
+    if ! perl -ne 'exit 1 unless /\r\n\z/' "$file"; then
+      echo "release check: $(basename "$file") has a line not ended by CR LF" >&2
+      release_faults=$((release_faults + 1))
+    fi
+    ;;
+  esac
+done
+if [ "$release_faults" -gt 0 ]; then
+  exit 1
+fi
 rm -f "$root/dist/klarvon-windows.zip"
 (cd "$build_dir/dist" && cmake -E tar cf "$root/dist/klarvon-windows.zip" --format=zip klarvon)
 

@@ -15,6 +15,9 @@ bash scripts/build-windows.sh
 build_win=$root/build-win
 wine_loader=/usr/lib/wine/wine64
 export WINEDEBUG=-all
+# Wine reads the Linux command line and file names in the locale's character set; the
+# tests use names in several scripts, which only UTF-8 carries all of.
+export LC_ALL=C.UTF-8
 # No Mono or Gecko installers: console and window programs need neither.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -1,8 +1,7 @@
 #include "catalogue/FileHead.h"
 
 #include "table/Errors.h"
-
-#include <system_error>
+#include "table/win32/WideText.h"
 
 #include <windows.h>
 
@@ -11,8 +10,15 @@ namespace klarvon {
 namespace {
 
 EKlarvonError FileError(std::string_view what, const std::filesystem::path& path, DWORD code) {
-    // The system's own message for the code, as FormatMessage gives it.
-    std::string reason = std::system_category().message(static_cast<int>(code));
+    // The system's own message for the code, in the user's language whatever the ANSI
+    // code page.
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string reason =
+        length > 0 ? FromWide(std::wstring_view(text, length)) : "Error " + std::to_string(code);
+    ::LocalFree(text);
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) {
         reason.pop_back();
     }

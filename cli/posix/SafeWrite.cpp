@@ -89,6 +89,12 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) 
 }
 
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    // Only a regular file is replaced: renaming over a device node or a FIFO would take it
+    // away from whatever uses it (as root, /dev/null itself).
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        throw InOutErrorFromErrno(EACCES, path);
+    }
     const std::filesystem::path target(path);
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");

@@ -9,6 +9,12 @@
 
 namespace klarvon::cli {
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    // The system's bytes, UTF-8 on any current system; a name in another encoding still
+    // reaches the file calls as it came.
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 void UseBinaryStandardStreams() {
     // POSIX streams are bytes already.
 }

@@ -1,9 +1,9 @@
 #include "cli/SafeWrite.h"
 
 #include "table/InOutError.h"
+#include "table/win32/WideText.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -45,10 +45,15 @@ private:
     throw InOutErrorFromWindowsCode(::GetLastError());
 }
 
-// Paths are in the ANSI code page, as main()'s arguments arrive.
-HANDLE CreateNew(const std::string& path) {
-    return ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+HANDLE CreateNew(const std::wstring& path) {
+    return ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
+}
+
+// Where the name part of a path starts: after its last separator or drive.
+std::size_t NameStart(std::wstring_view path) {
+    const std::size_t separator = path.find_last_of(L"\\/:");
+    return separator == std::wstring_view::npos ? 0 : separator + 1;
 }
 
 // All bytes, flushed to the disk, then closed; any failure throws.
@@ -72,7 +77,8 @@ void WriteAllAndClose(THandle& file, std::span<const std::uint8_t> bytes) {
 } // namespace
 
 void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const HANDLE handle = CreateNew(path);
+    const std::wstring widePath = WidePath(path);
+    const HANDLE handle = CreateNew(widePath);
     if (handle == INVALID_HANDLE_VALUE) {
         if (::GetLastError() == ERROR_FILE_EXISTS) {
             throw std::runtime_error("'" + path + "' already exists; give --force to replace it");
@@ -84,28 +90,29 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) 
         WriteAllAndClose(file, bytes);
     } catch (...) {
         file.Close();
-        ::DeleteFileA(path.c_str()); // ours: created above, never a file that was there before
+        ::DeleteFileW(widePath.c_str()); // ours: created above, never a file that was there before
         throw;
     }
 }
 
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path target(path);
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const std::wstring target = WidePath(path);
+    // Only a file is replaced; a folder or a device name ("NUL", "COM1") is refused.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
+        throw InOutErrorFromWindowsCode(ERROR_ACCESS_DENIED);
+    }
     // A name beside the target, so the move stays on one volume; numbered by the process
     // and tried until one is free.
-    std::string name(1, '.');
-    name += target.filename().string();
-    name += '.';
-    name += std::to_string(::GetCurrentProcessId());
-    name += '.';
-    const std::string stem = (folder / name).string();
-    std::string temporary;
+    const std::size_t nameStart = NameStart(target);
+    const std::wstring stem = target.substr(0, nameStart) + L'.' + target.substr(nameStart) + L'.' +
+                              std::to_wstring(::GetCurrentProcessId()) + L'.';
+    std::wstring temporary;
     HANDLE handle = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < TemporaryAttempts && handle == INVALID_HANDLE_VALUE;
          ++attempt) {
-        temporary = stem + std::to_string(attempt);
+        temporary = stem + std::to_wstring(attempt);
         handle = CreateNew(temporary);
         if (handle == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) {
             ThrowLastError();
@@ -117,7 +124,7 @@ void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     THandle file(handle);
     try {
         WriteAllAndClose(file, bytes);
-        if (!::MoveFileExA(temporary.c_str(), path.c_str(),
+        if (!::MoveFileExW(temporary.c_str(), target.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             ThrowLastError();
         }
@@ -125,7 +132,7 @@ void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
         if (file.Get() != INVALID_HANDLE_VALUE) {
             file.Close();
         }
-        ::DeleteFileA(temporary.c_str());
+        ::DeleteFileW(temporary.c_str());
         throw;
     }
 }

@@ -1,12 +1,17 @@
 #include "cli/StandardStreams.h"
 
+#include "cli/Commands.h"
 #include "table/InOutError.h"
+#include "table/win32/WideText.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <iostream>
+#include <streambuf>
 
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 #include <windows.h>
 
 namespace klarvon::cli {
@@ -15,34 +20,174 @@ namespace {
 
 // WriteFile takes a 32-bit count.
 constexpr std::size_t MaxPiece = std::size_t{1} << 30;
+// Consoles of older Windows refuse one large write; this many UTF-16 units at a time.
+constexpr std::size_t MaxConsolePiece = 8192;
 
-} // namespace
-
-void UseBinaryStandardStreams() {
-    // std::cerr goes through the C runtime's stderr, which would turn each LF into CR LF.
-    ::_setmode(::_fileno(stdout), _O_BINARY);
-    ::_setmode(::_fileno(stderr), _O_BINARY);
+bool IsConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return ::GetConsoleMode(handle, &mode) != 0;
 }
 
-void WriteStandardOutput(std::string_view text) {
-    const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
-    if (out == INVALID_HANDLE_VALUE) {
-        throw InOutErrorFromWindowsCode(::GetLastError());
+// A pipe whose reader has gone ("klarvon-cli dump x.exe | more", quit early).
+bool IsClosedReader(DWORD code) {
+    return code == ERROR_BROKEN_PIPE || code == ERROR_NO_DATA || code == ERROR_PIPE_NOT_CONNECTED;
+}
+
+// What the system said to a failed write. A reader that has gone ends the program here,
+// quietly, as SIGPIPE does on Linux: there is nobody left to tell.
+[[noreturn]] void FailWrite(DWORD code) {
+    if (IsClosedReader(code)) {
+        ::ExitProcess(ExitFailure);
     }
-    if (out == nullptr) {
-        return; // started without a standard output (from a window, say): nowhere to print
-    }
+    throw InOutErrorFromWindowsCode(code);
+}
+
+void WriteBytes(HANDLE handle, std::string_view text) {
     while (!text.empty()) {
         const auto piece = static_cast<DWORD>(std::min(text.size(), MaxPiece));
         DWORD written = 0;
-        if (!::WriteFile(out, text.data(), piece, &written, nullptr)) {
-            throw InOutErrorFromWindowsCode(::GetLastError());
+        if (!::WriteFile(handle, text.data(), piece, &written, nullptr)) {
+            FailWrite(::GetLastError());
         }
         if (written == 0) {
-            throw InOutErrorFromWindowsCode(ERROR_DISK_FULL);
+            FailWrite(ERROR_DISK_FULL);
         }
         text.remove_prefix(written);
     }
+}
+
+// A console shows UTF-16 as it is, whatever its code page.
+void WriteConsoleText(HANDLE handle, std::string_view text) {
+    const std::wstring wide = WideText(text);
+    std::wstring_view rest = wide;
+    while (!rest.empty()) {
+        std::size_t piece = std::min(rest.size(), MaxConsolePiece);
+        // A surrogate pair stays in one piece.
+        if (piece < rest.size() && IS_HIGH_SURROGATE(rest[piece - 1])) {
+            --piece;
+        }
+        DWORD written = 0;
+        if (!::WriteConsoleW(handle, rest.data(), static_cast<DWORD>(piece), &written, nullptr) ||
+            written == 0) {
+            FailWrite(::GetLastError());
+        }
+        rest.remove_prefix(written);
+    }
+}
+
+void WriteTo(DWORD stream, std::string_view text) {
+    const HANDLE handle = ::GetStdHandle(stream);
+    if (handle == INVALID_HANDLE_VALUE) {
+        throw InOutErrorFromWindowsCode(::GetLastError());
+    }
+    if (handle == nullptr) {
+        return; // started without that stream (from a window, say): nowhere to print
+    }
+    if (IsConsole(handle)) {
+        WriteConsoleText(handle, text);
+    } else {
+        WriteBytes(handle, text);
+    }
+}
+
+// How many bytes of text end on a whole UTF-8 sequence: a character cut in two by the
+// stream waits for its other half, so the console gets it whole.
+std::size_t WholeSequencesLength(std::string_view text) {
+    constexpr std::size_t LongestSequence = 4;
+    constexpr unsigned char ContinuationMask = 0xC0;
+    constexpr unsigned char Continuation = 0x80;
+    const std::size_t lookBack = std::min(text.size(), LongestSequence - 1);
+    for (std::size_t back = 1; back <= lookBack; ++back) {
+        const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+        if ((byte & ContinuationMask) == Continuation) {
+            continue;
+        }
+        const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+        return length > back ? text.size() - back : text.size();
+    }
+    return text.size();
+}
+
+// std::cout and std::cerr on top of WriteTo: collected, and written at each flush.
+class TStandardStreamBuffer : public std::streambuf {
+public:
+    explicit TStandardStreamBuffer(DWORD stream) : stream_(stream) {}
+
+protected:
+    int_type overflow(int_type ch) override {
+        if (!traits_type::eq_int_type(ch, traits_type::eof())) {
+            pending_ += traits_type::to_char_type(ch);
+        }
+        return traits_type::not_eof(ch);
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        pending_.append(text, static_cast<std::size_t>(count));
+        return count;
+    }
+    int sync() override {
+        const std::size_t whole = WholeSequencesLength(pending_);
+        try {
+            WriteTo(stream_, std::string_view(pending_).substr(0, whole));
+        } catch (const EInOutError&) {
+            pending_.clear();
+            return -1;
+        }
+        pending_.erase(0, whole);
+        return 0;
+    }
+
+private:
+    DWORD stream_;
+    std::string pending_;
+};
+
+// Puts the buffers in place for the program's life and hands the streams their old ones
+// back at the end, before the runtime's own last flush.
+class TStandardStreams {
+public:
+    TStandardStreams() : oldOut_(std::cout.rdbuf(&out_)), oldError_(std::cerr.rdbuf(&error_)) {}
+    ~TStandardStreams() {
+        std::cout.flush();
+        std::cerr.flush();
+        std::cout.rdbuf(oldOut_);
+        std::cerr.rdbuf(oldError_);
+    }
+    TStandardStreams(const TStandardStreams&) = delete;
+    TStandardStreams& operator=(const TStandardStreams&) = delete;
+
+private:
+    TStandardStreamBuffer out_{STD_OUTPUT_HANDLE};
+    TStandardStreamBuffer error_{STD_ERROR_HANDLE};
+    std::streambuf* oldOut_;
+    std::streambuf* oldError_;
+};
+
+} // namespace
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    // main()'s argv comes through the ANSI code page, which cannot spell every name.
+    int count = 0;
+    LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return std::vector<std::string>(argv + 1, argv + argc);
+    }
+    std::vector<std::string> words;
+    for (int i = 1; i < count; ++i) {
+        words.push_back(FromWide(wide[i]));
+    }
+    ::LocalFree(wide);
+    return words;
+}
+
+void UseBinaryStandardStreams() {
+    // Anything printed through the C runtime keeps its LFs as they are.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+    static TStandardStreams streams;
+}
+
+void WriteStandardOutput(std::string_view text) {
+    WriteTo(STD_OUTPUT_HANDLE, text);
 }
 
 } // namespace klarvon::cli

@@ -1,6 +1,7 @@
 #include "table/FileHandle.h"
 
 #include "table/InOutError.h"
+#include "table/win32/WideText.h"
 
 #include <algorithm>
 #include <limits>
@@ -52,12 +53,12 @@ bool TFileHandle::IsOpen() const {
     return Native(native_) != INVALID_HANDLE_VALUE;
 }
 
-// The path is taken in the ANSI code page, as every path the programs have on Windows
-// comes: from GetOpenFileNameA in the editor and from main()'s arguments in klarvon-cli.
+// The path is UTF-8, as the programs keep every path; the system gets it in UTF-16.
 void TFileHandle::Open(const std::string& path, TAccess access) {
     const DWORD rights = access == TAccess::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const HANDLE handle = ::CreateFileA(path.c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        ::CreateFileW(WidePath(path).c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         throw LastError();
     }

@@ -34,15 +34,6 @@ TBytes FileWithBulletUpgraded() {
     });
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The file as expected after bytes at a record's offset become the given ones.
 TBytes Patched(TBytes bytes, int id, std::size_t offset, const std::vector<std::uint8_t>& with) {
     std::copy(with.begin(), with.end(),
@@ -269,10 +260,10 @@ TEST(CliCopy, CopiesOnlyTheNamedFieldsOrTheRecordFromAnotherFile) {
          "411 INFERNUS PowerOnSoundId: 411 -> 38\n411 INFERNUS PowerOffSoundId: -411 -> 37\n"},
         {{"--game", "541", "411", "DoorType"},
          Patched(original, Infernus, 24, bulletBytes(24, 1)),
-         "411 INFERNUS DoorType: 3 -> 2\n"},
+         "411 INFERNUS --game DoorType: 3 -> 2\n"},
         {{"541", "411", "--game", "HornType"},
          Patched(original, Infernus, 16, {0xFF}),
-         "411 INFERNUS HornType: 3 -> -1\n"},
+         "411 INFERNUS --game HornType: 3 -> -1\n"},
         {{"infernus", "400", "--from", other},
          Patched(original, 400, 0, bulletBytes(0, RecordSize)),
          ""},

@@ -51,7 +51,9 @@ private:
 void Drain(TPipe& out, TPipe& err, TCliRun& run) {
     std::array<pollfd, 2> fds{{{out.Read(), POLLIN, 0}, {err.Read(), POLLIN, 0}}};
     std::array<std::string*, 2> sinks{&run.Out, &run.Err};
-    int open = 2;
+    // A pipe closed already (the output of a closed-pipe run) has nothing to read.
+    int open = static_cast<int>(
+        std::count_if(fds.begin(), fds.end(), [](const pollfd& fd) { return fd.fd >= 0; }));
     std::array<char, 65536> buffer{};
     while (open > 0) {
         if (::poll(fds.data(), fds.size(), -1) < 0) {
@@ -120,10 +122,14 @@ TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& std
     TPipe err;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    if (stdoutPath.empty()) {
+    if (stdoutPath == ClosedPipe) {
+        out.CloseRead();
+        posix_spawn_file_actions_adddup2(&actions, out.Write(), STDOUT_FILENO);
+    } else if (stdoutPath.empty()) {
         posix_spawn_file_actions_adddup2(&actions, out.Write(), STDOUT_FILENO);
     } else {
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
     posix_spawn_file_actions_adddup2(&actions, err.Write(), STDERR_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);

@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built klarvon-cli as a child process (no shell) and captures what it says.
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,21 @@ struct TCliRun {
     std::string FirstErrorLine() const { return Err.substr(0, Err.find('\n')); }
 };
 
-// stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full");
+// The lines of a program's output, without their line breaks.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// As stdoutPath: stdout is a pipe whose reader has already gone.
+inline constexpr const char* ClosedPipe = "<closed pipe>";
+
+// stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full", or a
+// file it creates or empties);
 // prefix, when given, is a command that runs the program (e.g. setpriv ... --).
 TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath = "",
                const std::vector<std::string>& prefix = {});

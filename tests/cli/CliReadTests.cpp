@@ -15,15 +15,6 @@
 namespace klarvon::test {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> cells;
     std::istringstream in(line);

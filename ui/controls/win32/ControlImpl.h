@@ -105,8 +105,23 @@ COLORREF ToColorRef(TColor color);
 HBRUSH BrushFor(COLORREF color);
 HFONT FontFor(const TFont& font);
 HFONT DesignFont();
-// The width of text in the control's font, in pixels.
+// How labels and group titles lay out their text, for drawing and for measuring alike.
+// No clipping: a glyph that reaches past its advance (the overhang of an italic or of a
+// substitute face's 'f') is drawn whole, and measured so.
+inline constexpr UINT CaptionTextFlags = DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP;
+// The width text covers when drawn with CaptionTextFlags in the font selected into dc,
+// last glyph's overhang included.
+int DrawnTextWidth(HDC dc, std::wstring_view text);
+// The same in the control's font, in pixels.
 int TextWidth(const TControlImpl& impl, std::wstring_view text);
+// Draws a caption into area: spread, its characters spaced out to fill the width; and
+// set closer where it is wider than the area, so that every glyph still shows.
+void DrawCaption(HDC dc, const RECT& area, const std::wstring& text, bool spread);
+// How far right a child starting at left may reach inside container before it covers
+// the container's frame (a group box's etched line).
+int RoomRightOf(HWND container, int left);
+// The width a self-sizing caption takes at left: its text's, as far as there is room.
+int CaptionWidth(const TControlImpl& impl, int left);
 // The colour a window shows behind its content: its own, or its parent's.
 COLORREF BackgroundOf(HWND window);
 // Fills dc, the device context of control, with what lies behind the control: its

@@ -285,11 +285,25 @@ HFONT DesignFont() {
 int TextWidth(const TControlImpl& impl, std::wstring_view text) {
     HDC dc = GetDC(impl.Handle);
     const HGDIOBJ previous = SelectObject(dc, impl.Font);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+    const int width = DrawnTextWidth(dc, text);
     SelectObject(dc, previous);
     ReleaseDC(impl.Handle, dc);
-    return extent.cx;
+    return width;
+}
+
+int CaptionWidth(const TControlImpl& impl, int left) {
+    return std::min(TextWidth(impl, WindowText(impl.Handle)),
+                    RoomRightOf(ParentOf(impl.Handle), left));
+}
+
+int RoomRightOf(HWND container, int left) {
+    // A group box's etched frame is two pixels wide, with one left clear inside it.
+    constexpr int GroupFrameInset = 3;
+    RECT client{};
+    GetClientRect(container, &client);
+    const TControlImpl* impl = ImplOf(container);
+    const bool framed = impl != nullptr && impl->Kind == TWindowKind::GroupBox;
+    return client.right - (framed ? GroupFrameInset : 0) - left;
 }
 
 COLORREF BackgroundOf(HWND window) {
@@ -374,10 +388,12 @@ int TControl::Height() const {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    // A label that sizes itself is never narrower than its text: a face that stands in for
-    // the design font (Wine has no MS Sans Serif of its own) may be a few pixels wider.
+    // A label that sizes itself is never narrower than its text as drawn: a face that
+    // stands in for the design font (Wine has no MS Sans Serif of its own) may be a few
+    // pixels wider. It grows only as far as its container has room, short of a group
+    // box's frame; a text wider still is drawn closer set (DrawCaption).
     if (impl_->Kind == TWindowKind::Label && impl_->AutoSize && !impl_->Spread)
-        width = std::max(width, TextWidth(*impl_, WindowText(impl_->Handle)));
+        width = std::max(width, CaptionWidth(*impl_, left));
     SetWindowPos(impl_->Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -406,7 +422,7 @@ void TControl::SetCaption(std::string_view caption) {
         return;
     SetWindowTextW(impl_->Handle, text.c_str());
     if (impl_->AutoSize)
-        SetWidth(TextWidth(*impl_, text));
+        SetWidth(CaptionWidth(*impl_, Left()));
     if (impl_->Kind == TWindowKind::Label)
         InvalidateRect(impl_->Handle, nullptr, TRUE);
 }

@@ -1,4 +1,5 @@
 #include "ui/controls/win32/NativeDialogs.h"
+#include "table/win32/WideText.h"
 #include "ui/controls/win32/ControlImpl.h"
 
 #include <commdlg.h>
@@ -211,7 +212,7 @@ public:
             filter += L'\0';
         }
         filter += L'\0';
-        std::wstring chosen = PathToWide(request.FileName);
+        std::wstring chosen = WideText(request.FileName);
         chosen.resize(PathBufferLength, L'\0');
         const std::wstring title = Widen(request.Title);
 
@@ -227,7 +228,8 @@ public:
                        (request.HideReadOnly ? OFN_HIDEREADONLY : 0U);
         if (GetOpenFileNameW(&dialog) == FALSE)
             return false;
-        fileName = PathFromWide(chosen.c_str());
+        // Used as the system spells it: UTF-8 inside reaches every name again.
+        fileName = FromWide(chosen.c_str());
         return true;
     }
 
@@ -248,7 +250,7 @@ public:
     // own to show from the shell.
     void ShellOpen(const std::string& target) override {
         const bool isWebPage = target.find("://") != std::string::npos;
-        const std::wstring file = isWebPage ? Widen(target) : PathToWide(target);
+        const std::wstring file = WideText(target);
         ShellExecuteW(isWebPage ? nullptr : MainFormWindow(), L"open", file.c_str(), nullptr,
                       nullptr, isWebPage ? SW_HIDE : SW_RESTORE);
     }
@@ -266,40 +268,6 @@ int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner) {
     return index >= 0 && index < static_cast<INT_PTR>(request.Buttons.size())
                ? static_cast<int>(index)
                : MessageBoxClosed;
-}
-
-// The core opens files with the "A" functions, which take paths in the ANSI code page.
-// A path that code page cannot spell goes by its short name, which always can.
-std::string PathFromWide(const std::wstring& path) {
-    const auto toAnsi = [](const std::wstring& wide, BOOL* lossy) {
-        const int size = static_cast<int>(wide.size());
-        const int length =
-            WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, lossy);
-        std::string result(static_cast<std::size_t>(length), '\0');
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), size, result.data(), length, nullptr, lossy);
-        return result;
-    };
-    BOOL lossy = FALSE;
-    std::string ansi = toAnsi(path, &lossy);
-    if (lossy == FALSE)
-        return ansi;
-    std::wstring shortPath(PathBufferLength, L'\0');
-    const DWORD length =
-        GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
-    if (length == 0 || length >= shortPath.size())
-        return ansi;
-    shortPath.resize(length);
-    return toAnsi(shortPath, nullptr);
-}
-
-std::wstring PathToWide(const std::string& path) {
-    if (path.empty())
-        return {};
-    const int size = static_cast<int>(path.size());
-    const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), size, result.data(), length);
-    return result;
 }
 
 std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs() {

@@ -22,8 +22,4 @@ int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner);
 // The window class of that dialog (the system's dialog class), for finding it while it shows.
 inline constexpr wchar_t MessageDialogClass[] = L"#32770";
 
-// Paths as the file functions of the core take them (the ANSI code page).
-std::string PathFromWide(const std::wstring& path);
-std::wstring PathToWide(const std::string& path);
-
 } // namespace klarvon

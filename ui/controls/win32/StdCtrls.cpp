@@ -4,6 +4,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace klarvon {
@@ -56,36 +59,71 @@ LRESULT CALLBACK SoftBevelProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-void DrawSpread(HDC dc, const RECT& area, const std::wstring& text) {
-    SIZE whole{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &whole);
-    const double room = area.right - area.left - whole.cx;
-    const double gap = room > 0 ? room / static_cast<double>(text.size() - 1) : 0.0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        SIZE before{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(i), &before);
-        const int x = area.left + before.cx + static_cast<int>(gap * static_cast<double>(i) + 0.5);
-        TextOutW(dc, x, area.top, &text[i], 1);
-    }
-}
-
 void DrawLabel(const TControlImpl& impl, const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     // Labels are see-through: what lies behind them shows around the letters.
     PaintBackdrop(item.hwndItem, dc);
-    const std::wstring text = WindowText(item.hwndItem);
     const int saved = SaveDC(dc);
     SelectObject(dc, impl.Font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) != 0 ? GetSysColor(COLOR_GRAYTEXT)
                                                           : impl.TextColor);
-    RECT area = item.rcItem;
-    if (impl.Spread && text.size() >= 2)
-        DrawSpread(dc, area, text);
-    else
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-                  DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    DrawCaption(dc, item.rcItem, WindowText(item.hwndItem), impl.Spread);
     RestoreDC(dc, saved);
+}
+
+// A group box as the design shows it: the etched frame from half the title's height
+// down, and the title on the parent's background at TitleIndent, drawn and measured by
+// DrawCaption like a label rather than clipped by the system's own drawing.
+void PaintGroupBox(HWND window, HDC dc) {
+    constexpr int TitleIndent = 8;
+    constexpr int TitleMargin = 2; // background either side of the title, over the line
+    const TControlImpl* impl = ImplOf(window);
+    if (impl == nullptr)
+        return;
+    PaintBackdrop(window, dc);
+    const int saved = SaveDC(dc);
+    SelectObject(dc, impl->Font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame{};
+    GetClientRect(window, &frame);
+    frame.top = metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring title = WindowText(window);
+    if (!title.empty()) {
+        const int room = RoomRightOf(window, TitleIndent);
+        const int titleWidth = std::min(DrawnTextWidth(dc, title), room);
+        // Never over the frame's right line, which a long title reaches.
+        const int frameRight = RoomRightOf(window, 0) + 1;
+        RECT behind{TitleIndent - TitleMargin, 0,
+                    std::min(TitleIndent + titleWidth + TitleMargin, frameRight), metrics.tmHeight};
+        FillRect(dc, &behind, BrushFor(BackgroundOf(GetParent(window))));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, IsWindowEnabled(window) ? impl->TextColor : GetSysColor(COLOR_GRAYTEXT));
+        DrawCaption(dc, {TitleIndent, 0, TitleIndent + titleWidth, metrics.tmHeight}, title, false);
+    }
+    RestoreDC(dc, saved);
+}
+
+LRESULT CALLBACK GroupBoxPaintProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(window, &paint);
+        PaintGroupBox(window, dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintGroupBox(window, reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE; // all of it is painted in WM_PAINT
+    default:
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
 }
 
 LRESULT Send(const TControl& control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -126,7 +164,7 @@ void TLabel::SetAutoSize(bool autoSize) {
 }
 
 void TLabel::FitToCaption() {
-    SetWidth(TextWidth(Impl(), WindowText(Impl().Handle)));
+    SetWidth(CaptionWidth(Impl(), Left()));
 }
 
 void TLabel::SetSpread(bool spread) {
@@ -249,6 +287,77 @@ TGroupBox::TGroupBox(TWinControl& parent, std::string_view name)
     : TWinControl(&parent, &parent.Form(), name,
                   MakeChild(TWindowKind::GroupBox, parent, L"BUTTON", BS_GROUPBOX)) {
     MakeContainer(Impl().Handle);
+    SetWindowSubclass(Impl().Handle, GroupBoxPaintProc, 0, 0);
+}
+
+int DrawnTextWidth(HDC dc, std::wstring_view text) {
+    if (text.empty())
+        return 0;
+    const int length = static_cast<int>(text.size());
+    RECT measured{};
+    DrawTextW(dc, text.data(), length, &measured, CaptionTextFlags | DT_CALCRECT);
+    // DrawText measures whole-pixel advances; a substitute face may place its glyphs a
+    // little further apart as it draws them, and its last glyph may reach past its
+    // advance. So the text is drawn, black on white, in the same font with the same
+    // flags, and the ink's right edge is the width.
+    const int height = std::max<int>(measured.bottom, 1);
+    const int width = measured.right + 2 * height; // room for whatever reaches further
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    int inkRight = 0;
+    if (bitmap != nullptr) {
+        const HGDIOBJ previousBitmap = SelectObject(memory, bitmap);
+        const HGDIOBJ previousFont = SelectObject(memory, GetCurrentObject(dc, OBJ_FONT));
+        PatBlt(memory, 0, 0, width, height, WHITENESS);
+        SetBkMode(memory, TRANSPARENT);
+        SetTextColor(memory, RGB(0, 0, 0));
+        RECT area{0, 0, width, height};
+        DrawTextW(memory, text.data(), length, &area, CaptionTextFlags);
+        GdiFlush();
+        constexpr std::uint32_t White = 0xFFFFFF;
+        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        for (int x = width - 1; x >= 0 && inkRight == 0; --x) {
+            for (int y = 0; y < height; ++y) {
+                if ((pixels[y * width + x] & White) != White) {
+                    inkRight = x + 1;
+                    break;
+                }
+            }
+        }
+        SelectObject(memory, previousFont);
+        SelectObject(memory, previousBitmap);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    return std::max<int>(measured.right, inkRight);
+}
+
+void DrawCaption(HDC dc, const RECT& area, const std::wstring& text, bool spread) {
+    const int room = area.right - area.left;
+    const int drawn = DrawnTextWidth(dc, text);
+    if (text.size() < 2 || (!spread && drawn <= room)) {
+        RECT bounds = area;
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &bounds, CaptionTextFlags);
+        return;
+    }
+    // Each character at its own advance, moved by an equal share of the room left over
+    // (or missing, which sets the text closer).
+    const double gap = static_cast<double>(room - drawn) / static_cast<double>(text.size() - 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        SIZE before{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(i), &before);
+        const int x =
+            area.left + before.cx + static_cast<int>(std::lround(gap * static_cast<double>(i)));
+        TextOutW(dc, x, area.top, &text[i], 1);
+    }
 }
 
 } // namespace klarvon

@@ -1,0 +1,65 @@
+#pragma once
+// The vehicle audio settings file that the limit adjuster loads into the game at start
+// (data\gtasa_vehicleAudioSettings.cfg): text in, rows out, and rows back to text. No
+// file is touched here.
+//
+// The loader reads the file line by line. A blank line or one whose first character
+// is ';' is a comment, and a line starting ";the end" ends the data. A data line holds
+// a model name and the game's fourteen fields (GameLayout(), in its order), separated
+// by blanks or tabs; floats are written with '.'.
+
+#include "table/FieldLayout.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klarvon::cli {
+
+inline constexpr std::size_t CfgValueCount = 14; // the game layout's fields
+
+struct TCfgRow {
+    std::size_t Line; // 1-based
+    std::string Model;
+    std::optional<int> Id; // the slot of that model name; none for a vehicle a mod adds
+    std::array<TFieldBits, CfgValueCount> Values; // in GameLayout() order
+};
+
+// Text that is not a cfg; Line and Column are 1-based, Column counting bytes.
+class ECfgError : public std::runtime_error {
+public:
+    ECfgError(std::size_t line, std::size_t column, const std::string& problem)
+        : std::runtime_error(problem), Line(line), Column(column) {}
+    std::size_t Line;
+    std::size_t Column;
+};
+
+// Every data row before ";the end", in the order written, each value checked against
+// its field's type (int8, uint8, int16; floats finite). The first fault throws.
+std::vector<TCfgRow> ParseAudioCfg(std::string_view text);
+
+// One value as a row gives it: a decimal integer within the field's type, or a finite
+// float rounded to the nearest float32. Throws std::invalid_argument with the problem.
+TFieldBits ParseCfgValue(const TLayoutField& field, std::string_view text);
+
+// A value as a cfg row writes it: integers in decimal, floats as the shortest text
+// that reads back to the same float32 ("0.78", "-0", "1e-45"). Throws
+// std::invalid_argument for an infinity or NaN, which a row cannot hold.
+std::string CfgValueText(const TLayoutField& field, TFieldBits bits);
+
+struct TCfgEntry {
+    int Id; // 400..611, a slot with a model name; others throw std::invalid_argument
+    TRecordBytes Bytes;
+};
+
+// Aligned rows, one per entry in the given order. A whole file has a legend comment
+// first and ";the end" last; rows alone can be pasted into an existing cfg.
+enum class TCfgForm { WholeFile, RowsOnly };
+std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form);
+
+} // namespace klarvon::cli

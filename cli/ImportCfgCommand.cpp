@@ -1,0 +1,121 @@
+// `import-cfg FILE CFG [--dry-run] [--skip-unknown] [--backup]`: the rows of a vehicle
+// audio cfg written into the table, every row checked before the first byte is written.
+
+#include "catalogue/ModelNames.h"
+#include "cli/AudioCfg.h"
+#include "cli/Backup.h"
+#include "cli/Changes.h"
+#include "cli/Commands.h"
+#include "cli/Failure.h"
+#include "cli/TableFile.h"
+
+#include <array>
+#include <iostream>
+#include <map>
+
+namespace klarvon::cli {
+
+namespace {
+
+constexpr std::string_view DryRunFlag = "--dry-run";
+constexpr std::string_view SkipUnknownFlag = "--skip-unknown";
+constexpr std::array<std::string_view, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
+
+std::string Where(const std::string& cfg, std::size_t line, std::size_t column) {
+    return cfg + ':' + std::to_string(line) + ':' + std::to_string(column) + ": ";
+}
+
+// The row that counts for each slot: the last one naming its model.
+std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vector<TCfgRow>& rows,
+                                         bool skipUnknown) {
+    std::map<int, const TCfgRow*> bySlot;
+    for (const TCfgRow& row : rows) {
+        if (row.Id) {
+            bySlot[*row.Id] = &row;
+            continue;
+        }
+        const std::string unknown =
+            Where(cfg, row.Line, 1) + "'" + row.Model + "' is not a model of the table (" +
+            std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) + ")";
+        if (!skipUnknown) {
+            throw EPlainFailure(unknown + "; --skip-unknown skips such rows");
+        }
+        std::cerr << "skipped: " << unknown << '\n';
+    }
+    return bySlot;
+}
+
+int RunImportCfg(const TArguments& arguments, std::ostream& out) {
+    RequirePositionals(arguments, 2);
+    const std::string& cfg = arguments.Positionals[1];
+    const std::string text = ReadTextFile(cfg);
+    std::vector<TCfgRow> rows;
+    try {
+        rows = ParseAudioCfg(text);
+    } catch (const ECfgError& error) {
+        throw EPlainFailure(Where(cfg, error.Line, error.Column) + error.what());
+    }
+    if (rows.empty()) {
+        throw EPlainFailure(cfg + " holds no rows (a model name and 14 values)");
+    }
+    const std::map<int, const TCfgRow*> bySlot =
+        RowsBySlot(cfg, rows, arguments.Has(SkipUnknownFlag));
+
+    const bool dryRun = arguments.Has(DryRunFlag);
+    TTableFile file(arguments.Positionals[0], dryRun ? TAccess::ReadOnly : TAccess::ReadWrite);
+    const TLayout layout = GameLayout();
+    std::vector<const TLayoutField*> written;
+    for (const TLayoutField& field : layout) {
+        written.push_back(&field);
+    }
+    std::vector<TRecordUpdate> updates;
+    std::ostringstream changes;
+    for (const auto& [id, row] : bySlot) {
+        const TRecordBytes before = EncodeRecord(file.Read(id));
+        TRecordBytes after = before; // the pad bytes keep what the file holds
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            WriteLayoutField(layout[i], row->Values[i], after);
+        }
+        WarnAboutEngineBanks(std::cerr, id, written, after);
+        if (WriteChanges(changes, layout, id, before, after) > 0) {
+            updates.push_back({id, DecodeRecord(after)});
+        }
+    }
+    if (updates.empty()) {
+        out << "no change: " << arguments.Positionals[0] << " already holds what " << cfg
+            << " sets\n";
+        return ExitSuccess;
+    }
+    if (dryRun) {
+        std::cerr << "dry run: nothing was written\n";
+    } else {
+        WriteChange(file, arguments, updates, out);
+    }
+    out << changes.str();
+    return ExitSuccess;
+}
+
+} // namespace
+
+const TCommand ImportCfgCommand{
+    "import-cfg",
+    "FILE CFG [--dry-run] [--skip-unknown] [--backup]",
+    "Writes the rows of a limit adjuster's vehicle audio cfg (as 'export-cfg'\n"
+    "prints it) into the table of FILE: each row's fourteen values replace the\n"
+    "game's fields of its model's slot; the pad bytes keep what FILE holds. When a\n"
+    "model has several rows, the last one counts. Blank lines and lines starting\n"
+    "with ';' are comments, and a line starting ';the end' ends the rows.\n"
+    "Every row is read and checked first (integers in decimal within their field's\n"
+    "type, floats finite with '.'): any fault is reported as CFG:LINE:COLUMN and\n"
+    "nothing is written. A model the table has no slot for (a vehicle a mod adds)\n"
+    "is such a fault, unless --skip-unknown, which names each skipped row on stderr.\n"
+    "An engine bank above 410 is written with a warning on stderr.\n"
+    "The changed records are written as one change: if a write fails part-way, the\n"
+    "records already written are put back. Prints the changes as 'diff --game' does\n"
+    "(a patch for 'apply'), or 'no change: ...'. --dry-run prints them and writes\n"
+    "nothing. --backup first copies FILE to FILE.bak unless that exists.\n",
+    ImportFlags,
+    RunImportCfg,
+};
+
+} // namespace klarvon::cli

@@ -1,0 +1,252 @@
+#include "cli/Patch.h"
+
+#include "catalogue/ModelNames.h"
+#include "cli/Changes.h"
+#include "cli/Failure.h"
+#include "cli/FieldText.h"
+#include "cli/TextLines.h"
+#include "table/TableLocator.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+#include <utility>
+
+namespace klarvon::cli {
+
+namespace {
+
+constexpr char NoteMark = '#';
+constexpr std::string_view Blanks = " \t\r";
+constexpr std::string_view Arrow = " -> ";
+constexpr std::string_view ValueMark = ": ";
+constexpr std::string_view NoChangeEnding = ": no change";
+constexpr std::string_view IdenticalLine = "identical: ";
+constexpr unsigned BitsPerByte = 8;
+constexpr unsigned NibbleBits = 4;
+constexpr int NotHex = -1;
+
+std::string_view TrimmedEnd(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(Blanks);
+    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+}
+
+// Where a piece of the line starts, 1-based, for messages.
+std::size_t ColumnOf(std::string_view line, std::string_view piece) {
+    return static_cast<std::size_t>(piece.data() - line.data()) + 1;
+}
+
+int ParseId(std::size_t line, std::string_view word) {
+    int id = 0;
+    const char* end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, id);
+    if (word.empty() || error != std::errc{} || stop != end || id < FirstVehicleId ||
+        id > LastVehicleId) {
+        throw EPatchError(line, 1,
+                          "'" + std::string(word) + "' is not a vehicle ID (" +
+                              std::to_string(FirstVehicleId) + ".." +
+                              std::to_string(LastVehicleId) + ")");
+    }
+    return id;
+}
+
+std::vector<std::uint8_t> FieldBytes(const TLayoutField& field, TFieldBits bits) {
+    std::vector<std::uint8_t> bytes(TypeWidth(field.Type));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(bits >> (i * BitsPerByte));
+    }
+    return bytes;
+}
+
+int Nibble(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return NotHex;
+}
+
+std::vector<std::uint8_t> ParseHexBytes(std::string_view text, std::size_t count) {
+    const bool hex =
+        std::all_of(text.begin(), text.end(), [](char c) { return Nibble(c) != NotHex; });
+    if (text.size() != 2 * count || !hex) {
+        throw std::invalid_argument("'" + std::string(text) + "' is not " + std::to_string(count) +
+                                    " bytes in hex");
+    }
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        bytes.push_back(
+            static_cast<std::uint8_t>(Nibble(text[i]) << NibbleBits | Nibble(text[i + 1])));
+    }
+    return bytes;
+}
+
+struct TSubject {
+    TLayout Layout;
+    const TLayoutField* Field; // nullptr: pad bytes
+};
+
+// "NAME [--game] FIELD", the part of the line between the ID and ": ".
+TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view subject, int id) {
+    const bool pads = subject.ends_with(PadBytesName) &&
+                      subject.substr(0, subject.size() - PadBytesName.size()).ends_with(' ');
+    const std::string_view fieldName = pads ? subject.substr(subject.size() - PadBytesName.size())
+                                            : subject.substr(subject.rfind(' ') + 1);
+    std::string_view name = TrimmedEnd(subject.substr(0, subject.size() - fieldName.size()));
+    TLayout layout = EditorLayout();
+    if (name.ends_with(GameMark) && name.substr(0, name.size() - GameMark.size()).ends_with(' ')) {
+        layout = GameLayout();
+        name = TrimmedEnd(name.substr(0, name.size() - GameMark.size()));
+    }
+    const std::vector<int> slots = SlotsNamed(name);
+    if (std::find(slots.begin(), slots.end(), id) == slots.end()) {
+        throw EPatchError(line, ColumnOf(text, subject),
+                          "'" + std::string(name) + "' is not a name of vehicle " +
+                              std::to_string(id));
+    }
+    const bool game = layout.data() == GameLayout().data();
+    if (fieldName == PadBytesName) {
+        if (PadOffsets(layout).empty()) {
+            throw EPatchError(line, ColumnOf(text, fieldName),
+                              "only the game's fields have pad bytes ('" + std::string(GameMark) +
+                                  " pad bytes')");
+        }
+        return {layout, nullptr};
+    }
+    const TLayoutField* field = FindLayoutField(layout, fieldName);
+    if (field == nullptr) {
+        const bool other = FindLayoutField(game ? EditorLayout() : GameLayout(), fieldName);
+        throw EPatchError(line, ColumnOf(text, fieldName),
+                          "'" + std::string(fieldName) + "' is not a field" +
+                              (other ? (game ? " of the game's (it is one of the editor's)"
+                                             : " of the editor's (it is one of the game's: "
+                                               "mark it '" +
+                                                   std::string(GameMark) + "')")
+                                     : std::string()));
+    }
+    return {layout, field};
+}
+
+std::vector<std::uint8_t> ParseValue(const TPatchChange& change, std::string_view text) {
+    if (change.Field == nullptr) {
+        return ParseHexBytes(text, change.Offsets.size());
+    }
+    try {
+        return FieldBytes(*change.Field, ParseValueText(*change.Field, text));
+    } catch (const std::exception& failure) {
+        throw std::invalid_argument(FailureText(failure) + " (" + std::string(change.Field->Name) +
+                                    ")");
+    }
+}
+
+// One change line, or nothing for an "ID NAME: no change" line.
+std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
+    const std::size_t space = text.find(' ');
+    const int id = ParseId(line, text.substr(0, space));
+    if (text.ends_with(NoChangeEnding)) {
+        return std::nullopt;
+    }
+    const std::size_t arrow = text.rfind(Arrow);
+    const std::size_t mark =
+        arrow == std::string_view::npos ? arrow : text.substr(0, arrow).rfind(ValueMark);
+    if (space == std::string_view::npos || mark == std::string_view::npos || mark <= space) {
+        throw EPatchError(line, 1, "not a patch line: ID NAME FIELD: OLD -> NEW");
+    }
+    const std::string_view subject = text.substr(space + 1, mark - space - 1);
+    const TSubject parsed = ParseSubject(line, text, subject, id);
+    TPatchChange change{line, id, parsed.Layout, parsed.Field, {}, {}, {}};
+    if (parsed.Field == nullptr) {
+        change.Offsets = PadOffsets(parsed.Layout);
+    } else {
+        for (std::size_t i = 0; i < TypeWidth(parsed.Field->Type); ++i) {
+            change.Offsets.push_back(parsed.Field->Offset + i);
+        }
+    }
+    const std::size_t valueStart = mark + ValueMark.size();
+    const std::string_view before = text.substr(valueStart, arrow - valueStart);
+    const std::string_view after = text.substr(arrow + Arrow.size());
+    for (const auto& [value, bytes] : {std::pair{before, &change.Old}, {after, &change.New}}) {
+        try {
+            *bytes = ParseValue(change, value);
+        } catch (const std::invalid_argument& problem) {
+            throw EPatchError(line, ColumnOf(text, value), problem.what());
+        }
+    }
+    return change;
+}
+
+std::vector<std::uint8_t> Pick(const TRecordBytes& record, const std::vector<std::size_t>& at) {
+    std::vector<std::uint8_t> bytes;
+    for (const std::size_t offset : at) {
+        bytes.push_back(record[offset]);
+    }
+    return bytes;
+}
+
+} // namespace
+
+TPatch ParsePatch(std::string_view text) {
+    TPatch patch;
+    for (const auto& [lineNumber, raw] : SplitLines(text)) {
+        const std::string_view line = TrimmedEnd(raw);
+        const std::size_t first = line.find_first_not_of(Blanks);
+        if (first == std::string_view::npos || line[first] == NoteMark) {
+            continue;
+        }
+        if (const std::size_t column = ControlCharacterColumn(line, Blanks)) {
+            throw EPatchError(lineNumber, column, "a control character where text should be");
+        }
+        if (line.starts_with(IdenticalLine)) {
+            patch.SaysNoChange = true;
+            continue;
+        }
+        if (std::optional<TPatchChange> change = ParseLine(lineNumber, line)) {
+            patch.Changes.push_back(std::move(*change));
+        } else {
+            patch.SaysNoChange = true;
+        }
+    }
+    return patch;
+}
+
+std::string ChangeValueText(const TPatchChange& change, std::span<const std::uint8_t> bytes) {
+    if (change.Field == nullptr) {
+        return BytesHex(bytes);
+    }
+    TFieldBits bits = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bits |= TFieldBits{bytes[i]} << (i * BitsPerByte);
+    }
+    return StoredText(*change.Field, bits);
+}
+
+std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
+                                  std::vector<TRecordBytes>& records) {
+    const bool reverse = direction == TPatchDirection::Reverse;
+    std::vector<TConflict> conflicts;
+    for (std::size_t n = 0; n < changes.size(); ++n) {
+        const TPatchChange& change = changes[reverse ? changes.size() - 1 - n : n];
+        TRecordBytes& record = records.at(static_cast<std::size_t>(change.Id - FirstVehicleId));
+        const std::vector<std::uint8_t>& from = reverse ? change.New : change.Old;
+        const std::vector<std::uint8_t>& to = reverse ? change.Old : change.New;
+        std::vector<std::uint8_t> found = Pick(record, change.Offsets);
+        if (found != from) {
+            conflicts.push_back({&change, std::move(found)});
+            continue;
+        }
+        for (std::size_t i = 0; i < change.Offsets.size(); ++i) {
+            record[change.Offsets[i]] = to[i];
+        }
+    }
+    if (reverse) {
+        std::reverse(conflicts.begin(), conflicts.end());
+    }
+    return conflicts;
+}
+
+} // namespace klarvon::cli

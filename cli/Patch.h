@@ -1,0 +1,68 @@
+#pragma once
+// The change lines that diff, set, copy, import-cfg and apply print, read back as a
+// patch, and a patch applied to a table in memory. Text in, changes or errors out; no
+// file is touched here.
+//
+//   ID NAME [--game] FIELD: OLD -> NEW
+//   ID NAME [--game] pad bytes: OLDHEX -> NEWHEX
+//
+// "--game" marks a field of the game's layout; values are as dump prints them. Lines
+// starting with '#' and blank lines are notes, and the "ID NAME: no change" and
+// "identical: ..." lines change nothing.
+
+#include "table/FieldLayout.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klarvon::cli {
+
+struct TPatchChange {
+    std::size_t Line; // 1-based
+    int Id;
+    TLayout Layout;                     // EditorLayout() or GameLayout()
+    const TLayoutField* Field;          // nullptr for the layout's pad bytes
+    std::vector<std::size_t> Offsets;   // the record bytes the line is about
+    std::vector<std::uint8_t> Old, New; // those bytes before and after
+};
+
+struct TPatch {
+    std::vector<TPatchChange> Changes; // in the order written
+    bool SaysNoChange = false;         // it held an "identical" or "no change" line
+};
+
+// Text that is not a patch; Line and Column are 1-based, Column counting bytes.
+class EPatchError : public std::runtime_error {
+public:
+    EPatchError(std::size_t line, std::size_t column, const std::string& problem)
+        : std::runtime_error(problem), Line(line), Column(column) {}
+    std::size_t Line;
+    std::size_t Column;
+};
+
+// Every line read and checked (the ID, that the name is one of the slot's, the field,
+// both values within the field's type); the first fault throws.
+TPatch ParsePatch(std::string_view text);
+
+// The value a change's bytes stand for, as its line writes it.
+std::string ChangeValueText(const TPatchChange& change, std::span<const std::uint8_t> bytes);
+
+enum class TPatchDirection { Forward, Reverse };
+
+struct TConflict {
+    const TPatchChange* Change;
+    std::vector<std::uint8_t> Found; // what the table holds instead of the expected bytes
+};
+
+// Applies the changes one after another (the last first in reverse) to the 231
+// records, ID 400 first: each line finds its OLD bytes (NEW in reverse) and puts NEW
+// (OLD). A line that finds anything else is a conflict and changes nothing.
+std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
+                                  std::vector<TRecordBytes>& records);
+
+} // namespace klarvon::cli
