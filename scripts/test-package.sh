@@ -43,7 +43,7 @@ desktop-file-validate packaging/klarvon.desktop || fail "the desktop entry is no
 man_warnings=$(zcat build/packaging/klarvon-cli.1.gz | groff -man -ww -z 2>&1)
 [ -z "$man_warnings" ] || fail "the manual page: $man_warnings"
 for command in $(build/cli/klarvon-cli --help | awk '/^  klarvon-cli [a-z]/ && !seen[$2]++ {print $2}'); do
-  zcat build/packaging/klarvon-cli.1.gz | grep -qx ".SS $command" ||
+  zcat build/packaging/klarvon-cli.1.gz | grep -Fqx ".SS ${command//-/\\-}" ||
     fail "the manual page has no section for $command"
 done
 
