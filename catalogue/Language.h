@@ -17,7 +17,8 @@ using TLanguage = std::string;
 inline constexpr std::string_view LanguageEnglish = "Eng";
 inline constexpr std::string_view LanguageRussian = "Rus";
 
-// The settings file the main window looks for, relative to the working folder.
+// The settings file the main window looks for: in the working folder, then (on Linux)
+// in the user's configuration folder.
 inline constexpr std::string_view SettingsFileName = "Settings.ini";
 
 // Only this many characters of the first line are looked at.

@@ -4,6 +4,7 @@
 #include "cli/Report.h"
 #include "cli/SafeWrite.h"
 #include "table/InOutError.h"
+#include "table/PathText.h"
 #include "table/RecordFile.h"
 
 #include <filesystem>
@@ -18,9 +19,9 @@ constexpr std::string_view TemporarySuffix = ".new";
 constexpr int TemporaryAttempts = 100;
 constexpr std::size_t LargestTextFile = std::size_t{16} << 20;
 
-bool Exists(const std::filesystem::path& path) {
+bool Exists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+    return std::filesystem::exists(std::filesystem::symlink_status(FileSystemPath(path), error));
 }
 
 void SayKept(const std::string& backup, std::ostream& notes) {
@@ -57,7 +58,8 @@ std::string ReadTextFile(const std::string& path) {
 void BackUp(const std::string& path, std::ostream& notes) {
     const std::string backup = path + std::string(BackupSuffix);
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::symlink_status(backup, error);
+    const std::filesystem::file_status status =
+        std::filesystem::symlink_status(FileSystemPath(backup), error);
     if (std::filesystem::exists(status)) {
         if (!std::filesystem::is_regular_file(status)) {
             throw EPlainFailure("'" + backup +
@@ -83,14 +85,14 @@ void BackUp(const std::string& path, std::ostream& notes) {
     InContext(backup, [&] { WriteNewFile(temporary, bytes); });
     // A hard link puts the finished copy in place without ever replacing a FILE.bak that
     // appeared meanwhile; a file system without links gets a rename instead.
-    std::filesystem::create_hard_link(temporary, backup, error);
+    std::filesystem::create_hard_link(FileSystemPath(temporary), FileSystemPath(backup), error);
     const bool linked = !error;
     const bool appeared = !linked && Exists(backup);
     if (!linked && !appeared) {
-        std::filesystem::rename(temporary, backup, error);
+        std::filesystem::rename(FileSystemPath(temporary), FileSystemPath(backup), error);
     }
     std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
+    std::filesystem::remove(FileSystemPath(temporary), ignored);
     if (appeared) {
         SayKept(backup, notes);
         return;

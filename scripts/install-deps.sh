@@ -12,6 +12,7 @@ packages=(
   nlohmann-json3-dev
   fonts-liberation fonts-urw-base35
   util-linux
+  dpkg-dev file desktop-file-utils groff-base
   clang libclang-rt-14-dev
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Draws the Windows program icon into app/win32/klarvon.ico: a rounded blue tile with a
-# white "K" and three sound-wave arcs, at 16, 32 and 48 pixels. Deterministic for a given
-# ImageMagick version; the file carries no metadata.
+# Draws the program icon: a rounded blue tile with a white "K" and three sound-wave arcs.
+# Writes the Windows icon app/win32/klarvon.ico (16, 32 and 48 pixels) and the Linux
+# desktop icons packaging/klarvon-48.png and packaging/klarvon-256.png. Deterministic for
+# a given ImageMagick version; the files carry no metadata.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +27,7 @@ for size in 16 32 48; do
 done
 convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" app/win32/klarvon.ico
 echo "wrote app/win32/klarvon.ico"
+for size in 48 256; do
+  convert "$work/icon-$size.png" -depth 8 -define png:exclude-chunks=date,time "packaging/klarvon-$size.png"
+  echo "wrote packaging/klarvon-$size.png"
+done

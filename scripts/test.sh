@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds, checks that every C++ file follows .clang-format, and runs
-# every test: the Linux build through ctest, the Windows build under Wine
-# (scripts/test-windows.sh), then the sanitizer build (clang, in ./build-asan): the core's
-# and the companion's suites once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and every fuzz target for 20 seconds (fuzz/run.sh).
+# every test: the Linux build through ctest, its Debian package installed and run
+# (scripts/test-package.sh), the Windows build under Wine (scripts/test-windows.sh), then
+# the sanitizer build (clang, in ./build-asan): the core's and the companion's suites once
+# more under AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for
+# 20 seconds (fuzz/run.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,6 +12,7 @@ bash scripts/build.sh
 cmake --build build --target format-check
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+bash scripts/test-package.sh
 bash scripts/test-windows.sh
 CXX=clang++ cmake -S fuzz -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-asan -j "$(nproc)"

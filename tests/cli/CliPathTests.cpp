@@ -52,6 +52,21 @@ TEST(CliPaths, EveryCommandOpensFilesNamedInAnyScript) {
                                 std::filesystem::directory_iterator()),
                   2);
 
+        // The commands that read a cfg or a patch, and a backup beside such a file.
+        const std::string cfg = (folder / (std::string(name) + ".cfg")).string();
+        const std::string patch = (folder / (std::string(name) + ".patch")).string();
+        ASSERT_EQ(RunCli({"export-cfg", file}, cfg).ExitCode, 0);
+        ASSERT_EQ(RunCli({"diff", other, file}, patch).ExitCode, 0);
+        for (const std::vector<std::string>& arguments :
+             {std::vector<std::string>{"apply", other, patch, "--backup"},
+              {"apply", other, patch, "--reverse", "--backup"},
+              {"import-cfg", other, cfg, "--backup"}}) {
+            SCOPED_TRACE(arguments.front());
+            const TCliRun run = RunCli(arguments);
+            EXPECT_EQ(run.ExitCode, 0) << run.Err;
+        }
+        EXPECT_TRUE(std::filesystem::is_regular_file(other + ".bak"));
+
         // Messages name the file exactly as it was given.
         EXPECT_EQ(RunCli({"demo", file}).Err,
                   "'" + file + "' already exists; give --force to replace it.\n");

@@ -128,7 +128,8 @@ TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& std
     } else if (stdoutPath.empty()) {
         posix_spawn_file_actions_adddup2(&actions, out.Write(), STDOUT_FILENO);
     } else {
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(), O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, stdoutPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
     posix_spawn_file_actions_adddup2(&actions, err.Write(), STDERR_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);

@@ -29,7 +29,8 @@ inline std::vector<std::string> Lines(const std::string& text) {
 // As stdoutPath: stdout is a pipe whose reader has already gone.
 inline constexpr const char* ClosedPipe = "<closed pipe>";
 
-// stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full");
+// stdoutPath, when given, receives stdout instead of the capture (e.g. "/dev/full", or a
+// file it creates or empties);
 // prefix, when given, is a command that runs the program (e.g. setpriv ... --).
 TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& stdoutPath = "",
                const std::vector<std::string>& prefix = {});

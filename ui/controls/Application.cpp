@@ -3,6 +3,7 @@
 #include "ui/controls/Forms.h"
 
 #include "table/ErrorReport.h"
+#include "ui/controls/FileLookup.h"
 #include "ui/controls/Platform.h"
 
 #include <exception>
@@ -45,7 +46,10 @@ void TApplication::Beep() {
     PlatformDialogs().Beep();
 }
 void TApplication::ShellOpen(std::string_view target) {
-    PlatformDialogs().ShellOpen(std::string(target));
+    if (target.find("://") != std::string_view::npos)
+        PlatformDialogs().ShellOpen(std::string(target));
+    else
+        PlatformDialogs().ShellOpen(FindFile(target, DocumentFolders()).string());
 }
 
 } // namespace klarvon

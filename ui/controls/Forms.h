@@ -116,8 +116,9 @@ public:
     void Invoke(const std::function<void()>& handler);
 
     void Beep();
-    // Asks the system to open a document (relative to the working directory) or a web
-    // address with its default program; the outcome is not reported.
+    // Asks the system to open a web address, or a document that ships with the program
+    // by its file name (looked for in DocumentFolders(), ui/controls/FileLookup.h), with
+    // its default program; the outcome is not reported.
     void ShellOpen(std::string_view target);
 
 private:

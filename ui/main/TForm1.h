@@ -32,7 +32,7 @@ class TForm2;
 // Help > Help: the reference page for the engine sound IDs.
 inline constexpr std::string_view EngineSoundsPage =
     "https://sannybuilder.com/dev/enginesounds.htm";
-// Help > ReadMe: the guide beside the program, in the working folder.
+// Help > ReadMe: the guide that ships with the program.
 inline constexpr std::string_view ReadMeFileName = "ReadMe.txt";
 
 class TForm1 : public TForm {

@@ -7,6 +7,7 @@
 #include "table/RecordFile.h"
 #include "table/ValueCodes.h"
 #include "ui/About/TForm2.h"
+#include "ui/controls/FileLookup.h"
 #include "ui/main/IntegerEntryFilter.h"
 
 #include <stdexcept>
@@ -33,7 +34,7 @@ constexpr TWidthSetting WideSetting{799, 585, WideCaptionGap};
 void TForm1::FormCreate() {
     // A settings file that cannot be read ends this here: the error box shows, the
     // language stays empty and the captions English.
-    language_ = ChooseLanguage(SettingsFileName);
+    language_ = ChooseLanguage(FindFile(SettingsFileName, SettingsFolders()));
     if (!IsRussian(language_))
         return;
     for (const TCaption& caption : RussianCaptions())
