@@ -597,6 +597,24 @@ TEST_F(WindowTest, AboutLocksTheMainWindowUntilItCloses) {
     EXPECT_EQ(answers_.Beeps, 2);
 }
 
+// A ReadMe beside the program is the one opened, by its whole name, wherever the editor
+// was started from; without one there, the working folder's is asked for as before.
+TEST_F(WindowTest, TheReadMeBesideTheProgramIsOpenedByItsWholeName) {
+    std::wstring module(MAX_PATH, L'\0');
+    module.resize(GetModuleFileNameW(nullptr, module.data(), MAX_PATH));
+    const std::filesystem::path beside =
+        std::filesystem::path(module).parent_path() / std::string(ReadMeFileName);
+    ASSERT_FALSE(std::filesystem::exists(beside));
+    form1_->IDofEngineSound1->Click();
+    { std::ofstream(beside) << "ReadMe\n"; }
+    form1_->IDofEngineSound1->Click();
+    std::filesystem::remove(beside);
+    const std::u8string whole = beside.u8string();
+    EXPECT_EQ(answers_.ShellTargets,
+              (std::vector<std::string>{std::string(ReadMeFileName),
+                                        std::string(whole.begin(), whole.end())}));
+}
+
 TEST_F(WindowTest, OneEditFromOpenToConfirmation) {
     const TBytes original = TableExecutable(1);
     // In a folder no ANSI code page can spell (Cyrillic, Latin-1, and a character outside

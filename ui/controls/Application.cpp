@@ -48,8 +48,12 @@ void TApplication::Beep() {
 void TApplication::ShellOpen(std::string_view target) {
     if (target.find("://") != std::string_view::npos)
         PlatformDialogs().ShellOpen(std::string(target));
-    else
-        PlatformDialogs().ShellOpen(FindFile(target, DocumentFolders()).string());
+    else {
+        // As UTF-8, as every path in the program travels: string() would be the ANSI code
+        // page on Windows, which cannot spell every folder name.
+        const std::u8string found = FindFile(target, DocumentFolders()).u8string();
+        PlatformDialogs().ShellOpen(std::string(found.begin(), found.end()));
+    }
 }
 
 } // namespace klarvon
