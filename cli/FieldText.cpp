@@ -24,19 +24,6 @@ void AppendHexByte(std::string& text, std::uint8_t byte) {
     text += HexDigits[byte & NibbleMask];
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // The editor's layout is the one the window shows; its fields index RecordFields.
 const TFieldDescriptor* EditorDescriptor(const TLayoutField& field) {
     const TLayout editor = EditorLayout();
@@ -109,15 +96,29 @@ TFieldBits ParseValueText(const TLayoutField& field, std::string_view text) {
     if (field.Type == TValueType::Float32 && text.starts_with(BitsPrefix) &&
         text.size() == BitsPrefix.size() + FloatHexDigits) {
         const std::string_view digits = text.substr(BitsPrefix.size());
-        if (std::all_of(digits.begin(), digits.end(), [](char c) { return HexValue(c) >= 0; })) {
+        if (std::all_of(digits.begin(), digits.end(),
+                        [](char c) { return HexDigitValue(c) >= 0; })) {
             TFieldBits bits = 0;
             for (const char c : digits) {
-                bits = (bits << NibbleBits) | static_cast<TFieldBits>(HexValue(c));
+                bits = (bits << NibbleBits) | static_cast<TFieldBits>(HexDigitValue(c));
             }
             return bits;
         }
     }
     return ParseLayoutField(field, text, PlainDecimalSeparator);
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
 }
 
 } // namespace klarvon::cli

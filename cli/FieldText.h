@@ -20,6 +20,10 @@ std::string StoredText(const TLayoutField& field, TFieldBits bits);
 // The field's bits in hexadecimal, as many digits as it has bytes: "0x3F800000".
 std::string BitsHex(const TLayoutField& field, TFieldBits bits);
 
+// The value of one hex digit (either case), or -1 for any other character: the digits
+// BitsHex and BytesHex print, read back.
+int HexDigitValue(char c);
+
 // Bytes in order, two upper-case hex digits each; RecordHex for all 36 of a record.
 std::string BytesHex(std::span<const std::uint8_t> bytes);
 std::string RecordHex(const TRecordBytes& bytes);

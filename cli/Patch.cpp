@@ -24,7 +24,6 @@ constexpr std::string_view NoChangeEnding = ": no change";
 constexpr std::string_view IdenticalLine = "identical: ";
 constexpr unsigned BitsPerByte = 8;
 constexpr unsigned NibbleBits = 4;
-constexpr int NotHex = -1;
 
 std::string_view TrimmedEnd(std::string_view text) {
     const std::size_t end = text.find_last_not_of(Blanks);
@@ -58,30 +57,17 @@ std::vector<std::uint8_t> FieldBytes(const TLayoutField& field, TFieldBits bits)
     return bytes;
 }
 
-int Nibble(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return NotHex;
-}
-
 std::vector<std::uint8_t> ParseHexBytes(std::string_view text, std::size_t count) {
     const bool hex =
-        std::all_of(text.begin(), text.end(), [](char c) { return Nibble(c) != NotHex; });
+        std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; });
     if (text.size() != 2 * count || !hex) {
         throw std::invalid_argument("'" + std::string(text) + "' is not " + std::to_string(count) +
                                     " bytes in hex");
     }
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < text.size(); i += 2) {
-        bytes.push_back(
-            static_cast<std::uint8_t>(Nibble(text[i]) << NibbleBits | Nibble(text[i + 1])));
+        bytes.push_back(static_cast<std::uint8_t>(HexDigitValue(text[i]) << NibbleBits |
+                                                  HexDigitValue(text[i + 1])));
     }
     return bytes;
 }
