@@ -92,27 +92,47 @@ COLORREF ChildBackground(HWND child, UINT message) {
     return colour;
 }
 
+// A 32-bit top-down bitmap selected into a memory DC of its own, so that the display's
+// depth cannot round what is drawn into it; released with the object.
+class TBitmap32 {
+public:
+    TBitmap32(int width, int height) : memory_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap_ = CreateDIBSection(memory_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
+        previous_ = SelectObject(memory_, bitmap_);
+    }
+    ~TBitmap32() {
+        SelectObject(memory_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(memory_);
+    }
+    TBitmap32(const TBitmap32&) = delete;
+    TBitmap32& operator=(const TBitmap32&) = delete;
+
+    HDC Dc() const { return memory_; }
+    // Blue-green-red pixels, row by row from the top.
+    const std::uint32_t* Pixels() const { return static_cast<const std::uint32_t*>(bits_); }
+
+private:
+    HDC memory_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    void* bits_ = nullptr;
+};
+
 // The colour a window erases its own background with, read from a 32-bit bitmap so that
 // the display's depth cannot round it.
 COLORREF ErasedBackground(HWND window) {
     constexpr int Side = 16;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = Side;
-    info.bmiHeader.biHeight = Side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-    const COLORREF colour = GetPixel(memory, Side / 2, Side / 2);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return colour;
+    const TBitmap32 canvas(Side, Side);
+    SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
+    return GetPixel(canvas.Dc(), Side / 2, Side / 2);
 }
 
 // The columns a caption's drawing inks, from the control's own drawing code into a
@@ -126,17 +146,8 @@ std::pair<int, int> InkedColumns(HWND window, bool isGroup) {
     GetClientRect(window, &client);
     const int width = client.right + 2 * Pad;
     const int height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    const TBitmap32 canvas(width, height);
+    const HDC memory = canvas.Dc();
     const COLORREF background = BackgroundOf(GetParent(window));
     RECT all{0, 0, width, height};
     FillRect(memory, &all, BrushFor(background));
@@ -164,7 +175,7 @@ std::pair<int, int> InkedColumns(HWND window, bool isGroup) {
     // A DIB holds blue-green-red; COLORREF is red-green-blue.
     const std::uint32_t plain =
         (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const std::uint32_t* pixels = canvas.Pixels();
     int first = width;
     int last = -1;
     for (int y = 0; y < rows; ++y) {
@@ -175,9 +186,6 @@ std::pair<int, int> InkedColumns(HWND window, bool isGroup) {
             }
         }
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     return last < 0 ? std::pair{0, 0} : std::pair{first - Pad, last + 1 - Pad};
 }
 
