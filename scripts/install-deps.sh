@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   fonts-liberation fonts-urw-base35
-  util-linux
+  util-linux strace
   dpkg-dev file desktop-file-utils groff-base
   clang libclang-rt-14-dev
 )

@@ -46,6 +46,9 @@ public:
     void Reserve(std::int64_t offset, std::int64_t length);
     // Cuts the file to size bytes.
     void Truncate(std::int64_t size);
+    // Waits until the bytes written so far are on the disk itself, not only in the
+    // system's cache, so that a change reported as saved survives a crash of the system.
+    void Flush();
     // Where the run of never-written bytes (a hole) before the data around offset begins,
     // or offset itself when no hole comes before it or the system cannot tell.
     std::int64_t HoleStartBefore(std::int64_t offset) const;

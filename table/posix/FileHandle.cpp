@@ -190,6 +190,18 @@ void TFileHandle::Truncate(std::int64_t size) {
     }
 }
 
+void TFileHandle::Flush() {
+    int result = 0;
+    do {
+        result = ::fdatasync(Descriptor(native_));
+    } while (result != 0 && errno == EINTR);
+    // A file that cannot be synced (a pipe never gets here; some special file systems say
+    // EINVAL) has nothing the system could lose for it.
+    if (result != 0 && errno != EINVAL && errno != EROFS) {
+        throw InOutErrorFromErrno(errno, path_);
+    }
+}
+
 std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
     // Walks the file's runs of data up to the one that holds offset; the gap before that
     // run is the hole. Where the system keeps no such map, lseek fails and offset stands.

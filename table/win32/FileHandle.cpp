@@ -178,6 +178,12 @@ void TFileHandle::Truncate(std::int64_t size) {
     }
 }
 
+void TFileHandle::Flush() {
+    if (!::FlushFileBuffers(Native(native_))) {
+        throw LastError();
+    }
+}
+
 std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
     return offset;
 }
