@@ -77,6 +77,10 @@ constexpr std::array<TCaption, 57> RussianCaptionTable{{
 
 constexpr std::string_view SavedRussian = "Сохранено успешно.";
 constexpr std::string_view SavedEnglish = "Saved successful.";
+constexpr std::string_view StaleRussian =
+    "Запись этой машины изменена другой программой после показа; выберите её снова.";
+constexpr std::string_view StaleEnglish =
+    "This vehicle's record was changed by another program after it was shown; select it again.";
 
 bool IsMissing(const std::filesystem::path& path) {
     std::error_code ec;
@@ -126,6 +130,10 @@ std::string_view RussianCaption(std::string_view control) {
 
 std::string_view SaveConfirmationText(const TLanguage& language) {
     return IsRussian(language) ? SavedRussian : SavedEnglish;
+}
+
+std::string StaleRecordText(const TLanguage& language) {
+    return std::string(IsRussian(language) ? StaleRussian : StaleEnglish);
 }
 
 } // namespace klarvon

@@ -51,4 +51,8 @@ std::string_view RussianCaption(std::string_view control);
 // Shown once after a successful apply: "Сохранено успешно." or "Saved successful.".
 std::string_view SaveConfirmationText(const TLanguage& language);
 
+// Shown instead of saving when the record on disk is no longer the one shown, so that
+// an apply never undoes another program's change.
+std::string StaleRecordText(const TLanguage& language);
+
 } // namespace klarvon

@@ -6,18 +6,17 @@
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Patch.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <array>
-#include <iostream>
 #include <set>
+#include <sstream>
 
 namespace klarvon::cli {
 
 namespace {
 
 constexpr std::string_view ReverseFlag = "--reverse";
-constexpr std::string_view DryRunFlag = "--dry-run";
 constexpr std::array<std::string_view, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
 
 std::string Subject(const TPatchChange& change) {
@@ -49,16 +48,6 @@ void WriteApplied(std::ostream& out, std::span<const TPatchChange> changes, bool
     }
 }
 
-void WarnAboutBanks(std::span<const TPatchChange> changes, const std::vector<TRecordBytes>& after) {
-    for (const TPatchChange& change : changes) {
-        if (change.Field != nullptr) {
-            const std::array written{change.Field};
-            WarnAboutEngineBanks(std::cerr, change.Id, written,
-                                 after[static_cast<std::size_t>(change.Id - FirstVehicleId)]);
-        }
-    }
-}
-
 int RunApply(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 2);
     const std::string& patchPath = arguments.Positionals[1];
@@ -79,51 +68,41 @@ int RunApply(const TArguments& arguments, std::ostream& out) {
     }
 
     const bool reverse = arguments.Has(ReverseFlag);
-    const bool dryRun = arguments.Has(DryRunFlag);
     const TPatchDirection direction = reverse ? TPatchDirection::Reverse : TPatchDirection::Forward;
-    TTableFile file(arguments.Positionals[0], dryRun ? TAccess::ReadOnly : TAccess::ReadWrite);
-    std::vector<TRecordBytes> before;
-    for (const TVehicleAudioRecord& record : file.ReadAll()) {
-        before.push_back(EncodeRecord(record));
-    }
-    std::vector<TRecordBytes> after = before;
-    const std::vector<TConflict> conflicts = ApplyPatch(patch.Changes, direction, after);
-    if (!conflicts.empty()) {
-        std::vector<TRecordBytes> undone = before;
-        const TPatchDirection back = reverse ? TPatchDirection::Forward : TPatchDirection::Reverse;
-        if (ApplyPatch(patch.Changes, back, undone).empty()) {
-            out << "already " << (reverse ? "undone" : "applied") << ": "
-                << arguments.Positionals[0] << " holds what " << patchPath
-                << (reverse ? " changed from" : " changes to") << "; nothing was written\n";
-            return ExitSuccess;
+    const std::string& path = arguments.Positionals[0];
+    return RunChange(arguments, path, out, [&](const TTableFile& file) {
+        const std::vector<TRecordBytes> before = file.ReadAll();
+        std::vector<TRecordBytes> after = before;
+        const std::vector<TConflict> conflicts = ApplyPatch(patch.Changes, direction, after);
+        TChangeSet set;
+        if (!conflicts.empty()) {
+            std::vector<TRecordBytes> undone = before;
+            const TPatchDirection back =
+                reverse ? TPatchDirection::Forward : TPatchDirection::Reverse;
+            if (!ApplyPatch(patch.Changes, back, undone).empty()) {
+                std::string report = std::to_string(conflicts.size()) + " of " +
+                                     std::to_string(patch.Changes.size()) +
+                                     " patch lines do not match the file; nothing was written";
+                for (const TConflict& conflict : conflicts) {
+                    report += "\nconflict: " + ConflictText(patchPath, conflict, reverse);
+                }
+                throw EPlainFailure(report);
+            }
+            set.NoChange = "already " + std::string(reverse ? "undone" : "applied") + ": " + path +
+                           " holds what " + patchPath +
+                           (reverse ? " changed from" : " changes to") + "; nothing was written\n";
+            return set;
         }
-        std::string report = std::to_string(conflicts.size()) + " of " +
-                             std::to_string(patch.Changes.size()) +
-                             " patch lines do not match the file; nothing was written";
-        for (const TConflict& conflict : conflicts) {
-            report += "\nconflict: " + ConflictText(patchPath, conflict, reverse);
+        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+            const auto slot = static_cast<std::size_t>(id - FirstVehicleId);
+            set.Changes.push_back({id, before[slot], after[slot]});
         }
-        throw EPlainFailure(report);
-    }
-    std::vector<TRecordUpdate> updates;
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const auto slot = static_cast<std::size_t>(id - FirstVehicleId);
-        if (after[slot] != before[slot]) {
-            updates.push_back({id, DecodeRecord(after[slot])});
-        }
-    }
-    if (updates.empty()) {
-        out << "no change: every line of " << patchPath << " keeps its value\n";
-        return ExitSuccess;
-    }
-    WarnAboutBanks(patch.Changes, after);
-    if (dryRun) {
-        std::cerr << "dry run: nothing was written\n";
-    } else {
-        WriteChange(file, arguments, updates, out);
-    }
-    WriteApplied(out, patch.Changes, reverse);
-    return ExitSuccess;
+        set.NoChange = "no change: every line of " + patchPath + " keeps its value\n";
+        std::ostringstream applied;
+        WriteApplied(applied, patch.Changes, reverse);
+        set.Report = applied.str();
+        return set;
+    });
 }
 
 } // namespace

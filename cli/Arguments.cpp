@@ -124,7 +124,7 @@ TLayout LayoutOf(const TArguments& arguments) {
 const TLayoutField& FindField(TLayout layout, std::string_view name) {
     const TLayoutField* field = FindLayoutField(layout, name);
     if (field == nullptr) {
-        const bool game = layout.data() == GameLayout().data();
+        const bool game = layout == GameLayout();
         const TLayout other = game ? EditorLayout() : GameLayout();
         std::string hint;
         if (FindLayoutField(other, name) != nullptr) {

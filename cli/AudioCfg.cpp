@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 
 namespace klarvon::cli {
 
@@ -45,26 +44,6 @@ std::vector<TToken> SplitBlanks(std::string_view line) {
     return tokens;
 }
 
-struct TIntegerRange {
-    std::int64_t Min;
-    std::int64_t Max;
-};
-
-TIntegerRange RangeOf(TValueType type) {
-    switch (type) {
-    case TValueType::Int8:
-        return {std::numeric_limits<std::int8_t>::min(), std::numeric_limits<std::int8_t>::max()};
-    case TValueType::UInt8:
-        return {0, std::numeric_limits<std::uint8_t>::max()};
-    case TValueType::Int16:
-        return {std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
-    case TValueType::Int32:
-    case TValueType::Float32:
-        break;
-    }
-    return {std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()};
-}
-
 // The loader's scanf takes a leading '+'; from_chars does not.
 std::string_view WithoutPlus(std::string_view text) {
     return text.starts_with('+') && text.size() > 1 && text[1] != '-' ? text.substr(1) : text;
@@ -84,16 +63,14 @@ TFieldBits ParseCfgInteger(const TLayoutField& field, std::string_view text) {
     if (stop != end || digits.empty()) {
         Reject(field, text, "an integer");
     }
-    const TIntegerRange range = RangeOf(field.Type);
+    const TValueRange& range = RangeOf(field.Type);
     if (error != std::errc{} || value < range.Min || value > range.Max) {
         throw std::invalid_argument(
             std::string(text) + " is out of range for " + std::string(field.Name) + " (" +
             std::string(TypeName(field.Type)) + ": " + std::to_string(range.Min) + ".." +
             std::to_string(range.Max) + ")");
     }
-    const auto pattern = static_cast<std::uint64_t>(value);
-    const std::size_t bits = TypeWidth(field.Type) * 8;
-    return static_cast<TFieldBits>(bits >= 64 ? pattern : pattern & ((1ULL << bits) - 1));
+    return BitsOfInteger(field.Type, value);
 }
 
 TFieldBits ParseCfgFloat(const TLayoutField& field, std::string_view text) {
@@ -185,7 +162,7 @@ TFieldBits ParseCfgValue(const TLayoutField& field, std::string_view text) {
 
 std::string CfgValueText(const TLayoutField& field, TFieldBits bits) {
     if (field.Type != TValueType::Float32) {
-        return std::to_string(LayoutIntegerValue(field, bits));
+        return std::to_string(IntegerValue(field.Type, bits));
     }
     float value = 0;
     std::memcpy(&value, &bits, sizeof value);
@@ -233,7 +210,7 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
         }
         for (std::size_t i = 0; i < CfgValueCount; ++i) {
             try {
-                cells[i + 1] = CfgValueText(layout[i], ReadLayoutField(layout[i], entry.Bytes));
+                cells[i + 1] = CfgValueText(layout[i], ReadField(layout[i], entry.Bytes));
             } catch (const std::invalid_argument& problem) {
                 throw std::invalid_argument(std::to_string(entry.Id) + ' ' + cells[0] + ' ' +
                                             problem.what());

@@ -1,7 +1,6 @@
 #include "cli/Backup.h"
 
 #include "cli/Failure.h"
-#include "cli/Report.h"
 #include "cli/SafeWrite.h"
 #include "table/InOutError.h"
 #include "table/PathText.h"
@@ -31,7 +30,7 @@ void SayKept(const std::string& backup, std::ostream& notes) {
 } // namespace
 
 std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
-    const TRecordFile file(path, TAccess::ReadOnly);
+    const TRecordFile file(path, TOpenMode::ReadOnly);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
     if (file.ReadAt(0, bytes) != bytes.size()) {
         throw ReadBeyondEndOfFile(); // cut short while being read
@@ -41,7 +40,7 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
 
 std::string ReadTextFile(const std::string& path) {
     return InContext(path, [&path] {
-        const TRecordFile file(path, TAccess::ReadOnly);
+        const TRecordFile file(path, TOpenMode::ReadOnly);
         if (file.Size() > static_cast<std::int64_t>(LargestTextFile)) {
             throw EPlainFailure("The file is too large to be a text file of settings (over " +
                                 std::to_string(LargestTextFile >> 20) + " MiB)");
@@ -103,16 +102,6 @@ void BackUp(const std::string& path, std::ostream& notes) {
                        backup);
     }
     notes << "backup: made " << backup << '\n';
-}
-
-void WriteChange(TTableFile& file, const TArguments& arguments,
-                 std::span<const TRecordUpdate> updates, std::ostream& out) {
-    if (arguments.Has(BackupFlag)) {
-        BackUp(file.Path(), std::cerr);
-    }
-    file.WriteAll(updates);
-    file.Close();
-    NoteFileChanged(out);
 }
 
 } // namespace klarvon::cli

@@ -3,9 +3,6 @@
 // be undone by hand. Only the first backup is ever made: an existing FILE.bak is kept,
 // because it is the one that still holds the file as it was before any change.
 
-#include "cli/Arguments.h"
-#include "cli/TableFile.h"
-
 #include <cstdint>
 #include <ostream>
 #include <span>
@@ -15,7 +12,6 @@
 
 namespace klarvon::cli {
 
-inline constexpr std::string_view BackupFlag = "--backup";
 inline constexpr std::string_view BackupSuffix = ".bak";
 
 // The whole file, read through the core (its error texts, its platform's file names).
@@ -29,10 +25,5 @@ std::string ReadTextFile(const std::string& path);
 // only when complete, so a failed backup never leaves a partial FILE.bak behind to be
 // kept later. Throws if no backup could be made or FILE.bak is not a plain file.
 void BackUp(const std::string& path, std::ostream& notes);
-
-// A writing command's last step: the backup if --backup was given (noted on stderr),
-// the records written as one change, the write lock ended, the change noted for out.
-void WriteChange(TTableFile& file, const TArguments& arguments,
-                 std::span<const TRecordUpdate> updates, std::ostream& out);
 
 } // namespace klarvon::cli

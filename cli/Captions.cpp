@@ -54,7 +54,7 @@ std::string_view ChoiceCaption(const TChoiceTable& table, std::size_t row) {
         }
     }
     throw std::out_of_range("No caption for row " + std::to_string(row) + " of " +
-                            std::string(Descriptor(table.Field).Name));
+                            std::string(EditorField(table.Field).Name));
 }
 
 } // namespace klarvon::cli

@@ -23,7 +23,7 @@ std::string PadHex(const std::vector<std::size_t>& pads, const TRecordBytes& byt
 
 std::string ChangeSubject(TLayout layout, int id, std::string_view field) {
     std::string subject = std::to_string(id) + ' ' + std::string(TVehicleCatalogue::Name(id)) + ' ';
-    if (layout.data() == GameLayout().data()) {
+    if (layout == GameLayout()) {
         subject += std::string(GameMark) + ' ';
     }
     return subject + std::string(field);
@@ -33,8 +33,8 @@ std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecor
                          const TRecordBytes& after) {
     std::size_t changes = 0;
     for (const TLayoutField& field : layout) {
-        const TFieldBits a = ReadLayoutField(field, before);
-        const TFieldBits b = ReadLayoutField(field, after);
+        const TFieldBits a = ReadField(field, before);
+        const TFieldBits b = ReadField(field, after);
         if (a != b) {
             out << ChangeSubject(layout, id, field.Name) << ": " << ChangeText(field, a, b) << '\n';
             ++changes;
@@ -48,28 +48,6 @@ std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecor
         ++changes;
     }
     return changes;
-}
-
-void WriteChangesOrNone(std::ostream& out, TLayout layout, int id, const TRecordBytes& before,
-                        const TRecordBytes& after) {
-    if (WriteChanges(out, layout, id, before, after) == 0) {
-        out << id << ' ' << TVehicleCatalogue::Name(id) << ": no change\n";
-    }
-}
-
-void WarnAboutEngineBanks(std::ostream& warnings, int id,
-                          std::span<const TLayoutField* const> written, const TRecordBytes& after) {
-    for (const TLayoutField* field : written) {
-        if (!IsEngineBank(*field)) {
-            continue;
-        }
-        const std::int64_t bank = LayoutIntegerValue(*field, ReadLayoutField(*field, after));
-        if (bank > LastEngineBank) {
-            warnings << "warning: " << id << ' ' << TVehicleCatalogue::Name(id) << ' '
-                     << field->Name << " is " << bank << ", above " << LastEngineBank
-                     << ", the game's last engine sound bank; the game is known to crash on it\n";
-        }
-    }
 }
 
 } // namespace klarvon::cli

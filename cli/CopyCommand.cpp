@@ -1,15 +1,13 @@
 // `copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]`: one vehicle's record, or
 // some of its fields, onto another's slot, possibly from another executable.
 
-#include "cli/Backup.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/Report.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <array>
-#include <iostream>
+#include <optional>
 #include <span>
 
 namespace klarvon::cli {
@@ -29,33 +27,24 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
         ParseFieldNames(layout, std::span(arguments.Positionals).subspan(FirstField));
     const std::optional<std::string> other = arguments.Value(FromOption);
 
-    TRecordBytes source{};
+    std::optional<TRecordBytes> elsewhere;
     if (other) {
-        source = InContext(*other, [&other, from] {
-            return EncodeRecord(TTableFile(*other, TAccess::ReadOnly).Read(from));
+        elsewhere = InContext(*other, [&other, from] {
+            const TTableFile file(*other, TOpenMode::ReadOnly);
+            RequireTable(file);
+            return file.Read(from);
         });
     }
-    TTableFile file(arguments.Positionals[0], TAccess::ReadWrite);
-    if (!other) {
-        source = EncodeRecord(file.Read(from));
-    }
-    const TRecordBytes before = EncodeRecord(file.Read(to));
-    // Without field names the whole record goes, pad bytes and all.
-    TRecordBytes after = fields.empty() ? source : before;
-    std::vector<const TLayoutField*> written = fields;
-    for (const TLayoutField* field : fields) {
-        WriteLayoutField(*field, ReadLayoutField(*field, source), after);
-    }
-    if (fields.empty()) {
-        for (const TLayoutField& field : layout) {
-            written.push_back(&field);
+    return RunChange(arguments, arguments.Positionals[0], out, [&](const TTableFile& file) {
+        const TRecordBytes source = elsewhere ? *elsewhere : file.Read(from);
+        const TRecordBytes before = file.Read(to);
+        // Without field names the whole record goes, pad bytes and all.
+        TRecordBytes after = fields.empty() ? source : before;
+        for (const TLayoutField* field : fields) {
+            WriteField(*field, ReadField(*field, source), after);
         }
-    }
-    const std::array update{TRecordUpdate{to, DecodeRecord(after)}};
-    WriteChange(file, arguments, update, out);
-    WarnAboutEngineBanks(std::cerr, to, written, after);
-    WriteChangesOrNone(out, layout, to, before, after);
-    return ExitSuccess;
+        return ChangeOfOne(layout, to, before, after);
+    });
 }
 
 } // namespace

@@ -150,7 +150,7 @@ constexpr std::array<TOddValue, 8> OddValues{{
 }};
 
 void SetInteger(TVehicleAudioRecord& record, TField field, std::int64_t value) {
-    record[field] = BitsOfInteger(Descriptor(field), value);
+    record[field] = BitsOfInteger(EditorField(field).Type, value);
 }
 
 void SetFloat(TVehicleAudioRecord& record, TField field, float value) {
@@ -217,7 +217,7 @@ std::vector<std::uint8_t> BuildDemoExecutable() {
     AppendFiller(bytes, filler, DemoLeadingFillerSize - bytes.size());
     bytes.insert(bytes.end(), TableSignature.begin(), TableSignature.end());
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes record = EncodeRecord(DemoRecord(id));
+        const TRecordBytes record = DemoRecord(id).Bytes;
         bytes.insert(bytes.end(), record.begin(), record.end());
     }
     AppendFiller(bytes, filler, DemoTrailingFillerSize);

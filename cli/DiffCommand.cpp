@@ -3,7 +3,7 @@
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <array>
 
@@ -15,13 +15,11 @@ constexpr std::array<std::string_view, 1> DiffFlags{GameFlag};
 
 std::vector<TRecordBytes> ReadTable(const std::string& path) {
     // Each file is located on its own: the tables may sit at different offsets.
-    const std::vector<TVehicleAudioRecord> records =
-        InContext(path, [&path] { return TTableFile(path, TAccess::ReadOnly).ReadAll(); });
-    std::vector<TRecordBytes> table;
-    for (const TVehicleAudioRecord& record : records) {
-        table.push_back(EncodeRecord(record));
-    }
-    return table;
+    return InContext(path, [&path] {
+        const TTableFile file(path, TOpenMode::ReadOnly);
+        RequireTable(file);
+        return file.ReadAll();
+    });
 }
 
 int RunDiff(const TArguments& arguments, std::ostream& out) {

@@ -5,7 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Csv.h"
 #include "cli/FieldText.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <nlohmann/json.hpp>
 
@@ -34,7 +34,7 @@ void WriteCsv(TLayout layout, const std::vector<TRecordBytes>& records, std::ost
         const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
         out << id << ',' << CsvCell(TVehicleCatalogue::Name(id)) << ',' << CsvCell(ModelName(id));
         for (const TLayoutField& field : layout) {
-            out << ',' << CsvCell(StoredText(field, ReadLayoutField(field, record)));
+            out << ',' << CsvCell(StoredText(field, ReadField(field, record)));
         }
         out << ',' << RecordHex(record) << '\n';
     }
@@ -49,12 +49,12 @@ nlohmann::ordered_json RecordObject(TLayout layout, int id, const TRecordBytes& 
     object[std::string(ModelColumn)] =
         model.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(std::string(model));
     for (const TLayoutField& field : layout) {
-        const TFieldBits bits = ReadLayoutField(field, record);
+        const TFieldBits bits = ReadField(field, record);
         nlohmann::ordered_json& value = object[std::string(field.Name)];
         if (field.Type == TValueType::Float32) {
             value = StoredText(field, bits);
         } else {
-            value = LayoutIntegerValue(field, bits);
+            value = IntegerValue(field.Type, bits);
         }
     }
     object[std::string(BytesColumn)] = RecordHex(record);
@@ -73,12 +73,10 @@ void WriteJson(TLayout layout, const std::vector<TRecordBytes>& records, std::os
 
 int RunDump(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 1);
-    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
+    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
+    RequireTable(file);
     // Everything is read before anything is printed, so a failure prints no half table.
-    std::vector<TRecordBytes> records;
-    for (const TVehicleAudioRecord& record : file.ReadAll()) {
-        records.push_back(EncodeRecord(record));
-    }
+    const std::vector<TRecordBytes> records = file.ReadAll();
     const TLayout layout = LayoutOf(arguments);
     if (arguments.Has(JsonFlag)) {
         WriteJson(layout, records, out);

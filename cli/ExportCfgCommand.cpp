@@ -5,7 +5,7 @@
 #include "cli/AudioCfg.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <algorithm>
 #include <array>
@@ -43,10 +43,11 @@ std::vector<int> SlotsToExport(const TArguments& arguments) {
 int RunExportCfg(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 1, true);
     const std::vector<int> ids = SlotsToExport(arguments);
-    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
+    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
+    RequireTable(file);
     std::vector<TCfgEntry> entries;
     for (const int id : ids) {
-        entries.push_back({id, EncodeRecord(file.Read(id))});
+        entries.push_back({id, file.Read(id)});
     }
     const TCfgForm form = arguments.Has(RowsOnlyFlag) ? TCfgForm::RowsOnly : TCfgForm::WholeFile;
     std::string text;

@@ -24,20 +24,11 @@ void AppendHexByte(std::string& text, std::uint8_t byte) {
     text += HexDigits[byte & NibbleMask];
 }
 
-// The editor's layout is the one the window shows; its fields index RecordFields.
-const TFieldDescriptor* EditorDescriptor(const TLayoutField& field) {
-    const TLayout editor = EditorLayout();
-    if (&field < editor.data() || &field >= editor.data() + editor.size()) {
-        return nullptr;
-    }
-    return &RecordFields[static_cast<std::size_t>(&field - editor.data())];
-}
-
 } // namespace
 
 std::string StoredText(const TLayoutField& field, TFieldBits bits) {
     if (field.Type != TValueType::Float32) {
-        return FormatLayoutField(field, bits, PlainDecimalSeparator);
+        return FormatValue(field.Type, bits, PlainDecimalSeparator);
     }
     try {
         std::string text = FormatFloat32(bits, PlainDecimalSeparator);
@@ -70,19 +61,20 @@ std::string RecordHex(const TRecordBytes& bytes) {
     return BytesHex(bytes);
 }
 
-std::string ShownText(const TLayoutField& field, TFieldBits bits) {
-    if (const TFieldDescriptor* descriptor = EditorDescriptor(field)) {
-        if (const TChoiceTable* table = ChoiceTableOf(descriptor->Field)) {
+std::string ShownText(const TLayout& layout, const TLayoutField& field, TFieldBits bits) {
+    if (layout == EditorLayout()) {
+        const auto editorField = static_cast<TField>(&field - layout.Fields.data());
+        if (const TChoiceTable* table = ChoiceTableOf(editorField)) {
             return std::string(ChoiceCaption(*table, DecodeChoice(*table, bits)));
         }
-        if (descriptor->Field == TField::HornType) {
+        if (editorField == TField::HornType) {
             return "slider " + std::to_string(DecodeHornPosition(bits));
         }
     } else if (const std::optional<std::string_view> meaning = MeaningOf(field, bits)) {
         return std::string(*meaning);
     }
     try {
-        return FormatLayoutField(field, bits, PlainDecimalSeparator);
+        return FormatValue(field.Type, bits, PlainDecimalSeparator);
     } catch (const EKlarvonError& failure) {
         return "(" + std::string(failure.what()) + ")";
     }
@@ -105,7 +97,7 @@ TFieldBits ParseValueText(const TLayoutField& field, std::string_view text) {
             return bits;
         }
     }
-    return ParseLayoutField(field, text, PlainDecimalSeparator);
+    return ParseValue(field.Type, text, PlainDecimalSeparator);
 }
 
 int HexDigitValue(char c) {

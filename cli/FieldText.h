@@ -32,7 +32,7 @@ std::string RecordHex(const TRecordBytes& bytes);
 // button's caption, "slider N" for the horn, or the field's text, and the editor's
 // error in parentheses for a float it cannot show. In the game's layout the game's
 // meaning where the layout names one, else the value's text.
-std::string ShownText(const TLayoutField& field, TFieldBits bits);
+std::string ShownText(const TLayout& layout, const TLayoutField& field, TFieldBits bits);
 
 // One changed value for `diff`, `set` and `copy`: "a -> b" in StoredText.
 std::string ChangeText(const TLayoutField& field, TFieldBits before, TFieldBits after);

@@ -5,7 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/FieldText.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <algorithm>
 #include <array>
@@ -34,14 +34,14 @@ int RunFind(const TArguments& arguments, std::ostream& out) {
                             }));
     }
 
-    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
-    const std::vector<TVehicleAudioRecord> records = file.ReadAll();
+    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
+    RequireTable(file);
+    const std::vector<TRecordBytes> records = file.ReadAll();
     std::size_t matches = 0;
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes record =
-            EncodeRecord(records[static_cast<std::size_t>(id - FirstVehicleId)]);
+        const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
         const bool match = std::all_of(wanted.begin(), wanted.end(), [&record](const auto& w) {
-            return ReadLayoutField(*w.first, record) == w.second;
+            return ReadField(*w.first, record) == w.second;
         });
         if (match) {
             const std::string_view model = ModelName(id);

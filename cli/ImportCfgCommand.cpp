@@ -7,17 +7,17 @@
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <array>
 #include <iostream>
 #include <map>
+#include <sstream>
 
 namespace klarvon::cli {
 
 namespace {
 
-constexpr std::string_view DryRunFlag = "--dry-run";
 constexpr std::string_view SkipUnknownFlag = "--skip-unknown";
 constexpr std::array<std::string_view, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
 
@@ -61,38 +61,24 @@ int RunImportCfg(const TArguments& arguments, std::ostream& out) {
     const std::map<int, const TCfgRow*> bySlot =
         RowsBySlot(cfg, rows, arguments.Has(SkipUnknownFlag));
 
-    const bool dryRun = arguments.Has(DryRunFlag);
-    TTableFile file(arguments.Positionals[0], dryRun ? TAccess::ReadOnly : TAccess::ReadWrite);
-    const TLayout layout = GameLayout();
-    std::vector<const TLayoutField*> written;
-    for (const TLayoutField& field : layout) {
-        written.push_back(&field);
-    }
-    std::vector<TRecordUpdate> updates;
-    std::ostringstream changes;
-    for (const auto& [id, row] : bySlot) {
-        const TRecordBytes before = EncodeRecord(file.Read(id));
-        TRecordBytes after = before; // the pad bytes keep what the file holds
-        for (std::size_t i = 0; i < layout.size(); ++i) {
-            WriteLayoutField(layout[i], row->Values[i], after);
+    const std::string& path = arguments.Positionals[0];
+    return RunChange(arguments, path, out, [&](const TTableFile& file) {
+        TChangeSet set;
+        set.Layout = GameLayout();
+        std::ostringstream changes;
+        for (const auto& [id, row] : bySlot) {
+            const TRecordBytes before = file.Read(id);
+            TRecordBytes after = before; // the pad bytes keep what the file holds
+            for (std::size_t i = 0; i < set.Layout.size(); ++i) {
+                WriteField(set.Layout[i], row->Values[i], after);
+            }
+            WriteChanges(changes, set.Layout, id, before, after);
+            set.Changes.push_back({id, before, after});
         }
-        WarnAboutEngineBanks(std::cerr, id, written, after);
-        if (WriteChanges(changes, layout, id, before, after) > 0) {
-            updates.push_back({id, DecodeRecord(after)});
-        }
-    }
-    if (updates.empty()) {
-        out << "no change: " << arguments.Positionals[0] << " already holds what " << cfg
-            << " sets\n";
-        return ExitSuccess;
-    }
-    if (dryRun) {
-        std::cerr << "dry run: nothing was written\n";
-    } else {
-        WriteChange(file, arguments, updates, out);
-    }
-    out << changes.str();
-    return ExitSuccess;
+        set.Report = changes.str();
+        set.NoChange = "no change: " + path + " already holds what " + cfg + " sets\n";
+        return set;
+    });
 }
 
 } // namespace

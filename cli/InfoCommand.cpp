@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "table/TableLocator.h"
+#include "table/TableFile.h"
 
 namespace klarvon::cli {
 
@@ -15,8 +15,8 @@ constexpr std::string_view NoOffset = "-";
 
 int RunInfo(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 1);
-    const TTableLocation location =
-        TTableLocator::Locate(arguments.Positionals[0], {}, TAccess::ReadOnly);
+    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
+    const TTableLocation& location = file.Location();
     out << "size: " << location.FileSize << '\n';
     out << "version: " << location.VersionText << '\n';
     if (IsRejected(location)) {
@@ -27,6 +27,8 @@ int RunInfo(const TArguments& arguments, std::ostream& out) {
     if (location.Known) {
         out << "found-by: " << FoundByKnownSize << '\n';
         out << "signature-offset: " << NoOffset << '\n';
+        out << "signature-before-table: " << (file.SignatureBeforeKnownTable() ? "yes" : "no")
+            << '\n';
     } else {
         out << "found-by: " << FoundBySignature << '\n';
         out << "signature-offset: " << location.SignatureOffset << '\n';
@@ -46,6 +48,9 @@ const TCommand InfoCommand{
     "  version: 'v1.0 us' for the known release, else 'Unknown'\n"
     "  found-by: 'known size', 'signature' or 'none'\n"
     "  signature-offset: where the signature starts, '-' for the known release\n"
+    "  signature-before-table: for the known release only, 'yes' when the table\n"
+    "    signature stands before its fixed table position, 'no' when it does not\n"
+    "    (a file of that size that is not the game; the writing commands warn)\n"
     "  id-400-offset: the file offset of the record of vehicle ID 400\n"
     "A file the editor would refuse prints the first three lines, then\n"
     "'Unknown gta_sa.exe' on stderr, and exits 1.\n",

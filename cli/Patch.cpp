@@ -95,7 +95,7 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
                           "'" + std::string(name) + "' is not a name of vehicle " +
                               std::to_string(id));
     }
-    const bool game = layout.data() == GameLayout().data();
+    const bool game = layout == GameLayout();
     if (fieldName == PadBytesName) {
         if (PadOffsets(layout).empty()) {
             throw EPatchError(line, ColumnOf(text, fieldName),

@@ -1,16 +1,13 @@
 // `set FILE ID FIELD=TEXT ... [--game]`: changes named fields of one record, all or
 // nothing.
 
-#include "cli/Backup.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/FieldText.h"
-#include "cli/Report.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <array>
-#include <iostream>
 #include <span>
 #include <utility>
 
@@ -32,26 +29,21 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
     // the command and nothing is written. Choice fields and HornType take the stored
     // number itself, checked only against the field's type, like any integer field.
     std::vector<std::pair<const TLayoutField*, TFieldBits>> values;
-    std::vector<const TLayoutField*> written;
     for (const TAssignment& assignment : assignments) {
         const TFieldBits bits = InContext(assignment.Word, [&assignment] {
             return ParseValueText(*assignment.Field, assignment.Text);
         });
         values.emplace_back(assignment.Field, bits);
-        written.push_back(assignment.Field);
     }
 
-    TTableFile file(arguments.Positionals[0], TAccess::ReadWrite);
-    const TRecordBytes before = EncodeRecord(file.Read(id));
-    TRecordBytes after = before; // fields not named, and pad bytes, keep their bits
-    for (const auto& [field, bits] : values) {
-        WriteLayoutField(*field, bits, after);
-    }
-    const std::array update{TRecordUpdate{id, DecodeRecord(after)}};
-    WriteChange(file, arguments, update, out);
-    WarnAboutEngineBanks(std::cerr, id, written, after);
-    WriteChangesOrNone(out, layout, id, before, after);
-    return ExitSuccess;
+    return RunChange(arguments, arguments.Positionals[0], out, [&](const TTableFile& file) {
+        const TRecordBytes before = file.Read(id);
+        TRecordBytes after = before; // fields not named, and pad bytes, keep their bits
+        for (const auto& [field, bits] : values) {
+            WriteField(*field, bits, after);
+        }
+        return ChangeOfOne(layout, id, before, after);
+    });
 }
 
 } // namespace

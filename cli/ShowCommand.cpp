@@ -5,7 +5,7 @@
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/FieldText.h"
-#include "cli/TableFile.h"
+#include "cli/TableAccess.h"
 
 #include <array>
 
@@ -20,8 +20,9 @@ int RunShow(const TArguments& arguments, std::ostream& out) {
     RequirePositionals(arguments, 2);
     const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
-    const TTableFile file(arguments.Positionals[0], TAccess::ReadOnly);
-    const TRecordBytes record = EncodeRecord(file.Read(id));
+    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
+    RequireTable(file);
+    const TRecordBytes record = file.Read(id);
 
     out << "# " << id << ' ' << TVehicleCatalogue::Name(id);
     if (const std::string_view model = ModelName(id); !model.empty()) {
@@ -30,11 +31,11 @@ int RunShow(const TArguments& arguments, std::ostream& out) {
     out << " at offset " << file.RecordOffset(id) << '\n';
     out << "field" << Tab << "stored" << Tab << "shown" << '\n';
     for (const TLayoutField& field : layout) {
-        const TFieldBits bits = ReadLayoutField(field, record);
+        const TFieldBits bits = ReadField(field, record);
         // A float's stored value is its bits: that shows even what the editor cannot.
         const std::string stored =
             field.Type == TValueType::Float32 ? BitsHex(field, bits) : StoredText(field, bits);
-        out << field.Name << Tab << stored << Tab << ShownText(field, bits) << '\n';
+        out << field.Name << Tab << stored << Tab << ShownText(layout, field, bits) << '\n';
     }
     return ExitSuccess;
 }

@@ -34,7 +34,7 @@ void CheckRowsRoundTrip(const std::vector<TCfgRow>& rows) {
         TCfgEntry entry{*row.Id, {}};
         const TLayout layout = GameLayout();
         for (std::size_t i = 0; i < layout.size(); ++i) {
-            WriteLayoutField(layout[i], row.Values[i], entry.Bytes);
+            WriteField(layout[i], row.Values[i], entry.Bytes);
         }
         entries.push_back(entry);
         written.push_back(&row);

@@ -135,7 +135,7 @@ void CheckVehicleId(const std::string& word) {
 }
 
 std::string NotAField(TLayout layout, std::string_view name) {
-    const bool game = layout.data() == GameLayout().data();
+    const bool game = layout == GameLayout();
     std::string text = "'" + std::string(name) + "' is not a field";
     if (FindLayoutField(game ? EditorLayout() : GameLayout(), name) != nullptr) {
         text += game ? " (it is one without --game)" : " (it is one with --game)";
@@ -224,7 +224,7 @@ void CheckFieldTexts(std::span<const std::uint8_t> input) {
         for (const TLayoutField& field : layout) {
             const TFieldBits before = Mask(field, bits[0]);
             const TFieldBits after = Mask(field, bits[1]);
-            Check(!ShownText(field, before).empty(), "empty shown text");
+            Check(!ShownText(layout, field, before).empty(), "empty shown text");
             Check(!ChangeText(field, before, after).empty(), "empty change text");
             Check(BitsHex(field, before).size() == 2 + 2 * TypeWidth(field.Type), "bits in hex");
             CheckStoredText(field, before);

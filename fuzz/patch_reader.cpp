@@ -26,7 +26,7 @@ void CheckErrorPlace(const EPatchError& error, std::string_view text) {
 
 // The change's line as the companion prints it, with the slot's model name.
 std::string LineOf(const TPatchChange& change) {
-    const bool game = change.Layout.data() == GameLayout().data();
+    const bool game = change.Layout == GameLayout();
     std::string line =
         std::to_string(change.Id) + " " + std::string(TVehicleCatalogue::Name(change.Id)) +
         (game ? " --game " : " ") + (change.Field ? std::string(change.Field->Name) : "pad bytes") +

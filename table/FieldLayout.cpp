@@ -1,18 +1,13 @@
 #include "table/FieldLayout.h"
 
-#include "table/Errors.h"
-#include "table/TextConversions.h"
-
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <stdexcept>
+#include <string>
 
 namespace klarvon {
 
 namespace {
-
-constexpr unsigned BitsPerByte = 8;
 
 constexpr std::array<TValueMeaning, 11> AudioTypeMeanings{{
     {0, "car"},
@@ -81,62 +76,30 @@ constexpr std::array<TLayoutField, 14> GameFields{{
     {"EngineVolumeOffset", 32, TValueType::Float32, {}},
 }};
 
+// In the order of TField (VehicleAudioRecord.h).
+constexpr std::array<TLayoutField, 16> EditorFields{{
+    {"VehicleType", 0, TValueType::Int16, {}},
+    {"PowerOnSoundId", 2, TValueType::Int16, {}},
+    {"PowerOffSoundId", 4, TValueType::Int16, {}},
+    {"Unknown1", 6, TValueType::Int16, {}},
+    {"Unknown2", 8, TValueType::Float32, {}},
+    {"Unknown3", 12, TValueType::Float32, {}},
+    {"HornType", 16, TValueType::Int32, {}},
+    {"HornTone", 20, TValueType::Float32, {}},
+    {"DoorSoundType", 24, TValueType::Int16, {}},
+    {"RadioStation", 26, TValueType::UInt8, {}},
+    {"RadioType", 27, TValueType::UInt8, {}},
+    {"Unknown4", 28, TValueType::UInt8, {}},
+    {"Unknown5", 29, TValueType::UInt8, {}},
+    {"Unknown6", 30, TValueType::UInt8, {}},
+    {"Unknown7", 31, TValueType::Float32, {}},
+    {"Unknown8", 35, TValueType::UInt8, {}},
+}};
+
+constexpr TLayout Game{"game", "--game", GameFields};
+constexpr TLayout Editor{"editor", "", EditorFields};
+
 constexpr std::array<std::size_t, 2> EngineBankOffsets{2, 4};
-
-constexpr TValueType TypeOfKind(TFieldKind kind) {
-    switch (kind) {
-    case TFieldKind::Int16:
-        return TValueType::Int16;
-    case TFieldKind::Int32:
-        return TValueType::Int32;
-    case TFieldKind::UInt8:
-        return TValueType::UInt8;
-    case TFieldKind::Float32:
-        break;
-    }
-    return TValueType::Float32;
-}
-
-constexpr std::array<TLayoutField, FieldCount> MakeEditorFields() {
-    std::array<TLayoutField, FieldCount> fields{};
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        const TFieldDescriptor& field = RecordFields[i];
-        fields[i] = {field.Name, field.Offset, TypeOfKind(field.Kind), {}};
-    }
-    return fields;
-}
-
-constexpr std::array<TLayoutField, FieldCount> EditorFields = MakeEditorFields();
-
-struct TTypeInfo {
-    std::string_view Name;
-    std::size_t Width;
-    std::int64_t Min;
-    std::int64_t Max;
-};
-
-constexpr TTypeInfo InfoOf(TValueType type) {
-    switch (type) {
-    case TValueType::Int8:
-        return {"int8", 1, std::numeric_limits<std::int8_t>::min(),
-                std::numeric_limits<std::int8_t>::max()};
-    case TValueType::UInt8:
-        return {"uint8", 1, 0, std::numeric_limits<std::uint8_t>::max()};
-    case TValueType::Int16:
-        return {"int16", 2, std::numeric_limits<std::int16_t>::min(),
-                std::numeric_limits<std::int16_t>::max()};
-    case TValueType::Int32:
-        return {"int32", 4, std::numeric_limits<std::int32_t>::min(),
-                std::numeric_limits<std::int32_t>::max()};
-    case TValueType::Float32:
-        break;
-    }
-    return {"float32", 4, 0, 0};
-}
-
-constexpr bool IsSigned(TValueType type) {
-    return InfoOf(type).Min < 0;
-}
 
 void RequireInside(const TLayoutField& field) {
     if (field.Offset + TypeWidth(field.Type) > RecordSize) {
@@ -144,22 +107,19 @@ void RequireInside(const TLayoutField& field) {
     }
 }
 
+std::span<const std::uint8_t> BytesOf(const TLayoutField& field, const TRecordBytes& bytes) {
+    RequireInside(field);
+    return std::span(bytes).subspan(field.Offset, TypeWidth(field.Type));
+}
+
 } // namespace
 
-TLayout GameLayout() {
-    return GameFields;
+const TLayout& GameLayout() {
+    return Game;
 }
 
-TLayout EditorLayout() {
-    return EditorFields;
-}
-
-std::size_t TypeWidth(TValueType type) {
-    return InfoOf(type).Width;
-}
-
-std::string_view TypeName(TValueType type) {
-    return InfoOf(type).Name;
+const TLayout& EditorLayout() {
+    return Editor;
 }
 
 bool IsEngineBank(const TLayoutField& field) {
@@ -168,14 +128,14 @@ bool IsEngineBank(const TLayoutField& field) {
                EngineBankOffsets.end();
 }
 
-const TLayoutField* FindLayoutField(TLayout layout, std::string_view name) {
+const TLayoutField* FindLayoutField(const TLayout& layout, std::string_view name) {
     const auto found =
         std::find_if(layout.begin(), layout.end(),
                      [name](const TLayoutField& field) { return field.Name == name; });
     return found == layout.end() ? nullptr : &*found;
 }
 
-std::vector<std::size_t> PadOffsets(TLayout layout) {
+std::vector<std::size_t> PadOffsets(const TLayout& layout) {
     std::array<bool, RecordSize> covered{};
     for (const TLayoutField& field : layout) {
         RequireInside(field);
@@ -191,39 +151,20 @@ std::vector<std::size_t> PadOffsets(TLayout layout) {
     return pads;
 }
 
-TFieldBits ReadLayoutField(const TLayoutField& field, const TRecordBytes& bytes) {
-    RequireInside(field);
-    TFieldBits bits = 0;
-    for (std::size_t i = 0; i < TypeWidth(field.Type); ++i) {
-        bits |= TFieldBits{bytes[field.Offset + i]} << (i * BitsPerByte);
-    }
-    return bits;
+TFieldBits ReadField(const TLayoutField& field, const TRecordBytes& bytes) {
+    return LoadBits(field.Type, BytesOf(field, bytes));
 }
 
-void WriteLayoutField(const TLayoutField& field, TFieldBits bits, TRecordBytes& bytes) {
+void WriteField(const TLayoutField& field, TFieldBits bits, TRecordBytes& bytes) {
     RequireInside(field);
-    for (std::size_t i = 0; i < TypeWidth(field.Type); ++i) {
-        bytes[field.Offset + i] = static_cast<std::uint8_t>(bits >> (i * BitsPerByte));
-    }
-}
-
-std::int64_t LayoutIntegerValue(const TLayoutField& field, TFieldBits bits) {
-    const std::size_t width = TypeWidth(field.Type);
-    const std::uint64_t value =
-        width >= sizeof(TFieldBits) ? bits : bits & ((TFieldBits{1} << (width * BitsPerByte)) - 1);
-    if (!IsSigned(field.Type)) {
-        return static_cast<std::int64_t>(value);
-    }
-    // Sign-extend from the field's top bit: flip it, then subtract its weight.
-    const std::int64_t signBit = std::int64_t{1} << (width * BitsPerByte - 1);
-    return (static_cast<std::int64_t>(value) ^ signBit) - signBit;
+    StoreBits(field.Type, bits, std::span(bytes).subspan(field.Offset, TypeWidth(field.Type)));
 }
 
 std::optional<std::string_view> MeaningOf(const TLayoutField& field, TFieldBits bits) {
     if (field.Type == TValueType::Float32) {
         return std::nullopt;
     }
-    const std::int64_t value = LayoutIntegerValue(field, bits);
+    const std::int64_t value = IntegerValue(field.Type, bits);
     const auto found =
         std::find_if(field.Meanings.begin(), field.Meanings.end(),
                      [value](const TValueMeaning& meaning) { return meaning.Value == value; });
@@ -231,30 +172,6 @@ std::optional<std::string_view> MeaningOf(const TLayoutField& field, TFieldBits 
         return std::nullopt;
     }
     return found->Text;
-}
-
-TFieldBits ParseLayoutField(const TLayoutField& field, std::string_view text,
-                            char decimalSeparator) {
-    if (field.Type == TValueType::Float32) {
-        return BitsOfFloat(ParseFloat32(text, decimalSeparator));
-    }
-    const std::int64_t value = ParseInteger(text);
-    const TTypeInfo info = InfoOf(field.Type);
-    if (value < info.Min || value > info.Max) {
-        throw ERangeError();
-    }
-    // Two's complement: the low bytes of the value.
-    const std::size_t width = info.Width;
-    const auto pattern = static_cast<TFieldBits>(static_cast<std::uint64_t>(value));
-    return width >= sizeof(TFieldBits) ? pattern
-                                       : pattern & ((TFieldBits{1} << (width * BitsPerByte)) - 1);
-}
-
-std::string FormatLayoutField(const TLayoutField& field, TFieldBits bits, char decimalSeparator) {
-    if (field.Type == TValueType::Float32) {
-        return FormatFloat32(bits, decimalSeparator);
-    }
-    return FormatInteger(LayoutIntegerValue(field, bits));
 }
 
 } // namespace klarvon

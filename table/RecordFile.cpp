@@ -14,31 +14,15 @@ namespace klarvon {
 
 namespace {
 
-constexpr std::size_t MaxFieldWidth = sizeof(TFieldBits);
-constexpr std::size_t BitsPerByte = 8;
-// The classic runtime's number for an operation on a file that is not open.
-constexpr int CodeFileNotOpen = 103;
 constexpr std::chrono::milliseconds LockRetry{20};
 constexpr auto RecordLength = static_cast<std::int64_t>(RecordSize);
-
-EInOutError NotOpen() {
-    return EInOutError(CodeFileNotOpen, "File not open");
-}
 
 EInOutError LockedByAnotherKlarvon() {
     return EInOutError(CodeLockViolation, "Another Klarvon program is changing this file");
 }
 
-// The record's bytes, refusing bits wider than their field: storing them would cut them
-// silently, and whoever produced them has not range-checked.
-TRecordBytes EncodeChecked(const TVehicleAudioRecord& record) {
-    for (const TFieldDescriptor& field : RecordFields) {
-        const TFieldBits bits = record[field.Field];
-        if (field.Width < MaxFieldWidth && (bits >> (BitsPerByte * field.Width)) != 0) {
-            throw ERangeError();
-        }
-    }
-    return EncodeRecord(record);
+TAccess AccessOf(TOpenMode mode) {
+    return mode == TOpenMode::ReadOnly ? TAccess::ReadOnly : TAccess::ReadWrite;
 }
 
 // The same failure with what happened to the file afterwards added, so the user knows
@@ -48,19 +32,19 @@ EInOutError WithAftermath(const EKlarvonError& failure, const std::string& after
     return EInOutError(io != nullptr ? io->Code : 0, std::string(failure.what()) + aftermath);
 }
 
-// After a failed write: makes the record's bytes the old ones again, as far as the file
+// After a failed write: makes the bytes at offset the old ones again, as far as the file
 // still reaches, and says whether the file now holds them. The write that failed may
 // have done nothing, part, or all of its work, so the bytes are read back rather than
-// assumed; a record another program has cut off the end is gone with that program's cut.
-bool PutBack(TFileHandle& file, std::int64_t offset, const TRecordBytes& old) noexcept {
+// assumed; bytes another program has cut off the end are gone with that program's cut.
+bool PutBack(TFileHandle& file, std::int64_t offset, std::span<const std::uint8_t> old) noexcept {
     try {
         // Never past the end as it is now: that would grow a file another program cut.
-        const std::int64_t inside = std::clamp<std::int64_t>(file.Size() - offset, 0, RecordLength);
-        const std::span<const std::uint8_t> wanted =
-            std::span(old).first(static_cast<std::size_t>(inside));
+        const auto inside = static_cast<std::size_t>(std::clamp<std::int64_t>(
+            file.Size() - offset, 0, static_cast<std::int64_t>(old.size())));
+        const std::span<const std::uint8_t> wanted = old.first(inside);
         const auto holdsOld = [&] {
-            TRecordBytes now{};
-            return file.ReadAt(offset, std::span(now).first(wanted.size())) == wanted.size() &&
+            std::vector<std::uint8_t> now(wanted.size());
+            return file.ReadAt(offset, now) == wanted.size() &&
                    std::equal(wanted.begin(), wanted.end(), now.begin());
         };
         if (holdsOld()) {
@@ -72,86 +56,25 @@ bool PutBack(TFileHandle& file, std::int64_t offset, const TRecordBytes& old) no
             // Part of it may have gone back; reading tells.
         }
         return holdsOld();
-    } catch (const EKlarvonError&) {
+    } catch (...) {
         return false;
     }
 }
 
 } // namespace
 
-void TRecordFile::Open(const std::string& path, TAccess access) {
-    if (IsOpen()) {
-        Close();
+EStaleRecord::EStaleRecord()
+    : EKlarvonError("The record was changed by another program after it was read; "
+                    "nothing was written") {}
+
+TRecordFile::TRecordFile(const std::string& path, TOpenMode mode, std::chrono::milliseconds wait)
+    : path_(path), mode_(mode) {
+    file_.Open(path, AccessOf(mode));
+    if (mode != TOpenMode::Change) {
+        return;
     }
-    file_.Open(path, access);
-    path_ = path;
-}
-
-std::size_t TRecordFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
-    if (!IsOpen()) {
-        throw NotOpen();
-    }
-    return file_.ReadAt(offset, buffer);
-}
-
-void TRecordFile::Close() {
-    file_.Close();
-}
-
-std::int64_t TRecordFile::Size() const {
-    if (!IsOpen()) {
-        throw NotOpen();
-    }
-    return file_.Size();
-}
-
-namespace {
-
-TRecordBytes ReadBlock(const TRecordFile& file, std::int64_t offset) {
-    if (offset < 0) {
-        throw NegativeOffsetError(file.Path());
-    }
-    TRecordBytes bytes{};
-    if (file.ReadAt(offset, bytes) < RecordSize) {
-        throw ReadBeyondEndOfFile();
-    }
-    return bytes;
-}
-
-} // namespace
-
-void ReadRecord(const std::string& path, std::int64_t offset, TVehicleAudioRecord& current,
-                const std::function<void(TField)>& onField) {
-    TRecordFile file(path);
-    if (offset < 0) {
-        throw NegativeOffsetError(path);
-    }
-    TRecordBytes bytes{};
-    const std::size_t arrived = file.ReadAt(offset, bytes);
-    const std::span<const std::uint8_t> all(bytes);
-    for (const TFieldDescriptor& field : RecordFields) {
-        if (field.Offset + field.Width > arrived) {
-            throw ReadBeyondEndOfFile();
-        }
-        current[field.Field] = DecodeField(field, all.subspan(field.Offset, field.Width));
-        if (onField) {
-            onField(field.Field);
-        }
-    }
-    file.Close();
-}
-
-TVehicleAudioRecord ReadWholeRecord(const std::string& path, std::int64_t offset, TAccess access) {
-    TRecordFile file(path, access);
-    const TRecordBytes bytes = ReadBlock(file, offset);
-    file.Close();
-    return DecodeRecord(bytes);
-}
-
-TRecordWriter::TRecordWriter(const std::string& path, std::chrono::milliseconds wait)
-    : file_(path, TAccess::ReadWrite) {
     const auto giveUp = std::chrono::steady_clock::now() + wait;
-    while (!file_.file_.TryLock()) {
+    while (!file_.TryLock()) {
         if (std::chrono::steady_clock::now() >= giveUp) {
             throw LockedByAnotherKlarvon();
         }
@@ -159,92 +82,124 @@ TRecordWriter::TRecordWriter(const std::string& path, std::chrono::milliseconds 
     }
 }
 
-TVehicleAudioRecord TRecordWriter::Read(std::int64_t offset) const {
-    return DecodeRecord(ReadBlock(file_, offset));
+std::int64_t TRecordFile::Size() const {
+    return file_.Size();
 }
 
-void TRecordWriter::Write(std::int64_t offset, const TVehicleAudioRecord& record) {
-    const TRecordChange change{offset, record};
-    WriteAll(std::span(&change, 1));
+std::size_t TRecordFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const {
+    if (offset < 0) {
+        throw NegativeOffsetError(path_);
+    }
+    return file_.ReadAt(offset, buffer);
 }
 
-void TRecordWriter::WriteAll(std::span<const TRecordChange> changes) {
-    TFileHandle& file = file_.file_;
-    if (!file.IsOpen()) {
-        throw NotOpen();
-    }
+std::size_t TRecordFile::ReadRecordPart(std::int64_t offset, TRecordBytes& bytes) const {
+    return ReadAt(offset, bytes);
+}
 
-    // Everything that can be known before writing is checked before the first byte goes
-    // out: the values, that every record lies wholly inside the file as it is now (a write
-    // never grows the file), and the old bytes, kept to put back should a write fail.
-    std::vector<TRecordBytes> fresh;
-    std::vector<TRecordBytes> old;
-    fresh.reserve(changes.size());
-    old.reserve(changes.size());
-    for (const TRecordChange& change : changes) {
-        fresh.push_back(EncodeChecked(change.Record));
+TRecordBytes TRecordFile::ReadRecord(std::int64_t offset) const {
+    TRecordBytes bytes{};
+    if (ReadRecordPart(offset, bytes) < RecordSize) {
+        throw ReadBeyondEndOfFile();
     }
-    const std::int64_t size = file.Size();
+    return bytes;
+}
+
+void TRecordFile::Commit(std::span<const TRecordChange> changes) {
+    if (mode_ != TOpenMode::Change) {
+        throw std::logic_error("Records are changed only through a file opened for a change");
+    }
+    if (changes.empty()) {
+        return;
+    }
+    std::int64_t first = changes.front().Offset;
+    std::int64_t end = first + RecordLength;
+    const std::int64_t size = file_.Size();
     for (const TRecordChange& change : changes) {
         if (change.Offset < 0) {
-            throw NegativeOffsetError(file_.Path());
+            throw NegativeOffsetError(path_);
         }
         if (change.Offset > size - RecordLength) {
             throw WriteBeyondEndOfFile();
         }
-    }
-    for (const TRecordChange& change : changes) {
-        old.push_back(ReadBlock(file_, change.Offset));
-    }
-    // A record over a sparse part of the file needs disk space before it can be written;
-    // asking first makes a full disk fail here, with nothing written.
-    for (const TRecordChange& change : changes) {
-        file.Reserve(change.Offset, RecordLength);
+        first = std::min(first, change.Offset);
+        end = std::max(end, change.Offset + RecordLength);
     }
 
-    std::size_t touched = 0;
-    try {
-        for (const TRecordChange& change : changes) {
-            const std::int64_t before = file.Size();
-            ++touched; // counted before the write: a write that fails may have done part
-            file.WriteAt(change.Offset, fresh[touched - 1]);
-            // Another program may cut the file short between the check and the write; the
-            // write then ends the file exactly at this record. Cut such growth back, down to
-            // where the gap it left begins, so the file is no longer than that program made
-            // it (to the precision the file system keeps of its gaps).
-            const std::int64_t after = file.Size();
-            if (after != before && after == change.Offset + RecordLength) {
-                --touched; // these bytes are gone with the cut
-                file.Truncate(file.HoleStartBefore(change.Offset));
-                throw WriteBeyondEndOfFile();
-            }
+    // The span as it is on disk now, under the lock: the records between the changed ones
+    // are written back exactly as they are.
+    std::vector<std::uint8_t> old(static_cast<std::size_t>(end - first));
+    if (file_.ReadAt(first, old) < old.size()) {
+        throw ReadBeyondEndOfFile();
+    }
+    std::vector<std::uint8_t> fresh = old;
+    for (const TRecordChange& change : changes) {
+        const auto at = static_cast<std::ptrdiff_t>(change.Offset - first);
+        if (!std::equal(change.Before.begin(), change.Before.end(), old.begin() + at)) {
+            throw EStaleRecord();
         }
+    }
+    for (const TRecordChange& change : changes) {
+        const auto at = static_cast<std::ptrdiff_t>(change.Offset - first);
+        if (change.After != change.Before) {
+            std::copy(change.After.begin(), change.After.end(), fresh.begin() + at);
+        }
+    }
+    if (fresh == old) {
+        return;
+    }
+    // A span over a sparse part of the file needs disk space before it can be written;
+    // asking first makes a full disk fail here, with nothing written.
+    file_.Reserve(first, end - first);
+
+    bool written = false;
+    try {
+        written = true; // set before the write: a write that fails may have done part
+        file_.WriteAt(first, fresh);
+        // Another program may cut the file short between the check and the write; the
+        // write then ends the file exactly at the span. Cut such growth back, down to where
+        // the gap it left begins, so the file is no longer than that program made it (to
+        // the precision the file system keeps of its gaps).
+        const std::int64_t after = file_.Size();
+        if (after != size && after == end) {
+            written = false; // these bytes are gone with the cut
+            file_.Truncate(file_.HoleStartBefore(first));
+            throw WriteBeyondEndOfFile();
+        }
+        file_.Flush();
     } catch (const EKlarvonError& failure) {
-        if (touched == 0) {
+        if (!written) {
             throw;
         }
-        bool allBack = true;
-        for (std::size_t i = touched; i > 0; --i) {
-            allBack = PutBack(file, changes[i - 1].Offset, old[i - 1]) && allBack;
-        }
-        throw WithAftermath(failure, !allBack ? "; putting the old bytes back failed too, so the "
-                                                "file may hold a half-written record"
-                                     : changes.size() == 1
-                                         ? "; the record was put back as it was"
-                                         : "; the records written were put back as they were");
+        const bool back = PutBack(file_, first, old);
+        const bool one = changes.size() == 1;
+        throw WithAftermath(failure, !back ? "; putting the old bytes back failed too, so the "
+                                             "file may hold a half-written record"
+                                     : one ? "; the record was put back as it was"
+                                           : "; the records written were put back as they were");
     }
 }
 
-void TRecordWriter::Close() {
-    file_.file_.Unlock();
+void TRecordFile::Close() {
+    file_.Unlock();
     file_.Close();
 }
 
-void WriteWholeRecord(const std::string& path, std::int64_t offset,
-                      const TVehicleAudioRecord& record) {
-    TRecordWriter writer(path);
-    writer.Write(offset, record);
-    writer.Close();
+void ReadRecordFields(const TRecordFile& file, std::int64_t offset, TVehicleAudioRecord& current,
+                      const std::function<void(TField)>& onField) {
+    TRecordBytes bytes{};
+    const std::size_t arrived = file.ReadRecordPart(offset, bytes);
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        const auto field = static_cast<TField>(i);
+        const TLayoutField& layoutField = EditorField(field);
+        if (layoutField.Offset + TypeWidth(layoutField.Type) > arrived) {
+            throw ReadBeyondEndOfFile();
+        }
+        current[field] = ReadField(layoutField, bytes);
+        if (onField) {
+            onField(field);
+        }
+    }
 }
 
 } // namespace klarvon

@@ -1,8 +1,29 @@
 #pragma once
-// Moving records between the executable and the program. Every operation opens the
-// file, transfers what it needs and closes it again; nothing is held between operations.
+// The executable as a file of records at known offsets. Every operation of the editor
+// and of the companion opens the file once, does its reads and at most one commit, and
+// closes it again; nothing is held between operations.
+//
+// How a change reaches the disk (Commit), in this order:
+//  1. The file is held under Klarvon's advisory write lock from open to close, so the
+//     read-change-write of one Klarvon program cannot interleave with another's.
+//  2. Everything that can be known is checked before the first byte: each record lies
+//     wholly inside the file as it is now (a write never grows the file), and each
+//     record on disk is still the one the change was computed from (else nothing is
+//     written: another program changed it in between).
+//  3. The bytes the changed records span are read (unchanged records in between as they
+//     are on disk), and disk space is reserved for them, so a full disk fails here.
+//  4. The new span goes out in one write: a process killed at any point leaves either
+//     the old records or the new ones, never some of each.
+//  5. The file's size is checked again; a write that grew a file another program cut
+//     short meanwhile is cut back and fails.
+//  6. The bytes are flushed to the disk before the change is reported as saved.
+// A failure in 4 to 6 writes the old span back and reads it to say whether that worked.
+// A power cut during 4 or 6 may still leave part of the span written: the file system
+// gives no stronger promise for a write in place, which is why the companion offers a
+// backup first.
 
 #include "table/FileHandle.h"
+#include "table/RecordBytes.h"
 #include "table/VehicleAudioRecord.h"
 
 #include <chrono>
@@ -13,82 +34,68 @@
 
 namespace klarvon {
 
-// An existing file opened for reading and writing, or for reading only (never created,
-// never truncated by a read or a write). Closed by Close() or, without throwing, by the
-// destructor.
+enum class TOpenMode {
+    ReadOnly,  // reading only: a write-protected file can still be read
+    ReadWrite, // opened as for writing, so a file that cannot be written is refused at once
+    Change,    // read-write under Klarvon's write lock: the only mode that can Commit
+};
+
+// How long a change waits for another Klarvon program to finish its own.
+inline constexpr std::chrono::milliseconds LockWait{3000};
+
+// One record's change: what it held when the change was computed, and what it becomes.
+struct TRecordChange {
+    std::int64_t Offset;
+    TRecordBytes Before;
+    TRecordBytes After;
+};
+
+// "This record was changed by another program after it was read": the record on disk
+// is no longer the one a change was computed from, and nothing was written.
+class EStaleRecord : public EKlarvonError {
+public:
+    EStaleRecord();
+    using EKlarvonError::EKlarvonError;
+};
+
 class TRecordFile {
 public:
-    TRecordFile() = default;
-    explicit TRecordFile(const std::string& path, TAccess access = TAccess::ReadWrite) {
-        Open(path, access);
-    }
+    // Opens an existing file, never creating or truncating it. In Change mode, waits up
+    // to wait for the lock, then fails with "Another Klarvon program is changing this
+    // file".
+    explicit TRecordFile(const std::string& path, TOpenMode mode = TOpenMode::ReadWrite,
+                         std::chrono::milliseconds wait = LockWait);
     TRecordFile(const TRecordFile&) = delete;
     TRecordFile& operator=(const TRecordFile&) = delete;
 
-    void Open(const std::string& path, TAccess access = TAccess::ReadWrite);
-    void Close();
-    // Up to buffer.size() bytes at offset; returns how many arrived, fewer only at the end
-    // of the file.
-    std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
-
-    std::int64_t Size() const;
-    bool IsOpen() const { return file_.IsOpen(); }
     const std::string& Path() const { return path_; }
+    std::int64_t Size() const;
+    // Up to buffer.size() bytes at offset; fewer only at the end of the file.
+    std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
+    // The whole record at offset, or "Read beyond end of file".
+    TRecordBytes ReadRecord(std::int64_t offset) const;
+    // As much of the record at offset as the file holds; returns how many bytes arrived.
+    std::size_t ReadRecordPart(std::int64_t offset, TRecordBytes& bytes) const;
+
+    // Several records as one change, whole or not at all (see the top of this file).
+    // Changes whose After equals Before write nothing of their own.
+    void Commit(std::span<const TRecordChange> changes);
+
+    // Ends the lock and closes; a failure is still reported. The destructor closes
+    // without throwing.
+    void Close();
 
 private:
-    friend class TRecordWriter;
     TFileHandle file_;
     std::string path_;
+    TOpenMode mode_;
 };
 
-// Reads the record at offset and hands it over field by field in stored order: each field
-// is stored into current and handed to onField, so a record cut off by the end of the
-// file delivers the fields before the cut and then fails with "Read beyond end of file".
-void ReadRecord(const std::string& path, std::int64_t offset, TVehicleAudioRecord& current,
-                const std::function<void(TField)>& onField = {});
-
-// The whole record as one block.
-TVehicleAudioRecord ReadWholeRecord(const std::string& path, std::int64_t offset,
-                                    TAccess access = TAccess::ReadWrite);
-
-struct TRecordChange {
-    std::int64_t Offset;
-    TVehicleAudioRecord Record;
-};
-
-// How long a writer waits for another Klarvon program to finish its write.
-inline constexpr std::chrono::milliseconds LockWait{3000};
-
-// The one way records are written. Opens the file for reading and writing and holds
-// Klarvon's write lock until it is closed or destroyed, so a read-change-write through it
-// cannot lose another Klarvon program's change made in between. Programs that are not
-// Klarvon are not bound by the lock.
-class TRecordWriter {
-public:
-    // Waits up to wait for the lock, then fails with "Another Klarvon program is changing
-    // this file".
-    explicit TRecordWriter(const std::string& path, std::chrono::milliseconds wait = LockWait);
-
-    TVehicleAudioRecord Read(std::int64_t offset) const;
-
-    // One record's 36 bytes in one write, whole or not at all: a field whose bits do not
-    // fit its width is "Range check error"; a record not wholly inside the file as it is
-    // now is "Write beyond end of file"; a write that fails part-way puts the old bytes
-    // back and says whether that worked.
-    void Write(std::int64_t offset, const TVehicleAudioRecord& record);
-
-    // Several records as one change: every record is checked before the first is written,
-    // and a failure part-way puts back every record already written.
-    void WriteAll(std::span<const TRecordChange> changes);
-
-    void Close();
-
-private:
-    TRecordFile file_;
-};
-
-// Convenience for one record: TRecordWriter's Write, with the file closed afterwards.
-void WriteWholeRecord(const std::string& path, std::int64_t offset,
-                      const TVehicleAudioRecord& record);
+// The editor's show: the record at offset handed over field by field in stored order.
+// Each field is stored into current and handed to onField, so a record cut off by the
+// end of the file delivers the fields before the cut, then fails with "Read beyond end
+// of file".
+void ReadRecordFields(const TRecordFile& file, std::int64_t offset, TVehicleAudioRecord& current,
+                      const std::function<void(TField)>& onField = {});
 
 } // namespace klarvon

@@ -38,7 +38,15 @@ bool IsRejected(const TTableLocation& location) {
 TTableLocation TTableLocator::Locate(const std::string& path,
                                      const std::function<void(std::int64_t)>& onSize,
                                      TAccess access) {
-    TRecordFile file(path, access);
+    TRecordFile file(path,
+                     access == TAccess::ReadOnly ? TOpenMode::ReadOnly : TOpenMode::ReadWrite);
+    TTableLocation location = Locate(file, onSize);
+    file.Close();
+    return location;
+}
+
+TTableLocation TTableLocator::Locate(const TRecordFile& file,
+                                     const std::function<void(std::int64_t)>& onSize) {
     const std::int64_t size = file.Size();
     if (onSize) {
         onSize(size);
@@ -56,8 +64,14 @@ TTableLocation TTableLocator::Locate(const std::string& path,
         // Also for a rejected file: the caller shows what was found either way.
         location.SearchBase = location.SignatureOffset + SignatureSize - FirstRecordDistance;
     }
-    file.Close();
     return location;
+}
+
+bool TTableLocator::SignatureBeforeKnownTable(const TRecordFile& file) {
+    std::array<std::uint8_t, TableSignature.size()> bytes{};
+    const std::int64_t at = KnownTableBase + FirstRecordDistance - SignatureSize;
+    return file.ReadAt(at, bytes) == bytes.size() &&
+           std::equal(bytes.begin(), bytes.end(), TableSignature.begin());
 }
 
 std::int64_t TTableLocator::RecordOffset(const TTableLocation& location, int position) {

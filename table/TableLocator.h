@@ -61,6 +61,13 @@ public:
     static TTableLocation Locate(const std::string& path,
                                  const std::function<void(std::int64_t)>& onSize = {},
                                  TAccess access = TAccess::ReadWrite);
+    // The same in a file already open, which stays open.
+    static TTableLocation Locate(const TRecordFile& file,
+                                 const std::function<void(std::int64_t)>& onSize = {});
+
+    // Whether the 36 bytes before the table of a file of the known size are the signature:
+    // the known size alone does not make a file the game.
+    static bool SignatureBeforeKnownTable(const TRecordFile& file);
 
     // File offset of the record of list position (0 = ID 400).
     static std::int64_t RecordOffset(const TTableLocation& location, int position);

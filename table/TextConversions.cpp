@@ -254,23 +254,6 @@ std::int32_t ParseInteger(std::string_view text) {
     return std::bit_cast<std::int32_t>(negative ? 0U - pattern : pattern);
 }
 
-std::int16_t ParseInt16(std::string_view text) {
-    const std::int32_t value = ParseInteger(text);
-    if (value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max()) {
-        throw ERangeError();
-    }
-    return static_cast<std::int16_t>(value);
-}
-
-std::uint8_t ParseUInt8(std::string_view text) {
-    const std::int32_t value = ParseInteger(text);
-    if (value < 0 || value > std::numeric_limits<std::uint8_t>::max()) {
-        throw ERangeError();
-    }
-    return static_cast<std::uint8_t>(value);
-}
-
 std::string FormatInteger(std::int64_t value) {
     return std::to_string(value);
 }
@@ -307,7 +290,7 @@ std::string FormatFloat32(TFieldBits bits, char decimalSeparator) {
         return "0";
     }
 
-    const TShownDigits shown = RoundToShownDigits(std::fabs(double{FloatValue(bits)}));
+    const TShownDigits shown = RoundToShownDigits(std::fabs(double{std::bit_cast<float>(bits)}));
     const std::string& digits = shown.Digits;
     const int point = shown.Point;
     std::string text = negative ? "-" : "";
@@ -337,27 +320,6 @@ std::string FormatFloat32(TFieldBits bits, char decimalSeparator) {
         text += std::to_string(point - 1);
     }
     return text;
-}
-
-std::string FormatField(const TFieldDescriptor& field, TFieldBits bits, char decimalSeparator) {
-    if (field.Kind == TFieldKind::Float32) {
-        return FormatFloat32(bits, decimalSeparator);
-    }
-    return FormatInteger(IntegerValue(field, bits));
-}
-
-TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text, char decimalSeparator) {
-    switch (field.Kind) {
-    case TFieldKind::Int16:
-        return BitsOfInteger(field, ParseInt16(text));
-    case TFieldKind::UInt8:
-        return BitsOfInteger(field, ParseUInt8(text));
-    case TFieldKind::Int32:
-        return BitsOfInteger(field, ParseInteger(text));
-    case TFieldKind::Float32:
-        return BitsOfFloat(ParseFloat32(text, decimalSeparator));
-    }
-    throw std::logic_error("Unknown field kind");
 }
 
 } // namespace klarvon

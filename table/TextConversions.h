@@ -2,7 +2,7 @@
 // Numbers as the editor shows and reads them. Every parse either returns a value or
 // throws the exception whose text the user sees (see Errors.h).
 
-#include "table/VehicleAudioRecord.h"
+#include "table/RecordBytes.h"
 
 #include <cstdint>
 #include <string>
@@ -15,10 +15,6 @@ namespace klarvon {
 // nothing after the digits. Decimal must fit int32. Throws EConvertError
 // "'<text>' is not a valid integer value".
 std::int32_t ParseInteger(std::string_view text);
-
-// ParseInteger, then the field type's range; outside it throws ERangeError.
-std::int16_t ParseInt16(std::string_view text);
-std::uint8_t ParseUInt8(std::string_view text);
 
 std::string FormatInteger(std::int64_t value);
 
@@ -39,10 +35,5 @@ float ParseFloat32(std::string_view text, char decimalSeparator);
 // "0.00499999988824129", "9.99999974737875E-5", "50", "INF", "-INF", "NAN".
 // A signalling NaN throws EInvalidOp.
 std::string FormatFloat32(TFieldBits bits, char decimalSeparator);
-
-// A field's text as the editor shows it / its bits from text, by the field's kind
-// (Int16 and UInt8 with range check, Int32 any 32-bit integer, Float32 as above).
-std::string FormatField(const TFieldDescriptor& field, TFieldBits bits, char decimalSeparator);
-TFieldBits ParseField(const TFieldDescriptor& field, std::string_view text, char decimalSeparator);
 
 } // namespace klarvon

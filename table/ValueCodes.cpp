@@ -9,7 +9,7 @@ namespace klarvon {
 std::size_t DecodeChoice(const TChoiceTable& table, TFieldBits stored) {
     // Compare as the field's own type, so an int16 0xFFFF is -1, not 65535, and can
     // never pose as a listed value.
-    const std::int64_t value = IntegerValue(Descriptor(table.Field), stored);
+    const std::int64_t value = IntegerValue(EditorField(table.Field).Type, stored);
     const auto listed = std::find(table.ListedValues.begin(), table.ListedValues.end(), value);
     return static_cast<std::size_t>(listed - table.ListedValues.begin());
 }
@@ -17,17 +17,17 @@ std::size_t DecodeChoice(const TChoiceTable& table, TFieldBits stored) {
 TFieldBits EncodeChoice(const TChoiceTable& table, std::optional<std::size_t> checkedRow) {
     if (checkedRow && *checkedRow >= table.RowCount()) {
         throw std::out_of_range("No row " + std::to_string(*checkedRow) + " in the " +
-                                std::string(Descriptor(table.Field).Name) + " group");
+                                std::string(EditorField(table.Field).Name) + " group");
     }
     const std::size_t otherRow = table.RowCount() - 1;
     const std::int32_t value = (checkedRow && *checkedRow < otherRow)
                                    ? table.ListedValues[*checkedRow]
                                    : table.OtherEncodesTo;
-    return BitsOfInteger(Descriptor(table.Field), value);
+    return BitsOfInteger(EditorField(table.Field).Type, value);
 }
 
 int DecodeHornPosition(TFieldBits stored) {
-    const std::int64_t value = IntegerValue(Descriptor(TField::HornType), stored);
+    const std::int64_t value = IntegerValue(EditorField(TField::HornType).Type, stored);
     return static_cast<int>(std::clamp<std::int64_t>(value, HornSliderMin, HornSliderMax));
 }
 
@@ -38,7 +38,7 @@ TFieldBits EncodeHornPosition(int position) {
                                 std::to_string(HornSliderMax));
     }
     const std::int32_t value = position == HornSliderMax ? HornNone : position;
-    return BitsOfInteger(Descriptor(TField::HornType), value);
+    return BitsOfInteger(EditorField(TField::HornType).Type, value);
 }
 
 } // namespace klarvon

@@ -74,8 +74,8 @@ TEST(CliSet, ChangesExactlyTheNamedFieldAndNothingElse) {
 
         // The whole file: only the field's own bytes may differ, and they hold the value.
         const TBytes after = ReadBytes(path);
-        const TFieldDescriptor& field = [&c]() -> const TFieldDescriptor& {
-            for (const TFieldDescriptor& f : RecordFields) {
+        const TLayoutField& field = [&c]() -> const TLayoutField& {
+            for (const TLayoutField& f : EditorLayout()) {
                 if (c.Assignment.starts_with(std::string(f.Name) + "=")) {
                     return f;
                 }
@@ -112,6 +112,32 @@ TEST(CliSet, SeveralFieldsAtOnceKeepTheOthers) {
     const std::vector<std::size_t> expected{record + 0,  record + 8,  record + 9,
                                             record + 10, record + 11, record + 29};
     EXPECT_EQ(ChangedOffsets(before, ReadBytes(path)), expected);
+}
+
+// A file of the known size is edited at the known table position even without the
+// signature there, but a file that is probably not the game is not edited blindly.
+TEST(CliSet, AKnownSizeFileWithoutTheSignatureIsEditedWithAWarning) {
+    TTempDir dir;
+    TBytes notTheGame = KnownSizeGame();
+    notTheGame[static_cast<std::size_t>(KnownSignatureOffset)] ^= 0xFF;
+    const struct {
+        const char* Name;
+        TBytes Bytes;
+        bool Warned;
+    } cases[] = {{"the game", KnownSizeGame(), false}, {"not the game", notTheGame, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = WriteTableFile(dir, "known.exe", c.Bytes);
+        const TCliRun run = RunCli({"set", path, "450", "Unknown5=1"});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        EXPECT_EQ(run.Out, "450 ARTICT2 Unknown5: 78 -> 1\n");
+        EXPECT_EQ(run.Err.starts_with("warning: " + path +
+                                      " has the size of gta_sa.exe v1.0 us "
+                                      "but not its table signature"),
+                  c.Warned)
+            << run.Err;
+        EXPECT_EQ(ReadBytes(path)[SampleRecordOffset(450, KnownSignatureOffset) + 29], 1);
+    }
 }
 
 struct TFailingSet {

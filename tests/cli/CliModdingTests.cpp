@@ -30,7 +30,7 @@ TRecordBytes UpgradedCar() {
 
 TBytes FileWithBulletUpgraded() {
     return MakeTableFile(SampleSignatureOffset, [](int id) {
-        return id == Bullet ? DecodeRecord(UpgradedCar()) : SampleRecord(id);
+        return id == Bullet ? TVehicleAudioRecord{UpgradedCar()} : SampleRecord(id);
     });
 }
 
@@ -245,10 +245,11 @@ TEST(CliCopy, CopiesOnlyTheNamedFieldsOrTheRecordFromAnotherFile) {
                                              static_cast<std::ptrdiff_t>(offset + count));
     };
     // Elsewhere in its file, and with the Bullet's record as it was.
-    const std::string other =
-        WriteTableFile(dir, "other.exe", MakeTableFile(1000, [](int id) {
-                           return id == Infernus ? DecodeRecord(UpgradedCar()) : SampleRecord(id);
-                       }));
+    const std::string other = WriteTableFile(dir, "other.exe", MakeTableFile(1000, [](int id) {
+                                                 return id == Infernus
+                                                            ? TVehicleAudioRecord{UpgradedCar()}
+                                                            : SampleRecord(id);
+                                             }));
     struct TCase {
         std::vector<std::string> Arguments; // after "copy FILE"
         TBytes Expected;

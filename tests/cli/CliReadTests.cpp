@@ -55,7 +55,11 @@ TEST(CliInfo, ReportsHowTheTableWasFound) {
          ""},
         {"known size", [] { return TBytes(static_cast<std::size_t>(KnownExeSize), 0); }, 0,
          "size: 14383616\nversion: v1.0 us\nfound-by: known size\nsignature-offset: -\n"
-         "id-400-offset: 4584176\n",
+         "signature-before-table: no\nid-400-offset: 4584176\n",
+         ""},
+        {"known size, the game's signature", [] { return KnownSizeGame(); }, 0,
+         "size: 14383616\nversion: v1.0 us\nfound-by: known size\nsignature-offset: -\n"
+         "signature-before-table: yes\nid-400-offset: 4584176\n",
          ""},
         {"signature at 9", [] { return MakeTableFile(9); }, 1,
          "size: " + std::to_string(MakeTableFile(9).size()) +
@@ -128,7 +132,7 @@ TEST(CliShow, ListsStoredAndShownValuesInStoredOrder) {
     for (std::size_t i = 0; i < FieldCount; ++i) {
         const std::vector<std::string> cells = Split(lines[2 + i], '\t');
         ASSERT_EQ(cells.size(), 3U) << lines[2 + i];
-        EXPECT_EQ(cells[0], RecordFields[i].Name);
+        EXPECT_EQ(cells[0], EditorLayout()[i].Name);
     }
     EXPECT_EQ(lines[2], "VehicleType\t6\tSpecial");
     EXPECT_EQ(lines[3], "PowerOnSoundId\t455\t455");
@@ -190,7 +194,7 @@ TEST(CliDump, JsonHasEveryFieldAndFloatTextsReadBackToTheSameBits) {
     ASSERT_EQ(table.size(), static_cast<std::size_t>(SlotCount));
 
     std::vector<std::string> keys{"id", "name", "model"};
-    for (const TFieldDescriptor& field : RecordFields) {
+    for (const TLayoutField& field : EditorLayout()) {
         keys.emplace_back(field.Name);
     }
     keys.emplace_back("bytes");
@@ -212,16 +216,16 @@ TEST(CliDump, JsonHasEveryFieldAndFloatTextsReadBackToTheSameBits) {
         EXPECT_EQ(object["bytes"], HexOf(bytes, SampleRecordOffset(id), RecordSize));
 
         const TVehicleAudioRecord record = SampleRecord(id);
-        for (const TFieldDescriptor& field : RecordFields) {
+        for (const TLayoutField& field : EditorLayout()) {
             const auto& value = object[std::string(field.Name)];
-            if (field.Kind == TFieldKind::Float32) {
+            const TFieldBits bits = ReadField(field, record.Bytes);
+            if (field.Type == TValueType::Float32) {
                 ASSERT_TRUE(value.is_string()) << field.Name;
-                EXPECT_EQ(BitsOfFloat(ParseFloat32(value.get<std::string>(), '.')),
-                          record[field.Field])
+                EXPECT_EQ(BitsOfFloat(ParseFloat32(value.get<std::string>(), '.')), bits)
                     << id << ' ' << field.Name;
             } else {
                 ASSERT_TRUE(value.is_number_integer()) << field.Name;
-                EXPECT_EQ(value.get<std::int64_t>(), IntegerValue(field, record[field.Field]));
+                EXPECT_EQ(value.get<std::int64_t>(), IntegerValue(field.Type, bits));
             }
         }
     }

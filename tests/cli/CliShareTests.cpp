@@ -37,7 +37,7 @@ TVehicleAudioRecord OddRecord(int id) {
             bytes[GameFloatOffsets[f] + b] = static_cast<std::uint8_t>(bits >> (8 * b));
         }
     }
-    return DecodeRecord(bytes);
+    return TVehicleAudioRecord{bytes};
 }
 
 // The game's field bytes of 400..611 cleared, its pad bytes and the other slots kept.
@@ -141,13 +141,15 @@ TEST(CliCfg, ImportChecksEveryRowFirstAndTheLastRowOfAModelWins) {
          "",
          "skipped: CFG:2:1: 'mycar' is not a model of the table (400..611)\n"},
         {"dry run", first, {"--dry-run"}, 0, false, "", "dry run: nothing was written\n"},
+        // Infernus already holds bank 411 as its PowerOnSoundId: only the value this
+        // import changes is warned about.
         {"bank above 410",
-         "infernus 0 411 37 1 0.9 1 -1 1.5 2 2 13 -1 7 -6\n",
+         "infernus 0 411 412 1 0.9 1 -1 1.5 2 2 13 -1 7 -6\n",
          {},
          0,
          true,
          "",
-         "warning: 411 INFERNUS PlayerBank is 411, above 410, the game's last engine sound "
+         "warning: 411 INFERNUS DummyBank is 412, above 410, the game's last engine sound "
          "bank; the game is known to crash on it\n"},
     };
     TTempDir dir;

@@ -19,7 +19,7 @@ inline constexpr std::size_t SampleTrailingBytes = 777;
 inline TVehicleAudioRecord SampleRecord(int id) {
     TVehicleAudioRecord record;
     const auto set = [&record](TField field, std::int64_t value) {
-        record[field] = BitsOfInteger(Descriptor(field), value);
+        record[field] = BitsOfInteger(EditorField(field).Type, value);
     };
     set(TField::VehicleType, id % 11);
     set(TField::PowerOnSoundId, id);
@@ -51,10 +51,19 @@ inline TBytes MakeTableFile(std::int64_t signatureOffset = SampleSignatureOffset
     }
     bytes.insert(bytes.end(), TableSignature.begin(), TableSignature.end());
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes record = EncodeRecord(recordOf(id));
+        const TRecordBytes record = recordOf(id).Bytes;
         bytes.insert(bytes.end(), record.begin(), record.end());
     }
     bytes.insert(bytes.end(), trailing, std::uint8_t{0x90});
+    return bytes;
+}
+
+// A file of the known release's size with the signature where that release has it, so
+// that it is taken for the game, and the sample records after it.
+inline constexpr std::int64_t KnownSignatureOffset = 4584176 - 36;
+inline TBytes KnownSizeGame() {
+    TBytes bytes = MakeTableFile(KnownSignatureOffset);
+    bytes.resize(static_cast<std::size_t>(KnownExeSize), std::uint8_t{0x90});
     return bytes;
 }
 

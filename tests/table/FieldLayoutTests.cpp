@@ -1,4 +1,5 @@
 #include "table/FieldLayout.h"
+#include "table/VehicleAudioRecord.h"
 
 #include "support/ExpectError.h"
 #include "table/Errors.h"
@@ -56,13 +57,14 @@ TEST(GameLayout, ReadsEachFieldAtTheGamesOffsetWithItsSign) {
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const TLayoutField& field = GameLayout()[i];
         ASSERT_EQ(field.Name, cases[i].Field);
-        const TFieldBits bits = ReadLayoutField(field, bytes);
-        EXPECT_EQ(FormatLayoutField(field, bits, '.'), cases[i].Text) << field.Name;
+        const TFieldBits bits = ReadField(field, bytes);
+        EXPECT_EQ(FormatValue(field.Type, bits, '.'), cases[i].Text) << field.Name;
         EXPECT_EQ(MeaningOf(field, bits), cases[i].Meaning) << field.Name;
     }
     // The editor reads the same bytes as a door type of 514 and garbage horn and float.
-    const TVehicleAudioRecord editor = DecodeRecord(bytes);
-    EXPECT_EQ(IntegerValue(Descriptor(TField::DoorSoundType), editor[TField::DoorSoundType]), 514);
+    const TVehicleAudioRecord editor = TVehicleAudioRecord{bytes};
+    EXPECT_EQ(IntegerValue(EditorField(TField::DoorSoundType).Type, editor[TField::DoorSoundType]),
+              514);
     EXPECT_EQ(editor[TField::HornType], 0x332211FFU);
 }
 
@@ -83,14 +85,20 @@ TEST(GameLayout, WritingAFieldTouchesOnlyItsOwnBytes) {
         for (const TLayoutField& field : layout) {
             const TRecordBytes before = UpgradedCar();
             TRecordBytes after = before;
-            WriteLayoutField(field, 0xA5C3E781, after);
+            const TFieldBits mask =
+                TypeWidth(field.Type) == 4 ? 0xFFFFFFFF : (1U << (8 * TypeWidth(field.Type))) - 1;
+            WriteField(field, 0xA5C3E781 & mask, after);
             for (std::size_t i = 0; i < RecordSize; ++i) {
                 const bool own = i >= field.Offset && i < field.Offset + TypeWidth(field.Type);
                 EXPECT_EQ(after[i] != before[i], own) << field.Name << " byte " << i;
             }
-            const TFieldBits mask =
-                TypeWidth(field.Type) == 4 ? 0xFFFFFFFF : (1U << (8 * TypeWidth(field.Type))) - 1;
-            EXPECT_EQ(ReadLayoutField(field, after), 0xA5C3E781 & mask) << field.Name;
+            EXPECT_EQ(ReadField(field, after), 0xA5C3E781 & mask) << field.Name;
+            // Bits wider than the field would be cut to another value: refused, unwritten.
+            if (mask != 0xFFFFFFFF) {
+                TRecordBytes refused = before;
+                EXPECT_THROW(WriteField(field, mask + 1, refused), ERangeError) << field.Name;
+                EXPECT_EQ(refused, before) << field.Name;
+            }
         }
     }
 }
@@ -112,14 +120,14 @@ TEST(GameLayout, TextsAreCheckedAgainstTheFieldsOwnType) {
     for (const TCase& c : cases) {
         const TLayoutField& field = *FindLayoutField(GameLayout(), c.Field);
         if (c.Bits) {
-            EXPECT_EQ(ParseLayoutField(field, c.Text, '.'), *c.Bits) << c.Field << '=' << c.Text;
+            EXPECT_EQ(ParseValue(field.Type, c.Text, '.'), *c.Bits) << c.Field << '=' << c.Text;
         } else {
-            EXPECT_THROW(ParseLayoutField(field, c.Text, '.'), ERangeError) << c.Text;
+            EXPECT_THROW(ParseValue(field.Type, c.Text, '.'), ERangeError) << c.Text;
         }
     }
     EXPECT_EQ(FindLayoutField(GameLayout(), "DoorSoundType"), nullptr);
     test::ExpectError<EConvertError>(
-        [] { ParseLayoutField(*FindLayoutField(GameLayout(), "DoorType"), "1.5", '.'); },
+        [] { ParseValue(FindLayoutField(GameLayout(), "DoorType")->Type, "1.5", '.'); },
         "'1.5' is not a valid integer value");
 }
 
@@ -136,32 +144,35 @@ TEST(GameLayout, EngineBanksAreTheSameBytesInBothReadings) {
                                                     "PowerOffSoundId"}));
 }
 
-// The editor's reading through the layout must agree with the record's own decoder and
-// parser, or the two views of the command line would drift apart.
-TEST(EditorLayout, AgreesWithTheRecordFields) {
-    const TRecordBytes bytes = UpgradedCar();
-    const TVehicleAudioRecord record = DecodeRecord(bytes);
+// The window finds its fields by TField; a slip between the enumeration and the editor's
+// layout would show and write one field's bytes in another's control.
+TEST(EditorLayout, FieldsFollowTheWindowsNamesInStoredOrder) {
+    constexpr std::array<std::pair<TField, std::string_view>, FieldCount> names{{
+        {TField::VehicleType, "VehicleType"},
+        {TField::PowerOnSoundId, "PowerOnSoundId"},
+        {TField::PowerOffSoundId, "PowerOffSoundId"},
+        {TField::Unknown1, "Unknown1"},
+        {TField::Unknown2, "Unknown2"},
+        {TField::Unknown3, "Unknown3"},
+        {TField::HornType, "HornType"},
+        {TField::HornTone, "HornTone"},
+        {TField::DoorSoundType, "DoorSoundType"},
+        {TField::RadioStation, "RadioStation"},
+        {TField::RadioType, "RadioType"},
+        {TField::Unknown4, "Unknown4"},
+        {TField::Unknown5, "Unknown5"},
+        {TField::Unknown6, "Unknown6"},
+        {TField::Unknown7, "Unknown7"},
+        {TField::Unknown8, "Unknown8"},
+    }};
     ASSERT_EQ(EditorLayout().size(), FieldCount);
-    const std::string_view texts[] = {"-1", "255", "256", "32768", "-129", "$FFFFFFFF", "1E-3"};
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        const TLayoutField& field = EditorLayout()[i];
-        const TFieldDescriptor& descriptor = RecordFields[i];
-        EXPECT_EQ(field.Name, descriptor.Name);
-        EXPECT_EQ(ReadLayoutField(field, bytes), record[descriptor.Field]) << field.Name;
-        for (const std::string_view text : texts) {
-            std::optional<TFieldBits> expected;
-            try {
-                expected = ParseField(descriptor, text, '.');
-            } catch (const EKlarvonError&) {
-            }
-            std::optional<TFieldBits> actual;
-            try {
-                actual = ParseLayoutField(field, text, '.');
-            } catch (const EKlarvonError&) {
-            }
-            EXPECT_EQ(actual, expected) << field.Name << '=' << text;
-        }
+    std::size_t end = 0;
+    for (const auto& [field, name] : names) {
+        EXPECT_EQ(EditorField(field).Name, name);
+        EXPECT_EQ(EditorField(field).Offset, end) << name; // packed, no gaps
+        end = EditorField(field).Offset + TypeWidth(EditorField(field).Type);
     }
+    EXPECT_EQ(end, RecordSize);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Files past 2 GiB and 4 GiB, made sparse so they take no disk: offsets must not wrap,
 // and the search must not hold the file in memory.
 
+#include "support/RecordFiles.h"
 #include "table/Errors.h"
 #include "table/RecordFile.h"
 #include "table/TableLocator.h"
@@ -14,6 +15,10 @@
 
 namespace klarvon {
 namespace {
+
+using test::ReadRecord;
+using test::ReadWholeRecord;
+using test::WriteWholeRecord;
 
 using test::TBytes;
 
@@ -71,16 +76,16 @@ TEST(LargeFile, RecordsPastFourGiB) {
 
     TVehicleAudioRecord record;
     for (std::size_t i = 0; i < FieldCount; ++i) {
-        record.Bits[i] = static_cast<TFieldBits>(i + 1);
+        record[static_cast<TField>(i)] = static_cast<TFieldBits>(i + 1);
     }
-    WriteWholeRecord(path, offset, record);
+    WriteWholeRecord(path, offset, record.Bytes);
     TVehicleAudioRecord current;
     ReadRecord(path, offset, current);
     EXPECT_EQ(current, record);
     // Nothing landed 4 GiB lower, where a wrapped 32-bit offset would have put it.
-    EXPECT_EQ(ReadWholeRecord(path, 7), TVehicleAudioRecord{});
+    EXPECT_EQ(ReadWholeRecord(path, 7), TRecordBytes{});
 
-    test::ExpectError<EInOutError>([&] { WriteWholeRecord(path, LargeSize - 20, record); },
+    test::ExpectError<EInOutError>([&] { WriteWholeRecord(path, LargeSize - 20, record.Bytes); },
                                    "Write beyond end of file");
     test::ExpectError<EInOutError>([&] { ReadRecord(path, LargeSize - 20, current); },
                                    "Read beyond end of file");

@@ -1,6 +1,7 @@
 // Reading and writing one record in place: exact bytes, failures that leave the file as
 // it was, and the texts the user reads for each cause.
 
+#include "support/RecordFiles.h"
 #include "table/Errors.h"
 #include "table/RecordFile.h"
 #include "table/TableLocator.h"
@@ -25,8 +26,14 @@
 namespace klarvon {
 namespace {
 
+using test::BitsOf;
+using test::ReadRecord;
+using test::ReadWholeRecord;
+using test::RecordOf;
+using test::TBitsArray;
 using test::TBytes;
-using TBitsArray = std::array<TFieldBits, FieldCount>;
+using test::WriteRecord;
+using test::WriteWholeRecord;
 using namespace std::chrono_literals;
 
 // Stored order and widths as the game lays them out, written out independently of the
@@ -42,7 +49,7 @@ constexpr TBitsArray Sample{0x0102,     0x8001,     0x0304,     0xFFFF, 0x3BA3D7
 constexpr TBitsArray Edited{0x0009,     0x7FFF,     0x0100,     0x0001, 0x42480000, 0x00000000,
                             0x00000007, 0x40666666, 0x0002,     0x01,   0x00,       0x11,
                             0x22,       0x33,       0x3F800000, 0x44};
-constexpr TFieldBits Untouched = 0xA5A5;
+constexpr std::uint8_t Untouched = 0xA5;
 
 TBytes Encode(const TBitsArray& bits) {
     TBytes bytes;
@@ -53,9 +60,9 @@ TBytes Encode(const TBitsArray& bits) {
     return bytes;
 }
 
-TVehicleAudioRecord Filled(TFieldBits value) {
+TVehicleAudioRecord Filled(std::uint8_t byte) {
     TVehicleAudioRecord record;
-    record.Bits.fill(value);
+    record.Bytes.fill(byte);
     return record;
 }
 
@@ -79,12 +86,12 @@ TEST(ReadRecord, DeliversEveryFieldInStoredOrder) {
         EXPECT_EQ(current[field], Sample[static_cast<std::size_t>(field)]);
         heard.push_back(field);
     });
-    EXPECT_EQ(current.Bits, Sample);
+    EXPECT_EQ(BitsOf(current), Sample);
     ASSERT_EQ(heard.size(), FieldCount);
     for (std::size_t i = 0; i < FieldCount; ++i) {
         EXPECT_EQ(heard[i], static_cast<TField>(i));
     }
-    EXPECT_EQ(ReadWholeRecord(path, 501).Bits, Sample);
+    EXPECT_EQ(BitsOf(ReadWholeRecord(path, 501)), Sample);
 }
 
 TEST(ReadRecord, CutByTheEndDeliversTheWholeFieldsBeforeTheCut) {
@@ -109,7 +116,9 @@ TEST(ReadRecord, CutByTheEndDeliversTheWholeFieldsBeforeTheCut) {
         EXPECT_EQ(error->Code, 100);
         EXPECT_EQ(heard, c.Delivered);
         for (std::size_t i = 0; i < FieldCount; ++i) {
-            EXPECT_EQ(current.Bits[i], i < c.Delivered ? Sample[i] : Untouched) << i;
+            EXPECT_EQ(BitsOf(current)[i],
+                      i < c.Delivered ? Sample[i] : BitsOf(Filled(Untouched))[i])
+                << i;
         }
         EXPECT_EQ(test::OpenFileCount(), filesBefore) << "file left open";
         test::ExpectError<EInOutError>([&] { ReadWholeRecord(path, 100); },
@@ -128,10 +137,13 @@ TEST(WriteRecord, ValueWiderThanItsFieldWritesNothing) {
         SCOPED_TRACE(static_cast<std::size_t>(c.Field));
         const std::string path = SampleFile(dir, 300, 100);
         const TBytes before = test::ReadBytes(path);
-        TVehicleAudioRecord record{Edited};
-        record[c.Field] = c.Bits;
-        test::ExpectError<ERangeError>([&] { WriteWholeRecord(path, 100, record); },
-                                       "Range check error");
+        test::ExpectError<ERangeError>(
+            [&] {
+                TVehicleAudioRecord record = RecordOf(Edited);
+                record[c.Field] = c.Bits;
+                WriteWholeRecord(path, 100, record.Bytes);
+            },
+            "Range check error");
         EXPECT_EQ(test::ReadBytes(path), before);
     }
 }
@@ -144,7 +156,7 @@ TEST(WriteRecord, WritesExactlyTheRecordsBytes) {
     // Fields written back as they were read come back bit for bit, signalling NaNs too.
     TVehicleAudioRecord current;
     ReadRecord(path, 133, current);
-    WriteWholeRecord(path, 133, current);
+    WriteWholeRecord(path, 133, current.Bytes);
     EXPECT_EQ(test::ReadBytes(path), original);
 
     // Changed fields land in their own bytes, and nothing outside the record moves.
@@ -152,15 +164,15 @@ TEST(WriteRecord, WritesExactlyTheRecordsBytes) {
     for (std::size_t i : {0, 6, 7, 14, 15}) {
         expectedBits[i] = Edited[i];
     }
-    TRecordWriter writer(path);
-    EXPECT_EQ(writer.Read(133).Bits, Sample);
-    writer.Write(133, TVehicleAudioRecord{expectedBits});
+    TRecordFile writer(path, TOpenMode::Change);
+    EXPECT_EQ(BitsOf(writer.ReadRecord(133)), Sample);
+    WriteRecord(writer, 133, RecordOf(expectedBits).Bytes);
     writer.Close();
     TBytes expected = original;
     test::Put(expected, 133, Encode(expectedBits));
     EXPECT_EQ(test::ReadBytes(path), expected);
 
-    WriteWholeRecord(path, 133, TVehicleAudioRecord{Edited});
+    WriteWholeRecord(path, 133, RecordOf(Edited).Bytes);
     test::Put(expected, 133, Encode(Edited));
     EXPECT_EQ(test::ReadBytes(path), expected);
 }
@@ -173,14 +185,14 @@ TEST(WriteRecord, RecordReachingPastTheEndIsNotWritten) {
         const std::string path = SampleFile(dir, Size, 0);
         const TBytes before = test::ReadBytes(path);
         test::ExpectError<EInOutError>(
-            [&] { WriteWholeRecord(path, offset, TVehicleAudioRecord{Edited}); },
+            [&] { WriteWholeRecord(path, offset, RecordOf(Edited).Bytes); },
             "Write beyond end of file");
         EXPECT_EQ(test::ReadBytes(path), before); // same size, same bytes
     }
     // The last whole record of the file is writable.
     const std::string path = SampleFile(dir, Size, 0);
-    WriteWholeRecord(path, Size - 36, TVehicleAudioRecord{Edited});
-    EXPECT_EQ(ReadWholeRecord(path, Size - 36).Bits, Edited);
+    WriteWholeRecord(path, Size - 36, RecordOf(Edited).Bytes);
+    EXPECT_EQ(BitsOf(ReadWholeRecord(path, Size - 36)), Edited);
     EXPECT_EQ(std::filesystem::file_size(path), static_cast<std::uintmax_t>(Size));
 }
 
@@ -189,7 +201,7 @@ TEST(RecordFile, FileReplacedOnDiskIsReadAnew) {
     const std::string path = SampleFile(dir, 200, 40);
     TVehicleAudioRecord current;
     ReadRecord(path, 40, current);
-    EXPECT_EQ(current.Bits, Sample);
+    EXPECT_EQ(BitsOf(current), Sample);
 
     // Another program puts a new file in its place, as an installer or a copy would.
     TBytes replacement = test::Filler(200, 9);
@@ -198,8 +210,8 @@ TEST(RecordFile, FileReplacedOnDiskIsReadAnew) {
     std::filesystem::rename(dir.File("new.exe"), path);
 
     ReadRecord(path, 40, current);
-    EXPECT_EQ(current.Bits, Edited);
-    WriteWholeRecord(path, 40, TVehicleAudioRecord{Sample});
+    EXPECT_EQ(BitsOf(current), Edited);
+    WriteWholeRecord(path, 40, RecordOf(Sample).Bytes);
     test::Put(replacement, 40, Encode(Sample));
     EXPECT_EQ(test::ReadBytes(path), replacement);
 }
@@ -209,20 +221,20 @@ TEST(WriteLock, SecondWriterWaitsThenGivesUpWhileReadersGoOn) {
     const std::string path = SampleFile(dir, 1000, 100);
     const TBytes before = test::ReadBytes(path);
     {
-        TRecordWriter first(path);
-        test::ExpectError<EInOutError>([&] { TRecordWriter second(path, 50ms); },
+        TRecordFile first(path, TOpenMode::Change);
+        test::ExpectError<EInOutError>([&] { TRecordFile second(path, TOpenMode::Change, 50ms); },
                                        "Another Klarvon program is changing this file");
         // Reading is never held up by a writer.
-        EXPECT_NO_THROW(ReadWholeRecord(path, 100, TAccess::ReadOnly));
+        EXPECT_NO_THROW(ReadWholeRecord(path, 100, TOpenMode::ReadOnly));
         EXPECT_NO_THROW(TTableLocator::Locate(path, {}, TAccess::ReadOnly));
         // A writer that already holds the lock is still free to write.
-        first.Write(100, TVehicleAudioRecord{Edited});
+        WriteRecord(first, 100, RecordOf(Edited).Bytes);
     }
     // Released with the first writer: the next one gets in at once.
-    TRecordWriter next(path, 0ms);
-    next.Write(100, TVehicleAudioRecord{Sample});
+    TRecordFile next(path, TOpenMode::Change, 0ms);
+    WriteRecord(next, 100, RecordOf(Sample).Bytes);
     next.Close();
-    EXPECT_EQ(ReadWholeRecord(path, 100), TVehicleAudioRecord{Sample});
+    EXPECT_EQ(ReadWholeRecord(path, 100), RecordOf(Sample).Bytes);
     EXPECT_EQ(test::ReadBytes(path), before);
 }
 
@@ -255,8 +267,8 @@ TEST(RecordFile, OpenFailuresCarryTheUsersTexts) {
             ReadRecord(path, 0, current);
         },
         [](const std::string& path) { ReadWholeRecord(path, 0); },
-        [](const std::string& path) { TRecordWriter writer(path); },
-        [](const std::string& path) { WriteWholeRecord(path, 0, TVehicleAudioRecord{Edited}); },
+        [](const std::string& path) { TRecordFile writer(path, TOpenMode::Change); },
+        [](const std::string& path) { WriteWholeRecord(path, 0, RecordOf(Edited).Bytes); },
     };
     for (const auto& c : cases) {
         for (std::size_t op = 0; op < operations.size(); ++op) {
@@ -295,7 +307,7 @@ TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
             TVehicleAudioRecord current;
             ReadRecord(path, 100, current);
         },
-        [&] { WriteWholeRecord(path, 100, TVehicleAudioRecord{Sample}); },
+        [&] { WriteWholeRecord(path, 100, RecordOf(Sample).Bytes); },
     };
     for (const auto& c : cases) {
         fs::permissions(path, c.Mode);
@@ -312,7 +324,7 @@ TEST(RecordFile, ReadOnlyFileCannotEvenBeShown) {
     // Opened for reading only, the same file reads in both modes.
     const std::vector<std::function<void()>> readers{
         [&] { TTableLocator::Locate(path, {}, TAccess::ReadOnly); },
-        [&] { ReadWholeRecord(path, 100, TAccess::ReadOnly); },
+        [&] { ReadWholeRecord(path, 100, TOpenMode::ReadOnly); },
     };
     for (const auto& c : cases) {
         fs::permissions(path, c.Mode);
@@ -347,7 +359,7 @@ TEST(RecordFile, FileHeldWithoutSharingIsIOError32) {
             TVehicleAudioRecord current;
             ReadRecord(path, 100, current);
         },
-        [&] { WriteWholeRecord(path, 100, TVehicleAudioRecord{Edited}); },
+        [&] { WriteWholeRecord(path, 100, RecordOf(Edited).Bytes); },
     };
     for (const auto& holder : holders) {
         const HANDLE held = ::CreateFileA(path.c_str(), holder.Access, holder.Share, nullptr,
@@ -363,7 +375,7 @@ TEST(RecordFile, FileHeldWithoutSharingIsIOError32) {
         ::CloseHandle(held);
     }
     // Once the other program lets go, the file opens as usual.
-    EXPECT_EQ(ReadWholeRecord(path, 100).Bits, Sample);
+    EXPECT_EQ(BitsOf(ReadWholeRecord(path, 100)), Sample);
     EXPECT_EQ(test::ReadBytes(path), before);
 }
 #endif

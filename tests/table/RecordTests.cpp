@@ -31,17 +31,23 @@ constexpr std::array<TFieldBits, FieldCount> SampleBits{
 
 TEST(RecordLayout, DecodesEveryFieldAtItsOffsetAndEncodesBackByteExact) {
     const TRecordBytes bytes = SampleBytes();
-    const TVehicleAudioRecord record = DecodeRecord(bytes);
-    EXPECT_EQ(record.Bits, SampleBits);
-    EXPECT_EQ(EncodeRecord(record), bytes);
+    TVehicleAudioRecord record{bytes};
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        EXPECT_EQ(record[static_cast<TField>(i)], SampleBits[i]) << EditorLayout()[i].Name;
+    }
+    TVehicleAudioRecord rebuilt;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        rebuilt[static_cast<TField>(i)] = SampleBits[i];
+    }
+    EXPECT_EQ(rebuilt.Bytes, bytes);
     EXPECT_EQ(BitsOfFloat(FloatValue(record[TField::Unknown7])), 0x7FA00001U);
 }
 
 TEST(RecordLayout, ShortFieldBufferIsRefused) {
     std::array<std::uint8_t, 3> bytes{};
-    const TFieldDescriptor& hornType = Descriptor(TField::HornType);
-    EXPECT_THROW(DecodeField(hornType, bytes), std::out_of_range);
-    EXPECT_THROW(EncodeField(hornType, 0, bytes), std::out_of_range);
+    const TValueType hornType = EditorField(TField::HornType).Type;
+    EXPECT_THROW(LoadBits(hornType, bytes), std::out_of_range);
+    EXPECT_THROW(StoreBits(hornType, 0, bytes), std::out_of_range);
 }
 
 struct TIntegerCase {
@@ -62,9 +68,9 @@ TEST(RecordLayout, IntegerViewsFollowTheFieldType) {
         {TField::Unknown8, 0x80, 128},
     };
     for (const TIntegerCase& c : cases) {
-        const TFieldDescriptor& field = Descriptor(c.Field);
-        EXPECT_EQ(IntegerValue(field, c.Bits), c.Value) << field.Name << " " << c.Bits;
-        EXPECT_EQ(BitsOfInteger(field, c.Value), c.Bits) << field.Name << " " << c.Value;
+        const TLayoutField& field = EditorField(c.Field);
+        EXPECT_EQ(IntegerValue(field.Type, c.Bits), c.Value) << field.Name << " " << c.Bits;
+        EXPECT_EQ(BitsOfInteger(field.Type, c.Value), c.Bits) << field.Name << " " << c.Value;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "table/Errors.h"
 #include "table/TextConversions.h"
+#include "table/ValueType.h"
+#include "table/VehicleAudioRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,14 @@ TEST(IntegerText, RejectedSyntaxQuotesTheTextAsEntered) {
         ExpectError<EConvertError>([&] { ParseInteger(text); },
                                    std::string("'") + text + "' is not a valid integer value");
     }
+}
+
+std::int64_t ParseInt16(std::string_view text) {
+    return IntegerValue(TValueType::Int16, ParseValue(TValueType::Int16, text, '.'));
+}
+
+std::int64_t ParseUInt8(std::string_view text) {
+    return IntegerValue(TValueType::UInt8, ParseValue(TValueType::UInt8, text, '.'));
 }
 
 TEST(IntegerText, FieldTypesCheckTheirRange) {
@@ -214,23 +224,24 @@ TEST(FieldText, KindPicksTheConversion) {
         {TField::Unknown7, Bits(0.1F), "0,100000001490116"},
     };
     for (const TFieldCase& c : cases) {
-        const TFieldDescriptor& field = Descriptor(c.Field);
-        EXPECT_EQ(FormatField(field, c.Bits, ','), c.Text) << field.Name;
-        EXPECT_EQ(ParseField(field, c.Text, ','), c.Bits) << field.Name;
+        const TLayoutField& field = EditorField(c.Field);
+        EXPECT_EQ(FormatValue(field.Type, c.Bits, ','), c.Text) << field.Name;
+        EXPECT_EQ(ParseValue(field.Type, c.Text, ','), c.Bits) << field.Name;
     }
-    EXPECT_EQ(ParseField(Descriptor(TField::HornType), "$FFFFFFFF", '.'), 0xFFFFFFFFU);
-    EXPECT_THROW(ParseField(Descriptor(TField::Unknown1), "32768", '.'), ERangeError);
-    EXPECT_THROW(ParseField(Descriptor(TField::Unknown8), "-1", '.'), ERangeError);
+    EXPECT_EQ(ParseValue(EditorField(TField::HornType).Type, "$FFFFFFFF", '.'), 0xFFFFFFFFU);
+    EXPECT_THROW(ParseValue(EditorField(TField::Unknown1).Type, "32768", '.'), ERangeError);
+    EXPECT_THROW(ParseValue(EditorField(TField::Unknown8).Type, "-1", '.'), ERangeError);
 }
 
 TEST(FieldText, EveryShortIntegerPatternRoundTrips) {
-    for (const TFieldDescriptor& field : RecordFields) {
-        if (field.Kind != TFieldKind::Int16 && field.Kind != TFieldKind::UInt8) {
+    for (const TLayoutField& field : EditorLayout()) {
+        if (field.Type != TValueType::Int16 && field.Type != TValueType::UInt8) {
             continue;
         }
-        const TFieldBits patterns = TFieldBits{1} << (8 * field.Width);
+        const TFieldBits patterns = TFieldBits{1} << (8 * TypeWidth(field.Type));
         for (TFieldBits bits = 0; bits < patterns; ++bits) {
-            ASSERT_EQ(ParseField(field, FormatField(field, bits, '.'), '.'), bits) << field.Name;
+            ASSERT_EQ(ParseValue(field.Type, FormatValue(field.Type, bits, '.'), '.'), bits)
+                << field.Name;
         }
     }
 }

@@ -42,7 +42,7 @@ TEST(ChoiceGroups, StoredValuesSelectOneRowAndWriteBackItsCode) {
         {&RadioTypeChoices, 255, 2, 1},
     };
     for (const TChoiceCase& c : cases) {
-        const auto name = Descriptor(c.Table->Field).Name;
+        const auto name = EditorField(c.Table->Field).Name;
         const std::size_t row = DecodeChoice(*c.Table, c.Stored);
         EXPECT_EQ(row, c.Row) << name << " stored " << c.Stored;
         EXPECT_EQ(EncodeChoice(*c.Table, row), c.WrittenBack) << name << " stored " << c.Stored;

@@ -2,6 +2,7 @@
 // under a sparse file, a write refused part-way by the system, and another program
 // cutting the file short while a record is written. Each is caused for real.
 
+#include "support/RecordFiles.h"
 #include "table/Errors.h"
 #include "table/RecordFile.h"
 #include "table/TableLocator.h"
@@ -26,7 +27,10 @@
 namespace klarvon {
 namespace {
 
+using test::ReadWholeRecord;
 using test::TBytes;
+using test::WriteRecord;
+using test::WriteWholeRecord;
 using namespace std::chrono_literals;
 
 constexpr std::int64_t Page = 4096;
@@ -34,7 +38,7 @@ constexpr std::int64_t Page = 4096;
 TVehicleAudioRecord Numbered(TFieldBits first) {
     TVehicleAudioRecord record;
     for (std::size_t i = 0; i < FieldCount; ++i) {
-        record.Bits[i] = (first + static_cast<TFieldBits>(i)) & 0x7F;
+        record[static_cast<TField>(i)] = (first + static_cast<TFieldBits>(i)) & 0x7F;
     }
     return record;
 }
@@ -51,13 +55,13 @@ TEST(WriteLock, ConcurrentReadChangeWritesLoseNoUpdate) {
     constexpr int Rounds = 2000;
     test::TTempDir dir;
     const std::string path = FileOf(dir, 1000);
-    WriteWholeRecord(path, 200, TVehicleAudioRecord{});
+    WriteWholeRecord(path, 200, TRecordBytes{});
     const auto bump = [&path](TField field) {
         for (int i = 0; i < Rounds; ++i) {
-            TRecordWriter writer(path);
-            TVehicleAudioRecord record = writer.Read(200);
-            ++record[field];
-            writer.Write(200, record);
+            TRecordFile writer(path, TOpenMode::Change);
+            TVehicleAudioRecord record{writer.ReadRecord(200)};
+            record[field] = record[field] + 1;
+            WriteRecord(writer, 200, record.Bytes);
             writer.Close();
         }
     };
@@ -75,7 +79,7 @@ TEST(WriteLock, ConcurrentReadChangeWritesLoseNoUpdate) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const TVehicleAudioRecord record = ReadWholeRecord(path, 200);
+    const TVehicleAudioRecord record{ReadWholeRecord(path, 200)};
     EXPECT_EQ(record[TField::PowerOnSoundId], TFieldBits{Rounds});
     EXPECT_EQ(record[TField::PowerOffSoundId], TFieldBits{Rounds});
 }
@@ -132,7 +136,7 @@ TEST(FullDisk, RecordOverAnUnwrittenPageIsWrittenWholeOrNotAtAll) {
     const TBytes before = test::ReadBytes(path);
 
     const auto error = test::ExpectError<EInOutError>(
-        [&] { WriteWholeRecord(path, Offset, Numbered(9)); }, "Disk full");
+        [&] { WriteWholeRecord(path, Offset, Numbered(9).Bytes); }, "Disk full");
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->Code, 101);
     EXPECT_EQ(test::ReadBytes(path), before) << "a torn record was left behind";
@@ -182,12 +186,13 @@ TEST(SeveralRecords, FailurePartWayPutsBackWhatWasWritten) {
         const TBytes before = test::ReadBytes(path);
         std::vector<TRecordChange> changes;
         for (const std::int64_t offset : c.Offsets) {
-            changes.push_back({offset, Numbered(static_cast<TFieldBits>(offset))});
+            changes.push_back({offset, ReadWholeRecord(path, offset),
+                               Numbered(static_cast<TFieldBits>(offset)).Bytes});
         }
         {
             const TFileSizeLimit limit(static_cast<rlim_t>(Limit));
-            TRecordWriter writer(path);
-            test::ExpectError<EInOutError>([&] { writer.WriteAll(changes); }, c.Text);
+            TRecordFile writer(path, TOpenMode::Change);
+            test::ExpectError<EInOutError>([&] { writer.Commit(changes); }, c.Text);
         }
         EXPECT_EQ(test::ReadBytes(path), before);
     }
@@ -226,7 +231,7 @@ TEST(ShortenedFile, WriteNeverGrowsTheFileBack) {
         ASSERT_EQ(::write(go[1], "x", 1), 1);
         ::close(go[1]);
         try {
-            WriteWholeRecord(path, Offset, Numbered(3));
+            WriteWholeRecord(path, Offset, Numbered(3).Bytes);
         } catch (const EInOutError& error) {
             // The cut came before the write looked, or the write saw it afterwards.
             EXPECT_TRUE(std::string(error.what()) == "Write beyond end of file" ||

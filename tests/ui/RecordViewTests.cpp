@@ -3,6 +3,7 @@
 
 #include "ui/main/RecordView.h"
 
+#include "support/RecordFiles.h"
 #include "support/TempDir.h"
 #include "table/Errors.h"
 #include "table/RecordFile.h"
@@ -16,6 +17,8 @@
 
 namespace klarvon {
 namespace {
+
+using test::ReadRecord;
 
 using test::TBytes;
 
@@ -56,7 +59,7 @@ struct TFakeForm {
 };
 
 TFieldBits Int(TField field, std::int64_t value) {
-    return BitsOfInteger(Descriptor(field), value);
+    return BitsOfInteger(EditorField(field).Type, value);
 }
 
 constexpr TFieldBits NegativeZero = 0x8000'0000;
@@ -88,7 +91,7 @@ TBytes FileWith(const TVehicleAudioRecord& record) {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
     }
-    const TRecordBytes encoded = EncodeRecord(record);
+    const TRecordBytes& encoded = record.Bytes;
     std::copy(encoded.begin(), encoded.end(), bytes.begin() + RecordOffset);
     return bytes;
 }
@@ -114,9 +117,10 @@ struct TOpenRecord {
 
     // As the window applies: the file first, then the controls' values, then one write.
     void Apply(const TFormValues& now, char separator) {
-        TRecordWriter writer(Path);
+        TRecordFile writer(Path, TOpenMode::Change);
         const TVehicleAudioRecord record = View.Collect(now, separator);
-        writer.Write(RecordOffset, record);
+        const std::array change{TRecordChange{RecordOffset, View.AsRead().Bytes, record.Bytes}};
+        writer.Commit(change);
         writer.Close();
     }
 
@@ -190,8 +194,8 @@ TEST(RecordViewTest, ChangedAndChangedBackIsStillAsRead) {
     TOpenRecord file(With(OddValues.back().Fields), separator);
     TFakeForm form;
     const TFormControls controls = form.Controls();
-    for (const TFieldDescriptor& field : RecordFields) {
-        PutField(field.Field, file.View.Shown(), controls);
+    for (const TFieldBinding& binding : FieldBindings) {
+        PutField(binding.Field, file.View.Shown(), controls);
     }
     ASSERT_EQ(ReadControls(controls), file.View.Shown());
 
@@ -367,7 +371,7 @@ TEST(RecordViewTest, RecordNotReadWholeCannotBeApplied) {
     for (const TField field :
          {TField::Unknown2, TField::Unknown3, TField::HornTone, TField::Unknown7}) {
         for (const TFieldBits nan : {SignallingNaN, SignallingNaN | NegativeZero | 1}) {
-            SCOPED_TRACE(std::string(Descriptor(field).Name) + " " + std::to_string(nan));
+            SCOPED_TRACE(std::string(EditorField(field).Name) + " " + std::to_string(nan));
             TVehicleAudioRecord record = TypicalRecord();
             record[field] = nan;
             EXPECT_THROW(Show(record, '.'), EInvalidOp);

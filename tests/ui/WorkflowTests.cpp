@@ -572,7 +572,7 @@ private slots:
             const TVehicleAudioRecord expected = cli::DemoRecord(400 + position);
             QVERIFY2(form_->Button(2).Enabled(), qPrintable(QString::number(position)));
             QCOMPARE(form_->Edit(1).Text(),
-                     FormatInteger(IntegerValue(Descriptor(TField::PowerOnSoundId),
+                     FormatInteger(IntegerValue(EditorField(TField::PowerOnSoundId).Type,
                                                 expected[TField::PowerOnSoundId])));
             if (position % 23 == 0) {
                 form_->Button(2).Click();

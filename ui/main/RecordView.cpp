@@ -1,6 +1,6 @@
 #include "ui/main/RecordView.h"
 
-#include "table/TextConversions.h"
+#include "table/ValueType.h"
 
 #include <stdexcept>
 #include <utility>
@@ -12,7 +12,7 @@ namespace {
 // The binding table is checked where it is compiled, so a slip in it cannot build.
 constexpr bool BindingsFollowStoredOrder() {
     for (std::size_t i = 0; i < FieldCount; ++i) {
-        if (FieldBindings[i].Field != RecordFields[i].Field) {
+        if (FieldBindings[i].Field != static_cast<TField>(i)) {
             return false;
         }
     }
@@ -86,7 +86,7 @@ TFieldBits Convert(const TFieldBinding& binding, const TFormValues& now, char de
     case TControlKind::Slider:
         return EncodeHornPosition(now.SliderPosition);
     case TControlKind::Edit:
-        return ParseField(Descriptor(binding.Field), now.EditText[EditIndex(binding.Control)],
+        return ParseValue(EditorField(binding.Field).Type, now.EditText[EditIndex(binding.Control)],
                           decimalSeparator);
     }
     throw std::logic_error("Unknown control kind");
@@ -123,15 +123,15 @@ void ShowField(TField field, TFieldBits bits, char decimalSeparator, TFormValues
         return;
     case TControlKind::Edit:
         values.EditText[EditIndex(binding.Control)] =
-            FormatField(Descriptor(field), bits, decimalSeparator);
+            FormatValue(EditorField(field).Type, bits, decimalSeparator);
         return;
     }
 }
 
 TFormValues Show(const TVehicleAudioRecord& record, char decimalSeparator) {
     TFormValues values;
-    for (const TFieldDescriptor& field : RecordFields) {
-        ShowField(field.Field, record[field.Field], decimalSeparator, values);
+    for (const TFieldBinding& binding : FieldBindings) {
+        ShowField(binding.Field, record[binding.Field], decimalSeparator, values);
     }
     return values;
 }

@@ -4,12 +4,13 @@
 #include "ui/main/TForm1.h"
 
 #include "catalogue/VehicleCatalogue.h"
-#include "table/RecordFile.h"
+#include "table/TableFile.h"
 #include "table/ValueCodes.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/FileLookup.h"
 #include "ui/main/IntegerEntryFilter.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -61,9 +62,10 @@ void TForm1::Button1Click() {
     location_.Known = true;
     ListBox1->Clear();
     ListBox1->SetEnabled(true);
-    location_ = TTableLocator::Locate(OpenDialog1->FileName(), [this](std::int64_t size) {
-        Label(22).SetCaption(std::to_string(size));
-    });
+    location_ =
+        TTableFile(OpenDialog1->FileName(), TOpenMode::ReadWrite, [this](std::int64_t size) {
+            Label(22).SetCaption(std::to_string(size));
+        }).Location();
     Label(26).SetCaption(location_.VersionText);
     if (IsRejected(location_)) {
         // The open still runs to its end; the program ends when the loop runs again.
@@ -90,10 +92,12 @@ void TForm1::ListBox1Click() {
     view_.BeginShow();
     // The view learns the field before its control is set: setting the slider runs
     // TrackBar1Change, which rewrites the current record's horn type.
-    ReadRecord(OpenDialog1->FileName(), offset_, current_, [this](TField field) {
+    TTableFile file(OpenDialog1->FileName(), TOpenMode::ReadWrite, location_);
+    file.ReadFields(FirstVehicleId + position_, current_, [this](TField field) {
         view_.FieldArrived(field, current_[field], DecimalSeparator());
         PutField(field, view_.Shown(), controls_);
     });
+    file.Close();
     Button(2).SetEnabled(view_.IsWhole());
 }
 
@@ -105,10 +109,18 @@ void TForm1::Button2Click() {
     // The file is opened (and held against other Klarvon writers) before the controls are
     // converted, so a file that cannot be written is reported before a mistyped value.
     // Untouched controls keep the bits as read; a failure writes nothing.
-    TRecordWriter writer(OpenDialog1->FileName());
+    TTableFile file(OpenDialog1->FileName(), TOpenMode::Change, location_);
     const TVehicleAudioRecord record = view_.Collect(ReadControls(controls_), DecimalSeparator());
-    writer.Write(offset_, record);
-    writer.Close();
+    const std::array change{
+        TTableChange{FirstVehicleId + position_, view_.AsRead().Bytes, record.Bytes}};
+    try {
+        file.Commit(change);
+    } catch (const EStaleRecord&) {
+        // Writing the form now would undo the other program's change to the fields the
+        // user left alone.
+        throw EStaleRecord(StaleRecordText(language_));
+    }
+    file.Close();
     current_ = record;
     Timer1->SetEnabled(true);
     ListBox1->SetEnabled(false);

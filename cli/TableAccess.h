@@ -1,0 +1,48 @@
+#pragma once
+// The companion's way into an executable: the core's table file, refused when the editor
+// would refuse it, and the one commit path of every writing command.
+
+#include "cli/Arguments.h"
+#include "table/FieldLayout.h"
+#include "table/TableFile.h"
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klarvon::cli {
+
+inline constexpr std::string_view BackupFlag = "--backup";
+inline constexpr std::string_view DryRunFlag = "--dry-run";
+
+// Throws ERejectedFile for a file the editor would refuse.
+void RequireTable(const TTableFile& file);
+
+// What a writing command makes of the file it was given.
+struct TChangeSet {
+    // The records that change; one whose After equals its Before is left out.
+    std::vector<TTableChange> Changes;
+    // The layout the command worked in, which names the fields in warnings.
+    TLayout Layout = EditorLayout();
+    // Printed once the change is made (or would be, with --dry-run).
+    std::string Report;
+    // Printed instead of Report when nothing changes; nothing is written then.
+    std::string NoChange;
+};
+
+// The change of one record, reported as its changed fields in layout, or as
+// "ID NAME: no change".
+TChangeSet ChangeOfOne(const TLayout& layout, int id, const TRecordBytes& before,
+                       const TRecordBytes& after);
+
+// Every writing command's sequence, in one order for all: opens FILE (read-only for
+// --dry-run, else for a change under the write lock), lets compute work out the change
+// from what FILE holds, then, unless nothing changes: a warning for each value written
+// that the game is known to choke on, --dry-run's note or --backup and the commit, and
+// the report. Returns the exit code.
+int RunChange(const TArguments& arguments, const std::string& path, std::ostream& out,
+              const std::function<TChangeSet(const TTableFile& file)>& compute);
+
+} // namespace klarvon::cli
