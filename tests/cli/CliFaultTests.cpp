@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -45,6 +47,69 @@ TEST(CliFault, ChangeWhoseReportCannotBePrintedSaysItWasMade) {
     const TCliRun show = RunCli({"show", WriteTableFile(dir, "gta_sa.exe"), "400"}, "/dev/full");
     EXPECT_EQ(show.ExitCode, 1);
     EXPECT_EQ(show.Err, "Disk full.\n");
+}
+
+// strace stands between the program and the system: it can stop the program at a chosen
+// system call, as a crash or a kill would, and list the calls it made in order.
+bool CanTrace() {
+    return std::system("strace -o /dev/null true >/dev/null 2>&1") == 0;
+}
+
+// A patch of 51 records, killed at its first, second or twentieth write to the file: the
+// file holds the old table or the new one, never some records of each.
+TEST(CliFault, AChangeOfManyRecordsIsAllOrNoneWhenTheProcessIsKilled) {
+    if (!CanTrace()) {
+        GTEST_SKIP() << "strace cannot trace here";
+    }
+    TTempDir dir;
+    const TBytes before = MakeTableFile();
+    const TBytes after = MakeTableFile(SampleSignatureOffset, [](int id) {
+        TVehicleAudioRecord record = SampleRecord(id);
+        if (id % 4 == 0 && id <= 600) {
+            record[TField::Unknown5] = record[TField::Unknown5] ^ 0xFFU;
+        }
+        return record;
+    });
+    const TCliRun diff = RunCli(
+        {"diff", WriteTableFile(dir, "old.exe", before), WriteTableFile(dir, "new.exe", after)});
+    ASSERT_EQ(Lines(diff.Out).size(), 51U) << diff.Out;
+    const std::string patch = dir.File("mod.patch");
+    std::ofstream(patch) << diff.Out;
+
+    for (const int write : {1, 2, 20}) {
+        SCOPED_TRACE(write);
+        const std::string path = WriteTableFile(dir, "gta_sa.exe", before);
+        RunCli({"apply", path, patch}, "",
+               {"strace", "-f", "-o", "/dev/null", "-e",
+                "inject=pwrite64:signal=KILL:when=" + std::to_string(write), "--"});
+        const TBytes now = ReadBytes(path);
+        EXPECT_TRUE(now == before || now == after) << "some records were changed, others not";
+    }
+}
+
+// The change is on the disk, not only in the system's cache, before the companion says
+// it was made.
+TEST(CliFault, AChangeIsFlushedToTheDiskBeforeItIsReported) {
+    if (!CanTrace()) {
+        GTEST_SKIP() << "strace cannot trace here";
+    }
+    TTempDir dir;
+    const std::string path = WriteTableFile(dir, "gta_sa.exe");
+    const std::string log = dir.File("calls.log");
+    const TCliRun run =
+        RunCli({"set", path, "400", "PowerOnSoundId=7"}, "",
+               {"strace", "-f", "-o", log, "-e", "trace=pwrite64,fdatasync,write", "--"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    std::ifstream calls(log);
+    std::vector<std::string> order;
+    for (std::string line; std::getline(calls, line);) {
+        for (const char* call : {"pwrite64(", "fdatasync(", "write(1,"}) {
+            if (line.find(call) != std::string::npos) {
+                order.emplace_back(call);
+            }
+        }
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"pwrite64(", "fdatasync(", "write(1,"}));
 }
 
 TEST(CliFault, DemoForceReplacesOnlyRegularFiles) {

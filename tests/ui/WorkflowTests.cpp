@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTest>
 
@@ -418,6 +419,42 @@ private slots:
         for (const TMessageBoxRequest& box : answers_.Boxes)
             QCOMPARE(box.Text, std::string("Saved successful."));
         QVERIFY(ReadBytes(exe_) == original_);
+    }
+
+    // The companion changes the record shown while the user edits it in the window: the
+    // apply writes nothing rather than put back the companion's field as it was shown.
+    void applyNeverUndoesAnotherProgramsChange() {
+        Open(exe_);
+        Select(2);
+        ClickOn(form_->RadioButton(1));
+        QProcess companion;
+        companion.start(QStringLiteral(KLARVON_CLI_PATH),
+                        {"set", QString::fromStdString(exe_), "402", "Unknown5=77"});
+        QVERIFY(companion.waitForFinished(10000));
+        QCOMPARE(companion.exitCode(), 0);
+        const TBytes changed = ReadBytes(exe_);
+        QVERIFY(changed != original_);
+
+        form_->Button(2).Click();
+        QCOMPARE(BoxTexts(),
+                 std::vector<std::string>{"This vehicle's record was changed by another "
+                                          "program after it was shown; select it "
+                                          "again."});
+        QVERIFY(ReadBytes(exe_) == changed);
+        QVERIFY(!form_->Timer1->Enabled());
+
+        // Shown again, the record carries the companion's value, and the user's edit goes in
+        // beside it.
+        Select(3);
+        Select(2);
+        QCOMPARE(form_->Edit(8).Text(), std::string("77"));
+        ClickOn(form_->RadioButton(1));
+        form_->Button(2).Click();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{1});
+        QVERIFY(form_->Timer1->Enabled());
+        const TBytes both = ReadBytes(exe_);
+        QCOMPARE(both[TableAt + 2 * RecordSize + 29], std::uint8_t{77});
+        QCOMPARE(both[TableAt + 2 * RecordSize], std::uint8_t{0}); // VehicleType: Car
     }
 
     // A control changed and changed back counts as untouched; one that is changed
