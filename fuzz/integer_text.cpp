@@ -4,6 +4,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "table/Errors.h"
 #include "table/TextConversions.h"
+#include "table/ValueType.h"
 
 #include <bit>
 #include <charconv>
@@ -83,9 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::int32_t> expected = ReferenceInteger(text);
     CheckTyped([](std::string_view t) { return ParseInteger(t); }, text, expected, INT32_MIN,
                INT32_MAX);
-    CheckTyped([](std::string_view t) { return ParseInt16(t); }, text, expected, INT16_MIN,
-               INT16_MAX);
-    CheckTyped([](std::string_view t) { return ParseUInt8(t); }, text, expected, 0, UINT8_MAX);
+    for (const TValueType type : {TValueType::Int8, TValueType::UInt8, TValueType::Int16}) {
+        CheckTyped(
+            [type](std::string_view t) {
+                return IntegerValue(type, ParseValue(type, t, PlainDecimalSeparator));
+            },
+            text, expected, RangeOf(type).Min, RangeOf(type).Max);
+    }
 
     // Any 32-bit value, shown in decimal or typed as a hex pattern, reads back.
     std::uint32_t pattern = 0;
