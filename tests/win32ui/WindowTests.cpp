@@ -364,8 +364,8 @@ TEST_F(WindowTest, WindowsHaveTheirFramesSizesAndPlaces) {
     };
     const TFrame frames[] = {
         {"Form1", Form1(), true, 631, 417,
-         "Klarvon for GTA San Andreas                                       by the Klarvon "
-         "developers"},
+         "Klarvon for GTA San Andreas                                       by Klarvon "
+         "contributors"},
         {"Form2", Form2(), false, 165, 194, "A B O U T"},
     };
     for (const TFrame& frame : frames) {
