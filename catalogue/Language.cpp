@@ -122,12 +122,6 @@ std::span<const TCaption> RussianCaptions() {
     return RussianCaptionTable;
 }
 
-std::string_view RussianCaption(std::string_view control) {
-    const auto found = std::find_if(RussianCaptionTable.begin(), RussianCaptionTable.end(),
-                                    [&](const TCaption& c) { return c.Control == control; });
-    return found == RussianCaptionTable.end() ? std::string_view() : found->Text;
-}
-
 std::string_view SaveConfirmationText(const TLanguage& language) {
     return IsRussian(language) ? SavedRussian : SavedEnglish;
 }

@@ -45,9 +45,6 @@ struct TCaption {
 // Every caption replaced for Russian, in the order they are applied.
 std::span<const TCaption> RussianCaptions();
 
-// The Russian caption of a control, or empty when the control keeps its English one.
-std::string_view RussianCaption(std::string_view control);
-
 // Shown once after a successful apply: "Сохранено успешно." or "Saved successful.".
 std::string_view SaveConfirmationText(const TLanguage& language);
 

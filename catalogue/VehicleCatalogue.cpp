@@ -9,9 +9,11 @@ namespace {
 
 constexpr std::string_view ExtraSlot = "//Extra Slot";
 
-// The model name of every slot, ID 400 first. The game reserves the IDs after 611
-// without models; their lines, and two spare ones after ID 630, read "//Extra Slot".
-// Names repeat (GLENDALE, SADLER, FREIFLAT): slots are addressed by position only.
+// The list caption of every slot, ID 400 first: mostly the game's model name, but not
+// everywhere (457 reads GOLFCART for the model caddy, and 604 reads GLENDALE like 466). The game
+// reserves the IDs after 611 without models; their lines, and two spare ones after ID 630 that no
+// slot shows, read "//Extra Slot". Captions repeat (GLENDALE, SADLER, FREIFLAT): slots are
+// addressed by position only.
 constexpr std::array<std::string_view, TVehicleCatalogue::NameTableLines> NameTable{
     "LANDSTAL",   "BRAVURA",    "BUFFALO",      "LINERUN",     "PEREN",     "SENTINEL",
     "DUMPER",     "FIRETRUK",   "TRASH",        "STRETCH",     "MANANA",    "INFERNUS",
@@ -55,7 +57,7 @@ constexpr std::array<std::string_view, TVehicleCatalogue::NameTableLines> NameTa
 };
 
 constexpr std::string_view IdIndent = "      ";       // 6 spaces before the ID
-constexpr std::string_view NameIndent = "          "; // 10 spaces between ID and name
+constexpr std::string_view NameIndent = "          "; // 10 spaces between ID and caption
 
 } // namespace
 
@@ -82,10 +84,6 @@ void TVehicleCatalogue::Fill(const std::function<void(const std::string&)>& addL
     for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
         addLine(ItemText(id));
     }
-}
-
-std::span<const std::string_view> TVehicleCatalogue::NameLines() {
-    return NameTable;
 }
 
 } // namespace klarvon

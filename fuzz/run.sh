@@ -4,7 +4,7 @@
 # time, two targets at a time. Any finding, crash, leak, timeout or sanitizer report
 # fails; its input is kept in BUILD/fuzz-findings/ and the target's log is printed.
 #
-#   fuzz/run.sh BUILD [SECONDS]      BUILD as made from fuzz/CMakeLists.txt; 20 s each
+#   fuzz/run.sh BUILD [SECONDS]      BUILD configured with KLARVON_FUZZ=ON; 20 s each
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)

@@ -207,8 +207,8 @@ with_crlf /usr/share/doc/mingw-w64-common/copyright "$stage/mingw-w64-runtime-co
 
 # What the zip must hold before it ships: every text line ended by CR LF (the last one
 # too), and in each program its manifest and a version resource whose product version is
-# the project's (the .rc files state it by hand).
-version=$(sed -n 's/^project(Klarvon VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+# the project's (CMake writes it into the .rc files from project(VERSION)).
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
 release_faults=0
 for file in "$stage"/*; do
   case "$file" in

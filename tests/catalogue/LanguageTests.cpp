@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #ifdef _WIN32
@@ -171,6 +172,14 @@ TEST(Language, SaveConfirmationFollowsTheLanguage) {
     for (const auto& c : cases) {
         EXPECT_EQ(SaveConfirmationText(c.Language), c.Expected) << c.Language;
     }
+}
+
+// The Russian caption of a control, or empty when the control keeps its English one.
+std::string_view RussianCaption(std::string_view control) {
+    const auto captions = RussianCaptions();
+    const auto found = std::find_if(captions.begin(), captions.end(),
+                                    [&](const TCaption& c) { return c.Control == control; });
+    return found == captions.end() ? std::string_view() : found->Text;
 }
 
 TEST(Language, CaptionsCoverTheControlsInOrder) {

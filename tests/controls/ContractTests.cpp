@@ -41,15 +41,17 @@ TEST_F(ControlLayer, ListTellsOnlyTheUsersChoice) {
     list.SetBounds(0, 0, 200, 150);
     int clicks = 0;
     list.OnClick = [&] { ++clicks; };
-    for (const char* line : {"400", "401", "402"})
+    for (const char* line : {"400", "401", "402"}) {
         list.AddItem(line);
+    }
     list.SetItemIndex(1);
     list.Clear();
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(list.ItemIndex(), -1);
 
-    for (const char* line : {"400", "401", "402"})
+    for (const char* line : {"400", "401", "402"}) {
         list.AddItem(line);
+    }
     ClickLine(list, 2);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(list.ItemIndex(), 2);
@@ -75,8 +77,9 @@ TEST_F(ControlLayer, EditTellsEveryChangeAndItsHandlerMayRewriteTheText) {
     // A filter that takes one character at a time runs again for its own rewrite.
     edit.OnChange = [&] {
         const std::string text = edit.Text();
-        if (!text.empty() && (text.back() < '0' || text.back() > '9'))
+        if (!text.empty() && (text.back() < '0' || text.back() > '9')) {
             edit.SetText(text.substr(0, text.size() - 1));
+        }
     };
     edit.SetText("12ab");
     EXPECT_EQ(edit.Text(), "12");

@@ -13,8 +13,9 @@ class TAnsweringDialogs : public TPlatformDialogs {
 public:
     bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
         OpenRequests.push_back(request);
-        if (ChosenFile.empty())
+        if (ChosenFile.empty()) {
             return false;
+        }
         fileName = ChosenFile;
         return true;
     }

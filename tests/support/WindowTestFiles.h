@@ -93,10 +93,12 @@ inline TBytes TableExecutable(std::uint32_t seed,
                               const std::function<TRecordValues(int)>& recordOf = PlainRecord,
                               std::optional<std::size_t> cutAfter = {}) {
     TBytes bytes = Executable(TableAt + Slots * RecordSize + TrailingBytes, {SignatureAt}, seed);
-    for (int position = 0; position < Slots; ++position)
+    for (int position = 0; position < Slots; ++position) {
         Put(bytes, RecordAt(position), RecordBytes(recordOf(position)));
-    if (cutAfter)
+    }
+    if (cutAfter) {
         bytes.resize(*cutAfter);
+    }
     return bytes;
 }
 

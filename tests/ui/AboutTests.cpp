@@ -39,8 +39,9 @@ public:
 QWidget* WindowOf(const TForm& form) {
     // Every window is named as its form; the About window is Form2.
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QString::fromStdString(form.Name()))
+        if (widget->objectName() == QString::fromStdString(form.Name())) {
             return widget;
+        }
     }
     return nullptr;
 }
@@ -102,13 +103,15 @@ private slots:
             QCOMPARE(control->Left(), e.Left);
             QCOMPARE(control->Top(), e.Top);
             // Labels may only grow, where the stand-in face is wider than the design's.
-            if (std::string_view(e.Name).starts_with("Label"))
+            if (std::string_view(e.Name).starts_with("Label")) {
                 QVERIFY2(control->Width() >= e.Width, e.Name);
-            else
+            } else {
                 QCOMPARE(control->Width(), e.Width);
+            }
             QCOMPARE(control->Height(), e.Height);
-            if (!e.Caption.empty())
+            if (!e.Caption.empty()) {
                 QCOMPARE(control->Caption(), e.Caption);
+            }
             const TFont& font = control->Font();
             QCOMPARE(font.Name, std::string(e.Face != nullptr ? e.Face : ""));
             QVERIFY2(font.Color == e.Color, e.Name);
@@ -177,10 +180,11 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(window));
             const int beepsBefore = dialogs_->Beeps;
 
-            if (static_cast<TCloseBy>(closeBy) == TCloseBy::CloseButton)
+            if (static_cast<TCloseBy>(closeBy) == TCloseBy::CloseButton) {
                 QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
-            else
+            } else {
                 window->close(); // what the close box asks for
+            }
 
             QCOMPARE(dialogs_->Beeps, beepsBefore + 1);
             QVERIFY(!about_->Visible());

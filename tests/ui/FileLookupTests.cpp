@@ -30,16 +30,18 @@ class TEnvironmentOverride {
 public:
     TEnvironmentOverride(const char* name, std::optional<std::string> value)
         : name_(name), had_(qEnvironmentVariableIsSet(name)), previous_(qgetenv(name)) {
-        if (value)
+        if (value) {
             qputenv(name_, QByteArray::fromStdString(*value));
-        else
+        } else {
             qunsetenv(name_);
+        }
     }
     ~TEnvironmentOverride() {
-        if (had_)
+        if (had_) {
             qputenv(name_, previous_);
-        else
+        } else {
             qunsetenv(name_);
+        }
     }
     TEnvironmentOverride(const TEnvironmentOverride&) = delete;
     TEnvironmentOverride& operator=(const TEnvironmentOverride&) = delete;
@@ -98,12 +100,13 @@ private slots:
             const auto place = [&](TEntry entry, const fs::path& folder) {
                 fs::create_directories(folder);
                 const fs::path path = folder / "ReadMe.txt";
-                if (entry == File)
+                if (entry == File) {
                     WriteText(path, "guide");
-                else if (entry == Folder)
+                } else if (entry == Folder) {
                     fs::create_directory(path);
-                else if (entry == DanglingLink)
+                } else if (entry == DanglingLink) {
                     fs::create_symlink("gone.txt", path);
+                }
             };
             place(c.Program, root.Path() / "bin");
             place(c.Data, root.Path() / "share/klarvon");
@@ -155,14 +158,17 @@ private slots:
             fs::create_directories(working);
             fs::create_directories(home);
             QVERIFY(QDir::setCurrent(QString::fromStdString(working.string())));
-            if (c.Working == std::string("/"))
+            if (c.Working == std::string("/")) {
                 fs::create_directory(working / "Settings.ini");
-            else if (*c.Working != '\0')
+            } else if (*c.Working != '\0') {
                 WriteText(working / "Settings.ini", c.Working);
-            if (*c.InXdg != '\0')
+            }
+            if (*c.InXdg != '\0') {
                 WriteText(xdg / "klarvon/Settings.ini", c.InXdg);
-            if (*c.InHomeConfig != '\0')
+            }
+            if (*c.InHomeConfig != '\0') {
                 WriteText(home / ".config/klarvon/Settings.ini", c.InHomeConfig);
+            }
 
             const TEnvironmentOverride homeSetting("HOME", home.string());
             const TEnvironmentOverride xdgSetting(

@@ -33,14 +33,18 @@ namespace klarvon::test {
 namespace {
 
 QString CaptionOf(const QWidget* widget) {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         return button->text();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         return label->text();
-    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+    }
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
         return group->title();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
         return edit->text();
+    }
     return {};
 }
 
@@ -50,18 +54,22 @@ QString CaptionOf(const QWidget* widget) {
 int NeededWidth(const QWidget* widget, const QString& caption) {
     const int text = widget->fontMetrics().horizontalAdvance(caption);
     const QStyle* style = widget->style();
-    if (qobject_cast<const QRadioButton*>(widget) != nullptr)
+    if (qobject_cast<const QRadioButton*>(widget) != nullptr) {
         return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget) + text;
-    if (qobject_cast<const QCheckBox*>(widget) != nullptr)
+    }
+    if (qobject_cast<const QCheckBox*>(widget) != nullptr) {
         return style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget) +
                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget) + text;
-    if (qobject_cast<const QAbstractButton*>(widget) != nullptr)
+    }
+    if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
         return 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, widget) +
                     style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget)) +
                text;
-    if (qobject_cast<const QGroupBox*>(widget) != nullptr)
+    }
+    if (qobject_cast<const QGroupBox*>(widget) != nullptr) {
         return 2 * 8 + text;
+    }
     return text;
 }
 
@@ -101,8 +109,9 @@ private slots:
 
     void controls_data() {
         QTest::addColumn<int>("row");
-        for (int row = 0; row < static_cast<int>(std::size(Design)); ++row)
+        for (int row = 0; row < static_cast<int>(std::size(Design)); ++row) {
             QTest::newRow(Design[row].Name) << row;
+        }
     }
 
     void controls() {
@@ -122,32 +131,37 @@ private slots:
     // order of the design, the picture first and so behind everything.
     void creationOrder() {
         QStringList all;
-        for (const TExpectedControl& expected : Design)
+        for (const TExpectedControl& expected : Design) {
             all << QString::fromLatin1(expected.Name);
+        }
         for (const TExpectedControl& container : Design) {
             QStringList expectedChildren;
             for (const TExpectedControl& child : Design) {
-                if (QByteArray(child.Parent) == container.Name)
+                if (QByteArray(child.Parent) == container.Name) {
                     expectedChildren << QString::fromLatin1(child.Name);
+                }
             }
             QStringList actualChildren;
             for (const QObject* child : Container(container.Name)->children()) {
-                if (all.contains(child->objectName()))
+                if (all.contains(child->objectName())) {
                     actualChildren << child->objectName();
+                }
             }
             QCOMPARE(actualChildren, expectedChildren);
         }
         QStringList top;
-        for (const QObject* child : window_->centralWidget()->children())
+        for (const QObject* child : window_->centralWidget()->children()) {
             top << child->objectName();
+        }
         QCOMPARE(top, (QStringList{"Image1", "ListBox1", "Panel1", "Panel3", "Panel4"}));
     }
 
     void captionsFit_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(Design)); ++row) {
-            if (*Design[row].Caption != '\0')
+            if (*Design[row].Caption != '\0') {
                 QTest::newRow(Design[row].Name) << row;
+            }
         }
     }
 
@@ -166,13 +180,16 @@ private slots:
     }
 
     void startState() {
-        for (int n = 1; n <= 31; ++n)
+        for (int n = 1; n <= 31; ++n) {
             QVERIFY(!form_->RadioButton(n).Checked());
-        for (int n = 1; n <= 3; ++n)
+        }
+        for (int n = 1; n <= 3; ++n) {
             QVERIFY(!form_->CheckBox(n).Checked());
+        }
         QCOMPARE(form_->ListBox1->Count(), 0);
-        for (const QLineEdit* edit : window_->findChildren<QLineEdit*>())
+        for (const QLineEdit* edit : window_->findChildren<QLineEdit*>()) {
             QVERIFY(edit->maxLength() > 32767);
+        }
 
         const auto* slider = qobject_cast<QSlider*>(Control("TrackBar1"));
         QCOMPARE(slider->orientation(), Qt::Horizontal);
@@ -187,16 +204,19 @@ private slots:
 
     // Four groups: checking one button of each leaves one checked in each.
     void radioGroupsAreIndependent() {
-        for (const int n : {3, 12, 20, 30})
+        for (const int n : {3, 12, 20, 30}) {
             form_->RadioButton(n).SetChecked(true);
+        }
         form_->RadioButton(5).SetChecked(true);
         int checked = 0;
-        for (int n = 1; n <= 31; ++n)
+        for (int n = 1; n <= 31; ++n) {
             checked += form_->RadioButton(n).Checked() ? 1 : 0;
+        }
         QCOMPARE(checked, 4);
         QVERIFY(form_->RadioButton(5).Checked() && !form_->RadioButton(3).Checked());
-        for (const int n : {5, 12, 20, 30})
+        for (const int n : {5, 12, 20, 30}) {
             form_->RadioButton(n).SetChecked(false);
+        }
     }
 
     void colours() {
@@ -256,8 +276,9 @@ private slots:
 
     void menu_data() {
         QTest::addColumn<int>("row");
-        for (int row = 0; row < static_cast<int>(std::size(MenuDesign)); ++row)
+        for (int row = 0; row < static_cast<int>(std::size(MenuDesign)); ++row) {
             QTest::newRow(MenuDesign[row].Name) << row;
+        }
     }
 
     void menu() {
@@ -278,12 +299,14 @@ private slots:
 
     void menuOrder() {
         QStringList top;
-        for (const QAction* action : window_->menuBar()->actions())
+        for (const QAction* action : window_->menuBar()->actions()) {
             top << action->objectName();
+        }
         QCOMPARE(top, (QStringList{"Programme1", "Settings1", "About1"}));
         QStringList help;
-        for (const QAction* action : window_->findChild<QMenu*>("About1")->actions())
+        for (const QAction* action : window_->findChild<QMenu*>("About1")->actions()) {
             help << action->objectName();
+        }
         QCOMPARE(help, (QStringList{"IDofEngineSound1", "Help1", "About2"}));
     }
 

@@ -138,16 +138,19 @@ private:
 
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
-        for (const TMessageBoxRequest& box : answers_.Boxes)
+        for (const TMessageBoxRequest& box : answers_.Boxes) {
             texts.push_back(box.Text);
+        }
         return texts;
     }
 
     std::string Decimal(std::string_view text) const {
         std::string result(text);
-        for (char& c : result)
-            if (c == '.')
+        for (char& c : result) {
+            if (c == '.') {
                 c = DecimalSeparator();
+            }
+        }
         return result;
     }
 
@@ -395,8 +398,9 @@ private slots:
         form_->Button(2).Click();
         QVERIFY(form_->Timer1->Enabled());
         Open(otherFile ? WriteExe("other_gta_sa.exe", original_) : exe_);
-        if (position >= 0)
+        if (position >= 0) {
             Select(position);
+        }
         FireTimer();
         QCOMPARE(BoxTexts().back(), std::string("Saved successful."));
         QCOMPARE(form_->Button(2).Enabled(), applicable);
@@ -407,8 +411,9 @@ private slots:
     void untouchedAppliesKeepTheFile() {
         Open(exe_);
         for (int position = 0; position < Slots; ++position) {
-            if (position == SignallingNan)
+            if (position == SignallingNan) {
                 continue;
+            }
             Select(position);
             QVERIFY2(form_->Button(2).Enabled(), qPrintable(QString::number(position)));
             form_->Button(2).Click();
@@ -416,8 +421,9 @@ private slots:
             FireTimer();
         }
         QCOMPARE(answers_.Boxes.size(), std::size_t{Slots - 1});
-        for (const TMessageBoxRequest& box : answers_.Boxes)
+        for (const TMessageBoxRequest& box : answers_.Boxes) {
             QCOMPARE(box.Text, std::string("Saved successful."));
+        }
         QVERIFY(ReadBytes(exe_) == original_);
     }
 
@@ -504,10 +510,11 @@ private slots:
                 form_->CheckBox(toggle.CheckBox).SetChecked(checked);
                 for (int n = 1; n <= 11; ++n) {
                     const bool inside = n >= toggle.FirstEdit && n <= toggle.LastEdit;
-                    if (inside)
+                    if (inside) {
                         QCOMPARE(form_->Edit(n).Enabled(), checked);
-                    else
+                    } else {
                         QVERIFY(!form_->Edit(n).Enabled());
+                    }
                 }
             }
         }
@@ -581,10 +588,11 @@ private slots:
     void aboutOpensAndCloses() {
         for (TMenuItem* viaMenu : {static_cast<TMenuItem*>(nullptr), form_->About2}) {
             answers_.Beeps = 0;
-            if (viaMenu != nullptr)
+            if (viaMenu != nullptr) {
                 viaMenu->Click();
-            else
+            } else {
                 form_->Button(3).Click();
+            }
             QCOMPARE(answers_.Beeps, 1);
             QVERIFY(about_->Visible());
             QVERIFY(!form_->Enabled());

@@ -76,8 +76,9 @@ TEST(Editor, StartsShowsItsMainWindowAndEndsWhenItIsClosed) {
         std::filesystem::create_directory(folder);
         const std::filesystem::path editor = folder / "klarvon.exe";
         std::filesystem::copy_file(built, editor);
-        if (c.Settings != nullptr)
+        if (c.Settings != nullptr) {
             std::ofstream(folder / "Settings.ini", std::ios::binary) << c.Settings;
+        }
         std::wstring commandLine = L"\"" + editor.wstring() + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -90,8 +91,9 @@ TEST(Editor, StartsShowsItsMainWindowAndEndsWhenItIsClosed) {
         TFound found{process.dwProcessId, nullptr};
         while (found.Window == nullptr && GetTickCount64() - started < PatienceMs) {
             EnumWindows(FindShownForm, reinterpret_cast<LPARAM>(&found));
-            if (found.Window == nullptr)
+            if (found.Window == nullptr) {
                 Sleep(1);
+            }
         }
         const ULONGLONG shownAfter = GetTickCount64() - started;
         EXPECT_NE(found.Window, nullptr) << "no main window within " << PatienceMs << " ms";
@@ -108,8 +110,9 @@ TEST(Editor, StartsShowsItsMainWindowAndEndsWhenItIsClosed) {
 
         const bool ended =
             WaitForSingleObject(process.hProcess, static_cast<DWORD>(PatienceMs)) == WAIT_OBJECT_0;
-        if (!ended)
+        if (!ended) {
             TerminateProcess(process.hProcess, 1);
+        }
         DWORD exitCode = 0;
         GetExitCodeProcess(process.hProcess, &exitCode);
         CloseHandle(process.hThread);

@@ -205,13 +205,15 @@ bool UsesCommonControls6() {
         reinterpret_cast<void*>(GetProcAddress(library, "DllGetVersion")));
     DLLVERSIONINFO version{};
     version.cbSize = sizeof version;
-    if (getVersion != nullptr && SUCCEEDED(getVersion(&version)) && version.dwMajorVersion >= 6)
+    if (getVersion != nullptr && SUCCEEDED(getVersion(&version)) && version.dwMajorVersion >= 6) {
         return true;
+    }
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(library, path, MAX_PATH);
     std::wstring lower(path);
-    for (wchar_t& c : lower)
+    for (wchar_t& c : lower) {
         c = static_cast<wchar_t>(towlower(c));
+    }
     return lower.find(L"microsoft.windows.common-controls_6595b64144ccf1df_6.") !=
            std::wstring::npos;
 }
@@ -247,8 +249,9 @@ protected:
     }
 
     HWND Window(std::string_view name) const {
-        if (name == "Form1")
+        if (name == "Form1") {
             return form1_->Impl().Handle;
+        }
         auto* control = dynamic_cast<TControl*>(form1_->FindComponent(name));
         return control != nullptr ? control->Impl().Handle : nullptr;
     }
@@ -281,8 +284,9 @@ TEST_F(WindowTest, EveryControlStandsAsDesigned) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(GetParent(window), Window(expected.Parent));
         for (const TKindClass& kind : KindClasses) {
-            if (kind.Kind != expected.Kind)
+            if (kind.Kind != expected.Kind) {
                 continue;
+            }
             EXPECT_EQ(lstrcmpiW(ClassOf(window).c_str(), kind.ClassName), 0)
                 << Narrow(ClassOf(window));
             if (kind.ButtonType >= 0) {
@@ -334,8 +338,9 @@ TEST_F(WindowTest, CaptionsAreDrawnWholeInBothLanguages) {
         SCOPED_TRACE(language);
         Restart(language);
         for (const TExpectedControl& expected : Design) {
-            if (expected.Kind != Label && expected.Kind != Group)
+            if (expected.Kind != Label && expected.Kind != Group) {
                 continue;
+            }
             SCOPED_TRACE(expected.Name);
             HWND window = Window(expected.Name);
             const RECT bounds = BoundsInParent(window);
@@ -364,8 +369,8 @@ TEST_F(WindowTest, WindowsHaveTheirFramesSizesAndPlaces) {
     };
     const TFrame frames[] = {
         {"Form1", Form1(), true, 631, 417,
-         "Klarvon for GTA San Andreas                                       by the Klarvon "
-         "developers"},
+         "Klarvon for GTA San Andreas                                       by Klarvon "
+         "contributors"},
         {"Form2", Form2(), false, 165, 194, "A B O U T"},
     };
     for (const TFrame& frame : frames) {
@@ -501,8 +506,9 @@ TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
     // The bar's columns and their items, in the design's order.
     std::vector<const TExpectedMenuItem*> columns;
     for (const TExpectedMenuItem& item : MenuDesign) {
-        if (*item.Menu == '\0')
+        if (*item.Menu == '\0') {
             columns.push_back(&item);
+        }
     }
     HMENU bar = GetMenu(Form1());
     ASSERT_NE(bar, nullptr);
@@ -518,8 +524,9 @@ TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
         EXPECT_EQ(captionAt(bar, i), column.Caption);
         std::vector<std::string> items;
         for (const TExpectedMenuItem& item : MenuDesign) {
-            if (std::string_view(item.Menu) == column.Name)
+            if (std::string_view(item.Menu) == column.Name) {
                 items.push_back(item.Caption);
+            }
         }
         HMENU dropDown = GetSubMenu(bar, i);
         ASSERT_EQ(GetMenuItemCount(dropDown), static_cast<int>(items.size()));
@@ -742,8 +749,9 @@ TEST_F(WindowTest, EngineSoundFieldsDropTrailingCharactersThatAreNoNumberAsTheyA
         SCOPED_TRACE(Narrow(typing.Typed));
         SetWindowTextW(edit, typing.Before);
         SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(typing.Caret), typing.Caret);
-        for (const wchar_t* c = typing.Typed; *c != 0; ++c)
+        for (const wchar_t* c = typing.Typed; *c != 0; ++c) {
             SendMessageW(edit, WM_CHAR, *c, 0);
+        }
         EXPECT_EQ(Text(edit), typing.After);
         DWORD caret = 0;
         SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
@@ -759,10 +767,11 @@ std::vector<std::function<void()>>* gSteps = nullptr;
 std::size_t gNextStep = 0;
 
 void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD) {
-    if (gNextStep < gSteps->size())
+    if (gNextStep < gSteps->size()) {
         (*gSteps)[gNextStep++]();
-    else
+    } else {
         KillTimer(nullptr, timer);
+    }
 }
 
 HWND ShownDialog(const char* title) {
@@ -772,8 +781,9 @@ HWND ShownDialog(const char* title) {
 void Key(WPARAM key, wchar_t character) {
     HWND focus = GetFocus();
     PostMessageW(focus, WM_KEYDOWN, key, 0);
-    if (character != 0)
+    if (character != 0) {
         PostMessageW(focus, WM_CHAR, character, 0);
+    }
     PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
@@ -795,8 +805,9 @@ TEST(MessageDialog, AnswersByButtonAcceleratorAndCloseBoxButNotEscWithoutEscButt
     };
     auto firstButton = [](HWND dialog) {
         HWND child = GetWindow(dialog, GW_CHILD);
-        while (child != nullptr && lstrcmpiW(ClassOf(child).c_str(), L"Button") != 0)
+        while (child != nullptr && lstrcmpiW(ClassOf(child).c_str(), L"Button") != 0) {
             child = GetWindow(child, GW_HWNDNEXT);
+        }
         Click(child);
     };
     const TCase cases[] = {
@@ -846,15 +857,17 @@ TEST(MessageDialog, AnswersByButtonAcceleratorAndCloseBoxButNotEscWithoutEscButt
             bool hasText = false;
             for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
                  child = GetWindow(child, GW_HWNDNEXT)) {
-                if (lstrcmpiW(ClassOf(child).c_str(), L"Button") == 0)
+                if (lstrcmpiW(ClassOf(child).c_str(), L"Button") == 0) {
                     captions.push_back(Text(child));
+                }
                 hasText = hasText || Text(child) == request.Text;
             }
             EXPECT_EQ(captions, request.Buttons);
             EXPECT_TRUE(hasText);
         });
-        for (const auto& action : test.Actions)
+        for (const auto& action : test.Actions) {
             steps.push_back([&action, &test] { action(ShownDialog(test.Title)); });
+        }
         gSteps = &steps;
         gNextStep = 0;
         const UINT_PTR timer = SetTimer(nullptr, 0, 150, RunStep);

@@ -15,11 +15,12 @@
 namespace klarvon {
 
 // The credits: the program is made by its contributors as a group, one word in each of
-// the two name labels. The application title names them too.
+// the two name labels and the whole name on the credit line. The application title, the
+// main window's caption, AUTHORS.txt and the packages name them in the same words.
 inline constexpr std::string_view AboutAuthorFirstName = "Klarvon";
 inline constexpr std::string_view AboutAuthorSurname = "contributors";
 inline constexpr std::string_view AboutContributor = "Modders";
-inline constexpr std::string_view AboutCreditLine = "Klarvon developers";
+inline constexpr std::string_view AboutCreditLine = "Klarvon contributors";
 // "Klarvon contributors": the application title is "Klarvon by " and this.
 inline std::string AboutAuthorName() {
     return std::string(AboutAuthorFirstName) + " " + std::string(AboutAuthorSurname);

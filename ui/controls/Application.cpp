@@ -29,8 +29,9 @@ void TApplication::ShowError(std::string_view message) {
 }
 
 void TApplication::Invoke(const std::function<void()>& handler) {
-    if (!handler)
+    if (!handler) {
         return;
+    }
     // A copy: the handler may well replace itself while it runs.
     const std::function<void()> running = handler;
     try {
@@ -46,9 +47,9 @@ void TApplication::Beep() {
     PlatformDialogs().Beep();
 }
 void TApplication::ShellOpen(std::string_view target) {
-    if (target.find("://") != std::string_view::npos)
+    if (target.find("://") != std::string_view::npos) {
         PlatformDialogs().ShellOpen(std::string(target));
-    else {
+    } else {
         // As UTF-8, as every path in the program travels: string() would be the ANSI code
         // page on Windows, which cannot spell every folder name.
         const std::u8string found = FindFile(target, DocumentFolders()).u8string();

@@ -45,8 +45,9 @@ TDialogKind KindOf(TMsgDlgType type) {
 std::vector<TModalResult> OfferedResults(TMsgDlgButtons buttons) {
     std::vector<TModalResult> results;
     for (const TButtonKind& kind : ButtonKinds) {
-        if (buttons.*kind.Offered)
+        if (buttons.*kind.Offered) {
             results.push_back(kind.Result);
+        }
     }
     return results;
 }
@@ -57,8 +58,9 @@ TOpenDialog::TOpenDialog(TForm& /*owner*/, std::string_view name) : TComponent(n
 
 bool TOpenDialog::Execute() {
     std::string chosen;
-    if (!PlatformDialogs().ExecuteOpenDialog(request_, chosen))
+    if (!PlatformDialogs().ExecuteOpenDialog(request_, chosen)) {
         return false;
+    }
     request_.FileName = chosen;
     return true;
 }
@@ -71,15 +73,17 @@ TMessageBoxRequest MessageDlgRequest(std::string_view text, TMsgDlgType type,
     request.Text = text;
     request.Icon = kind.Icon;
     for (const TButtonKind& button : ButtonKinds) {
-        if (buttons.*button.Offered)
+        if (buttons.*button.Offered) {
             request.Buttons.emplace_back(button.Caption);
+        }
     }
     request.DefaultButton = 0;
     const std::vector<TModalResult> offered = OfferedResults(buttons);
     for (const TModalResult escape : EscapeOrder) {
         for (std::size_t i = 0; i < offered.size(); ++i) {
-            if (offered[i] == escape && request.EscapeButton < 0)
+            if (offered[i] == escape && request.EscapeButton < 0) {
                 request.EscapeButton = static_cast<int>(i);
+            }
         }
     }
     return request;
@@ -88,8 +92,9 @@ TMessageBoxRequest MessageDlgRequest(std::string_view text, TMsgDlgType type,
 TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons) {
     const int answer = PlatformDialogs().ShowMessageBox(MessageDlgRequest(text, type, buttons));
     const std::vector<TModalResult> offered = OfferedResults(buttons);
-    if (answer < 0 || static_cast<std::size_t>(answer) >= offered.size())
+    if (answer < 0 || static_cast<std::size_t>(answer) >= offered.size()) {
         return TModalResult::Cancel;
+    }
     return offered[static_cast<std::size_t>(answer)];
 }
 

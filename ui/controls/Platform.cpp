@@ -8,8 +8,9 @@ TPlatformDialogs* gInstalled = nullptr;
 } // namespace
 
 TPlatformDialogs& PlatformDialogs() {
-    if (gInstalled != nullptr)
+    if (gInstalled != nullptr) {
         return *gInstalled;
+    }
     static const std::unique_ptr<TPlatformDialogs> native = MakeNativePlatformDialogs();
     return *native;
 }

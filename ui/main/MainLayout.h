@@ -60,7 +60,7 @@ inline constexpr int MainAlphaBlend = 245;
 // The caption: the title, a run of spaces that pushes the credit to the right end of
 // the title bar, and the credit. The run is wider while the unknown fields show.
 inline constexpr std::string_view CaptionTitle = "Klarvon for GTA San Andreas";
-inline constexpr std::string_view CaptionCredit = "by the Klarvon developers";
+inline constexpr std::string_view CaptionCredit = "by Klarvon contributors";
 inline constexpr int NarrowCaptionGap = 39;
 inline constexpr int WideCaptionGap = 80;
 std::string MainCaption(int gap);

@@ -22,8 +22,9 @@ template <class T, std::size_t N> T& Keep(std::array<T*, N>& family, int n, T& c
 
 template <class T> T* Named(const TForm& form, std::string_view name) {
     auto* component = dynamic_cast<T*>(form.FindComponent(name));
-    if (component == nullptr)
+    if (component == nullptr) {
         throw std::logic_error("The main window has no " + std::string(name));
+    }
     return component;
 }
 
@@ -119,10 +120,12 @@ void TForm1::CreateControls() {
         // Caption first: a label fits itself to it, then takes the designed bounds.
         control->SetCaption(row.Caption);
         control->SetBounds(row.Left, row.Top, row.Width, row.Height);
-        if ((row.State & InfoColour) != 0)
+        if ((row.State & InfoColour) != 0) {
             control->SetColor(clInfoBk);
-        if ((row.State & Disabled) != 0)
+        }
+        if ((row.State & Disabled) != 0) {
             control->SetEnabled(false);
+        }
     }
 }
 

@@ -76,8 +76,9 @@ public:
 private:
     template <class T, std::size_t N> static T* At(const std::array<T*, N>& family, int n) {
         T* control = n > 0 ? family.at(static_cast<std::size_t>(n)) : nullptr;
-        if (control == nullptr)
+        if (control == nullptr) {
             throw std::out_of_range("The main window has no control of that number");
+        }
         return control;
     }
 

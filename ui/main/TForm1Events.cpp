@@ -36,27 +36,31 @@ void TForm1::FormCreate() {
     // A settings file that cannot be read ends this here: the error box shows, the
     // language stays empty and the captions English.
     language_ = ChooseLanguage(FindFile(SettingsFileName, SettingsFolders()));
-    if (!IsRussian(language_))
+    if (!IsRussian(language_)) {
         return;
-    for (const TCaption& caption : RussianCaptions())
+    }
+    for (const TCaption& caption : RussianCaptions()) {
         SetCaptionOf(caption.Control, caption.Text);
+    }
 }
 
 void TForm1::SetCaptionOf(std::string_view name, std::string_view caption) {
     TComponent* component = FindComponent(name);
-    if (auto* control = dynamic_cast<TControl*>(component))
+    if (auto* control = dynamic_cast<TControl*>(component)) {
         control->SetCaption(caption);
-    else if (auto* item = dynamic_cast<TMenuItem*>(component))
+    } else if (auto* item = dynamic_cast<TMenuItem*>(component)) {
         item->SetCaption(caption);
-    else
+    } else {
         throw std::logic_error("The main window has no caption named " + std::string(name));
+    }
 }
 
 // --- Open --------------------------------------------------------------------------------
 
 void TForm1::Button1Click() {
-    if (!OpenDialog1->Execute())
+    if (!OpenDialog1->Execute()) {
         return;
+    }
     Button(2).SetEnabled(false);
     view_.BeginShow(); // the record shown belongs to the previous file's list
     location_.Known = true;
@@ -128,8 +132,9 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::Saveexe1Click() {
-    if (Button(2).Enabled())
+    if (Button(2).Enabled()) {
         Button(2).Click();
+    }
 }
 
 void TForm1::Timer1Timer() {
@@ -155,8 +160,9 @@ void TForm1::CheckBox3Click() {
 }
 
 void TForm1::EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit) {
-    for (int n = firstEdit; n <= lastEdit; ++n)
+    for (int n = firstEdit; n <= lastEdit; ++n) {
         Edit(n).SetEnabled(checkBox.Checked());
+    }
 }
 
 void TForm1::Edit1Change() {
@@ -169,8 +175,9 @@ void TForm1::Edit2Change() {
 void TForm1::FilterIntegerEdit(TEdit& edit) {
     // Setting the text runs this again; the filtered text passes unchanged that time.
     const std::string filtered = FilterIntegerEntry(edit.Text());
-    if (filtered == edit.Text())
+    if (filtered == edit.Text()) {
         return;
+    }
     edit.SetText(filtered);
     edit.SetSelStart(static_cast<int>(filtered.size()));
 }
@@ -190,8 +197,9 @@ void TForm1::ShowUnknown1Click() {
 }
 
 void TForm1::Button3Click() {
-    if (Form2 == nullptr)
+    if (Form2 == nullptr) {
         throw std::logic_error("The About window has not been created");
+    }
     Form2->Open();
 }
 

@@ -15,8 +15,9 @@ namespace klarvon::test {
 
 void PrepareForInput(TForm& form) {
     form.Show();
-    if (!QTest::qWaitForWindowExposed(form.Impl().Widget))
+    if (!QTest::qWaitForWindowExposed(form.Impl().Widget)) {
         throw std::runtime_error("the form was never shown");
+    }
 }
 
 void Click(TControl& control) {
@@ -64,10 +65,12 @@ bool DeliverUntil(const std::function<bool()>& done, int milliseconds) {
     clock.start();
     for (;;) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (done())
+        if (done()) {
             return true;
-        if (clock.elapsed() >= milliseconds)
+        }
+        if (clock.elapsed() >= milliseconds) {
             return false;
+        }
         QTest::qSleep(5);
     }
 }

@@ -24,8 +24,9 @@ bool FindCommand(HMENU menu, const std::wstring& caption, UINT& id) {
         GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
         HMENU dropDown = GetSubMenu(menu, position);
         if (dropDown != nullptr) {
-            if (FindCommand(dropDown, caption, id))
+            if (FindCommand(dropDown, caption, id)) {
                 return true;
+            }
         } else if (caption == text) {
             id = GetMenuItemID(menu, position);
             return true;
@@ -57,14 +58,16 @@ void Press(TControl& control, TKey key) {
 }
 
 void Type(TEdit& edit, std::string_view text) {
-    for (const wchar_t c : Widen(text))
+    for (const wchar_t c : Widen(text)) {
         SendMessageW(HandleOf(edit), WM_CHAR, c, 0);
+    }
 }
 
 void Choose(TForm& form, TMenuItem& item) {
     UINT id = 0;
-    if (FindCommand(GetMenu(form.Impl().Handle), Widen(item.Caption()), id))
+    if (FindCommand(GetMenu(form.Impl().Handle), Widen(item.Caption()), id)) {
         SendMessageW(form.Impl().Handle, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    }
 }
 
 void CloseByUser(TForm& form) {
@@ -87,10 +90,12 @@ bool DeliverUntil(const std::function<bool()>& done, int milliseconds) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        if (done())
+        if (done()) {
             return true;
-        if (GetTickCount64() >= end)
+        }
+        if (GetTickCount64() >= end) {
             return false;
+        }
         Sleep(5);
     }
 }

@@ -63,8 +63,9 @@ void ApplyClassicLook(QApplication& app) {
     palette.setColor(QPalette::ToolTipText, Qt::black);
     // The classic grey of unavailable text: Fusion's own is too faint on the yellow panels.
     for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Disabled, role, ClassicGrayText);
+    }
     QApplication::setPalette(palette);
     QApplication::setFont(ToQFont(TFont{}));
 }

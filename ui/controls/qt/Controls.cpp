@@ -12,8 +12,9 @@ QWidget* ClientOf(TWinControl* parent) {
 }
 
 QColor ToQColor(TColor color) {
-    if (!color.IsSystem())
+    if (!color.IsSystem()) {
         return {color.Red(), color.Green(), color.Blue()};
+    }
     const QPalette palette = QApplication::palette();
     switch (color.Role()) {
     case TSystemColor::BtnFace:
@@ -46,8 +47,9 @@ TComponent::~TComponent() = default;
 
 TControl::TControl(TWinControl* parent, std::string_view name, std::unique_ptr<TControlImpl> impl)
     : TComponent(name), parent_(parent), impl_(std::move(impl)) {
-    if (parent_ != nullptr)
+    if (parent_ != nullptr) {
         impl_->Widget->show();
+    }
 }
 
 TControl::~TControl() = default;
@@ -81,17 +83,19 @@ bool TControl::Visible() const {
 }
 
 std::string TControl::Caption() const {
-    if (impl_->CaptionProperty == nullptr)
+    if (impl_->CaptionProperty == nullptr) {
         return FromQt(impl_->Caption);
+    }
     return FromQt(impl_->Widget->property(impl_->CaptionProperty).toString());
 }
 
 void TControl::SetCaption(std::string_view caption) {
     const QString text = ToQt(caption);
-    if (impl_->CaptionProperty == nullptr)
+    if (impl_->CaptionProperty == nullptr) {
         impl_->Caption = text;
-    else
+    } else {
         impl_->Widget->setProperty(impl_->CaptionProperty, text);
+    }
     if (impl_->AutoSize) {
         QWidget& widget = *impl_->Widget;
         widget.resize(widget.fontMetrics().horizontalAdvance(text), widget.height());
@@ -111,30 +115,34 @@ void TControl::SetFont(const TFont& font) {
     font_ = font;
     QWidget& widget = *impl_->Widget;
     widget.setFont(ToQFont(font));
-    if (font.Color == clWindowText)
+    if (font.Color == clWindowText) {
         return;
+    }
     // Disabled text keeps the style's own grey.
     QPalette palette = widget.palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         for (const QPalette::ColorRole role :
-             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
             palette.setColor(group, role, ToQColor(font.Color));
+        }
     }
     widget.setPalette(palette);
 }
 
 void TControl::SetCursor(TCursor cursor) {
-    if (cursor == TCursor::HandPoint)
+    if (cursor == TCursor::HandPoint) {
         impl_->Widget->setCursor(Qt::PointingHandCursor);
-    else
+    } else {
         impl_->Widget->unsetCursor();
+    }
 }
 
 TWinControl::TWinControl(TWinControl* parent, TForm* form, std::string_view name,
                          std::unique_ptr<TControlImpl> impl)
     : TControl(parent, name, std::move(impl)), form_(form) {
-    if (Impl().Client == nullptr)
+    if (Impl().Client == nullptr) {
         Impl().Client = Impl().Widget;
+    }
 }
 
 } // namespace klarvon

@@ -29,8 +29,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (Picture.isNull())
+        if (Picture.isNull()) {
             return;
+        }
         QPainter painter(this);
         if (Stretch) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -147,10 +148,11 @@ bool TTimer::Enabled() const {
 }
 
 void TTimer::SetEnabled(bool enabled) {
-    if (enabled)
+    if (enabled) {
         impl_->Timer->start();
-    else
+    } else {
         impl_->Timer->stop();
+    }
 }
 
 } // namespace klarvon

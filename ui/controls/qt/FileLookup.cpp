@@ -24,11 +24,13 @@ std::filesystem::path ProgramFolder() {
 // ~/.config; none when neither is known.
 std::filesystem::path UserConfigFolder() {
     const char* configHome = std::getenv("XDG_CONFIG_HOME");
-    if (configHome != nullptr && std::filesystem::path(configHome).is_absolute())
+    if (configHome != nullptr && std::filesystem::path(configHome).is_absolute()) {
         return configHome;
+    }
     const char* home = std::getenv("HOME");
-    if (home != nullptr && std::filesystem::path(home).is_absolute())
+    if (home != nullptr && std::filesystem::path(home).is_absolute()) {
         return std::filesystem::path(home) / ".config";
+    }
     return {};
 }
 
@@ -36,15 +38,17 @@ std::filesystem::path UserConfigFolder() {
 
 std::vector<std::filesystem::path> DocumentFolders() {
     const std::filesystem::path program = ProgramFolder();
-    if (program.empty())
+    if (program.empty()) {
         return {{}};
+    }
     return {program, (program / KLARVON_DATA_FROM_PROGRAM).lexically_normal(), {}};
 }
 
 std::vector<std::filesystem::path> SettingsFolders() {
     std::vector<std::filesystem::path> folders{{}};
-    if (const std::filesystem::path config = UserConfigFolder(); !config.empty())
+    if (const std::filesystem::path config = UserConfigFolder(); !config.empty()) {
         folders.push_back(config / "klarvon");
+    }
     return folders;
 }
 

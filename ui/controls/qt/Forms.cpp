@@ -28,17 +28,20 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override {
         event->accept();
-        if (Form == nullptr)
+        if (Form == nullptr) {
             return;
+        }
         FireEvent(Form->OnClose);
-        if (Form == gMainForm)
+        if (Form == gMainForm) {
             Application().Terminate();
+        }
     }
 };
 
 std::unique_ptr<TControlImpl> MakeFormImpl(std::string_view name) {
-    if (gApplication == nullptr)
+    if (gApplication == nullptr) {
         throw std::logic_error("A window needs the application to exist first");
+    }
     auto impl = std::make_unique<TControlImpl>();
     auto* window = new TFormWindow;
     window->setObjectName(ToQt(name));
@@ -58,22 +61,25 @@ std::unique_ptr<TControlImpl> MakeFormImpl(std::string_view name) {
 TForm::TForm(std::string_view name, TForm* owner)
     : TWinControl(nullptr, this, name, MakeFormImpl(name)), owner_(owner) {
     static_cast<TFormWindow*>(Impl().Widget)->Form = this;
-    if (gMainForm == nullptr)
+    if (gMainForm == nullptr) {
         gMainForm = this;
+    }
     SetBorderIcons({});
     SetFont(TFont{});
 }
 
 TForm::~TForm() {
-    if (gMainForm == this)
+    if (gMainForm == this) {
         gMainForm = nullptr;
+    }
     // Widgets tell nothing while they are taken down: the handlers they would call
     // belong to a window that is already half gone.
     QWidget* window = Impl().Widget;
     static_cast<TFormWindow*>(window)->Form = nullptr;
     window->blockSignals(true);
-    for (QObject* child : window->findChildren<QObject*>())
+    for (QObject* child : window->findChildren<QObject*>()) {
         child->blockSignals(true);
+    }
     delete window;
 }
 
@@ -102,10 +108,12 @@ void TForm::SetClientSize(int width, int height) {
 void TForm::SetBorderIcons(TBorderIcons icons) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (icons.Minimize)
+    if (icons.Minimize) {
         flags |= Qt::WindowMinimizeButtonHint;
-    if (icons.Maximize)
+    }
+    if (icons.Maximize) {
         flags |= Qt::WindowMaximizeButtonHint;
+    }
     Impl().Widget->setWindowFlags(flags);
 }
 
@@ -117,10 +125,11 @@ void TForm::Show() {
     QWidget& window = *Impl().Widget;
     window.layout()->activate();
     QRect area;
-    if (position_ == TFormPosition::ScreenCenter && window.screen() != nullptr)
+    if (position_ == TFormPosition::ScreenCenter && window.screen() != nullptr) {
         area = window.screen()->availableGeometry();
-    else if (position_ == TFormPosition::OwnerFormCenter && owner_ != nullptr)
+    } else if (position_ == TFormPosition::OwnerFormCenter && owner_ != nullptr) {
         area = owner_->Impl().Widget->frameGeometry();
+    }
     if (area.isValid()) {
         QRect frame = window.frameGeometry();
         frame.moveCenter(area.center());
@@ -145,10 +154,12 @@ struct TApplicationImpl {
 };
 
 TApplication::TApplication(int& argc, char** argv) : impl_(std::make_unique<TApplicationImpl>()) {
-    if (gApplication != nullptr)
+    if (gApplication != nullptr) {
         throw std::logic_error("The program has one application object");
-    if (QApplication::instance() == nullptr)
+    }
+    if (QApplication::instance() == nullptr) {
         impl_->OwnApp = std::make_unique<QApplication>(argc, argv);
+    }
     ApplyClassicLook(*static_cast<QApplication*>(QApplication::instance()));
     // The program ends with its main window, not with whichever window closes last.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -160,8 +171,9 @@ TApplication::~TApplication() {
 }
 
 int TApplication::Run() {
-    if (terminated_)
+    if (terminated_) {
         return 0;
+    }
     return QApplication::exec();
 }
 
@@ -172,15 +184,17 @@ void TApplication::Terminate() {
 }
 
 TApplication& Application() {
-    if (gApplication == nullptr)
+    if (gApplication == nullptr) {
         throw std::logic_error("The application does not exist yet");
+    }
     return *gApplication;
 }
 
 char DecimalSeparator() {
     const QString separator = QLocale().decimalPoint();
-    if (separator.size() == 1 && separator.at(0).unicode() < 0x80)
+    if (separator.size() == 1 && separator.at(0).unicode() < 0x80) {
         return static_cast<char>(separator.at(0).unicode());
+    }
     return PlainDecimalSeparator;
 }
 

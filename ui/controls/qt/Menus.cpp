@@ -84,8 +84,9 @@ bool TMenuItem::Checked() const {
 }
 
 void TMenuItem::SetChecked(bool checked) {
-    if (checked)
+    if (checked) {
         impl_->Action->setCheckable(true);
+    }
     impl_->Action->setChecked(checked);
 }
 

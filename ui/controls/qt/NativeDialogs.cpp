@@ -35,8 +35,9 @@ class TQtPlatformDialogs : public TPlatformDialogs {
 public:
     bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
         const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(request);
-        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
             return false;
+        }
         fileName = QFile::encodeName(dialog->selectedFiles().constFirst()).toStdString();
         return true;
     }
@@ -66,22 +67,27 @@ TMessageBoxDialog::TMessageBoxDialog(const TMessageBoxRequest& request)
     setTextFormat(Qt::PlainText);
     setText(ToQt(request.Text));
     setIcon(ToQtIcon(request.Icon));
-    for (const std::string& caption : request.Buttons)
+    for (const std::string& caption : request.Buttons) {
         buttons_.push_back(addButton(ToQt(caption), QMessageBox::AcceptRole));
+    }
     const auto count = static_cast<int>(buttons_.size());
-    if (request.DefaultButton >= 0 && request.DefaultButton < count)
+    if (request.DefaultButton >= 0 && request.DefaultButton < count) {
         setDefaultButton(
             static_cast<QPushButton*>(buttons_[static_cast<std::size_t>(request.DefaultButton)]));
-    if (escapeCloses_ && request.EscapeButton < count)
+    }
+    if (escapeCloses_ && request.EscapeButton < count) {
         setEscapeButton(buttons_[static_cast<std::size_t>(request.EscapeButton)]);
+    }
 }
 
 int TMessageBoxDialog::Answer() const {
-    if (closedByCloseBox_)
+    if (closedByCloseBox_) {
         return MessageBoxClosed;
+    }
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        if (buttons_[i] == clickedButton())
+        if (buttons_[i] == clickedButton()) {
             return static_cast<int>(i);
+        }
     }
     return MessageBoxClosed;
 }
@@ -103,10 +109,11 @@ void TMessageBoxDialog::closeEvent(QCloseEvent* event) {
 QString AnyCasePattern(const QString& pattern) {
     QString result;
     for (const QChar c : pattern) {
-        if (c.isLetter() && c.toLower() != c.toUpper())
+        if (c.isLetter() && c.toLower() != c.toUpper()) {
             result += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
-        else
+        } else {
             result += c;
+        }
     }
     return result;
 }
@@ -118,12 +125,14 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const TOpenDialogRequest& request) {
     // Only the filter's name shows, as the user knows it.
     dialog->setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
-    for (const TFileFilter& filter : request.Filters)
+    for (const TFileFilter& filter : request.Filters) {
         filters << ToQt(filter.Name) + QStringLiteral(" (") + AnyCasePattern(ToQt(filter.Pattern)) +
                        QLatin1Char(')');
+    }
     dialog->setNameFilters(filters);
-    if (!request.FileName.empty())
+    if (!request.FileName.empty()) {
         dialog->selectFile(QFile::decodeName(QByteArray::fromStdString(request.FileName)));
+    }
     return dialog;
 }
 

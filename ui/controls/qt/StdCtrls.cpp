@@ -35,8 +35,9 @@ protected:
             auto* mouse = static_cast<QMouseEvent*>(event);
             auto* widget = static_cast<QWidget*>(watched);
             if (mouse->button() == Qt::LeftButton &&
-                widget->rect().contains(mouse->position().toPoint()))
+                widget->rect().contains(mouse->position().toPoint())) {
                 onClick_();
+            }
         }
         return false;
     }
@@ -77,9 +78,10 @@ protected:
         }
         QFont spaced = font();
         const qreal room = width() - QFontMetricsF(spaced).horizontalAdvance(caption);
-        if (room > 0)
+        if (room > 0) {
             spaced.setLetterSpacing(QFont::AbsoluteSpacing,
                                     room / static_cast<qreal>(caption.size() - 1));
+        }
         QPainter painter(this);
         painter.setFont(spaced);
         style()->drawItemText(&painter, rect(), static_cast<int>(alignment()), palette(),
@@ -112,8 +114,9 @@ TLabel::TLabel(TWinControl& parent, std::string_view name)
 void TLabel::SetAutoSize(bool autoSize) {
     autoSize_ = autoSize;
     Impl().AutoSize = autoSize;
-    if (autoSize)
+    if (autoSize) {
         FitToCaption();
+    }
 }
 
 void TLabel::SetSpread(bool spread) {
@@ -187,8 +190,9 @@ TListBox::TListBox(TWinControl& parent, std::string_view name)
     // The program's own changes block the list's signals, so this hears the user only.
     // Tabbing into the list moves the current row without selecting it: not a choice.
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] {
-        if (ItemIndex() >= 0)
+        if (ItemIndex() >= 0) {
             FireEvent(OnClick);
+        }
     });
 }
 

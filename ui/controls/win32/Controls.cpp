@@ -30,11 +30,13 @@ constexpr TFaceAlias FaceAliases[] = {
 };
 
 std::wstring FaceOf(const std::string& name) {
-    if (name.empty())
+    if (name.empty()) {
         return DesignFontFamily;
+    }
     for (const TFaceAlias& alias : FaceAliases) {
-        if (alias.LookAlike == name)
+        if (alias.LookAlike == name) {
             return alias.Face;
+        }
     }
     return Widen(name);
 }
@@ -46,14 +48,16 @@ public:
     THandleCache(const THandleCache&) = delete;
     THandleCache& operator=(const THandleCache&) = delete;
     ~THandleCache() {
-        for (const auto& entry : handles_)
+        for (const auto& entry : handles_) {
             DeleteObject(entry.second);
+        }
     }
 
     template <class Make> Handle Get(const Key& key, Make make) {
         const auto found = handles_.find(key);
-        if (found != handles_.end())
+        if (found != handles_.end()) {
             return found->second;
+        }
         const Handle handle = make();
         handles_.emplace(key, handle);
         return handle;
@@ -86,16 +90,18 @@ bool IsTopLevel(HWND window) {
 RECT BoundsInParent(HWND window) {
     RECT bounds{};
     GetWindowRect(window, &bounds);
-    if (!IsTopLevel(window))
+    if (!IsTopLevel(window)) {
         MapWindowPoints(HWND_DESKTOP, ParentOf(window), reinterpret_cast<POINT*>(&bounds), 2);
+    }
     return bounds;
 }
 
 LRESULT CALLBACK ContainerSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR /*id*/, DWORD_PTR /*data*/) {
     LRESULT result = 0;
-    if (RouteChildMessage(window, message, wParam, lParam, result))
+    if (RouteChildMessage(window, message, wParam, lParam, result)) {
         return result;
+    }
     if (message == WM_ERASEBKGND) {
         RECT client{};
         GetClientRect(window, &client);
@@ -116,15 +122,17 @@ void RegisterOwnClass(const wchar_t* name, WNDPROC procedure, HCURSOR cursor) {
     windowClass.lpszClassName = name;
     // The program's icon, when the executable carries one.
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
-    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw std::runtime_error("Cannot register the window class");
+    }
 }
 
 } // namespace
 
 std::wstring Widen(std::string_view text) {
-    if (text.empty())
+    if (text.empty()) {
         return {};
+    }
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
     std::wstring result(static_cast<std::size_t>(length), L'\0');
@@ -133,8 +141,9 @@ std::wstring Widen(std::string_view text) {
 }
 
 std::string Narrow(std::wstring_view text) {
-    if (text.empty())
+    if (text.empty()) {
         return {};
+    }
     const int size = static_cast<int>(text.size());
     const int length =
         WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
@@ -173,18 +182,21 @@ std::unique_ptr<TControlImpl> MakeChild(TWindowKind kind, TWinControl& parent,
     HWND window = CreateWindowExW(
         exStyle, className, L"", style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
         container.Client, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
-    if (window == nullptr)
+    if (window == nullptr) {
         throw std::runtime_error("Cannot create a window of class " + Narrow(className));
+    }
     impl->Handle = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(impl.get()));
     impl->Font = DesignFont();
     impl->TextColor = GetSysColor(COLOR_WINDOWTEXT);
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(impl->Font), FALSE);
     // A new child goes below its older siblings; pictures stay below them all.
-    if (kind == TWindowKind::Image)
+    if (kind == TWindowKind::Image) {
         container.Pictures.push_back(window);
-    for (HWND picture : container.Pictures)
+    }
+    for (HWND picture : container.Pictures) {
         SetWindowPos(picture, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     return impl;
 }
 
@@ -201,8 +213,9 @@ bool RouteChildMessage(HWND /*container*/, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND:
     case WM_HSCROLL: {
         TControlImpl* child = ImplOf(reinterpret_cast<HWND>(lParam));
-        if (lParam == 0 || child == nullptr || child->Control == nullptr || !child->Notify)
+        if (lParam == 0 || child == nullptr || child->Control == nullptr || !child->Notify) {
             return false;
+        }
         child->Notify(message == WM_COMMAND ? HIWORD(wParam) : 0);
         result = 0;
         return true;
@@ -213,8 +226,9 @@ bool RouteChildMessage(HWND /*container*/, UINT message, WPARAM wParam, LPARAM l
     case WM_CTLCOLORLISTBOX: {
         const auto childWindow = reinterpret_cast<HWND>(lParam);
         TControlImpl* child = ImplOf(childWindow);
-        if (child == nullptr)
+        if (child == nullptr) {
             return false;
+        }
         const auto dc = reinterpret_cast<HDC>(wParam);
         const COLORREF background = BackgroundOf(childWindow);
         SetBkColor(dc, background);
@@ -226,16 +240,18 @@ bool RouteChildMessage(HWND /*container*/, UINT message, WPARAM wParam, LPARAM l
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         TControlImpl* child = ImplOf(item.hwndItem);
-        if (child == nullptr || !child->Draw)
+        if (child == nullptr || !child->Draw) {
             return false;
+        }
         child->Draw(item);
         result = TRUE;
         return true;
     }
     case WM_SETCURSOR: {
         TControlImpl* child = ImplOf(reinterpret_cast<HWND>(wParam));
-        if (child == nullptr || !child->HandCursor || LOWORD(lParam) != HTCLIENT)
+        if (child == nullptr || !child->HandCursor || LOWORD(lParam) != HTCLIENT) {
             return false;
+        }
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649))); // IDC_HAND
         result = TRUE;
         return true;
@@ -246,8 +262,9 @@ bool RouteChildMessage(HWND /*container*/, UINT message, WPARAM wParam, LPARAM l
 }
 
 COLORREF ToColorRef(TColor color) {
-    if (!color.IsSystem())
+    if (!color.IsSystem()) {
         return RGB(color.Red(), color.Green(), color.Blue());
+    }
     switch (color.Role()) {
     case TSystemColor::BtnFace:
         return GetSysColor(COLOR_BTNFACE);
@@ -310,18 +327,22 @@ COLORREF BackgroundOf(HWND window) {
     for (HWND current = window; current != nullptr && current != GetDesktopWindow();
          current = ParentOf(current)) {
         const TControlImpl* impl = ImplOf(current);
-        if (impl != nullptr && impl->Control != nullptr && (impl->OwnColor || IsTopLevel(current)))
+        if (impl != nullptr && impl->Control != nullptr &&
+            (impl->OwnColor || IsTopLevel(current))) {
             return ToColorRef(impl->Control->Color());
-        if (IsTopLevel(current))
+        }
+        if (IsTopLevel(current)) {
             break;
+        }
     }
     return GetSysColor(COLOR_BTNFACE);
 }
 
 void DrawPicture(const TControlImpl& image, HDC dc, int width, int height) {
     const TPicture* picture = image.Picture.get();
-    if (picture == nullptr)
+    if (picture == nullptr) {
         return;
+    }
     if (image.Stretch) {
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
@@ -339,13 +360,15 @@ void PaintBackdrop(HWND control, HDC dc) {
     GetClientRect(control, &client);
     FillRect(dc, &client, BrushFor(BackgroundOf(parent)));
     const TControlImpl* container = ImplOf(parent);
-    if (container == nullptr)
+    if (container == nullptr) {
         return;
+    }
     const RECT bounds = BoundsInParent(control);
     for (HWND pictureWindow : container->Pictures) {
         const TControlImpl* image = ImplOf(pictureWindow);
-        if (image == nullptr || (GetWindowLongPtrW(pictureWindow, GWL_STYLE) & WS_VISIBLE) == 0)
+        if (image == nullptr || (GetWindowLongPtrW(pictureWindow, GWL_STYLE) & WS_VISIBLE) == 0) {
             continue;
+        }
         const RECT picture = BoundsInParent(pictureWindow);
         const int saved = SaveDC(dc);
         IntersectClipRect(dc, picture.left - bounds.left, picture.top - bounds.top,
@@ -392,8 +415,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     // stands in for the design font (Wine has no MS Sans Serif of its own) may be a few
     // pixels wider. It grows only as far as its container has room, short of a group
     // box's frame; a text wider still is drawn closer set (DrawCaption).
-    if (impl_->Kind == TWindowKind::Label && impl_->AutoSize && !impl_->Spread)
+    if (impl_->Kind == TWindowKind::Label && impl_->AutoSize && !impl_->Spread) {
         width = std::max(width, CaptionWidth(*impl_, left));
+    }
     SetWindowPos(impl_->Handle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -418,13 +442,16 @@ std::string TControl::Caption() const {
 void TControl::SetCaption(std::string_view caption) {
     const std::wstring text = Widen(caption);
     // An edit field reports changes of its text, and setting the same text is none.
-    if (impl_->Kind == TWindowKind::Edit && text == WindowText(impl_->Handle))
+    if (impl_->Kind == TWindowKind::Edit && text == WindowText(impl_->Handle)) {
         return;
+    }
     SetWindowTextW(impl_->Handle, text.c_str());
-    if (impl_->AutoSize)
+    if (impl_->AutoSize) {
         SetWidth(CaptionWidth(*impl_, Left()));
-    if (impl_->Kind == TWindowKind::Label)
+    }
+    if (impl_->Kind == TWindowKind::Label) {
         InvalidateRect(impl_->Handle, nullptr, TRUE);
+    }
 }
 
 void TControl::SetColor(TColor color) {
@@ -447,8 +474,9 @@ void TControl::SetCursor(TCursor cursor) {
 TWinControl::TWinControl(TWinControl* parent, TForm* form, std::string_view name,
                          std::unique_ptr<TControlImpl> impl)
     : TControl(parent, name, std::move(impl)), form_(form) {
-    if (Impl().Client == nullptr)
+    if (Impl().Client == nullptr) {
         Impl().Client = Impl().Handle;
+    }
 }
 
 } // namespace klarvon

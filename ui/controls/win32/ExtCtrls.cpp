@@ -61,8 +61,9 @@ LRESULT Send(const TControl& control, UINT message, WPARAM wParam = 0, LPARAM lP
 
 LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (RouteChildMessage(window, message, wParam, lParam, result))
+    if (RouteChildMessage(window, message, wParam, lParam, result)) {
         return result;
+    }
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client{};
@@ -78,10 +79,11 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             const TBevel bevel = static_cast<const TPanel*>(impl->Control)->Bevel();
             RECT client{};
             GetClientRect(window, &client);
-            if (bevel == TBevel::Lowered)
+            if (bevel == TBevel::Lowered) {
                 DrawEdge(dc, &client, BDR_SUNKENINNER, BF_RECT);
-            else if (bevel == TBevel::Raised)
+            } else if (bevel == TBevel::Raised) {
                 DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+            }
         }
         EndPaint(window, &paint);
         return 0;
@@ -104,8 +106,9 @@ LRESULT CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         if (impl == nullptr || impl->Picture == nullptr) {
             FillWithParentBackground(window, dc);
         } else {
-            if (!impl->Stretch)
+            if (!impl->Stretch) {
                 FillWithParentBackground(window, dc); // where the picture is smaller
+            }
             DrawPicture(*impl, dc, client.right, client.bottom);
         }
         EndPaint(window, &paint);
@@ -157,8 +160,9 @@ namespace {
 // OnChange fires for a position it has not reported yet, whoever moved the slider.
 void ReportPosition(TTrackBar& slider) {
     const int position = slider.Position();
-    if (position == slider.Impl().LastPosition)
+    if (position == slider.Impl().LastPosition) {
         return;
+    }
     slider.Impl().LastPosition = position;
     FireEvent(slider.OnChange);
 }
@@ -207,8 +211,9 @@ std::map<UINT_PTR, TTimer*>& Timers() {
 
 void FireTimer(UINT_PTR id) {
     const auto found = Timers().find(id);
-    if (found != Timers().end())
+    if (found != Timers().end()) {
         FireEvent(found->second->OnTimer);
+    }
 }
 
 TTimer::TTimer(TForm& owner, std::string_view name)
@@ -225,8 +230,9 @@ TTimer::~TTimer() {
 
 void TTimer::SetInterval(int milliseconds) {
     impl_->Interval = milliseconds;
-    if (impl_->Enabled)
+    if (impl_->Enabled) {
         SetTimer(impl_->Window, impl_->Id, static_cast<UINT>(milliseconds), nullptr);
+    }
 }
 
 bool TTimer::Enabled() const {
@@ -235,10 +241,11 @@ bool TTimer::Enabled() const {
 
 void TTimer::SetEnabled(bool enabled) {
     impl_->Enabled = enabled;
-    if (enabled)
+    if (enabled) {
         SetTimer(impl_->Window, impl_->Id, static_cast<UINT>(impl_->Interval), nullptr);
-    else
+    } else {
         KillTimer(impl_->Window, impl_->Id);
+    }
 }
 
 } // namespace klarvon

@@ -17,8 +17,9 @@ constexpr DWORD LongestPath = 32768;
 std::filesystem::path ProgramFolder() {
     std::wstring name(LongestPath, L'\0');
     const DWORD length = ::GetModuleFileNameW(nullptr, name.data(), LongestPath);
-    if (length == 0 || length >= LongestPath)
+    if (length == 0 || length >= LongestPath) {
         return {};
+    }
     name.resize(length);
     return std::filesystem::path(name).parent_path();
 }
@@ -27,8 +28,9 @@ std::filesystem::path ProgramFolder() {
 
 std::vector<std::filesystem::path> DocumentFolders() {
     const std::filesystem::path program = ProgramFolder();
-    if (program.empty())
+    if (program.empty()) {
         return {{}};
+    }
     return {program, {}};
 }
 

@@ -27,16 +27,19 @@ TForm* FormOf(HWND window) {
 
 void CloseForm(HWND window) {
     TForm* form = FormOf(window);
-    if (form == nullptr)
+    if (form == nullptr) {
         return;
+    }
     // The handler runs while the window still shows: an owner it enables again is the
     // window that becomes active when this one hides.
     FireEvent(form->OnClose);
     ShowWindow(window, SW_HIDE);
-    if (form->Owner() != nullptr && IsWindowEnabled(form->Owner()->Impl().Handle))
+    if (form->Owner() != nullptr && IsWindowEnabled(form->Owner()->Impl().Handle)) {
         SetForegroundWindow(form->Owner()->Impl().Handle);
-    if (form == gMainForm)
+    }
+    if (form == gMainForm) {
         Application().Terminate();
+    }
 }
 
 void FitClientArea(HWND window, SIZE client) {
@@ -61,16 +64,18 @@ void FitClientArea(HWND window, SIZE client) {
 }
 
 std::unique_ptr<TControlImpl> MakeFormImpl(TForm* owner) {
-    if (gApplication == nullptr)
+    if (gApplication == nullptr) {
         throw std::logic_error("A window needs the application to exist first");
+    }
     auto impl = std::make_unique<TControlImpl>();
     impl->Kind = TWindowKind::Form;
     HWND window = CreateWindowExW(FormExStyle, FormClassName, L"", FormStyle, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                   owner != nullptr ? owner->Impl().Handle : nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
-    if (window == nullptr)
+    if (window == nullptr) {
         throw std::runtime_error("Cannot create a window");
+    }
     impl->Handle = window;
     impl->Client = window;
     impl->OwnColor = true;
@@ -81,8 +86,9 @@ std::unique_ptr<TControlImpl> MakeFormImpl(TForm* owner) {
 }
 
 BOOL CALLBACK ForgetControl(HWND window, LPARAM /*unused*/) {
-    if (TControlImpl* impl = ImplOf(window))
+    if (TControlImpl* impl = ImplOf(window)) {
         impl->Control = nullptr;
+    }
     return TRUE;
 }
 
@@ -90,12 +96,14 @@ BOOL CALLBACK ForgetControl(HWND window, LPARAM /*unused*/) {
 
 LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (RouteChildMessage(window, message, wParam, lParam, result))
+    if (RouteChildMessage(window, message, wParam, lParam, result)) {
         return result;
+    }
     switch (message) {
     case WM_COMMAND:
-        if (lParam == 0 && HIWORD(wParam) == 0)
+        if (lParam == 0 && HIWORD(wParam) == 0) {
             FireMenuCommand(LOWORD(wParam));
+        }
         return 0;
     case WM_ACTIVATE:
         // The focus comes back to where the user left it, or to the first control that
@@ -108,8 +116,9 @@ LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
                 HWND focus = impl->LastFocus != nullptr && IsWindow(impl->LastFocus)
                                  ? impl->LastFocus
                                  : GetNextDlgTabItem(window, nullptr, FALSE);
-                if (focus != nullptr)
+                if (focus != nullptr) {
                     SetFocus(focus);
+                }
                 return 0;
             }
         }
@@ -133,15 +142,17 @@ LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 
 void FireEvent(const std::function<void()>& handler) {
     // A message that arrives after the application is gone has nobody to report to.
-    if (gApplication != nullptr)
+    if (gApplication != nullptr) {
         gApplication->Invoke(handler);
+    }
 }
 
 void MenuBarChanged(HWND form) {
     DrawMenuBar(form);
     const TControlImpl* impl = ImplOf(form);
-    if (impl != nullptr && impl->ClientSize.cx > 0)
+    if (impl != nullptr && impl->ClientSize.cx > 0) {
         FitClientArea(form, impl->ClientSize);
+    }
 }
 
 HWND MainFormWindow() {
@@ -155,15 +166,17 @@ HWND DialogOwner() {
 
 TForm::TForm(std::string_view name, TForm* owner)
     : TWinControl(nullptr, this, name, MakeFormImpl(owner)), owner_(owner) {
-    if (gMainForm == nullptr)
+    if (gMainForm == nullptr) {
         gMainForm = this;
+    }
     SetBorderIcons({});
     SetFont(TFont{});
 }
 
 TForm::~TForm() {
-    if (gMainForm == this)
+    if (gMainForm == this) {
         gMainForm = nullptr;
+    }
     // Controls tell nothing while they are taken down: the handlers they would call
     // belong to a window that is already half gone.
     HWND window = Impl().Handle;
@@ -203,10 +216,12 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
     HWND window = Impl().Handle;
     auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     style &= ~static_cast<DWORD>(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    if (icons.Minimize)
+    if (icons.Minimize) {
         style |= WS_MINIMIZEBOX;
-    if (icons.Maximize)
+    }
+    if (icons.Maximize) {
         style |= WS_MAXIMIZEBOX;
+    }
     SetWindowLongPtrW(window, GWL_STYLE, static_cast<LONG_PTR>(style));
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -228,10 +243,11 @@ void TForm::Show() {
     HWND window = Impl().Handle;
     RECT area{};
     bool centre = false;
-    if (position_ == TFormPosition::ScreenCenter)
+    if (position_ == TFormPosition::ScreenCenter) {
         centre = SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0) != FALSE;
-    else if (position_ == TFormPosition::OwnerFormCenter && owner_ != nullptr)
+    } else if (position_ == TFormPosition::OwnerFormCenter && owner_ != nullptr) {
         centre = GetWindowRect(owner_->Impl().Handle, &area) != FALSE;
+    }
     if (centre) {
         RECT bounds{};
         GetWindowRect(window, &bounds);
@@ -253,8 +269,9 @@ struct TApplicationImpl {};
 
 TApplication::TApplication(int& /*argc*/, char** /*argv*/)
     : impl_(std::make_unique<TApplicationImpl>()) {
-    if (gApplication != nullptr)
+    if (gApplication != nullptr) {
         throw std::logic_error("The program has one application object");
+    }
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES;
@@ -268,14 +285,16 @@ TApplication::~TApplication() {
 }
 
 int TApplication::Run() {
-    if (terminated_)
+    if (terminated_) {
         return 0;
+    }
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, the arrow keys and mnemonics move between controls as in a dialog.
         HWND active = GetActiveWindow();
-        if (active != nullptr && IsDialogMessageW(active, &message))
+        if (active != nullptr && IsDialogMessageW(active, &message)) {
             continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -288,8 +307,9 @@ void TApplication::Terminate() {
 }
 
 TApplication& Application() {
-    if (gApplication == nullptr)
+    if (gApplication == nullptr) {
         throw std::logic_error("The application does not exist yet");
+    }
     return *gApplication;
 }
 
@@ -297,8 +317,9 @@ char DecimalSeparator() {
     wchar_t separator[8] = {};
     const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
     // The count includes the terminating zero.
-    if (length == 2 && separator[0] < 0x80)
+    if (length == 2 && separator[0] < 0x80) {
         return static_cast<char>(separator[0]);
+    }
     return PlainDecimalSeparator;
 }
 

@@ -42,16 +42,18 @@ void Insert(HMENU menu, UINT id, HMENU dropDown) {
 }
 
 void Changed(const TMenuImpl& item) {
-    if (item.Container == GetMenu(item.Form))
+    if (item.Container == GetMenu(item.Form)) {
         DrawMenuBar(item.Form);
+    }
 }
 
 } // namespace
 
 void FireMenuCommand(UINT id) {
     const auto found = Commands().find(id);
-    if (found != Commands().end())
+    if (found != Commands().end()) {
         FireEvent(found->second->OnClick);
+    }
 }
 
 TMainMenu::TMainMenu(TForm& owner, std::string_view name)
@@ -85,8 +87,9 @@ TMenuItem::TMenuItem(TMenuItem& parent, std::string_view name)
 }
 
 TMenuItem::~TMenuItem() {
-    if (impl_->By == MF_BYCOMMAND)
+    if (impl_->By == MF_BYCOMMAND) {
         Commands().erase(impl_->Key);
+    }
 }
 
 std::string TMenuItem::Caption() const {
@@ -133,8 +136,9 @@ bool TMenuItem::Checked() const {
 }
 
 void TMenuItem::SetChecked(bool checked) {
-    if (checked)
+    if (checked) {
         impl_->Checkable = true;
+    }
     CheckMenuItem(impl_->Container, impl_->Key, impl_->By | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 

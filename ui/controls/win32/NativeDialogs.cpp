@@ -145,11 +145,13 @@ HWND FillDialog(HWND dialog, const TMessageBoxRequest& request) {
             dialog, L"BUTTON", Widen(request.Buttons[static_cast<std::size_t>(i)]),
             (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
             FirstButtonId + i, {left, buttonTop, left + ButtonWidth, buttonTop + ButtonHeight});
-        if (isDefault)
+        if (isDefault) {
             defaultButton = button;
+        }
     }
-    if (defaultButton != nullptr)
+    if (defaultButton != nullptr) {
         SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(defaultButton)), 0);
+    }
 
     // The whole box, frame included, centred on the work area.
     RECT outer{0, 0, clientWidth, clientHeight};
@@ -170,8 +172,9 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         const auto& state = *reinterpret_cast<const TDialogState*>(lParam);
         HWND defaultButton = FillDialog(dialog, *state.Request);
-        if (defaultButton == nullptr)
+        if (defaultButton == nullptr) {
             return TRUE;
+        }
         SetFocus(defaultButton);
         return FALSE; // the focus is set
     }
@@ -226,16 +229,18 @@ public:
         dialog.lpstrTitle = title.c_str();
         dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
                        (request.HideReadOnly ? OFN_HIDEREADONLY : 0U);
-        if (GetOpenFileNameW(&dialog) == FALSE)
+        if (GetOpenFileNameW(&dialog) == FALSE) {
             return false;
+        }
         // Used as the system spells it: UTF-8 inside reaches every name again.
         fileName = FromWide(chosen.c_str());
         return true;
     }
 
     int ShowMessageBox(const TMessageBoxRequest& request) override {
-        if (!IsPlainMessageBox(request))
+        if (!IsPlainMessageBox(request)) {
             return ShowMessageDialog(request, DialogOwner());
+        }
         const std::wstring text = Widen(request.Text);
         const std::wstring title = Widen(request.Title);
         MessageBoxW(DialogOwner(), text.c_str(), title.c_str(),

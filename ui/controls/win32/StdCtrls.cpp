@@ -22,8 +22,9 @@ std::vector<HWND> RadioButtonsIn(HWND container) {
     for (HWND child = GetWindow(container, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         const TControlImpl* impl = ImplOf(child);
-        if (impl != nullptr && impl->Kind == TWindowKind::RadioButton)
+        if (impl != nullptr && impl->Kind == TWindowKind::RadioButton) {
             buttons.push_back(child);
+        }
     }
     return buttons;
 }
@@ -32,8 +33,9 @@ std::vector<HWND> RadioButtonsIn(HWND container) {
 // buttons of one parent are one exclusive group.
 DWORD RadioStyle(const TWinControl& parent) {
     DWORD style = BS_AUTORADIOBUTTON;
-    if (RadioButtonsIn(parent.Impl().Client).empty())
+    if (RadioButtonsIn(parent.Impl().Client).empty()) {
         style |= WS_GROUP | WS_TABSTOP;
+    }
     return style;
 }
 
@@ -79,8 +81,9 @@ void PaintGroupBox(HWND window, HDC dc) {
     constexpr int TitleIndent = 8;
     constexpr int TitleMargin = 2; // background either side of the title, over the line
     const TControlImpl* impl = ImplOf(window);
-    if (impl == nullptr)
+    if (impl == nullptr) {
         return;
+    }
     PaintBackdrop(window, dc);
     const int saved = SaveDC(dc);
     SelectObject(dc, impl->Font);
@@ -136,8 +139,9 @@ TButton::TButton(TWinControl& parent, std::string_view name)
     : TControl(&parent, name,
                MakeChild(TWindowKind::Button, parent, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP)) {
     Impl().Notify = [this](UINT code) {
-        if (code == BN_CLICKED)
+        if (code == BN_CLICKED) {
             FireEvent(OnClick);
+        }
     };
 }
 
@@ -150,8 +154,9 @@ TLabel::TLabel(TWinControl& parent, std::string_view name)
                MakeChild(TWindowKind::Label, parent, L"STATIC", SS_OWNERDRAW | SS_NOTIFY)) {
     Impl().AutoSize = autoSize_;
     Impl().Notify = [this](UINT code) {
-        if (code == STN_CLICKED)
+        if (code == STN_CLICKED) {
             FireEvent(OnClick);
+        }
     };
     Impl().Draw = [this](const DRAWITEMSTRUCT& item) { DrawLabel(Impl(), item); };
 }
@@ -159,8 +164,9 @@ TLabel::TLabel(TWinControl& parent, std::string_view name)
 void TLabel::SetAutoSize(bool autoSize) {
     autoSize_ = autoSize;
     Impl().AutoSize = autoSize;
-    if (autoSize)
+    if (autoSize) {
         FitToCaption();
+    }
 }
 
 void TLabel::FitToCaption() {
@@ -180,8 +186,9 @@ TEdit::TEdit(TWinControl& parent, std::string_view name)
     Send(*this, EM_SETLIMITTEXT, 0);
     SetColor(clWindow);
     Impl().Notify = [this](UINT code) {
-        if (code == EN_CHANGE)
+        if (code == EN_CHANGE) {
             FireEvent(OnChange);
+        }
     };
 }
 
@@ -199,8 +206,9 @@ TCheckBox::TCheckBox(TWinControl& parent, std::string_view name)
     : TControl(&parent, name,
                MakeChild(TWindowKind::CheckBox, parent, L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP)) {
     Impl().Notify = [this](UINT code) {
-        if (code == BN_CLICKED)
+        if (code == BN_CLICKED) {
             FireEvent(OnClick);
+        }
     };
 }
 
@@ -209,8 +217,9 @@ bool TCheckBox::Checked() const {
 }
 
 void TCheckBox::SetChecked(bool checked) {
-    if (checked == Checked())
+    if (checked == Checked()) {
         return;
+    }
     // The control tells nothing of changes made by the program; the contract says it does.
     Send(*this, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
     FireEvent(OnClick);
@@ -228,8 +237,9 @@ void TRadioButton::SetChecked(bool checked) {
     // A click keeps the group exclusive by itself; a choice made by the program must too.
     if (checked) {
         for (HWND other : RadioButtonsIn(GetParent(Impl().Handle))) {
-            if (other != Impl().Handle)
+            if (other != Impl().Handle) {
                 SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
+            }
         }
     }
     Send(*this, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
@@ -247,8 +257,9 @@ TListBox::TListBox(TWinControl& parent, std::string_view name)
     // The program's own changes (LB_SETCURSEL, LB_RESETCONTENT) send no notification, so
     // this hears the user only.
     Impl().Notify = [this](UINT code) {
-        if (code == LBN_SELCHANGE && ItemIndex() >= 0)
+        if (code == LBN_SELCHANGE && ItemIndex() >= 0) {
             FireEvent(OnClick);
+        }
     };
 }
 
@@ -266,8 +277,9 @@ int TListBox::Count() const {
 
 std::string TListBox::Item(int index) const {
     const LRESULT length = Send(*this, LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR)
+    if (length == LB_ERR) {
         return {};
+    }
     std::wstring line(static_cast<std::size_t>(length) + 1, L'\0');
     Send(*this, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.data()));
     line.resize(static_cast<std::size_t>(length));
@@ -291,8 +303,9 @@ TGroupBox::TGroupBox(TWinControl& parent, std::string_view name)
 }
 
 int DrawnTextWidth(HDC dc, std::wstring_view text) {
-    if (text.empty())
+    if (text.empty()) {
         return 0;
+    }
     const int length = static_cast<int>(text.size());
     RECT measured{};
     DrawTextW(dc, text.data(), length, &measured, CaptionTextFlags | DT_CALCRECT);
