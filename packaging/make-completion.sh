@@ -65,17 +65,18 @@ cat >"$output.tmp" <<EOF
 _klarvon_cli_words() {
   # The words before the cursor, quotes taken away, and the one being typed: the
   # command line is read whole, since bash splits FIELD=VALUE at its '='.
-  local line=\${COMP_LINE:0:COMP_POINT} word="" quote="" c i
+  [ -z "\${ZSH_VERSION:-}" ] || emulate -L ksh
+  local line=\${COMP_LINE:0:\$COMP_POINT} word="" quote="" c i
   words=()
   for ((i = 0; i < \${#line}; i++)); do
-    c=\${line:i:1}
+    c=\${line:\$i:1}
     if [ -n "\$quote" ]; then
       if [ "\$c" = "\$quote" ]; then quote=""; else word+=\$c; fi
     elif [ "\$c" = "'" ] || [ "\$c" = '"' ]; then
       quote=\$c
     elif [ "\$c" = '\\' ]; then
       i=\$((i + 1))
-      word+=\${line:i:1}
+      word+=\${line:\$i:1}
     elif [ "\$c" = ' ' ] || [ "\$c" = \$'\\t' ]; then
       [ -z "\$word" ] || words+=("\$word")
       word=""
@@ -87,7 +88,10 @@ _klarvon_cli_words() {
 }
 
 _klarvon_cli() {
-  local words cur
+  # zsh runs this through bashcompinit; its ksh mode splits words and counts arrays
+  # from 0 as bash does.
+  [ -z "\${ZSH_VERSION:-}" ] || emulate -L ksh
+  local words cur IFS=\$' \t\n'
   _klarvon_cli_words
   local candidates="" nospace=false files=false
   if [ "\${#words[@]}" -le 1 ]; then
@@ -110,7 +114,7 @@ $cases    *) return 0 ;;
     done
     local previous=\${words[\${#words[@]} - 1]}
     local -a kind_list
-    read -ra kind_list <<<"\$kinds"
+    kind_list=(\$kinds)
     local kind=none
     if [ "\${#words[@]}" -gt 2 ] && [ "\$options_end" = false ] &&
       [[ " \$value_flags " == *" \$previous "* ]]; then
@@ -140,15 +144,16 @@ $cases    *) return 0 ;;
     esac
   fi
   local -a found=()
+  local IFS=\$'\n' # one found word a line, spaces and all
   if [ "\$files" = true ]; then
     local prefix=""
     [[ \$cur != --*=* ]] || { prefix=\${cur%%=*}=; cur=\${cur#*=}; }
-    mapfile -t found < <(compgen -f -- "\$cur")
+    found=(\$(compgen -f -- "\$cur"))
     type compopt >/dev/null 2>&1 && compopt -o filenames 2>/dev/null
     cur=\$prefix\$cur
     found=("\${found[@]/#/\$prefix}")
   else
-    mapfile -t found < <(compgen -W "\$candidates" -- "\$cur")
+    found=(\$(IFS=\$' \t\n' && compgen -W "\$candidates" -- "\$cur"))
     [ "\$nospace" = false ] || { type compopt >/dev/null 2>&1 && compopt -o nospace 2>/dev/null; }
   fi
   # bash replaces only the part of the word after its last '=' or ':'.
