@@ -89,8 +89,9 @@ _klarvon_cli_words() {
 
 _klarvon_cli() {
   # zsh runs this through bashcompinit; its ksh mode splits words and counts arrays
-  # from 0 as bash does.
-  [ -z "\${ZSH_VERSION:-}" ] || emulate -L ksh
+  # from 0 as bash does. Words found are never taken as patterns (set -f), in either.
+  if [ -n "\${ZSH_VERSION:-}" ]; then emulate -L ksh; else local -; fi
+  set -f
   local words cur IFS=\$' \t\n'
   _klarvon_cli_words
   local candidates="" nospace=false files=false
