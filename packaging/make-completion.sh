@@ -19,8 +19,10 @@ game_fields=$(fields_of --game)
 model_column=$(header | tr ',' '\n' | grep -nx model | cut -d: -f1)
 models=$("$program" dump "$work/demo.exe" | tail -n +2 | cut -d, -f"$model_column" | grep . | paste -sd' ' -)
 ids=$("$program" dump "$work/demo.exe" | tail -n +2 | cut -d, -f1 | paste -sd' ' -)
-[ -n "$editor_fields" ] && [ -n "$game_fields" ] && [ -n "$models" ] && [ -n "$ids" ] ||
-  { echo "make-completion.sh: $program dump gave no fields or names" >&2; exit 1; }
+if [ -z "$editor_fields" ] || [ -z "$game_fields" ] || [ -z "$models" ] || [ -z "$ids" ]; then
+  echo "make-completion.sh: $program dump gave no fields or names" >&2
+  exit 1
+fi
 
 # What an argument is, from its placeholder in the synopsis: a vehicle, a FIELD=VALUE
 # assignment, a field name, or else a file.
@@ -96,7 +98,7 @@ _klarvon_cli() {
   _klarvon_cli_words
   local candidates="" nospace=false files=false
   if [ "\${#words[@]}" -le 1 ]; then
-    candidates="$(echo $commands) --help --version"
+    candidates="${commands# } --help --version"
   else
     local command=\${words[1]} flags="" value_flags="" kinds="" repeats=false
     case \$command in
