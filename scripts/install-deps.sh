@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Klarvon builds, tests and runs with.
+# Installs the Debian packages Klarvon builds, tests and runs with; with --screenshots
+# also those scripts/make-screenshots.sh drives the editor with.
 # Idempotent: packages already installed are left alone, and apt is only
 # asked when something is missing.
 set -euo pipefail
@@ -14,7 +15,11 @@ packages=(
   util-linux strace
   dpkg-dev file desktop-file-utils groff-base
   clang libclang-rt-14-dev
+  lintian appstream
 )
+if [ "${1:-}" = --screenshots ]; then
+  packages+=(xvfb xauth xdotool openbox imagemagick optipng)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

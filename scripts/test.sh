@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, checks that every C++ file follows .clang-format, and runs
+# Sets up the machine, builds, checks that every C++ file follows .clang-format and that
+# every picture the documents show is there (scripts/check-doc-images.sh), and runs
 # every test: the Linux build through ctest, its Debian package installed and run
 # (scripts/test-package.sh), the Windows build under Wine (scripts/test-windows.sh), then
 # the sanitizer build (clang, in ./build-asan, without the editor): the core's and the
@@ -10,6 +11,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 cmake --build build --target format-check
+bash scripts/check-doc-images.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/test-package.sh
