@@ -14,7 +14,7 @@ namespace klarvon {
 
 namespace {
 
-constexpr std::chrono::milliseconds LockRetry{20};
+constexpr std::chrono::milliseconds LockRetry{1};
 constexpr auto RecordLength = static_cast<std::int64_t>(RecordSize);
 
 EInOutError LockedByAnotherKlarvon() {

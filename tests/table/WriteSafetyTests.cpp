@@ -58,7 +58,10 @@ TEST(WriteLock, ConcurrentReadChangeWritesLoseNoUpdate) {
     WriteWholeRecord(path, 200, TRecordBytes{});
     const auto bump = [&path](TField field) {
         for (int i = 0; i < Rounds; ++i) {
-            TRecordFile writer(path, TOpenMode::Change);
+            // A generous wait: each change is flushed to the disk while the lock is held, and
+            // on a busy disk the other process may hold it for long stretches; this test is
+            // about lost updates, the wait's limit has a test of its own.
+            TRecordFile writer(path, TOpenMode::Change, 60s);
             TVehicleAudioRecord record{writer.ReadRecord(200)};
             record[field] = record[field] + 1;
             WriteRecord(writer, 200, record.Bytes);
