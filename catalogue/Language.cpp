@@ -1,7 +1,7 @@
 #include "catalogue/Language.h"
 
-#include "catalogue/FileHead.h"
 #include "table/Errors.h"
+#include "table/FileRead.h"
 
 #include <algorithm>
 #include <array>
