@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include <windows.h>
 
@@ -210,9 +212,11 @@ void TFileHandle::Unlock() noexcept {
     }
 }
 
-// Nothing to ask for (see FileHandle.h): FILE_ALLOCATION_INFO only sets the space kept
-// past the end of the file, and neither a sparse range nor a compressed one can be given
-// its clusters without writing bytes into it, which would change them.
+// Nothing to ask for (see FileHandle.h). FILE_ALLOCATION_INFO only sets the space kept
+// for the end of the file; SetFileValidData needs a privilege and fits only files that
+// are not sparse; clearing the sparse flag (FSCTL_SET_SPARSE) would give every hole of
+// the file its clusters, possibly gigabytes for one record; and writing the range (even
+// its own bytes again) would race with other programs' writes.
 void TFileHandle::Reserve(std::int64_t /*offset*/, std::int64_t /*length*/) {}
 
 void TFileHandle::Truncate(std::int64_t size) {
