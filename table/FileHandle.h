@@ -1,9 +1,9 @@
 #pragma once
 // The system side of every file access: one open file, transferred at explicit offsets,
 // while other programs stay free to read (and, for existing files, write) it too. Each
-// system has its own implementation (posix/, win32/); every failure throws ESystemError,
-// an EInOutError with the classic text that also keeps the system's own wording. The
-// protocols built on it are in FileWrite.h.
+// system has its own implementation (posix/, win32/); a failed system call throws
+// ESystemError, an EInOutError with the classic text that also keeps the system's own
+// wording. The protocols built on it are in FileWrite.h.
 
 #include "table/Errors.h"
 
