@@ -1,6 +1,7 @@
 #include "table/FileHandle.h"
 
 #include "table/InOutError.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <limits>
