@@ -1,11 +1,11 @@
 #include "catalogue/Language.h"
 
-#include "catalogue/FileHead.h"
 #include "table/Errors.h"
+#include "table/FileLookup.h"
+#include "table/FileRead.h"
 
 #include <algorithm>
 #include <array>
-#include <system_error>
 
 namespace klarvon {
 
@@ -82,18 +82,6 @@ constexpr std::string_view StaleRussian =
 constexpr std::string_view StaleEnglish =
     "This vehicle's record was changed by another program after it was shown; select it again.";
 
-bool IsMissing(const std::filesystem::path& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    // A status that cannot be learned (a folder on the way not searchable) is not
-    // taken as "missing": the open below then reports why.
-    if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
-        return false;
-    }
-    return status.type() == std::filesystem::file_type::not_found ||
-           status.type() == std::filesystem::file_type::directory;
-}
-
 // The text ends at the first NUL; the first line at the first CR or LF.
 std::string_view FirstLine(std::string_view text) {
     const auto end = text.find_first_of(std::string_view("\r\n\0", 3));
@@ -103,7 +91,7 @@ std::string_view FirstLine(std::string_view text) {
 } // namespace
 
 TLanguage ChooseLanguage(const std::filesystem::path& settingsPath) {
-    if (IsMissing(settingsPath)) {
+    if (!IsFilePresent(settingsPath)) {
         return TLanguage(LanguageEnglish);
     }
     // Enough bytes for the longest first line that is looked at; the rest is not read.

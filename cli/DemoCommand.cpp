@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/DemoExecutable.h"
 #include "cli/Report.h"
-#include "cli/SafeWrite.h"
+#include "table/FileWrite.h"
 #include "table/VehicleAudioRecord.h"
 
 #include <array>
@@ -22,7 +22,7 @@ int RunDemo(const TArguments& arguments, std::ostream& out) {
     if (arguments.Has(ForceFlag)) {
         ReplaceFile(path, bytes);
     } else {
-        WriteNewFile(path, bytes);
+        WriteNewFile(path, bytes, "give " + std::string(ForceFlag) + " to replace it");
     }
     NoteFileChanged(out);
     out << "wrote " << path << ": " << bytes.size() << " bytes, signature at offset "

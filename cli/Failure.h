@@ -3,6 +3,7 @@
 // the locator's rejection verbatim, and optionally a line saying what failed.
 
 #include "cli/Arguments.h"
+#include "table/Errors.h"
 #include "table/TableLocator.h"
 
 #include <exception>
@@ -24,13 +25,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A failure whose text is final, plus what it concerned ("B.exe", "HornTone=1E39").
-class EFailure : public std::runtime_error {
-public:
-    EFailure(const std::string& text, std::string context)
-        : std::runtime_error(text), Context(std::move(context)) {}
-    std::string Context;
-};
+// A failure whose text is final, plus what it concerned ("B.exe", "HornTone=1E39"); the
+// core's own (the backup, the text files) name nothing when they concern nothing in
+// particular.
+using EFailure = EFinalError;
 
 // The line the user sees for any failure: the core's text with the error box's full
 // stop (ErrorReportText), or a text that is already final as it is.
@@ -41,8 +39,11 @@ std::string FailureText(const std::exception& failure);
 template <class TBody> decltype(auto) InContext(const std::string& context, TBody&& body) {
     try {
         return body();
-    } catch (const EFailure&) {
-        throw;
+    } catch (const EFailure& failure) {
+        if (!failure.Context.empty()) {
+            throw;
+        }
+        throw EFailure(failure.what(), context);
     } catch (const EUsageError&) {
         throw;
     } catch (const std::exception& failure) {

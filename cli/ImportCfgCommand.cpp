@@ -3,7 +3,8 @@
 
 #include "catalogue/ModelNames.h"
 #include "cli/AudioCfg.h"
-#include "cli/Backup.h"
+#include "table/Backup.h"
+#include "table/FileRead.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"

@@ -1,7 +1,8 @@
 #include "cli/TableAccess.h"
 
 #include "catalogue/VehicleCatalogue.h"
-#include "cli/Backup.h"
+#include "table/Backup.h"
+#include "table/FileRead.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"

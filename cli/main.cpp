@@ -65,7 +65,8 @@ int CommandUsageError(const TCommand& command, std::string_view problem) {
 
 int ReportFailure(const std::exception& failure) {
     std::cerr << FailureText(failure) << '\n';
-    if (const auto* withContext = dynamic_cast<const EFailure*>(&failure)) {
+    if (const auto* withContext = dynamic_cast<const EFailure*>(&failure);
+        withContext != nullptr && !withContext->Context.empty()) {
         std::cerr << "in " << withContext->Context << '\n';
     }
     return ExitFailure;

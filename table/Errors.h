@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace klarvon {
 
@@ -44,6 +45,16 @@ class EInOutError : public EKlarvonError {
 public:
     EInOutError(int code, const std::string& message) : EKlarvonError(message), Code(code) {}
     int Code;
+};
+
+// A failure whose text is final as it stands (no full stop is added), and what it
+// concerned ("B.exe.bak", "HornTone=1E39"), shown on a line of its own; empty when it
+// concerns nothing in particular.
+class EFinalError : public EKlarvonError {
+public:
+    explicit EFinalError(const std::string& text, std::string context = {})
+        : EKlarvonError(text), Context(std::move(context)) {}
+    std::string Context;
 };
 
 } // namespace klarvon

@@ -1,9 +1,9 @@
 #pragma once
-// The system side of record file access: one existing regular file, opened for reading
-// (and, unless asked otherwise, writing) while other programs stay free to read and write
-// it too, never created, transferred at explicit offsets. Each system has its own
-// implementation (posix/, win32/); every failure throws EInOutError with the text of the
-// system's error number.
+// The system side of every file access: one open file, transferred at explicit offsets,
+// while other programs stay free to read (and, for existing files, write) it too. Each
+// system has its own implementation (posix/, win32/); a failed system call throws
+// ESystemError, an EInOutError with the classic text that also keeps the system's own
+// wording. The protocols built on it are in FileWrite.h.
 
 #include "table/Errors.h"
 
@@ -11,12 +11,25 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace klarvon {
 
 // Read-only access lets a write-protected original, or a game under a protected folder, be
-// read without administrator rights; everything that may write opens read-write.
-enum class TAccess { ReadOnly, ReadWrite };
+// read without administrator rights; everything that may write opens read-write. Both take
+// regular files only. ReadAnyKind is for a file that is only looked into (the head of
+// Settings.ini): read-only, whatever kind of file it is, and never waiting for a pipe's
+// writer; IsRegularFile() then says whether it has bytes to read.
+enum class TAccess { ReadOnly, ReadWrite, ReadAnyKind };
+
+// A failed file operation: what() is the classic text ("File access denied"), and
+// SystemWording the system's own ("Permission denied", "Access is denied.").
+class ESystemError : public EInOutError {
+public:
+    ESystemError(const EInOutError& classic, std::string systemWording)
+        : EInOutError(classic), SystemWording(std::move(systemWording)) {}
+    std::string SystemWording;
+};
 
 class TFileHandle {
 public:
@@ -25,9 +38,15 @@ public:
     TFileHandle(const TFileHandle&) = delete;
     TFileHandle& operator=(const TFileHandle&) = delete;
 
-    // Anything but a regular file (a folder, a pipe, a device) is "File access denied".
+    // An existing file, never created. With ReadOnly or ReadWrite, anything but a regular
+    // file (a folder, a pipe, a device) is "File access denied".
     void Open(const std::string& path, TAccess access = TAccess::ReadWrite);
+    // A new regular file, open read-write, that no other program can open until it is
+    // closed (on Windows; elsewhere it is new and unknown to anyone). False, with nothing
+    // touched, when anything at all is at path, a dangling link included.
+    bool CreateNew(const std::string& path);
     bool IsOpen() const;
+    bool IsRegularFile() const;
     std::int64_t Size() const;
     // Up to buffer.size() bytes at offset; fewer only where the file ends.
     std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
@@ -41,8 +60,15 @@ public:
     bool TryLock();
     void Unlock() noexcept;
 
-    // Gives the bytes at offset disk space before they are written, where the file system
-    // can (a sparse file's unwritten part); "Disk full" then comes before any byte changed.
+    // Gives the bytes at offset disk space before they are written, where the system can,
+    // so that "Disk full" comes before any byte changed. Linux reserves a sparse file's
+    // unwritten part (fallocate, keeping the size; a file system without it reserves
+    // nothing). Windows has no call that gives a range inside a file its clusters without
+    // writing it, so there this does nothing: a file that is not sparse or compressed (as
+    // Windows makes every file unless a program asks otherwise) already has its clusters
+    // and an overwrite in place needs no new space; a sparse or compressed one gets them
+    // only at the write, and a full disk shows there, where the caller puts the old
+    // bytes back.
     void Reserve(std::int64_t offset, std::int64_t length);
     // Cuts the file to size bytes.
     void Truncate(std::int64_t size);
@@ -64,5 +90,13 @@ private:
 
 // What the system says to a position before the start of a file.
 EInOutError NegativeOffsetError(const std::string& path);
+
+// Refuses anything at path that is not a regular file (a folder, a device, a pipe) with
+// "File access denied"; nothing at path passes.
+void RequireRegularOrNothing(const std::string& path);
+
+// Renames from to to, replacing what is there in one step: a reader of to finds either
+// the old file or the new one, never neither and never a part.
+void MoveOver(const std::string& from, const std::string& to);
 
 } // namespace klarvon

@@ -24,6 +24,14 @@ EInOutError NumberedInOutError(int code);
 // 101 are semaphore errors on Windows, not the classic end-of-file and full disk).
 EInOutError InOutErrorFromWindowsCode(std::uint32_t code);
 
+// POSIX systems only: an errno value as the user reads it. ENOENT -> "File not found" (2),
+// or "Invalid filename" (3) when a folder on the path is missing; ENOTDIR -> "Invalid
+// filename"; EMFILE/ENFILE -> "Too many open files" (4); EACCES/EPERM/EROFS/EISDIR ->
+// "File access denied" (5); ENOSPC/EDQUOT -> "Disk full" (101); ETXTBSY/EBUSY -> "I/O error
+// 32", as Windows names a file another program holds; ENAMETOOLONG/EILSEQ -> "I/O error
+// 123", Windows' malformed name; anything else "I/O error <errno>".
+EInOutError InOutErrorFromErrno(int errnoValue, const std::string& path);
+
 EInOutError ReadBeyondEndOfFile();  // "Read beyond end of file" (100)
 EInOutError WriteBeyondEndOfFile(); // "Write beyond end of file": a write would grow the file
 

@@ -1,7 +1,6 @@
 #include "cli/StandardStreams.h"
 
 #include "table/InOutError.h"
-#include "table/posix/ErrnoError.h"
 
 #include <cerrno>
 

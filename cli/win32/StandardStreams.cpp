@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 #include "table/InOutError.h"
-#include "table/win32/WideText.h"
+#include "table/WideText.h"
 
 #include <algorithm>
 #include <cstdio>

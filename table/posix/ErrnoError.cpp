@@ -1,4 +1,4 @@
-#include "table/posix/ErrnoError.h"
+// errno values as the user reads them, for the POSIX side of file access.
 #include "table/InOutError.h"
 
 #include "table/InOutErrorCodes.h"

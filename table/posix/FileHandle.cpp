@@ -1,10 +1,11 @@
 #include "table/FileHandle.h"
 
 #include "table/InOutError.h"
-#include "table/posix/ErrnoError.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <limits>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,18 +20,24 @@ static_assert(sizeof(off_t) == sizeof(std::int64_t), "file offsets must be 64-bi
 namespace {
 
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int64_t>::max();
+constexpr mode_t NewFileMode = 0666; // narrowed by the user's umask
 
 int Descriptor(std::intptr_t native) {
     return static_cast<int>(native);
 }
 
-bool IsRegularFile(int fd) {
+bool IsRegularDescriptor(int fd) {
     struct stat info {};
     return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
 }
 
-EInOutError AccessDenied(const std::string& path) {
-    return InOutErrorFromErrno(EACCES, path);
+ESystemError Failure(int errnoValue, const std::string& path) {
+    return ESystemError(InOutErrorFromErrno(errnoValue, path),
+                        std::generic_category().message(errnoValue));
+}
+
+ESystemError AccessDenied(const std::string& path) {
+    return Failure(EACCES, path);
 }
 
 } // namespace
@@ -46,24 +53,29 @@ bool TFileHandle::IsOpen() const {
 }
 
 void TFileHandle::Open(const std::string& path, TAccess access) {
+    const bool anyKind = access == TAccess::ReadAnyKind;
     // Only regular files: a pipe or a device has no fixed bytes to edit, and opening some
     // devices for writing already acts on them (a watchdog arms itself), so such paths are
     // refused before they are opened.
     struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+    if (!anyKind && ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode) &&
+        !S_ISDIR(info.st_mode)) {
         throw AccessDenied(path);
     }
+    // O_NOCTTY: should the path name a terminal after all, it never becomes ours.
+    // O_NONBLOCK, for a file only looked into: a pipe of that name opens at once instead of
+    // waiting for a writer; regular files ignore the flag.
+    const int flags = (access == TAccess::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY |
+                      (anyKind ? O_NONBLOCK : 0);
     int fd = -1;
     do {
-        // O_NOCTTY: should the path name a terminal after all, it never becomes ours.
-        fd = ::open(path.c_str(),
-                    (access == TAccess::ReadOnly ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path.c_str(), flags);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
-        throw InOutErrorFromErrno(errno, path);
+        throw Failure(errno, path);
     }
     // The path may have been swapped for something else between stat and open.
-    if (!IsRegularFile(fd)) {
+    if (!anyKind && !IsRegularDescriptor(fd)) {
         ::close(fd);
         throw AccessDenied(path);
     }
@@ -72,10 +84,32 @@ void TFileHandle::Open(const std::string& path, TAccess access) {
     path_ = path;
 }
 
+bool TFileHandle::CreateNew(const std::string& path) {
+    int fd = -1;
+    do {
+        // O_EXCL: never an existing file, and never through a link, dangling or not.
+        fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, NewFileMode);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (errno == EEXIST) {
+            return false;
+        }
+        throw Failure(errno, path);
+    }
+    native_ = fd;
+    locked_ = false;
+    path_ = path;
+    return true;
+}
+
+bool TFileHandle::IsRegularFile() const {
+    return IsRegularDescriptor(Descriptor(native_));
+}
+
 std::int64_t TFileHandle::Size() const {
     struct stat info {};
     if (::fstat(Descriptor(native_), &info) != 0) {
-        throw InOutErrorFromErrno(errno, path_);
+        throw Failure(errno, path_);
     }
     return static_cast<std::int64_t>(info.st_size);
 }
@@ -98,7 +132,7 @@ std::size_t TFileHandle::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
             if (errno == EINTR) {
                 continue;
             }
-            throw InOutErrorFromErrno(errno, path_);
+            throw Failure(errno, path_);
         }
         if (got == 0) {
             break; // end of file
@@ -120,11 +154,11 @@ void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> byt
             if (errno == EINTR) {
                 continue;
             }
-            throw InOutErrorFromErrno(errno, path_);
+            throw Failure(errno, path_);
         }
         if (put == 0) {
             // The system took nothing and named no cause: there is no room.
-            throw InOutErrorFromErrno(ENOSPC, path_);
+            throw Failure(ENOSPC, path_);
         }
         done += static_cast<std::size_t>(put);
     }
@@ -138,7 +172,7 @@ void TFileHandle::Close() {
     native_ = -1;
     locked_ = false; // closed whatever close() says; retrying could close someone else's file
     if (::close(fd) != 0) {
-        throw InOutErrorFromErrno(errno, path_);
+        throw Failure(errno, path_);
     }
 }
 
@@ -150,7 +184,7 @@ bool TFileHandle::TryLock() {
             return false;
         }
         if (errno != EINTR) {
-            throw InOutErrorFromErrno(errno, path_);
+            throw Failure(errno, path_);
         }
     }
     locked_ = true;
@@ -176,7 +210,7 @@ void TFileHandle::Reserve(std::int64_t offset, std::int64_t length) {
     // A file system without fallocate simply gets no reservation; the write that follows
     // still says what went wrong.
     if (result != 0 && errno != EOPNOTSUPP && errno != ENOSYS) {
-        throw InOutErrorFromErrno(errno, path_);
+        throw Failure(errno, path_);
     }
 }
 
@@ -186,7 +220,7 @@ void TFileHandle::Truncate(std::int64_t size) {
         result = ::ftruncate(Descriptor(native_), static_cast<off_t>(size));
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
-        throw InOutErrorFromErrno(errno, path_);
+        throw Failure(errno, path_);
     }
 }
 
@@ -198,7 +232,7 @@ void TFileHandle::Flush() {
     // A file that cannot be synced (a pipe never gets here; some special file systems say
     // EINVAL) has nothing the system could lose for it.
     if (result != 0 && errno != EINVAL && errno != EROFS) {
-        throw InOutErrorFromErrno(errno, path_);
+        throw Failure(errno, path_);
     }
 }
 
@@ -231,6 +265,21 @@ std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
 
 EInOutError NegativeOffsetError(const std::string& path) {
     return InOutErrorFromErrno(EINVAL, path);
+}
+
+void RequireRegularOrNothing(const std::string& path) {
+    // Renaming over a device node or a pipe would take it away from whatever uses it (as
+    // root, /dev/null itself).
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        throw AccessDenied(path);
+    }
+}
+
+void MoveOver(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        throw Failure(errno, to);
+    }
 }
 
 } // namespace klarvon

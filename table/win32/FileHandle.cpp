@@ -1,10 +1,12 @@
 #include "table/FileHandle.h"
 
 #include "table/InOutError.h"
-#include "table/win32/WideText.h"
+#include "table/WideText.h"
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <string_view>
 
 #include <windows.h>
 
@@ -27,9 +29,31 @@ HANDLE Native(std::intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
 
-EInOutError LastError() {
-    return InOutErrorFromWindowsCode(::GetLastError());
+// The system's own message for the code, in the user's language whatever the ANSI code
+// page.
+std::string SystemWording(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string wording =
+        length > 0 ? FromWide(std::wstring_view(text, length)) : "Error " + std::to_string(code);
+    ::LocalFree(text);
+    while (!wording.empty() && (wording.back() == '\n' || wording.back() == '\r')) {
+        wording.pop_back();
+    }
+    return wording;
 }
+
+ESystemError Failure(DWORD code) {
+    return ESystemError(InOutErrorFromWindowsCode(code), SystemWording(code));
+}
+
+ESystemError LastError() {
+    return Failure(::GetLastError());
+}
+
+constexpr DWORD ShareWithOthers = FILE_SHARE_READ | FILE_SHARE_WRITE;
 
 // The position of a transfer, carried in an OVERLAPPED on a synchronous handle: each
 // call says where it reads or writes, so no shared file pointer is involved.
@@ -55,22 +79,44 @@ bool TFileHandle::IsOpen() const {
 
 // The path is UTF-8, as the programs keep every path; the system gets it in UTF-16.
 void TFileHandle::Open(const std::string& path, TAccess access) {
-    const DWORD rights = access == TAccess::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const HANDLE handle =
-        ::CreateFileW(WidePath(path).c_str(), rights, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool anyKind = access == TAccess::ReadAnyKind;
+    const DWORD rights = access == TAccess::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    // A file only looked into may also be renamed or deleted meanwhile.
+    const DWORD sharing = anyKind ? ShareWithOthers | FILE_SHARE_DELETE : ShareWithOthers;
+    const HANDLE handle = ::CreateFileW(WidePath(path).c_str(), rights, sharing, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         throw LastError();
     }
     // A pipe or a device ("COM1", "CON") has no fixed bytes to edit in place. (Folders do
     // not open at all without FILE_FLAG_BACKUP_SEMANTICS: "File access denied".)
-    if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    if (!anyKind && ::GetFileType(handle) != FILE_TYPE_DISK) {
         ::CloseHandle(handle);
-        throw InOutErrorFromWindowsCode(ERROR_ACCESS_DENIED);
+        throw Failure(ERROR_ACCESS_DENIED);
     }
     native_ = reinterpret_cast<std::intptr_t>(handle);
     locked_ = false;
     path_ = path;
+}
+
+bool TFileHandle::CreateNew(const std::string& path) {
+    // No sharing: nobody opens the file before it is complete and closed.
+    const HANDLE handle = ::CreateFileW(WidePath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        if (::GetLastError() == ERROR_FILE_EXISTS) {
+            return false;
+        }
+        throw LastError();
+    }
+    native_ = reinterpret_cast<std::intptr_t>(handle);
+    locked_ = false;
+    path_ = path;
+    return true;
+}
+
+bool TFileHandle::IsRegularFile() const {
+    return ::GetFileType(Native(native_)) == FILE_TYPE_DISK;
 }
 
 std::int64_t TFileHandle::Size() const {
@@ -123,7 +169,7 @@ void TFileHandle::WriteAt(std::int64_t offset, std::span<const std::uint8_t> byt
         }
         if (put == 0) {
             // The system took nothing and named no cause: there is no room.
-            throw InOutErrorFromWindowsCode(ERROR_DISK_FULL);
+            throw Failure(ERROR_DISK_FULL);
         }
         done += put;
     }
@@ -166,8 +212,11 @@ void TFileHandle::Unlock() noexcept {
     }
 }
 
-// NTFS gives a sparse file's range its clusters only as it is written; there is no
-// reservation that keeps the size, so a full disk still shows at the write.
+// Nothing to ask for (see FileHandle.h). FILE_ALLOCATION_INFO only sets the space kept
+// for the end of the file; SetFileValidData needs a privilege and fits only files that
+// are not sparse; clearing the sparse flag (FSCTL_SET_SPARSE) would give every hole of
+// the file its clusters, possibly gigabytes for one record; and writing the range (even
+// its own bytes again) would race with other programs' writes.
 void TFileHandle::Reserve(std::int64_t /*offset*/, std::int64_t /*length*/) {}
 
 void TFileHandle::Truncate(std::int64_t size) {
@@ -190,6 +239,23 @@ std::int64_t TFileHandle::HoleStartBefore(std::int64_t offset) const {
 
 EInOutError NegativeOffsetError(const std::string& /*path*/) {
     return InOutErrorFromWindowsCode(ERROR_NEGATIVE_SEEK);
+}
+
+void RequireRegularOrNothing(const std::string& path) {
+    // A folder or a device name ("NUL", "COM1") is refused.
+    const DWORD attributes = ::GetFileAttributesW(WidePath(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0) {
+        throw Failure(ERROR_ACCESS_DENIED);
+    }
+}
+
+void MoveOver(const std::string& from, const std::string& to) {
+    // Write-through: the move is on the disk when the call returns.
+    if (!::MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        throw LastError();
+    }
 }
 
 } // namespace klarvon

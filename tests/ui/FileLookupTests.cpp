@@ -73,53 +73,6 @@ private slots:
         folder_.reset();
     }
 
-    void documentsComeFromTheFirstFolderThatHasThem() {
-        enum TEntry { Nothing, File, Folder, DanglingLink };
-        struct TCase {
-            const char* Name;
-            TEntry Program;
-            TEntry Data;
-            TEntry Working;
-            std::string Expected; // relative to the temporary folder
-        };
-        const std::vector<TCase> cases{
-            // Run from the source folder: the same relative name as ever.
-            {"working folder only", Nothing, Nothing, File, "ReadMe.txt"},
-            // Installed and started from a home folder that has a ReadMe.txt of its own.
-            {"data folder before the working folder", Nothing, File, File,
-             "share/klarvon/ReadMe.txt"},
-            {"beside the program first", File, File, File, "bin/ReadMe.txt"},
-            {"a folder of that name is passed over", Folder, File, Nothing,
-             "share/klarvon/ReadMe.txt"},
-            {"a dangling link is passed over", DanglingLink, Nothing, File, "ReadMe.txt"},
-            {"nowhere: the bare name", Nothing, Nothing, Nothing, "ReadMe.txt"},
-        };
-        for (const TCase& c : cases) {
-            TTempDir root;
-            QVERIFY(QDir::setCurrent(QString::fromStdString(root.Path().string())));
-            const auto place = [&](TEntry entry, const fs::path& folder) {
-                fs::create_directories(folder);
-                const fs::path path = folder / "ReadMe.txt";
-                if (entry == File) {
-                    WriteText(path, "guide");
-                } else if (entry == Folder) {
-                    fs::create_directory(path);
-                } else if (entry == DanglingLink) {
-                    fs::create_symlink("gone.txt", path);
-                }
-            };
-            place(c.Program, root.Path() / "bin");
-            place(c.Data, root.Path() / "share/klarvon");
-            place(c.Working, root.Path());
-            const std::vector<fs::path> folders{
-                root.Path() / "bin", root.Path() / "share/klarvon", {}};
-            const fs::path found = FindFile("ReadMe.txt", folders);
-            const fs::path expected =
-                c.Expected == "ReadMe.txt" ? fs::path("ReadMe.txt") : root.Path() / c.Expected;
-            QVERIFY2(found == expected, (std::string(c.Name) + ": " + found.string()).c_str());
-        }
-    }
-
     void documentFoldersStartBesideTheProgramAndEndInTheWorkingFolder() {
         const std::vector<fs::path> folders = DocumentFolders();
         QCOMPARE(folders.size(), std::size_t{3});

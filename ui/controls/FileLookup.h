@@ -4,19 +4,15 @@
 // folders, so the editor finds them whether it runs from the source folder, from an
 // unpacked zip, or installed with its documents in a data folder of their own.
 
+// FindFile itself is the disk's side of it (table/FileLookup.h); the folders are the
+// platform's.
+
+#include "table/FileLookup.h"
+
 #include <filesystem>
-#include <span>
-#include <string_view>
 #include <vector>
 
 namespace klarvon {
-
-// folder / name for the first folder that has it, where anything but a missing name or
-// a folder counts (a file that cannot be examined is taken, so opening it reports
-// why); name alone, relative to the working folder, when no folder has it. An empty
-// folder is the working folder.
-std::filesystem::path FindFile(std::string_view name,
-                               std::span<const std::filesystem::path> folders);
 
 // Where the shipped documents are looked for: beside the program, then in the data
 // folder of an installed copy, then in the working folder. Defined by the platform.

@@ -1,5 +1,5 @@
 #include "ui/controls/win32/NativeDialogs.h"
-#include "table/win32/WideText.h"
+#include "table/WideText.h"
 #include "ui/controls/win32/ControlImpl.h"
 
 #include <commdlg.h>

@@ -1,22 +1,21 @@
-#include "cli/Backup.h"
+#include "table/Backup.h"
 
-#include "cli/Failure.h"
-#include "cli/SafeWrite.h"
-#include "table/InOutError.h"
+#include "table/Errors.h"
+#include "table/FileRead.h"
+#include "table/FileWrite.h"
 #include "table/PathText.h"
-#include "table/RecordFile.h"
 
+#include <cstdint>
 #include <filesystem>
-#include <iostream>
 #include <system_error>
+#include <vector>
 
-namespace klarvon::cli {
+namespace klarvon {
 
 namespace {
 
 constexpr std::string_view TemporarySuffix = ".new";
 constexpr int TemporaryAttempts = 100;
-constexpr std::size_t LargestTextFile = std::size_t{16} << 20;
 
 bool Exists(const std::string& path) {
     std::error_code error;
@@ -29,31 +28,6 @@ void SayKept(const std::string& backup, std::ostream& notes) {
 
 } // namespace
 
-std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
-    const TRecordFile file(path, TOpenMode::ReadOnly);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(file.Size()));
-    if (file.ReadAt(0, bytes) != bytes.size()) {
-        throw ReadBeyondEndOfFile(); // cut short while being read
-    }
-    return bytes;
-}
-
-std::string ReadTextFile(const std::string& path) {
-    return InContext(path, [&path] {
-        const TRecordFile file(path, TOpenMode::ReadOnly);
-        if (file.Size() > static_cast<std::int64_t>(LargestTextFile)) {
-            throw EPlainFailure("The file is too large to be a text file of settings (over " +
-                                std::to_string(LargestTextFile >> 20) + " MiB)");
-        }
-        std::string text(static_cast<std::size_t>(file.Size()), '\0');
-        const std::span bytes(reinterpret_cast<std::uint8_t*>(text.data()), text.size());
-        if (file.ReadAt(0, bytes) != text.size()) {
-            throw ReadBeyondEndOfFile();
-        }
-        return text;
-    });
-}
-
 void BackUp(const std::string& path, std::ostream& notes) {
     const std::string backup = path + std::string(BackupSuffix);
     std::error_code error;
@@ -61,15 +35,15 @@ void BackUp(const std::string& path, std::ostream& notes) {
         std::filesystem::symlink_status(FileSystemPath(backup), error);
     if (std::filesystem::exists(status)) {
         if (!std::filesystem::is_regular_file(status)) {
-            throw EPlainFailure("'" + backup +
-                                "' exists but is not a plain file; no backup was made and "
-                                "nothing was written");
+            throw EFinalError("'" + backup +
+                              "' exists but is not a plain file; no backup was made and "
+                              "nothing was written");
         }
         SayKept(backup, notes);
         return;
     }
     const std::vector<std::uint8_t> bytes =
-        InContext(path, [&path] { return ReadFileBytes(path); });
+        NamingFile(path, [&path] { return ReadFileBytes(path); });
     std::string temporary;
     for (int attempt = 0; attempt < TemporaryAttempts && temporary.empty(); ++attempt) {
         const std::string name =
@@ -79,9 +53,9 @@ void BackUp(const std::string& path, std::ostream& notes) {
         }
     }
     if (temporary.empty()) {
-        throw EPlainFailure("no free name beside '" + backup + "' to write the backup to");
+        throw EFinalError("no free name beside '" + backup + "' to write the backup to");
     }
-    InContext(backup, [&] { WriteNewFile(temporary, bytes); });
+    NamingFile(backup, [&] { WriteNewFile(temporary, bytes); });
     // A hard link puts the finished copy in place without ever replacing a FILE.bak that
     // appeared meanwhile; a file system without links gets a rename instead.
     std::filesystem::create_hard_link(FileSystemPath(temporary), FileSystemPath(backup), error);
@@ -97,11 +71,11 @@ void BackUp(const std::string& path, std::ostream& notes) {
         return;
     }
     if (!linked && error) {
-        throw EFailure("The backup could not be put in place: " + error.message() +
-                           "; nothing was written",
-                       backup);
+        throw EFinalError("The backup could not be put in place: " + error.message() +
+                              "; nothing was written",
+                          backup);
     }
     notes << "backup: made " << backup << '\n';
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon

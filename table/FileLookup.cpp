@@ -1,12 +1,10 @@
-#include "ui/controls/FileLookup.h"
+#include "table/FileLookup.h"
 
 #include <system_error>
 
 namespace klarvon {
 
-namespace {
-
-bool IsPresent(const std::filesystem::path& path) {
+bool IsFilePresent(const std::filesystem::path& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec && ec != std::errc::no_such_file_or_directory && ec != std::errc::not_a_directory) {
@@ -16,13 +14,11 @@ bool IsPresent(const std::filesystem::path& path) {
            status.type() != std::filesystem::file_type::directory;
 }
 
-} // namespace
-
 std::filesystem::path FindFile(std::string_view name,
                                std::span<const std::filesystem::path> folders) {
     for (const std::filesystem::path& folder : folders) {
         std::filesystem::path candidate = folder / name;
-        if (IsPresent(candidate)) {
+        if (IsFilePresent(candidate)) {
             return candidate;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
-// Paths and messages as the Windows API's wide ("W") functions take them. Inside, the
-// programs keep every path and text in UTF-8; it becomes UTF-16 only here, on its way to
-// the system, and what the system hands back becomes UTF-8 once.
+// Windows only: paths and messages as the Windows API's wide ("W") functions take them.
+// Inside, the programs keep every path and text in UTF-8; it becomes UTF-16 only here, on
+// its way to the system, and what the system hands back becomes UTF-8 once.
 
 #include "table/InOutError.h"
 #include "table/Utf16Text.h"

@@ -1,0 +1,93 @@
+#include "table/FileWrite.h"
+
+#include "table/Errors.h"
+#include "table/FileHandle.h"
+#include "table/PathText.h"
+
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace klarvon {
+
+namespace {
+
+constexpr int TemporaryAttempts = 100;
+
+// Closes the file without a word and removes it: the way out of a write that failed.
+void Discard(TFileHandle& file, const std::string& path) noexcept {
+    try {
+        file.Close();
+    } catch (...) {
+        // Closed whatever the system said; the file is removed all the same.
+    }
+    std::error_code ignored;
+    std::filesystem::remove(FileSystemPath(path), ignored);
+}
+
+// All the bytes, on the disk, closed.
+void WriteFlushClose(TFileHandle& file, std::span<const std::uint8_t> bytes) {
+    file.WriteAt(0, bytes);
+    file.Flush();
+    file.Close();
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// A hidden name beside path, so the rename stays within one file system; the number is
+// random, so programs replacing the same file at once do not keep meeting each other.
+std::string TemporaryName(const std::string& path, unsigned number) {
+    const std::filesystem::path target = FileSystemPath(path);
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const std::string name = '.' + Utf8(target.filename()) + '.' + std::to_string(number);
+    return Utf8(folder / FileSystemPath(name));
+}
+
+} // namespace
+
+void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                  std::string_view whenTaken) {
+    TFileHandle file;
+    if (!file.CreateNew(path)) {
+        std::string text = "'" + path + "' already exists";
+        if (!whenTaken.empty()) {
+            text += "; ";
+            text += whenTaken;
+        }
+        throw EKlarvonError(text);
+    }
+    try {
+        WriteFlushClose(file, bytes);
+    } catch (...) {
+        Discard(file, path); // ours: created above, never a file that was there before
+        throw;
+    }
+}
+
+void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    RequireRegularOrNothing(path);
+    std::random_device seed;
+    std::mt19937 numbers(seed());
+    TFileHandle file;
+    std::string temporary;
+    for (int attempt = 0; attempt < TemporaryAttempts && !file.IsOpen(); ++attempt) {
+        temporary = TemporaryName(path, static_cast<unsigned>(numbers()));
+        file.CreateNew(temporary);
+    }
+    if (!file.IsOpen()) {
+        throw EKlarvonError("No free name beside '" + path + "' for the new file");
+    }
+    try {
+        WriteFlushClose(file, bytes);
+        MoveOver(temporary, path);
+    } catch (...) {
+        Discard(file, temporary);
+        throw;
+    }
+}
+
+} // namespace klarvon

@@ -1,0 +1,46 @@
+#pragma once
+// Writing to the disk, and the order of steps that keeps every file whole.
+//
+// Records in place (RecordFile.h), on one handle opened read-write and locked:
+//  1. Everything is checked before any byte is written: each record converts, each lies
+//     wholly inside the file. A failure here leaves the file untouched.
+//  2. The old bytes of every record are read and kept; they are the way back.
+//  3. Reserve asks for the disk space of every record first, so that a full disk is
+//     reported before anything changed (where the system can reserve; see Reserve).
+//  4. Each record goes out in a single WriteAt; the size is read again after it, and a file
+//     that grew (another program cut it short meanwhile) is cut back and the write refused.
+//  5. Flush: the change is reported as saved only once it is on the disk itself.
+//  If a write or the flush fails, the kept old bytes are written back and read again to
+//  see that they are there, and the failure says whether the file is as it was; nothing
+//  is left half-written without the user being told.
+//
+// Whole files (the demo executable, backups): never written where a reader could see
+// them half done.
+//  1. The bytes go to a new file (CreateNew), which never touches an existing file. To
+//     replace a file, that new file is a temporary one beside it, in the same folder and
+//     so on the same file system, where a rename is a single step.
+//  2. Flush, then Close: the bytes are on the disk before the file takes its final name,
+//     so a crash can leave a stray temporary file but never a short one under that name.
+//  3. MoveOver renames the temporary over the target in one step: a reader finds the old
+//     file or the whole new one. Only then is the file reported as written.
+//  On any failure the new file is removed again; a file that was there stays as it was.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace klarvon {
+
+// Creates path with the bytes, flushed to the disk. Fails, touching nothing, if anything
+// exists there (a dangling link included): "'<path>' already exists", followed by
+// "; <whenTaken>" when the caller has advice to give.
+void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                  std::string_view whenTaken = {});
+
+// Writes the bytes to a temporary file beside path, flushes it, then renames it over path,
+// so path holds either its old contents or all the new ones. Anything at path that is not
+// a regular file (a folder, a device, a FIFO) is refused with "File access denied".
+void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+} // namespace klarvon
