@@ -1,13 +1,13 @@
 // `apply FILE PATCH [--reverse] [--dry-run] [--backup]`: the change lines of diff, set,
 // copy or import-cfg made (or undone) on another file, all of them or none.
 
-#include "table/Backup.h"
-#include "table/FileRead.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Patch.h"
 #include "cli/TableAccess.h"
+#include "table/Backup.h"
+#include "table/FileRead.h"
 
 #include <array>
 #include <set>

@@ -3,12 +3,12 @@
 
 #include "catalogue/ModelNames.h"
 #include "cli/AudioCfg.h"
-#include "table/Backup.h"
-#include "table/FileRead.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/TableAccess.h"
+#include "table/Backup.h"
+#include "table/FileRead.h"
 
 #include <array>
 #include <iostream>

@@ -1,12 +1,12 @@
 #include "cli/TableAccess.h"
 
 #include "catalogue/VehicleCatalogue.h"
-#include "table/Backup.h"
-#include "table/FileRead.h"
 #include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Report.h"
+#include "table/Backup.h"
+#include "table/FileRead.h"
 
 #include <iostream>
 #include <sstream>
