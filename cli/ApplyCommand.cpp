@@ -2,17 +2,28 @@
 // copy or import-cfg made (or undone) on another file, all of them or none.
 
 #include "cli/Backup.h"
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/Patch.h"
 #include "cli/TableAccess.h"
+#include "exchange/Changes.h"
+#include "exchange/Patch.h"
 
 #include <array>
 #include <set>
 #include <sstream>
 
 namespace klarvon::cli {
+
+using exchange::ApplyPatch;
+using exchange::ChangeSubject;
+using exchange::ChangeValueText;
+using exchange::ETextError;
+using exchange::PadBytesName;
+using exchange::ParsePatch;
+using exchange::TConflict;
+using exchange::TPatch;
+using exchange::TPatchChange;
+using exchange::TPatchDirection;
 
 namespace {
 
@@ -55,9 +66,8 @@ int RunApply(const TArguments& arguments, std::ostream& out) {
     TPatch patch;
     try {
         patch = ParsePatch(text);
-    } catch (const EPatchError& error) {
-        throw EPlainFailure(patchPath + ':' + std::to_string(error.Line) + ':' +
-                            std::to_string(error.Column) + ": " + error.what());
+    } catch (const ETextError& error) {
+        throw EPlainFailure(error.Located(patchPath));
     }
     if (patch.Changes.empty()) {
         if (!patch.SaysNoChange) {

@@ -1,7 +1,6 @@
 // `copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]`: one vehicle's record, or
 // some of its fields, onto another's slot, possibly from another executable.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/TableAccess.h"

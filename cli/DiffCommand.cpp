@@ -1,13 +1,15 @@
 // `diff FILE_A FILE_B`: every field of every slot that differs between two tables.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/TableAccess.h"
+#include "exchange/Changes.h"
 
 #include <array>
 
 namespace klarvon::cli {
+
+using exchange::WriteChanges;
 
 namespace {
 

@@ -2,15 +2,20 @@
 // audio cfg.
 
 #include "catalogue/ModelNames.h"
-#include "cli/AudioCfg.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/TableAccess.h"
+#include "exchange/AudioCfg.h"
 
 #include <algorithm>
 #include <array>
 
 namespace klarvon::cli {
+
+using exchange::ETextError;
+using exchange::FormatAudioCfg;
+using exchange::TCfgEntry;
+using exchange::TCfgForm;
 
 namespace {
 
@@ -53,7 +58,7 @@ int RunExportCfg(const TArguments& arguments, std::ostream& out) {
     std::string text;
     try {
         text = FormatAudioCfg(entries, form);
-    } catch (const std::invalid_argument& problem) {
+    } catch (const ETextError& problem) {
         throw EPlainFailure(problem.what());
     }
     out << text;

@@ -4,8 +4,8 @@
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/FieldText.h"
 #include "cli/TableAccess.h"
+#include "exchange/FieldText.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +13,8 @@
 #include <utility>
 
 namespace klarvon::cli {
+
+using exchange::ParseValueText;
 
 namespace {
 

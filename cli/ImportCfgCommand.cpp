@@ -2,12 +2,12 @@
 // audio cfg written into the table, every row checked before the first byte is written.
 
 #include "catalogue/ModelNames.h"
-#include "cli/AudioCfg.h"
 #include "cli/Backup.h"
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/TableAccess.h"
+#include "exchange/AudioCfg.h"
+#include "exchange/Changes.h"
 
 #include <array>
 #include <iostream>
@@ -16,14 +16,15 @@
 
 namespace klarvon::cli {
 
+using exchange::ETextError;
+using exchange::ParseAudioCfg;
+using exchange::TCfgRow;
+using exchange::WriteChanges;
+
 namespace {
 
 constexpr std::string_view SkipUnknownFlag = "--skip-unknown";
 constexpr std::array<std::string_view, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
-
-std::string Where(const std::string& cfg, std::size_t line, std::size_t column) {
-    return cfg + ':' + std::to_string(line) + ':' + std::to_string(column) + ": ";
-}
 
 // The row that counts for each slot: the last one naming its model.
 std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vector<TCfgRow>& rows,
@@ -34,9 +35,11 @@ std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vect
             bySlot[*row.Id] = &row;
             continue;
         }
-        const std::string unknown =
-            Where(cfg, row.Line, 1) + "'" + row.Model + "' is not a model of the table (" +
-            std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) + ")";
+        const std::string unknown = ETextError(row.Line, 1,
+                                               "'" + row.Model + "' is not a model of the table (" +
+                                                   std::to_string(FirstVehicleId) + ".." +
+                                                   std::to_string(LastModelId) + ")")
+                                        .Located(cfg);
         if (!skipUnknown) {
             throw EPlainFailure(unknown + "; --skip-unknown skips such rows");
         }
@@ -52,8 +55,8 @@ int RunImportCfg(const TArguments& arguments, std::ostream& out) {
     std::vector<TCfgRow> rows;
     try {
         rows = ParseAudioCfg(text);
-    } catch (const ECfgError& error) {
-        throw EPlainFailure(Where(cfg, error.Line, error.Column) + error.what());
+    } catch (const ETextError& error) {
+        throw EPlainFailure(error.Located(cfg));
     }
     if (rows.empty()) {
         throw EPlainFailure(cfg + " holds no rows (a model name and 14 values)");

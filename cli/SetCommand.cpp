@@ -1,17 +1,18 @@
 // `set FILE ID FIELD=TEXT ... [--game]`: changes named fields of one record, all or
 // nothing.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/FieldText.h"
 #include "cli/TableAccess.h"
+#include "exchange/FieldText.h"
 
 #include <array>
 #include <span>
 #include <utility>
 
 namespace klarvon::cli {
+
+using exchange::ParseValueText;
 
 namespace {
 

@@ -4,12 +4,16 @@
 #include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
-#include "cli/FieldText.h"
 #include "cli/TableAccess.h"
+#include "exchange/FieldText.h"
 
 #include <array>
 
 namespace klarvon::cli {
+
+using exchange::BitsHex;
+using exchange::ShownText;
+using exchange::StoredText;
 
 namespace {
 

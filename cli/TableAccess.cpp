@@ -2,15 +2,17 @@
 
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Backup.h"
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Report.h"
+#include "exchange/Changes.h"
 
 #include <iostream>
 #include <sstream>
 
 namespace klarvon::cli {
+
+using exchange::WriteChanges;
 
 namespace {
 

@@ -4,7 +4,7 @@
 // the same bits.
 
 #include "cli/Arguments.h"
-#include "cli/FieldText.h"
+#include "exchange/FieldText.h"
 #include "fuzz/FuzzSupport.h"
 #include "table/Errors.h"
 #include "table/TableLocator.h"
@@ -18,6 +18,7 @@ namespace {
 
 using namespace klarvon;
 using namespace klarvon::cli;
+using namespace klarvon::exchange;
 using klarvon::fuzz::Check;
 
 constexpr std::array<std::string_view, 3> AllowedFlags{"--json", "--force", "--from="};
