@@ -59,7 +59,7 @@ void WriteApplied(std::ostream& out, std::span<const TPatchChange> changes, bool
     }
 }
 
-int RunApply(const TArguments& arguments, std::ostream& out) {
+int RunApply(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& patchPath = arguments.Positionals[1];
     const std::string text = ReadTextFile(patchPath);
@@ -67,11 +67,11 @@ int RunApply(const TArguments& arguments, std::ostream& out) {
     try {
         patch = ParsePatch(text);
     } catch (const ETextError& error) {
-        throw EPlainFailure(error.Located(patchPath));
+        throw EFailure(error.Located(patchPath));
     }
     if (patch.Changes.empty()) {
         if (!patch.SaysNoChange) {
-            throw EPlainFailure(patchPath + " holds no patch lines (ID NAME FIELD: OLD -> NEW)");
+            throw EFailure(patchPath + " holds no patch lines (ID NAME FIELD: OLD -> NEW)");
         }
         out << "no change: " << patchPath << " changes nothing\n";
         return ExitSuccess;
@@ -96,7 +96,7 @@ int RunApply(const TArguments& arguments, std::ostream& out) {
                 for (const TConflict& conflict : conflicts) {
                     report += "\nconflict: " + ConflictText(patchPath, conflict, reverse);
                 }
-                throw EPlainFailure(report);
+                throw EFailure(report);
             }
             set.NoChange = "already " + std::string(reverse ? "undone" : "applied") + ": " + path +
                            " holds what " + patchPath +

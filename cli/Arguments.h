@@ -2,6 +2,7 @@
 // Splitting a command's arguments and reading vehicle IDs, field names and
 // FIELD=TEXT assignments. Anything malformed here is wrong usage (exit 2).
 
+#include "cli/Failure.h"
 #include "table/FieldLayout.h"
 
 #include <cstddef>
@@ -9,18 +10,11 @@
 #include <optional>
 #include <set>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace klarvon::cli {
-
-// Wrong usage; the text says what was wrong and main() adds the usage line.
-class EUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct TArguments {
     std::vector<std::string> Positionals;

@@ -2,6 +2,7 @@
 // The commands of klarvon-cli. Each lives in its own file and is listed by main().
 
 #include "cli/Arguments.h"
+#include "cli/Report.h"
 
 #include <ostream>
 #include <span>
@@ -20,9 +21,9 @@ struct TCommand {
     std::string_view Synopsis;               // the arguments after the command name
     std::string_view Help;                   // printed under the synopsis by --help
     std::span<const std::string_view> Flags; // the options it accepts besides --help
-    // Runs with the arguments already split; failures are thrown (see Failure.h),
-    // wrong usage as EUsageError. Returns the exit code.
-    int (*Run)(const TArguments& arguments, std::ostream& out);
+    // Runs with the arguments already split, printing into out; failures are thrown
+    // (see Failure.h). Returns the exit code.
+    int (*Run)(const TArguments& arguments, TReport& out);
 };
 
 extern const TCommand InfoCommand;

@@ -17,7 +17,7 @@ constexpr std::size_t FirstField = 3;
 constexpr std::string_view FromOption = "--from";
 constexpr std::array<std::string_view, 3> CopyFlags{GameFlag, "--from=", BackupFlag};
 
-int RunCopy(const TArguments& arguments, std::ostream& out) {
+int RunCopy(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstField, true);
     const int from = ParseVehicleId(arguments.Positionals[1]);
     const int to = ParseVehicleId(arguments.Positionals[2]);

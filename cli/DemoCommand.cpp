@@ -15,7 +15,7 @@ namespace {
 constexpr std::string_view ForceFlag = "--force";
 constexpr std::array<std::string_view, 1> DemoFlags{ForceFlag};
 
-int RunDemo(const TArguments& arguments, std::ostream& out) {
+int RunDemo(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
     const std::string& path = arguments.Positionals[0];
     const std::vector<std::uint8_t> bytes = BuildDemoExecutable();
@@ -24,7 +24,7 @@ int RunDemo(const TArguments& arguments, std::ostream& out) {
     } else {
         WriteNewFile(path, bytes);
     }
-    NoteFileChanged(out);
+    out.FileChanged = true;
     out << "wrote " << path << ": " << bytes.size() << " bytes, signature at offset "
         << DemoSignatureOffset << ", record of ID 400 at offset "
         << DemoSignatureOffset + static_cast<std::int64_t>(RecordSize) << '\n';

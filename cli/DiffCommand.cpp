@@ -24,7 +24,7 @@ std::vector<TRecordBytes> ReadTable(const std::string& path) {
     });
 }
 
-int RunDiff(const TArguments& arguments, std::ostream& out) {
+int RunDiff(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::vector<TRecordBytes> a = ReadTable(arguments.Positionals[0]);
     const std::vector<TRecordBytes> b = ReadTable(arguments.Positionals[1]);

@@ -13,7 +13,7 @@ namespace {
 constexpr std::string_view JsonFlag = "--json";
 constexpr std::array<std::string_view, 2> DumpFlags{JsonFlag, GameFlag};
 
-int RunDump(const TArguments& arguments, std::ostream& out) {
+int RunDump(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
     const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
     RequireTable(file);

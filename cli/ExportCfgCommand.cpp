@@ -45,7 +45,7 @@ std::vector<int> SlotsToExport(const TArguments& arguments) {
     return ids;
 }
 
-int RunExportCfg(const TArguments& arguments, std::ostream& out) {
+int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
     const std::vector<int> ids = SlotsToExport(arguments);
     const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
@@ -59,7 +59,7 @@ int RunExportCfg(const TArguments& arguments, std::ostream& out) {
     try {
         text = FormatAudioCfg(entries, form);
     } catch (const ETextError& problem) {
-        throw EPlainFailure(problem.what());
+        throw EFailure(problem.what());
     }
     out << text;
     return ExitSuccess;

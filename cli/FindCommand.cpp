@@ -23,7 +23,7 @@ constexpr std::array<std::string_view, 1> FindFlags{GameFlag};
 constexpr std::string_view NoModel = "-";
 constexpr std::string_view NoMatchText = "no vehicle matches";
 
-int RunFind(const TArguments& arguments, std::ostream& out) {
+int RunFind(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstCondition + 1, true);
     const TLayout layout = LayoutOf(arguments);
     const std::vector<TAssignment> conditions =
@@ -53,7 +53,7 @@ int RunFind(const TArguments& arguments, std::ostream& out) {
         }
     }
     if (matches == 0) {
-        throw EPlainFailure(std::string(NoMatchText));
+        throw EFailure(std::string(NoMatchText));
     }
     return ExitSuccess;
 }

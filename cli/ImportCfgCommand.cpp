@@ -41,14 +41,14 @@ std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vect
                                                    std::to_string(LastModelId) + ")")
                                         .Located(cfg);
         if (!skipUnknown) {
-            throw EPlainFailure(unknown + "; --skip-unknown skips such rows");
+            throw EFailure(unknown + "; --skip-unknown skips such rows");
         }
         std::cerr << "skipped: " << unknown << '\n';
     }
     return bySlot;
 }
 
-int RunImportCfg(const TArguments& arguments, std::ostream& out) {
+int RunImportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& cfg = arguments.Positionals[1];
     const std::string text = ReadTextFile(cfg);
@@ -56,10 +56,10 @@ int RunImportCfg(const TArguments& arguments, std::ostream& out) {
     try {
         rows = ParseAudioCfg(text);
     } catch (const ETextError& error) {
-        throw EPlainFailure(error.Located(cfg));
+        throw EFailure(error.Located(cfg));
     }
     if (rows.empty()) {
-        throw EPlainFailure(cfg + " holds no rows (a model name and 14 values)");
+        throw EFailure(cfg + " holds no rows (a model name and 14 values)");
     }
     const std::map<int, const TCfgRow*> bySlot =
         RowsBySlot(cfg, rows, arguments.Has(SkipUnknownFlag));

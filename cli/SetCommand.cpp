@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t FirstAssignment = 2;
 constexpr std::array<std::string_view, 2> SetFlags{GameFlag, BackupFlag};
 
-int RunSet(const TArguments& arguments, std::ostream& out) {
+int RunSet(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstAssignment + 1, true);
     const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);

@@ -20,7 +20,7 @@ namespace {
 constexpr char Tab = '\t';
 constexpr std::array<std::string_view, 1> ShowFlags{GameFlag};
 
-int RunShow(const TArguments& arguments, std::ostream& out) {
+int RunShow(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);

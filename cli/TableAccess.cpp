@@ -4,7 +4,6 @@
 #include "cli/Backup.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/Report.h"
 #include "exchange/Changes.h"
 
 #include <iostream>
@@ -63,11 +62,11 @@ TChangeSet ChangeOfOne(const TLayout& layout, int id, const TRecordBytes& before
 
 void RequireTable(const TTableFile& file) {
     if (IsRejected(file.Location())) {
-        throw ERejectedFile();
+        throw RejectedFile();
     }
 }
 
-int RunChange(const TArguments& arguments, const std::string& path, std::ostream& out,
+int RunChange(const TArguments& arguments, const std::string& path, TReport& out,
               const std::function<TChangeSet(const TTableFile& file)>& compute) {
     const bool dryRun = arguments.Has(DryRunFlag);
     TTableFile file(path, dryRun ? TOpenMode::ReadOnly : TOpenMode::Change);
@@ -89,7 +88,7 @@ int RunChange(const TArguments& arguments, const std::string& path, std::ostream
         }
         file.Commit(set.Changes);
         file.Close();
-        NoteFileChanged(out);
+        out.FileChanged = true;
     }
     out << set.Report;
     return ExitSuccess;

@@ -63,11 +63,9 @@ int CommandUsageError(const TCommand& command, std::string_view problem) {
     return ExitUsage;
 }
 
-int ReportFailure(const std::exception& failure) {
-    std::cerr << FailureText(failure) << '\n';
-    if (const auto* withContext = dynamic_cast<const EFailure*>(&failure)) {
-        std::cerr << "in " << withContext->Context << '\n';
-    }
+// Call only inside a catch block.
+int ReportHandledFailure() {
+    std::cerr << HandledFailureLines();
     return ExitFailure;
 }
 
@@ -77,8 +75,8 @@ int ReportFailure(const std::exception& failure) {
 int Deliver(const TReport& report, int exitCode) {
     try {
         WriteStandardOutput(report.str());
-    } catch (const std::exception& failure) {
-        ReportFailure(failure);
+    } catch (const std::exception&) {
+        ReportHandledFailure();
         if (report.FileChanged) {
             std::cerr << ChangeMadeText << '\n';
         }
@@ -107,10 +105,10 @@ int RunCommand(const TCommand& command, std::span<const std::string> words) {
         return Deliver(out, exitCode);
     } catch (const EUsageError& usage) {
         return CommandUsageError(command, usage.what());
-    } catch (const std::exception& failure) {
+    } catch (const std::exception&) {
         // What was printed before the failure (info's size and version) goes out first.
         Deliver(out, ExitFailure);
-        return ReportFailure(failure);
+        return ReportHandledFailure();
     }
 }
 
