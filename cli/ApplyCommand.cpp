@@ -4,6 +4,7 @@
 #include "cli/Backup.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/Changes.h"
 #include "exchange/Patch.h"
@@ -27,8 +28,7 @@ using exchange::TPatchDirection;
 
 namespace {
 
-constexpr std::string_view ReverseFlag = "--reverse";
-constexpr std::array<std::string_view, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
+constexpr std::array<TFlag, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
 
 std::string Subject(const TPatchChange& change) {
     return ChangeSubject(change.Layout, change.Id,
@@ -119,7 +119,7 @@ int RunApply(const TArguments& arguments, TReport& out) {
 
 const TCommand ApplyCommand{
     "apply",
-    "FILE PATCH [--reverse] [--dry-run] [--backup]",
+    "FILE PATCH",
     "Makes the changes of a patch: lines 'ID NAME FIELD: OLD -> NEW' as 'diff',\n"
     "'set', 'copy' and 'import-cfg' print them, '--game' before FIELD marking the\n"
     "game's fields ('ID NAME --game pad bytes: ...' the game's pad bytes). Lines\n"
@@ -132,9 +132,7 @@ const TCommand ApplyCommand{
     "A file that already holds every change prints 'already applied: ...' (or\n"
     "'already undone: ...') and exits 0 without writing. The changed records are\n"
     "written as one change: if a write fails part-way, the records already written\n"
-    "are put back. Prints the lines as applied (a patch itself). --dry-run checks\n"
-    "and prints but writes nothing. --backup first copies FILE to FILE.bak unless\n"
-    "that exists.\n",
+    "are put back. Prints the lines as applied (a patch itself).\n",
     ApplyFlags,
     RunApply,
 };

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/DemoExecutable.h"
+#include "cli/Flags.h"
 #include "cli/Report.h"
 #include "cli/SafeWrite.h"
 #include "table/VehicleAudioRecord.h"
@@ -12,8 +13,7 @@ namespace klarvon::cli {
 
 namespace {
 
-constexpr std::string_view ForceFlag = "--force";
-constexpr std::array<std::string_view, 1> DemoFlags{ForceFlag};
+constexpr std::array<TFlag, 1> DemoFlags{ForceFlag};
 
 int RunDemo(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
@@ -35,7 +35,7 @@ int RunDemo(const TArguments& arguments, TReport& out) {
 
 const TCommand DemoCommand{
     "demo",
-    "OUT [--force]",
+    "OUT",
     "Writes a small synthetic executable to OUT: a few hundred KiB of filler, the\n"
     "table signature, 231 invented but plausible records (a few with the odd values\n"
     "real tables hold, such as DoorSoundType 257 and RadioType 255) and more filler.\n"

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/Changes.h"
 
@@ -13,7 +14,7 @@ using exchange::WriteChanges;
 
 namespace {
 
-constexpr std::array<std::string_view, 1> DiffFlags{GameFlag};
+constexpr std::array<TFlag, 1> DiffFlags{GameFlag};
 
 std::vector<TRecordBytes> ReadTable(const std::string& path) {
     // Each file is located on its own: the tables may sit at different offsets.
@@ -43,7 +44,7 @@ int RunDiff(const TArguments& arguments, TReport& out) {
 
 const TCommand DiffCommand{
     "diff",
-    "FILE_A FILE_B [--game]",
+    "FILE_A FILE_B",
     "Compares the vehicle audio tables of two files, each located on its own.\n"
     "Prints one line per differing field, slots in ID order, fields in stored order:\n"
     "  ID NAME FIELD: a -> b\n"

@@ -1,6 +1,7 @@
 // `dump FILE [--json] [--game]`: all 231 slots, one row each, as CSV or as JSON.
 
 #include "cli/Commands.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/TableDump.h"
 
@@ -10,8 +11,7 @@ namespace klarvon::cli {
 
 namespace {
 
-constexpr std::string_view JsonFlag = "--json";
-constexpr std::array<std::string_view, 2> DumpFlags{JsonFlag, GameFlag};
+constexpr std::array<TFlag, 2> DumpFlags{JsonFlag, GameFlag};
 
 int RunDump(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
@@ -32,7 +32,7 @@ int RunDump(const TArguments& arguments, TReport& out) {
 
 const TCommand DumpCommand{
     "dump",
-    "FILE [--json] [--game]",
+    "FILE",
     "Prints all 231 vehicle slots, ID 400 first.\n"
     "CSV (the default): a header row, then one row per slot, quoted as RFC 4180 says;\n"
     "lines end in LF. Columns:\n"

@@ -4,6 +4,7 @@
 #include "catalogue/ModelNames.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/AudioCfg.h"
 
@@ -19,8 +20,7 @@ using exchange::TCfgForm;
 
 namespace {
 
-constexpr std::string_view RowsOnlyFlag = "--rows-only";
-constexpr std::array<std::string_view, 1> ExportFlags{RowsOnlyFlag};
+constexpr std::array<TFlag, 1> ExportFlags{RowsOnlyFlag};
 
 std::vector<int> SlotsToExport(const TArguments& arguments) {
     std::vector<int> ids;
@@ -69,7 +69,7 @@ int RunExportCfg(const TArguments& arguments, TReport& out) {
 
 const TCommand ExportCfgCommand{
     "export-cfg",
-    "FILE [ID ...] [--rows-only]",
+    "FILE [ID ...]",
     "Prints the vehicle audio table as the limit adjuster's\n"
     "gtasa_vehicleAudioSettings.cfg: one row per slot with a model name (400..611),\n"
     "or for the given IDs or model names in the order given. A row is the model name\n"

@@ -4,6 +4,7 @@
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/FieldText.h"
 
@@ -19,7 +20,7 @@ using exchange::ParseValueText;
 namespace {
 
 constexpr std::size_t FirstCondition = 1;
-constexpr std::array<std::string_view, 1> FindFlags{GameFlag};
+constexpr std::array<TFlag, 1> FindFlags{GameFlag};
 constexpr std::string_view NoModel = "-";
 constexpr std::string_view NoMatchText = "no vehicle matches";
 
@@ -62,7 +63,7 @@ int RunFind(const TArguments& arguments, TReport& out) {
 
 const TCommand FindCommand{
     "find",
-    "FILE FIELD=VALUE [FIELD=VALUE ...] [--game]",
+    "FILE FIELD=VALUE [FIELD=VALUE ...]",
     "Lists the vehicle slots whose fields all hold the given values, one line each\n"
     "in ID order: 'ID<TAB>NAME<TAB>model' ('-' for a slot without a model name).\n"
     "FIELD and VALUE are as 'set' takes them (with --game the game's fields); a\n"

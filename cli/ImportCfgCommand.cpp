@@ -5,6 +5,7 @@
 #include "cli/Backup.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/AudioCfg.h"
 #include "exchange/Changes.h"
@@ -23,8 +24,7 @@ using exchange::WriteChanges;
 
 namespace {
 
-constexpr std::string_view SkipUnknownFlag = "--skip-unknown";
-constexpr std::array<std::string_view, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
+constexpr std::array<TFlag, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
 
 // The row that counts for each slot: the last one naming its model.
 std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vector<TCfgRow>& rows,
@@ -88,7 +88,7 @@ int RunImportCfg(const TArguments& arguments, TReport& out) {
 
 const TCommand ImportCfgCommand{
     "import-cfg",
-    "FILE CFG [--dry-run] [--skip-unknown] [--backup]",
+    "FILE CFG",
     "Writes the rows of a limit adjuster's vehicle audio cfg (as 'export-cfg'\n"
     "prints it) into the table of FILE: each row's fourteen values replace the\n"
     "game's fields of its model's slot; the pad bytes keep what FILE holds. When a\n"
@@ -101,8 +101,7 @@ const TCommand ImportCfgCommand{
     "An engine bank above 410 is written with a warning on stderr.\n"
     "The changed records are written as one change: if a write fails part-way, the\n"
     "records already written are put back. Prints the changes as 'diff --game' does\n"
-    "(a patch for 'apply'), or 'no change: ...'. --dry-run prints them and writes\n"
-    "nothing. --backup first copies FILE to FILE.bak unless that exists.\n",
+    "(a patch for 'apply'), or 'no change: ...'.\n",
     ImportFlags,
     RunImportCfg,
 };

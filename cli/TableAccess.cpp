@@ -4,6 +4,7 @@
 #include "cli/Backup.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "exchange/Changes.h"
 
 #include <iostream>

@@ -15,9 +15,6 @@
 
 namespace klarvon::cli {
 
-inline constexpr std::string_view BackupFlag = "--backup";
-inline constexpr std::string_view DryRunFlag = "--dry-run";
-
 // Throws RejectedFile() for a file the editor would refuse.
 void RequireTable(const TTableFile& file);
 

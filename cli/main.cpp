@@ -38,7 +38,7 @@ constexpr std::string_view ProgramHelpTail =
 
 void WriteSynopses(std::ostream& out) {
     for (const TCommand* command : Commands) {
-        out << "  " << ProgramName << ' ' << command->Name << ' ' << command->Synopsis << '\n';
+        out << "  " << ProgramName << ' ' << command->Name << ' ' << Synopsis(*command) << '\n';
     }
 }
 
@@ -58,7 +58,7 @@ int ProgramUsageError(std::string_view problem) {
 
 int CommandUsageError(const TCommand& command, std::string_view problem) {
     std::cerr << ProgramName << ": " << problem << "\nusage: " << ProgramName << ' ' << command.Name
-              << ' ' << command.Synopsis << "\nTry '" << ProgramName << ' ' << command.Name
+              << ' ' << Synopsis(command) << "\nTry '" << ProgramName << ' ' << command.Name
               << " --help' for more.\n";
     return ExitUsage;
 }
@@ -96,9 +96,7 @@ int RunCommand(const TCommand& command, std::span<const std::string> words) {
     try {
         const TArguments arguments = SplitArguments(words, command.Flags);
         if (arguments.Help) {
-            out << "usage: " << ProgramName << ' ' << command.Name << ' ' << command.Synopsis
-                << "\n\n"
-                << command.Help;
+            out << CommandHelp(command);
             return Deliver(out, ExitSuccess);
         }
         const int exitCode = command.Run(arguments, out);
