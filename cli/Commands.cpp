@@ -29,9 +29,12 @@ std::string Synopsis(const TCommand& command) {
     return synopsis;
 }
 
+std::string UsageLine(const TCommand& command) {
+    return std::string(ProgramName) + ' ' + std::string(command.Name) + ' ' + Synopsis(command);
+}
+
 std::string CommandHelp(const TCommand& command) {
-    std::string help = "usage: " + std::string(ProgramName) + ' ' + std::string(command.Name) +
-                       ' ' + Synopsis(command) + "\n\n" + std::string(command.Help);
+    std::string help = "usage: " + UsageLine(command) + "\n\n" + std::string(command.Help);
     if (command.Flags.empty()) {
         return help;
     }

@@ -31,6 +31,9 @@ struct TCommand {
 // "[--from OTHER]" for each option in turn.
 std::string Synopsis(const TCommand& command);
 
+// "klarvon-cli NAME SYNOPSIS", the usage line of --help and of wrong usage.
+std::string UsageLine(const TCommand& command);
+
 // What COMMAND --help prints: the usage line, the help text, then one line per option.
 std::string CommandHelp(const TCommand& command);
 

@@ -35,15 +35,15 @@ std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vect
             bySlot[*row.Id] = &row;
             continue;
         }
-        const std::string unknown = ETextError(row.Line, 1,
-                                               "'" + row.Model + "' is not a model of the table (" +
-                                                   std::to_string(FirstVehicleId) + ".." +
-                                                   std::to_string(LastModelId) + ")")
-                                        .Located(cfg);
+        const ETextError unknown(row.Line, 1,
+                                 "'" + row.Model + "' is not a model of the table (" +
+                                     std::to_string(FirstVehicleId) + ".." +
+                                     std::to_string(LastModelId) + ")");
         if (!skipUnknown) {
-            throw EFailure(unknown + "; --skip-unknown skips such rows");
+            throw EFailure(unknown.Located(cfg) + "; " + std::string(SkipUnknownFlag.Name) +
+                           " skips such rows");
         }
-        std::cerr << "skipped: " << unknown << '\n';
+        std::cerr << "skipped: " << unknown.Located(cfg) << '\n';
     }
     return bySlot;
 }

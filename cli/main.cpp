@@ -57,9 +57,8 @@ int ProgramUsageError(std::string_view problem) {
 }
 
 int CommandUsageError(const TCommand& command, std::string_view problem) {
-    std::cerr << ProgramName << ": " << problem << "\nusage: " << ProgramName << ' ' << command.Name
-              << ' ' << Synopsis(command) << "\nTry '" << ProgramName << ' ' << command.Name
-              << " --help' for more.\n";
+    std::cerr << ProgramName << ": " << problem << "\nusage: " << UsageLine(command) << "\nTry '"
+              << ProgramName << ' ' << command.Name << " --help' for more.\n";
     return ExitUsage;
 }
 
