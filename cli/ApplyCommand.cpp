@@ -1,11 +1,12 @@
 // `apply FILE PATCH [--reverse] [--dry-run] [--backup]`: the change lines of diff, set,
 // copy or import-cfg made (or undone) on another file, all of them or none.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/Patch.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/Changes.h"
+#include "exchange/Patch.h"
 #include "table/Backup.h"
 #include "table/FileRead.h"
 
@@ -15,10 +16,20 @@
 
 namespace klarvon::cli {
 
+using exchange::ApplyPatch;
+using exchange::ChangeSubject;
+using exchange::ChangeValueText;
+using exchange::ETextError;
+using exchange::PadBytesName;
+using exchange::ParsePatch;
+using exchange::TConflict;
+using exchange::TPatch;
+using exchange::TPatchChange;
+using exchange::TPatchDirection;
+
 namespace {
 
-constexpr std::string_view ReverseFlag = "--reverse";
-constexpr std::array<std::string_view, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
+constexpr std::array<TFlag, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
 
 std::string Subject(const TPatchChange& change) {
     return ChangeSubject(change.Layout, change.Id,
@@ -49,20 +60,19 @@ void WriteApplied(std::ostream& out, std::span<const TPatchChange> changes, bool
     }
 }
 
-int RunApply(const TArguments& arguments, std::ostream& out) {
+int RunApply(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& patchPath = arguments.Positionals[1];
     const std::string text = ReadTextFile(patchPath);
     TPatch patch;
     try {
         patch = ParsePatch(text);
-    } catch (const EPatchError& error) {
-        throw EPlainFailure(patchPath + ':' + std::to_string(error.Line) + ':' +
-                            std::to_string(error.Column) + ": " + error.what());
+    } catch (const ETextError& error) {
+        throw EFailure(error.Located(patchPath));
     }
     if (patch.Changes.empty()) {
         if (!patch.SaysNoChange) {
-            throw EPlainFailure(patchPath + " holds no patch lines (ID NAME FIELD: OLD -> NEW)");
+            throw EFailure(patchPath + " holds no patch lines (ID NAME FIELD: OLD -> NEW)");
         }
         out << "no change: " << patchPath << " changes nothing\n";
         return ExitSuccess;
@@ -87,7 +97,7 @@ int RunApply(const TArguments& arguments, std::ostream& out) {
                 for (const TConflict& conflict : conflicts) {
                     report += "\nconflict: " + ConflictText(patchPath, conflict, reverse);
                 }
-                throw EPlainFailure(report);
+                throw EFailure(report);
             }
             set.NoChange = "already " + std::string(reverse ? "undone" : "applied") + ": " + path +
                            " holds what " + patchPath +
@@ -110,7 +120,7 @@ int RunApply(const TArguments& arguments, std::ostream& out) {
 
 const TCommand ApplyCommand{
     "apply",
-    "FILE PATCH [--reverse] [--dry-run] [--backup]",
+    "FILE PATCH",
     "Makes the changes of a patch: lines 'ID NAME FIELD: OLD -> NEW' as 'diff',\n"
     "'set', 'copy' and 'import-cfg' print them, '--game' before FIELD marking the\n"
     "game's fields ('ID NAME --game pad bytes: ...' the game's pad bytes). Lines\n"
@@ -123,9 +133,7 @@ const TCommand ApplyCommand{
     "A file that already holds every change prints 'already applied: ...' (or\n"
     "'already undone: ...') and exits 0 without writing. The changed records are\n"
     "written as one change: if a write fails part-way, the records already written\n"
-    "are put back. Prints the lines as applied (a patch itself). --dry-run checks\n"
-    "and prints but writes nothing. --backup first copies FILE to FILE.bak unless\n"
-    "that exists.\n",
+    "are put back. Prints the lines as applied (a patch itself).\n",
     ApplyFlags,
     RunApply,
 };

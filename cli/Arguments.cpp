@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include "catalogue/ModelNames.h"
+#include "cli/Flags.h"
 #include "table/TableLocator.h"
 
 #include <algorithm>
@@ -22,8 +23,10 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool Allowed(std::span<const std::string_view> allowedFlags, std::string_view flag) {
-    return std::find(allowedFlags.begin(), allowedFlags.end(), flag) != allowedFlags.end();
+const TFlag* FindFlag(std::span<const TFlag> flags, std::string_view name) {
+    const auto found =
+        std::find_if(flags.begin(), flags.end(), [name](const TFlag& f) { return f.Name == name; });
+    return found == flags.end() ? nullptr : &*found;
 }
 
 std::string FieldNameList(TLayout layout) {
@@ -37,16 +40,15 @@ std::string FieldNameList(TLayout layout) {
 
 } // namespace
 
-std::optional<std::string> TArguments::Value(std::string_view option) const {
-    const auto found = Values.find(option);
+std::optional<std::string> TArguments::Value(const TFlag& option) const {
+    const auto found = Values.find(option.Name);
     if (found == Values.end()) {
         return std::nullopt;
     }
     return found->second;
 }
 
-TArguments SplitArguments(std::span<const std::string> words,
-                          std::span<const std::string_view> allowedFlags) {
+TArguments SplitArguments(std::span<const std::string> words, std::span<const TFlag> flags) {
     TArguments arguments;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -60,7 +62,9 @@ TArguments SplitArguments(std::span<const std::string> words,
         } else if (word.starts_with(OptionPrefix)) {
             const std::size_t mark = word.find(ValueMark);
             const std::string option = word.substr(0, mark);
-            if (Allowed(allowedFlags, option + ValueMark)) {
+            const TFlag* withValue = FindFlag(flags, option);
+            const TFlag* plain = FindFlag(flags, word);
+            if (withValue != nullptr && !withValue->Value.empty()) {
                 if (mark == std::string::npos && i + 1 == words.size()) {
                     throw EUsageError("option '" + option + "' needs a value");
                 }
@@ -69,7 +73,7 @@ TArguments SplitArguments(std::span<const std::string> words,
                 if (!arguments.Values.emplace(option, value).second) {
                     throw EUsageError("option '" + option + "' is given twice");
                 }
-            } else if (Allowed(allowedFlags, word)) {
+            } else if (plain != nullptr && plain->Value.empty()) {
                 arguments.Flags.insert(word);
             } else {
                 throw EUsageError("unknown option '" + word + "'");

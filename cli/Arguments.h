@@ -2,6 +2,7 @@
 // Splitting a command's arguments and reading vehicle IDs, field names and
 // FIELD=TEXT assignments. Anything malformed here is wrong usage (exit 2).
 
+#include "cli/Failure.h"
 #include "table/FieldLayout.h"
 
 #include <cstddef>
@@ -9,17 +10,18 @@
 #include <optional>
 #include <set>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace klarvon::cli {
 
-// Wrong usage; the text says what was wrong and main() adds the usage line.
-class EUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// An option a command takes, declared once: the synopsis, the option lines of --help and
+// the manual page (made from --help) are all written from these.
+struct TFlag {
+    std::string_view Name;  // "--from"
+    std::string_view Value; // what its value stands for ("OTHER"); empty: it takes none
+    std::string_view Help;  // one line, for the option lines of --help
 };
 
 struct TArguments {
@@ -28,16 +30,15 @@ struct TArguments {
     std::map<std::string, std::string, std::less<>> Values; // "--from" -> "original.exe"
     bool Help = false;
 
-    bool Has(std::string_view flag) const { return Flags.contains(flag); }
-    std::optional<std::string> Value(std::string_view option) const;
+    bool Has(const TFlag& flag) const { return Flags.contains(flag.Name); }
+    std::optional<std::string> Value(const TFlag& option) const;
 };
 
-// "--help" and "-h" ask for help; other words starting with "--" must be one of
-// allowedFlags, where an entry ending in '=' ("--from=") is an option that takes a
-// value, given as "--from X" or "--from=X"; "--" makes every later word positional
-// (for file names starting with a dash). A single "-" or "-5" is positional.
-TArguments SplitArguments(std::span<const std::string> words,
-                          std::span<const std::string_view> allowedFlags);
+// "--help" and "-h" ask for help; other words starting with "--" must name one of
+// flags, and one that takes a value is given as "--from X" or "--from=X"; "--" makes
+// every later word positional (for file names starting with a dash). A single "-" or
+// "-5" is positional.
+TArguments SplitArguments(std::span<const std::string> words, std::span<const TFlag> flags);
 
 // Exactly count positionals, or at least count when orMore.
 void RequirePositionals(const TArguments& arguments, std::size_t count, bool orMore = false);
@@ -48,7 +49,6 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
 int ParseVehicleId(std::string_view text);
 
 // The view a command works in: the editor's fields, or the game's with --game.
-inline constexpr std::string_view GameFlag = "--game";
 TLayout LayoutOf(const TArguments& arguments);
 
 const TLayoutField& FindField(TLayout layout, std::string_view name);

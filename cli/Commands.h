@@ -2,9 +2,11 @@
 // The commands of klarvon-cli. Each lives in its own file and is listed by main().
 
 #include "cli/Arguments.h"
+#include "cli/Report.h"
 
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace klarvon::cli {
@@ -17,13 +19,23 @@ inline constexpr std::string_view ProgramName = "klarvon-cli";
 
 struct TCommand {
     std::string_view Name;
-    std::string_view Synopsis;               // the arguments after the command name
-    std::string_view Help;                   // printed under the synopsis by --help
-    std::span<const std::string_view> Flags; // the options it accepts besides --help
-    // Runs with the arguments already split; failures are thrown (see Failure.h),
-    // wrong usage as EUsageError. Returns the exit code.
-    int (*Run)(const TArguments& arguments, std::ostream& out);
+    std::string_view Operands;    // the synopsis before the options: "FILE ID FIELD=TEXT ..."
+    std::string_view Help;        // printed under the synopsis by --help
+    std::span<const TFlag> Flags; // the options it accepts besides --help, in synopsis order
+    // Runs with the arguments already split, printing into out; failures are thrown
+    // (see Failure.h). Returns the exit code.
+    int (*Run)(const TArguments& arguments, TReport& out);
 };
+
+// The arguments after the command name: its operands, then "[--game]",
+// "[--from OTHER]" for each option in turn.
+std::string Synopsis(const TCommand& command);
+
+// "klarvon-cli NAME SYNOPSIS", the usage line of --help and of wrong usage.
+std::string UsageLine(const TCommand& command);
+
+// What COMMAND --help prints: the usage line, the help text, then one line per option.
+std::string CommandHelp(const TCommand& command);
 
 extern const TCommand InfoCommand;
 extern const TCommand ShowCommand;

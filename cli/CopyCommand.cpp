@@ -1,9 +1,9 @@
 // `copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]`: one vehicle's record, or
 // some of its fields, onto another's slot, possibly from another executable.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
 
 #include <array>
@@ -15,17 +15,16 @@ namespace klarvon::cli {
 namespace {
 
 constexpr std::size_t FirstField = 3;
-constexpr std::string_view FromOption = "--from";
-constexpr std::array<std::string_view, 3> CopyFlags{GameFlag, "--from=", BackupFlag};
+constexpr std::array<TFlag, 3> CopyFlags{GameFlag, FromFlag, BackupFlag};
 
-int RunCopy(const TArguments& arguments, std::ostream& out) {
+int RunCopy(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstField, true);
     const int from = ParseVehicleId(arguments.Positionals[1]);
     const int to = ParseVehicleId(arguments.Positionals[2]);
     const TLayout layout = LayoutOf(arguments);
     const std::vector<const TLayoutField*> fields =
         ParseFieldNames(layout, std::span(arguments.Positionals).subspan(FirstField));
-    const std::optional<std::string> other = arguments.Value(FromOption);
+    const std::optional<std::string> other = arguments.Value(FromFlag);
 
     std::optional<TRecordBytes> elsewhere;
     if (other) {
@@ -51,15 +50,14 @@ int RunCopy(const TArguments& arguments, std::ostream& out) {
 
 const TCommand CopyCommand{
     "copy",
-    "FILE FROM TO [FIELD ...] [--game] [--from OTHER] [--backup]",
+    "FILE FROM TO [FIELD ...]",
     "Copies the 36-byte record of vehicle FROM onto the slot of TO (IDs 400..630\n"
     "or model names), so TO sounds like FROM. With FIELD names only those fields\n"
     "are copied (with --game the game's fields; their pad bytes stay), the rest of\n"
-    "TO keeps its bytes. --from OTHER takes the record of FROM from the executable\n"
-    "OTHER (an untouched original, say), which is only read. Prints each field of TO\n"
-    "that changed as 'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine\n"
-    "bank above 410 is copied with a warning on stderr, as 'set' does.\n"
-    "--backup first copies FILE to FILE.bak unless that exists (see 'apply').\n",
+    "TO keeps its bytes. With --from the record comes from another executable (an\n"
+    "untouched original, say). Prints each field of TO that changed as\n"
+    "'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine bank above 410 is\n"
+    "copied with a warning on stderr, as 'set' does.\n",
     CopyFlags,
     RunCopy,
 };

@@ -2,6 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/DemoExecutable.h"
+#include "cli/Flags.h"
 #include "cli/Report.h"
 #include "table/FileWrite.h"
 #include "table/VehicleAudioRecord.h"
@@ -12,19 +13,18 @@ namespace klarvon::cli {
 
 namespace {
 
-constexpr std::string_view ForceFlag = "--force";
-constexpr std::array<std::string_view, 1> DemoFlags{ForceFlag};
+constexpr std::array<TFlag, 1> DemoFlags{ForceFlag};
 
-int RunDemo(const TArguments& arguments, std::ostream& out) {
+int RunDemo(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
     const std::string& path = arguments.Positionals[0];
     const std::vector<std::uint8_t> bytes = BuildDemoExecutable();
     if (arguments.Has(ForceFlag)) {
         ReplaceFile(path, bytes);
     } else {
-        WriteNewFile(path, bytes, "give " + std::string(ForceFlag) + " to replace it");
+        WriteNewFile(path, bytes, "give " + std::string(ForceFlag.Name) + " to replace it");
     }
-    NoteFileChanged(out);
+    out.FileChanged = true;
     out << "wrote " << path << ": " << bytes.size() << " bytes, signature at offset "
         << DemoSignatureOffset << ", record of ID 400 at offset "
         << DemoSignatureOffset + static_cast<std::int64_t>(RecordSize) << '\n';
@@ -35,7 +35,7 @@ int RunDemo(const TArguments& arguments, std::ostream& out) {
 
 const TCommand DemoCommand{
     "demo",
-    "OUT [--force]",
+    "OUT",
     "Writes a small synthetic executable to OUT: a few hundred KiB of filler, the\n"
     "table signature, 231 invented but plausible records (a few with the odd values\n"
     "real tables hold, such as DoorSoundType 257 and RadioType 255) and more filler.\n"

@@ -1,17 +1,20 @@
 // `diff FILE_A FILE_B`: every field of every slot that differs between two tables.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/Changes.h"
 
 #include <array>
 
 namespace klarvon::cli {
 
+using exchange::WriteChanges;
+
 namespace {
 
-constexpr std::array<std::string_view, 1> DiffFlags{GameFlag};
+constexpr std::array<TFlag, 1> DiffFlags{GameFlag};
 
 std::vector<TRecordBytes> ReadTable(const std::string& path) {
     // Each file is located on its own: the tables may sit at different offsets.
@@ -22,7 +25,7 @@ std::vector<TRecordBytes> ReadTable(const std::string& path) {
     });
 }
 
-int RunDiff(const TArguments& arguments, std::ostream& out) {
+int RunDiff(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::vector<TRecordBytes> a = ReadTable(arguments.Positionals[0]);
     const std::vector<TRecordBytes> b = ReadTable(arguments.Positionals[1]);
@@ -41,7 +44,7 @@ int RunDiff(const TArguments& arguments, std::ostream& out) {
 
 const TCommand DiffCommand{
     "diff",
-    "FILE_A FILE_B [--game]",
+    "FILE_A FILE_B",
     "Compares the vehicle audio tables of two files, each located on its own.\n"
     "Prints one line per differing field, slots in ID order, fields in stored order:\n"
     "  ID NAME FIELD: a -> b\n"

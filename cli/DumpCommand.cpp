@@ -1,13 +1,9 @@
 // `dump FILE [--json] [--game]`: all 231 slots, one row each, as CSV or as JSON.
 
-#include "catalogue/ModelNames.h"
-#include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
-#include "cli/Csv.h"
-#include "cli/FieldText.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
-
-#include <nlohmann/json.hpp>
+#include "exchange/TableDump.h"
 
 #include <array>
 
@@ -15,63 +11,9 @@ namespace klarvon::cli {
 
 namespace {
 
-constexpr std::string_view JsonFlag = "--json";
-constexpr std::array<std::string_view, 2> DumpFlags{JsonFlag, GameFlag};
+constexpr std::array<TFlag, 2> DumpFlags{JsonFlag, GameFlag};
 
-constexpr std::string_view IdColumn = "id";
-constexpr std::string_view NameColumn = "name";
-constexpr std::string_view ModelColumn = "model";
-constexpr std::string_view BytesColumn = "bytes";
-
-void WriteCsv(TLayout layout, const std::vector<TRecordBytes>& records, std::ostream& out) {
-    out << IdColumn << ',' << NameColumn << ',' << ModelColumn;
-    for (const TLayoutField& field : layout) {
-        out << ',' << field.Name;
-    }
-    out << ',' << BytesColumn << '\n';
-
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
-        out << id << ',' << CsvCell(TVehicleCatalogue::Name(id)) << ',' << CsvCell(ModelName(id));
-        for (const TLayoutField& field : layout) {
-            out << ',' << CsvCell(StoredText(field, ReadField(field, record)));
-        }
-        out << ',' << RecordHex(record) << '\n';
-    }
-}
-
-// Keys in stored order, so the output reads like the CSV.
-nlohmann::ordered_json RecordObject(TLayout layout, int id, const TRecordBytes& record) {
-    nlohmann::ordered_json object;
-    object[std::string(IdColumn)] = id;
-    object[std::string(NameColumn)] = std::string(TVehicleCatalogue::Name(id));
-    const std::string_view model = ModelName(id);
-    object[std::string(ModelColumn)] =
-        model.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(std::string(model));
-    for (const TLayoutField& field : layout) {
-        const TFieldBits bits = ReadField(field, record);
-        nlohmann::ordered_json& value = object[std::string(field.Name)];
-        if (field.Type == TValueType::Float32) {
-            value = StoredText(field, bits);
-        } else {
-            value = IntegerValue(field.Type, bits);
-        }
-    }
-    object[std::string(BytesColumn)] = RecordHex(record);
-    return object;
-}
-
-// One object per line inside the array: valid JSON that still diffs line by line.
-void WriteJson(TLayout layout, const std::vector<TRecordBytes>& records, std::ostream& out) {
-    out << "[\n";
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
-        out << RecordObject(layout, id, record).dump() << (id < LastVehicleId ? ",\n" : "\n");
-    }
-    out << "]\n";
-}
-
-int RunDump(const TArguments& arguments, std::ostream& out) {
+int RunDump(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
     const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
     RequireTable(file);
@@ -79,9 +21,9 @@ int RunDump(const TArguments& arguments, std::ostream& out) {
     const std::vector<TRecordBytes> records = file.ReadAll();
     const TLayout layout = LayoutOf(arguments);
     if (arguments.Has(JsonFlag)) {
-        WriteJson(layout, records, out);
+        exchange::WriteTableJson(layout, records, out);
     } else {
-        WriteCsv(layout, records, out);
+        exchange::WriteTableCsv(layout, records, out);
     }
     return ExitSuccess;
 }
@@ -90,7 +32,7 @@ int RunDump(const TArguments& arguments, std::ostream& out) {
 
 const TCommand DumpCommand{
     "dump",
-    "FILE [--json] [--game]",
+    "FILE",
     "Prints all 231 vehicle slots, ID 400 first.\n"
     "CSV (the default): a header row, then one row per slot, quoted as RFC 4180 says;\n"
     "lines end in LF. Columns:\n"

@@ -2,20 +2,25 @@
 // audio cfg.
 
 #include "catalogue/ModelNames.h"
-#include "cli/AudioCfg.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/AudioCfg.h"
 
 #include <algorithm>
 #include <array>
 
 namespace klarvon::cli {
 
+using exchange::ETextError;
+using exchange::FormatAudioCfg;
+using exchange::TCfgEntry;
+using exchange::TCfgForm;
+
 namespace {
 
-constexpr std::string_view RowsOnlyFlag = "--rows-only";
-constexpr std::array<std::string_view, 1> ExportFlags{RowsOnlyFlag};
+constexpr std::array<TFlag, 1> ExportFlags{RowsOnlyFlag};
 
 std::vector<int> SlotsToExport(const TArguments& arguments) {
     std::vector<int> ids;
@@ -40,7 +45,7 @@ std::vector<int> SlotsToExport(const TArguments& arguments) {
     return ids;
 }
 
-int RunExportCfg(const TArguments& arguments, std::ostream& out) {
+int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
     const std::vector<int> ids = SlotsToExport(arguments);
     const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
@@ -53,8 +58,8 @@ int RunExportCfg(const TArguments& arguments, std::ostream& out) {
     std::string text;
     try {
         text = FormatAudioCfg(entries, form);
-    } catch (const std::invalid_argument& problem) {
-        throw EPlainFailure(problem.what());
+    } catch (const ETextError& problem) {
+        throw EFailure(problem.what());
     }
     out << text;
     return ExitSuccess;
@@ -64,7 +69,7 @@ int RunExportCfg(const TArguments& arguments, std::ostream& out) {
 
 const TCommand ExportCfgCommand{
     "export-cfg",
-    "FILE [ID ...] [--rows-only]",
+    "FILE [ID ...]",
     "Prints the vehicle audio table as the limit adjuster's\n"
     "gtasa_vehicleAudioSettings.cfg: one row per slot with a model name (400..611),\n"
     "or for the given IDs or model names in the order given. A row is the model name\n"

@@ -4,13 +4,22 @@
 
 namespace klarvon::cli {
 
-std::string FailureText(const std::exception& failure) {
-    if (dynamic_cast<const ERejectedFile*>(&failure) != nullptr ||
-        dynamic_cast<const EFailure*>(&failure) != nullptr ||
-        dynamic_cast<const EPlainFailure*>(&failure) != nullptr) {
-        return failure.what();
-    }
+std::string CoreFailureText(const std::exception& failure) {
     return ErrorReportText(failure.what());
+}
+
+std::string HandledFailureLines() {
+    try {
+        throw;
+    } catch (const EFailure& failure) {
+        std::string lines = std::string(failure.what()) + '\n';
+        if (!failure.Context.empty()) {
+            lines += "in " + failure.Context + '\n';
+        }
+        return lines;
+    } catch (const std::exception& failure) {
+        return CoreFailureText(failure) + '\n';
+    }
 }
 
 } // namespace klarvon::cli

@@ -1,53 +1,59 @@
 #pragma once
-// How failures reach the user: the core's texts with the editor's full-stop rule,
-// the locator's rejection verbatim, and optionally a line saying what failed.
+// The companion's one vocabulary of failures. A command throws
+//   - EUsageError for wrong usage (exit 2; main() adds the usage line),
+//   - EFailure for a failure whose text it words itself, final as it is, optionally with
+//     what it concerned ("B.exe", "HornTone=1E39"),
+// and lets the core's EKlarvonError (or a system failure) pass, whose text gets the
+// editor's error box's full stop.
 
-#include "cli/Arguments.h"
 #include "table/Errors.h"
 #include "table/TableLocator.h"
 
 #include <exception>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace klarvon::cli {
 
-class ERejectedFile : public std::runtime_error {
-public:
-    ERejectedFile() : std::runtime_error(std::string(RejectedFileText)) {}
-};
-
-// A failure whose text is final and concerns nothing in particular.
-class EPlainFailure : public std::runtime_error {
+// Wrong usage; the text says what was wrong.
+class EUsageError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-// A failure whose text is final, plus what it concerned ("B.exe", "HornTone=1E39"); the
-// core's own (the backup, the text files) name nothing when they concern nothing in
-// particular.
+// A failure whose text is final as it is, plus what it concerned ("B.exe",
+// "HornTone=1E39"), empty when it concerns nothing in particular. The core's own final
+// failures (the backup, the text files) are of the same type.
 using EFailure = EFinalError;
 
-// The line the user sees for any failure: the core's text with the error box's full
-// stop (ErrorReportText), or a text that is already final as it is.
-std::string FailureText(const std::exception& failure);
+// The locator's refusal, as the editor words it.
+inline EFailure RejectedFile() {
+    return EFailure(std::string(RejectedFileText));
+}
+
+// What the user reads on stderr for the failure being handled; call it only inside a
+// catch block. The failure's line (EFailure's text as it is, any other with the error
+// box's full stop), then "in CONTEXT" when it has one; each line ends in a line break.
+std::string HandledFailureLines();
+
+// The text of any failure other than an EFailure, as the error box words it.
+std::string CoreFailureText(const std::exception& failure);
 
 // Runs body; a failure inside it is rethrown as EFailure naming context. Wrong usage
-// and failures that already carry a context pass unchanged.
+// and failures that already name what they concern pass unchanged.
 template <class TBody> decltype(auto) InContext(const std::string& context, TBody&& body) {
     try {
         return body();
-    } catch (const EFailure& failure) {
-        if (!failure.Context.empty()) {
-            throw;
+    } catch (EFailure& failure) {
+        if (failure.Context.empty()) {
+            failure.Context = context;
         }
-        throw EFailure(failure.what(), context);
+        throw;
     } catch (const EUsageError&) {
         throw;
     } catch (const std::exception& failure) {
-        throw EFailure(FailureText(failure), context);
+        throw EFailure(CoreFailureText(failure), context);
     }
 }
 

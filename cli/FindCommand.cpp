@@ -4,8 +4,9 @@
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/FieldText.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/FieldText.h"
 
 #include <algorithm>
 #include <array>
@@ -14,14 +15,16 @@
 
 namespace klarvon::cli {
 
+using exchange::ParseValueText;
+
 namespace {
 
 constexpr std::size_t FirstCondition = 1;
-constexpr std::array<std::string_view, 1> FindFlags{GameFlag};
+constexpr std::array<TFlag, 1> FindFlags{GameFlag};
 constexpr std::string_view NoModel = "-";
 constexpr std::string_view NoMatchText = "no vehicle matches";
 
-int RunFind(const TArguments& arguments, std::ostream& out) {
+int RunFind(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstCondition + 1, true);
     const TLayout layout = LayoutOf(arguments);
     const std::vector<TAssignment> conditions =
@@ -51,7 +54,7 @@ int RunFind(const TArguments& arguments, std::ostream& out) {
         }
     }
     if (matches == 0) {
-        throw EPlainFailure(std::string(NoMatchText));
+        throw EFailure(std::string(NoMatchText));
     }
     return ExitSuccess;
 }
@@ -60,7 +63,7 @@ int RunFind(const TArguments& arguments, std::ostream& out) {
 
 const TCommand FindCommand{
     "find",
-    "FILE FIELD=VALUE [FIELD=VALUE ...] [--game]",
+    "FILE FIELD=VALUE [FIELD=VALUE ...]",
     "Lists the vehicle slots whose fields all hold the given values, one line each\n"
     "in ID order: 'ID<TAB>NAME<TAB>model' ('-' for a slot without a model name).\n"
     "FIELD and VALUE are as 'set' takes them (with --game the game's fields); a\n"

@@ -2,11 +2,13 @@
 // audio cfg written into the table, every row checked before the first byte is written.
 
 #include "catalogue/ModelNames.h"
-#include "cli/AudioCfg.h"
-#include "cli/Changes.h"
+
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/AudioCfg.h"
+#include "exchange/Changes.h"
 #include "table/Backup.h"
 #include "table/FileRead.h"
 
@@ -17,14 +19,14 @@
 
 namespace klarvon::cli {
 
+using exchange::ETextError;
+using exchange::ParseAudioCfg;
+using exchange::TCfgRow;
+using exchange::WriteChanges;
+
 namespace {
 
-constexpr std::string_view SkipUnknownFlag = "--skip-unknown";
-constexpr std::array<std::string_view, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
-
-std::string Where(const std::string& cfg, std::size_t line, std::size_t column) {
-    return cfg + ':' + std::to_string(line) + ':' + std::to_string(column) + ": ";
-}
+constexpr std::array<TFlag, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
 
 // The row that counts for each slot: the last one naming its model.
 std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vector<TCfgRow>& rows,
@@ -35,29 +37,31 @@ std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vect
             bySlot[*row.Id] = &row;
             continue;
         }
-        const std::string unknown =
-            Where(cfg, row.Line, 1) + "'" + row.Model + "' is not a model of the table (" +
-            std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) + ")";
+        const ETextError unknown(row.Line, 1,
+                                 "'" + row.Model + "' is not a model of the table (" +
+                                     std::to_string(FirstVehicleId) + ".." +
+                                     std::to_string(LastModelId) + ")");
         if (!skipUnknown) {
-            throw EPlainFailure(unknown + "; --skip-unknown skips such rows");
+            throw EFailure(unknown.Located(cfg) + "; " + std::string(SkipUnknownFlag.Name) +
+                           " skips such rows");
         }
-        std::cerr << "skipped: " << unknown << '\n';
+        std::cerr << "skipped: " << unknown.Located(cfg) << '\n';
     }
     return bySlot;
 }
 
-int RunImportCfg(const TArguments& arguments, std::ostream& out) {
+int RunImportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& cfg = arguments.Positionals[1];
     const std::string text = ReadTextFile(cfg);
     std::vector<TCfgRow> rows;
     try {
         rows = ParseAudioCfg(text);
-    } catch (const ECfgError& error) {
-        throw EPlainFailure(Where(cfg, error.Line, error.Column) + error.what());
+    } catch (const ETextError& error) {
+        throw EFailure(error.Located(cfg));
     }
     if (rows.empty()) {
-        throw EPlainFailure(cfg + " holds no rows (a model name and 14 values)");
+        throw EFailure(cfg + " holds no rows (a model name and 14 values)");
     }
     const std::map<int, const TCfgRow*> bySlot =
         RowsBySlot(cfg, rows, arguments.Has(SkipUnknownFlag));
@@ -86,7 +90,7 @@ int RunImportCfg(const TArguments& arguments, std::ostream& out) {
 
 const TCommand ImportCfgCommand{
     "import-cfg",
-    "FILE CFG [--dry-run] [--skip-unknown] [--backup]",
+    "FILE CFG",
     "Writes the rows of a limit adjuster's vehicle audio cfg (as 'export-cfg'\n"
     "prints it) into the table of FILE: each row's fourteen values replace the\n"
     "game's fields of its model's slot; the pad bytes keep what FILE holds. When a\n"
@@ -99,8 +103,7 @@ const TCommand ImportCfgCommand{
     "An engine bank above 410 is written with a warning on stderr.\n"
     "The changed records are written as one change: if a write fails part-way, the\n"
     "records already written are put back. Prints the changes as 'diff --game' does\n"
-    "(a patch for 'apply'), or 'no change: ...'. --dry-run prints them and writes\n"
-    "nothing. --backup first copies FILE to FILE.bak unless that exists.\n",
+    "(a patch for 'apply'), or 'no change: ...'.\n",
     ImportFlags,
     RunImportCfg,
 };

@@ -13,7 +13,7 @@ constexpr std::string_view FoundBySignature = "signature";
 constexpr std::string_view FoundByNothing = "none";
 constexpr std::string_view NoOffset = "-";
 
-int RunInfo(const TArguments& arguments, std::ostream& out) {
+int RunInfo(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
     const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
     const TTableLocation& location = file.Location();
@@ -22,7 +22,7 @@ int RunInfo(const TArguments& arguments, std::ostream& out) {
     if (IsRejected(location)) {
         // Size and version are known before the verdict, as in the editor.
         out << "found-by: " << FoundByNothing << '\n';
-        throw ERejectedFile();
+        throw RejectedFile();
     }
     if (location.Known) {
         out << "found-by: " << FoundByKnownSize << '\n';

@@ -3,22 +3,15 @@
 // has changed a file by then: a report that cannot be printed after a change must not
 // read as a change that failed.
 
-#include <ostream>
 #include <sstream>
 
 namespace klarvon::cli {
 
 class TReport : public std::ostringstream {
 public:
+    // Set by a command right after it has written a file.
     bool FileChanged = false;
 };
-
-// Called by a command right after it has written a file.
-inline void NoteFileChanged(std::ostream& out) {
-    if (auto* report = dynamic_cast<TReport*>(&out)) {
-        report->FileChanged = true;
-    }
-}
 
 // The line after the failure text when the report of a change could not be printed.
 inline constexpr char ChangeMadeText[] =

@@ -1,11 +1,11 @@
 // `set FILE ID FIELD=TEXT ... [--game]`: changes named fields of one record, all or
 // nothing.
 
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/FieldText.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/FieldText.h"
 
 #include <array>
 #include <span>
@@ -13,12 +13,14 @@
 
 namespace klarvon::cli {
 
+using exchange::ParseValueText;
+
 namespace {
 
 constexpr std::size_t FirstAssignment = 2;
-constexpr std::array<std::string_view, 2> SetFlags{GameFlag, BackupFlag};
+constexpr std::array<TFlag, 2> SetFlags{GameFlag, BackupFlag};
 
-int RunSet(const TArguments& arguments, std::ostream& out) {
+int RunSet(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstAssignment + 1, true);
     const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
@@ -50,7 +52,7 @@ int RunSet(const TArguments& arguments, std::ostream& out) {
 
 const TCommand SetCommand{
     "set",
-    "FILE ID FIELD=TEXT [FIELD=TEXT ...] [--game] [--backup]",
+    "FILE ID FIELD=TEXT [FIELD=TEXT ...]",
     "Changes fields of the record of vehicle ID (400..630 or a model name) and\n"
     "writes the record back in one piece. FIELD is a field name as 'show' and\n"
     "'dump' print it:\n"
@@ -69,8 +71,7 @@ const TCommand SetCommand{
     "named keep their bytes. Prints each changed field as 'ID NAME FIELD: a -> b',\n"
     "or 'ID NAME: no change'. An engine bank above 410 (PowerOnSoundId,\n"
     "PowerOffSoundId, PlayerBank, DummyBank) is written, with a warning on stderr:\n"
-    "the game is known to crash on it.\n"
-    "--backup first copies FILE to FILE.bak unless that exists (see 'apply').\n",
+    "the game is known to crash on it.\n",
     SetFlags,
     RunSet,
 };

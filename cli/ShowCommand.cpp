@@ -4,19 +4,24 @@
 #include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
-#include "cli/FieldText.h"
+#include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/FieldText.h"
 
 #include <array>
 
 namespace klarvon::cli {
 
+using exchange::BitsHex;
+using exchange::ShownText;
+using exchange::StoredText;
+
 namespace {
 
 constexpr char Tab = '\t';
-constexpr std::array<std::string_view, 1> ShowFlags{GameFlag};
+constexpr std::array<TFlag, 1> ShowFlags{GameFlag};
 
-int RunShow(const TArguments& arguments, std::ostream& out) {
+int RunShow(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
@@ -44,7 +49,7 @@ int RunShow(const TArguments& arguments, std::ostream& out) {
 
 const TCommand ShowCommand{
     "show",
-    "FILE ID [--game]",
+    "FILE ID",
     "Shows the record of vehicle ID (400..630, or a model name such as infernus).\n"
     "After a first line '# ID NAME (model) at offset N' comes a header\n"
     "'field<TAB>stored<TAB>shown' and one tab-separated line per field in stored\n"

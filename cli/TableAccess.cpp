@@ -1,17 +1,18 @@
 #include "cli/TableAccess.h"
 
 #include "catalogue/VehicleCatalogue.h"
-#include "cli/Changes.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/Report.h"
+#include "cli/Flags.h"
+#include "exchange/Changes.h"
 #include "table/Backup.h"
-#include "table/FileRead.h"
 
 #include <iostream>
 #include <sstream>
 
 namespace klarvon::cli {
+
+using exchange::WriteChanges;
 
 namespace {
 
@@ -62,11 +63,11 @@ TChangeSet ChangeOfOne(const TLayout& layout, int id, const TRecordBytes& before
 
 void RequireTable(const TTableFile& file) {
     if (IsRejected(file.Location())) {
-        throw ERejectedFile();
+        throw RejectedFile();
     }
 }
 
-int RunChange(const TArguments& arguments, const std::string& path, std::ostream& out,
+int RunChange(const TArguments& arguments, const std::string& path, TReport& out,
               const std::function<TChangeSet(const TTableFile& file)>& compute) {
     const bool dryRun = arguments.Has(DryRunFlag);
     TTableFile file(path, dryRun ? TOpenMode::ReadOnly : TOpenMode::Change);
@@ -88,7 +89,7 @@ int RunChange(const TArguments& arguments, const std::string& path, std::ostream
         }
         file.Commit(set.Changes);
         file.Close();
-        NoteFileChanged(out);
+        out.FileChanged = true;
     }
     out << set.Report;
     return ExitSuccess;

@@ -3,6 +3,7 @@
 // would refuse it, and the one commit path of every writing command.
 
 #include "cli/Arguments.h"
+#include "cli/Report.h"
 #include "table/FieldLayout.h"
 #include "table/TableFile.h"
 
@@ -14,10 +15,7 @@
 
 namespace klarvon::cli {
 
-inline constexpr std::string_view BackupFlag = "--backup";
-inline constexpr std::string_view DryRunFlag = "--dry-run";
-
-// Throws ERejectedFile for a file the editor would refuse.
+// Throws RejectedFile() for a file the editor would refuse.
 void RequireTable(const TTableFile& file);
 
 // What a writing command makes of the file it was given.
@@ -41,8 +39,8 @@ TChangeSet ChangeOfOne(const TLayout& layout, int id, const TRecordBytes& before
 // --dry-run, else for a change under the write lock), lets compute work out the change
 // from what FILE holds, then, unless nothing changes: a warning for each value written
 // that the game is known to choke on, --dry-run's note or --backup and the commit, and
-// the report. Returns the exit code.
-int RunChange(const TArguments& arguments, const std::string& path, std::ostream& out,
+// the report; out notes the change as soon as it is made. Returns the exit code.
+int RunChange(const TArguments& arguments, const std::string& path, TReport& out,
               const std::function<TChangeSet(const TTableFile& file)>& compute);
 
 } // namespace klarvon::cli

@@ -38,7 +38,7 @@ constexpr std::string_view ProgramHelpTail =
 
 void WriteSynopses(std::ostream& out) {
     for (const TCommand* command : Commands) {
-        out << "  " << ProgramName << ' ' << command->Name << ' ' << command->Synopsis << '\n';
+        out << "  " << ProgramName << ' ' << command->Name << ' ' << Synopsis(*command) << '\n';
     }
 }
 
@@ -57,18 +57,14 @@ int ProgramUsageError(std::string_view problem) {
 }
 
 int CommandUsageError(const TCommand& command, std::string_view problem) {
-    std::cerr << ProgramName << ": " << problem << "\nusage: " << ProgramName << ' ' << command.Name
-              << ' ' << command.Synopsis << "\nTry '" << ProgramName << ' ' << command.Name
-              << " --help' for more.\n";
+    std::cerr << ProgramName << ": " << problem << "\nusage: " << UsageLine(command) << "\nTry '"
+              << ProgramName << ' ' << command.Name << " --help' for more.\n";
     return ExitUsage;
 }
 
-int ReportFailure(const std::exception& failure) {
-    std::cerr << FailureText(failure) << '\n';
-    if (const auto* withContext = dynamic_cast<const EFailure*>(&failure);
-        withContext != nullptr && !withContext->Context.empty()) {
-        std::cerr << "in " << withContext->Context << '\n';
-    }
+// Call only inside a catch block.
+int ReportHandledFailure() {
+    std::cerr << HandledFailureLines();
     return ExitFailure;
 }
 
@@ -78,8 +74,8 @@ int ReportFailure(const std::exception& failure) {
 int Deliver(const TReport& report, int exitCode) {
     try {
         WriteStandardOutput(report.str());
-    } catch (const std::exception& failure) {
-        ReportFailure(failure);
+    } catch (const std::exception&) {
+        ReportHandledFailure();
         if (report.FileChanged) {
             std::cerr << ChangeMadeText << '\n';
         }
@@ -99,19 +95,17 @@ int RunCommand(const TCommand& command, std::span<const std::string> words) {
     try {
         const TArguments arguments = SplitArguments(words, command.Flags);
         if (arguments.Help) {
-            out << "usage: " << ProgramName << ' ' << command.Name << ' ' << command.Synopsis
-                << "\n\n"
-                << command.Help;
+            out << CommandHelp(command);
             return Deliver(out, ExitSuccess);
         }
         const int exitCode = command.Run(arguments, out);
         return Deliver(out, exitCode);
     } catch (const EUsageError& usage) {
         return CommandUsageError(command, usage.what());
-    } catch (const std::exception& failure) {
+    } catch (const std::exception&) {
         // What was printed before the failure (info's size and version) goes out first.
         Deliver(out, ExitFailure);
-        return ReportFailure(failure);
+        return ReportHandledFailure();
     }
 }
 

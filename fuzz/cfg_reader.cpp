@@ -1,8 +1,8 @@
 // The companion's reader of the limit adjuster's audio cfg: any text is rows or one
-// ECfgError that points into the text; rows written back as a cfg read back the same; and
+// ETextError that points into the text; rows written back as a cfg read back the same; and
 // each value's cfg text reads back to the same bits.
 
-#include "cli/AudioCfg.h"
+#include "exchange/AudioCfg.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <algorithm>
@@ -12,10 +12,10 @@
 namespace {
 
 using namespace klarvon;
-using namespace klarvon::cli;
+using namespace klarvon::exchange;
 using klarvon::fuzz::Check;
 
-void CheckErrorPlace(const ECfgError& error, std::string_view text) {
+void CheckErrorPlace(const ETextError& error, std::string_view text) {
     const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
     Check(error.Line >= 1 && error.Line <= lines, "error line outside the text", error.what());
     Check(error.Column >= 1 && error.Column <= text.size() + 1, "error column outside the text",
@@ -50,13 +50,13 @@ void CheckRowsRoundTrip(const std::vector<TCfgRow>& rows) {
 }
 
 // Each field's reading of a piece of the text: a value whose cfg text reads back the
-// same, or std::invalid_argument.
+// same, or ETextError.
 void CheckValues(std::string_view piece) {
     for (const TLayoutField& field : GameLayout()) {
         TFieldBits bits = 0;
         try {
             bits = ParseCfgValue(field, piece);
-        } catch (const std::invalid_argument&) {
+        } catch (const ETextError&) {
             continue;
         }
         const std::string text = CfgValueText(field, bits);
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = fuzz::AsText({data, size});
     try {
         CheckRowsRoundTrip(ParseAudioCfg(text));
-    } catch (const ECfgError& error) {
+    } catch (const ETextError& error) {
         CheckErrorPlace(error, text);
     }
     const std::size_t end = std::min(text.find_first_of(" \t\r\n"), text.size());

@@ -1,9 +1,9 @@
-// The companion's patch reader: any text is changes or one EPatchError that points into
+// The companion's patch reader: any text is changes or one ETextError that points into
 // the text; each change written again as its line reads back the same; and a patch that
 // applies without conflict is undone exactly by applying it in reverse.
 
 #include "catalogue/VehicleCatalogue.h"
-#include "cli/Patch.h"
+#include "exchange/Patch.h"
 #include "fuzz/FuzzSupport.h"
 #include "table/TableLocator.h"
 
@@ -13,10 +13,10 @@
 namespace {
 
 using namespace klarvon;
-using namespace klarvon::cli;
+using namespace klarvon::exchange;
 using klarvon::fuzz::Check;
 
-void CheckErrorPlace(const EPatchError& error, std::string_view text) {
+void CheckErrorPlace(const ETextError& error, std::string_view text) {
     const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
     Check(error.Line >= 1 && error.Line <= lines, "error line outside the text", error.what());
     Check(error.Column >= 1 && error.Column <= text.size() + 1, "error column outside the text",
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TPatch patch;
     try {
         patch = ParsePatch(text);
-    } catch (const EPatchError& error) {
+    } catch (const ETextError& error) {
         CheckErrorPlace(error, text);
         return 0;
     }

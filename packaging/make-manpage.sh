@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes the manual page of klarvon-cli from its own help texts, so the two never
 # disagree: the program's --help gives the name line, the synopsis and the description,
-# and each command named in the synopsis gives its section through COMMAND --help.
+# and each command named in the synopsis gives its section through COMMAND --help, its
+# option lines (written from the options' declarations) becoming a list.
 #   make-manpage.sh PROGRAM OUTPUT
 set -euo pipefail
 program=$1
@@ -39,9 +40,25 @@ page_name=$(tr '[:lower:]' '[:upper:]' <<<"$program_name")
   echo ".SH COMMANDS"
   for command in $commands; do
     echo ".SS $(roff <<<"$command")"
+    command_help=$("$program" "$command" --help)
     echo ".nf"
-    "$program" "$command" --help | roff
+    sed '/^options:$/,$d' <<<"$command_help" | roff
     echo ".fi"
+    # The option lines, "  --from OTHER  what it does", as a list of tagged paragraphs.
+    sed -n '/^options:$/,${/^  /s/^  //p}' <<<"$command_help" | while IFS= read -r line; do
+      flag=${line%%  *}
+      text=${line#"$flag"}
+      text=${text#"${text%%[! ]*}"}
+      name=${flag%% *}
+      value=${flag#"$name"}
+      echo ".TP"
+      if [ -n "$value" ]; then
+        echo "\\fB$(roff <<<"$name")\\fR \\fI$(roff <<<"${value# }")\\fR"
+      else
+        echo "\\fB$(roff <<<"$name")\\fR"
+      fi
+      roff <<<"$text"
+    done
   done
   echo ".SH SEE ALSO"
   echo "The editor, \\fBklarvon\\fR, and its guide ReadMe.txt, installed in the data folder"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Windows leg of the tests: cross-builds (scripts/build-windows.sh), then under Wine
-#   - the core's test programs (table_values_tests, table_file_tests, catalogue_tests),
+#   - the core's test programs (table_values_tests, table_file_tests, catalogue_tests,
+#     exchange_tests),
 #   - the companion's end-to-end suite (the Linux cli_tests) against klarvon-cli.exe,
 #   - the window test program, under Xvfb, when the Windows window layer is built.
 # Wine runs in a temporary prefix that is removed afterwards. Exits non-zero on any failure
@@ -117,7 +118,8 @@ if [ "${#as_tester[@]}" -gt 0 ]; then
 else
   make_prefix "$tester_dir"
 fi
-for program in table/table_values_tests table/table_file_tests catalogue/catalogue_tests; do
+for program in table/table_values_tests table/table_file_tests catalogue/catalogue_tests \
+  exchange/exchange_tests; do
   name=$(basename "$program")
   install -m 755 "$build_win/tests/$program.exe" "$tester_dir/$name.exe"
   run_gtest "$name" "${as_tester[@]}" env HOME="$tester_dir" WINEPREFIX="$tester_dir/prefix" \

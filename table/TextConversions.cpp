@@ -42,19 +42,7 @@ bool IsDecimalDigit(char c) {
 }
 
 int DigitValue(char c, unsigned base) {
-    if (IsDecimalDigit(c)) {
-        return c - '0';
-    }
-    if (base == HexBase) {
-        constexpr int FirstLetterValue = 10;
-        if (c >= 'a' && c <= 'f') {
-            return c - 'a' + FirstLetterValue;
-        }
-        if (c >= 'A' && c <= 'F') {
-            return c - 'A' + FirstLetterValue;
-        }
-    }
-    return NotADigit;
+    return IsDecimalDigit(c) || base == HexBase ? HexDigitValue(c) : NotADigit;
 }
 
 // Length of the hexadecimal prefix at the start of `text` ("$", "x", "X", "0x", "0X"),
@@ -252,6 +240,20 @@ std::int32_t ParseInteger(std::string_view text) {
     // two's complement it is. The decimal limits above keep this exact for decimals.
     const auto pattern = static_cast<std::uint32_t>(magnitude);
     return std::bit_cast<std::int32_t>(negative ? 0U - pattern : pattern);
+}
+
+int HexDigitValue(char c) {
+    constexpr int FirstLetterValue = 10;
+    if (IsDecimalDigit(c)) {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + FirstLetterValue;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + FirstLetterValue;
+    }
+    return NotADigit;
 }
 
 std::string FormatInteger(std::int64_t value) {

@@ -18,6 +18,9 @@ std::int32_t ParseInteger(std::string_view text);
 
 std::string FormatInteger(std::int64_t value);
 
+// The value of one hexadecimal digit of either case, or -1 for any other character.
+int HexDigitValue(char c);
+
 // The decimal separator of texts that do not follow the user's locale: the companion's
 // command line and files, and the editor where the locale's own is no single ASCII
 // character.

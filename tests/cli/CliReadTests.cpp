@@ -4,7 +4,6 @@
 #include "TableFiles.h"
 #include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
-#include "cli/Csv.h"
 #include "table/TextConversions.h"
 
 #include <gtest/gtest.h>
@@ -164,22 +163,6 @@ TEST(CliDump, CsvHasTheHeaderAndOneRowPerSlotWithItsBytes) {
         ASSERT_EQ(cells.size(), 4 + FieldCount);
         EXPECT_EQ(cells[0], std::to_string(id));
         EXPECT_EQ(cells.back(), HexOf(bytes, SampleRecordOffset(id), RecordSize));
-    }
-}
-
-TEST(CliDump, CsvCellsAreQuotedOnlyWhenTheyMustBe) {
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"LANDSTAL", "LANDSTAL"},
-        {"//Extra Slot", "//Extra Slot"},
-        {"", ""},
-        {"a,b", "\"a,b\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"two\nlines", "\"two\nlines\""},
-        {"cr\r", "\"cr\r\""},
-        {"Master Sounds ", "\"Master Sounds \""},
-    };
-    for (const auto& [text, cell] : cases) {
-        EXPECT_EQ(cli::CsvCell(text), cell) << text;
     }
 }
 

@@ -108,5 +108,22 @@ TEST(CliUsage, ACommandsUsageErrorShowsItsSynopsis) {
                                               "Try 'klarvon-cli show --help' for more.\n");
 }
 
+// The option lines are what the manual page lists: every option of the synopsis, its
+// value named, the help texts in one column; none for a command without options.
+TEST(CliUsage, HelpEndsWithALineForEachOption) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"copy", "\noptions:\n"
+                 "  --game        the game's fields in place of the editor's\n"
+                 "  --from OTHER  take the record of FROM from the executable OTHER, only read\n"
+                 "  --backup      first copy FILE to FILE.bak, unless that exists\n"},
+        {"demo", "\noptions:\n  --force  replace an existing OUT\n"},
+    };
+    for (const auto& [command, options] : cases) {
+        const std::string help = RunCli({command, "--help"}).Out;
+        EXPECT_TRUE(help.ends_with(options)) << help;
+    }
+    EXPECT_EQ(RunCli({"info", "--help"}).Out.find("options:"), std::string::npos);
+}
+
 } // namespace
 } // namespace klarvon::test

@@ -10,17 +10,17 @@
 // starting with '#' and blank lines are notes, and the "ID NAME: no change" and
 // "identical: ..." lines change nothing.
 
+#include "exchange/TextError.h"
 #include "table/FieldLayout.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 struct TPatchChange {
     std::size_t Line; // 1-based
@@ -36,17 +36,9 @@ struct TPatch {
     bool SaysNoChange = false;         // it held an "identical" or "no change" line
 };
 
-// Text that is not a patch; Line and Column are 1-based, Column counting bytes.
-class EPatchError : public std::runtime_error {
-public:
-    EPatchError(std::size_t line, std::size_t column, const std::string& problem)
-        : std::runtime_error(problem), Line(line), Column(column) {}
-    std::size_t Line;
-    std::size_t Column;
-};
-
 // Every line read and checked (the ID, that the name is one of the slot's, the field,
-// both values within the field's type); the first fault throws.
+// both values within the field's type); the first fault throws ETextError with its
+// line and column.
 TPatch ParsePatch(std::string_view text);
 
 // The value a change's bytes stand for, as its line writes it.
@@ -65,4 +57,4 @@ struct TConflict {
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
                                   std::vector<TRecordBytes>& records);
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 struct TTextLine {
     std::size_t Number; // 1-based
@@ -42,4 +42,4 @@ inline std::size_t ControlCharacterColumn(std::string_view line, std::string_vie
     return 0;
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -8,18 +8,18 @@
 // a model name and the game's fourteen fields (GameLayout(), in its order), separated
 // by blanks or tabs; floats are written with '.'.
 
+#include "exchange/TextError.h"
 #include "table/FieldLayout.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 inline constexpr std::size_t CfgValueCount = 14; // the game layout's fields
 
@@ -30,30 +30,22 @@ struct TCfgRow {
     std::array<TFieldBits, CfgValueCount> Values; // in GameLayout() order
 };
 
-// Text that is not a cfg; Line and Column are 1-based, Column counting bytes.
-class ECfgError : public std::runtime_error {
-public:
-    ECfgError(std::size_t line, std::size_t column, const std::string& problem)
-        : std::runtime_error(problem), Line(line), Column(column) {}
-    std::size_t Line;
-    std::size_t Column;
-};
-
 // Every data row before ";the end", in the order written, each value checked against
-// its field's type (int8, uint8, int16; floats finite). The first fault throws.
+// its field's type (int8, uint8, int16; floats finite). The first fault throws
+// ETextError with its line and column.
 std::vector<TCfgRow> ParseAudioCfg(std::string_view text);
 
 // One value as a row gives it: a decimal integer within the field's type, or a finite
-// float rounded to the nearest float32. Throws std::invalid_argument with the problem.
+// float rounded to the nearest float32. Throws ETextError (without a place).
 TFieldBits ParseCfgValue(const TLayoutField& field, std::string_view text);
 
 // A value as a cfg row writes it: integers in decimal, floats as the shortest text
-// that reads back to the same float32 ("0.78", "-0", "1e-45"). Throws
-// std::invalid_argument for an infinity or NaN, which a row cannot hold.
+// that reads back to the same float32 ("0.78", "-0", "1e-45"). Throws ETextError
+// for an infinity or NaN, which a row cannot hold.
 std::string CfgValueText(const TLayoutField& field, TFieldBits bits);
 
 struct TCfgEntry {
-    int Id; // 400..611, a slot with a model name; others throw std::invalid_argument
+    int Id; // 400..611, a slot with a model name; others throw ETextError
     TRecordBytes Bytes;
 };
 
@@ -62,4 +54,4 @@ struct TCfgEntry {
 enum class TCfgForm { WholeFile, RowsOnly };
 std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form);
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

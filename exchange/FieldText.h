@@ -9,8 +9,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 // Integers in decimal as their type reads them; floats in the editor's 15-digit text
 // when that reads back to the same bits, else as their bits ("0x80000000" for -0,
@@ -20,13 +21,12 @@ std::string StoredText(const TLayoutField& field, TFieldBits bits);
 // The field's bits in hexadecimal, as many digits as it has bytes: "0x3F800000".
 std::string BitsHex(const TLayoutField& field, TFieldBits bits);
 
-// The value of one hex digit (either case), or -1 for any other character: the digits
-// BitsHex and BytesHex print, read back.
-int HexDigitValue(char c);
-
 // Bytes in order, two upper-case hex digits each; RecordHex for all 36 of a record.
 std::string BytesHex(std::span<const std::uint8_t> bytes);
 std::string RecordHex(const TRecordBytes& bytes);
+
+// The record's bytes at the given offsets, in their order.
+std::vector<std::uint8_t> BytesAt(const TRecordBytes& record, std::span<const std::size_t> offsets);
 
 // What the value means. In the editor's layout what the editor shows: a radio
 // button's caption, "slider N" for the horn, or the field's text, and the editor's
@@ -42,4 +42,4 @@ std::string ChangeText(const TLayoutField& field, TFieldBits before, TFieldBits 
 // other texts print), which the editor's float syntax never reads.
 TFieldBits ParseValueText(const TLayoutField& field, std::string_view text);
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

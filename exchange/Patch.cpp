@@ -1,18 +1,20 @@
-#include "cli/Patch.h"
+#include "exchange/Patch.h"
 
 #include "catalogue/ModelNames.h"
-#include "cli/Changes.h"
-#include "cli/Failure.h"
-#include "cli/FieldText.h"
-#include "cli/TextLines.h"
+#include "exchange/Changes.h"
+#include "exchange/FieldText.h"
+#include "exchange/TextLines.h"
+#include "table/ErrorReport.h"
+#include "table/Errors.h"
 #include "table/TableLocator.h"
+#include "table/TextConversions.h"
 
 #include <algorithm>
 #include <charconv>
 #include <optional>
 #include <utility>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 namespace {
 
@@ -41,10 +43,10 @@ int ParseId(std::size_t line, std::string_view word) {
     const auto [stop, error] = std::from_chars(word.data(), end, id);
     if (word.empty() || error != std::errc{} || stop != end || id < FirstVehicleId ||
         id > LastVehicleId) {
-        throw EPatchError(line, 1,
-                          "'" + std::string(word) + "' is not a vehicle ID (" +
-                              std::to_string(FirstVehicleId) + ".." +
-                              std::to_string(LastVehicleId) + ")");
+        throw ETextError(line, 1,
+                         "'" + std::string(word) + "' is not a vehicle ID (" +
+                             std::to_string(FirstVehicleId) + ".." + std::to_string(LastVehicleId) +
+                             ")");
     }
     return id;
 }
@@ -61,8 +63,8 @@ std::vector<std::uint8_t> ParseHexBytes(std::string_view text, std::size_t count
     const bool hex =
         std::all_of(text.begin(), text.end(), [](char c) { return HexDigitValue(c) >= 0; });
     if (text.size() != 2 * count || !hex) {
-        throw std::invalid_argument("'" + std::string(text) + "' is not " + std::to_string(count) +
-                                    " bytes in hex");
+        throw ETextError("'" + std::string(text) + "' is not " + std::to_string(count) +
+                         " bytes in hex");
     }
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < text.size(); i += 2) {
@@ -91,29 +93,29 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
     }
     const std::vector<int> slots = SlotsNamed(name);
     if (std::find(slots.begin(), slots.end(), id) == slots.end()) {
-        throw EPatchError(line, ColumnOf(text, subject),
-                          "'" + std::string(name) + "' is not a name of vehicle " +
-                              std::to_string(id));
+        throw ETextError(line, ColumnOf(text, subject),
+                         "'" + std::string(name) + "' is not a name of vehicle " +
+                             std::to_string(id));
     }
     const bool game = layout == GameLayout();
     if (fieldName == PadBytesName) {
         if (PadOffsets(layout).empty()) {
-            throw EPatchError(line, ColumnOf(text, fieldName),
-                              "only the game's fields have pad bytes ('" + std::string(GameMark) +
-                                  " pad bytes')");
+            throw ETextError(line, ColumnOf(text, fieldName),
+                             "only the game's fields have pad bytes ('" + std::string(GameMark) +
+                                 " pad bytes')");
         }
         return {layout, nullptr};
     }
     const TLayoutField* field = FindLayoutField(layout, fieldName);
     if (field == nullptr) {
         const bool other = FindLayoutField(game ? EditorLayout() : GameLayout(), fieldName);
-        throw EPatchError(line, ColumnOf(text, fieldName),
-                          "'" + std::string(fieldName) + "' is not a field" +
-                              (other ? (game ? " of the game's (it is one of the editor's)"
-                                             : " of the editor's (it is one of the game's: "
-                                               "mark it '" +
-                                                   std::string(GameMark) + "')")
-                                     : std::string()));
+        throw ETextError(line, ColumnOf(text, fieldName),
+                         "'" + std::string(fieldName) + "' is not a field" +
+                             (other ? (game ? " of the game's (it is one of the editor's)"
+                                            : " of the editor's (it is one of the game's: "
+                                              "mark it '" +
+                                                  std::string(GameMark) + "')")
+                                    : std::string()));
     }
     return {layout, field};
 }
@@ -124,9 +126,10 @@ std::vector<std::uint8_t> ParseValue(const TPatchChange& change, std::string_vie
     }
     try {
         return FieldBytes(*change.Field, ParseValueText(*change.Field, text));
-    } catch (const std::exception& failure) {
-        throw std::invalid_argument(FailureText(failure) + " (" + std::string(change.Field->Name) +
-                                    ")");
+    } catch (const EKlarvonError& failure) {
+        // The core's text as the editor's error box words it, then the field.
+        throw ETextError(ErrorReportText(failure.what()) + " (" + std::string(change.Field->Name) +
+                         ")");
     }
 }
 
@@ -141,7 +144,7 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     const std::size_t mark =
         arrow == std::string_view::npos ? arrow : text.substr(0, arrow).rfind(ValueMark);
     if (space == std::string_view::npos || mark == std::string_view::npos || mark <= space) {
-        throw EPatchError(line, 1, "not a patch line: ID NAME FIELD: OLD -> NEW");
+        throw ETextError(line, 1, "not a patch line: ID NAME FIELD: OLD -> NEW");
     }
     const std::string_view subject = text.substr(space + 1, mark - space - 1);
     const TSubject parsed = ParseSubject(line, text, subject, id);
@@ -159,19 +162,11 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     for (const auto& [value, bytes] : {std::pair{before, &change.Old}, {after, &change.New}}) {
         try {
             *bytes = ParseValue(change, value);
-        } catch (const std::invalid_argument& problem) {
-            throw EPatchError(line, ColumnOf(text, value), problem.what());
+        } catch (const ETextError& problem) {
+            throw problem.At(line, ColumnOf(text, value));
         }
     }
     return change;
-}
-
-std::vector<std::uint8_t> Pick(const TRecordBytes& record, const std::vector<std::size_t>& at) {
-    std::vector<std::uint8_t> bytes;
-    for (const std::size_t offset : at) {
-        bytes.push_back(record[offset]);
-    }
-    return bytes;
 }
 
 } // namespace
@@ -185,7 +180,7 @@ TPatch ParsePatch(std::string_view text) {
             continue;
         }
         if (const std::size_t column = ControlCharacterColumn(line, Blanks)) {
-            throw EPatchError(lineNumber, column, "a control character where text should be");
+            throw ETextError(lineNumber, column, "a control character where text should be");
         }
         if (line.starts_with(IdenticalLine)) {
             patch.SaysNoChange = true;
@@ -220,7 +215,7 @@ std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchD
         TRecordBytes& record = records.at(static_cast<std::size_t>(change.Id - FirstVehicleId));
         const std::vector<std::uint8_t>& from = reverse ? change.New : change.Old;
         const std::vector<std::uint8_t>& to = reverse ? change.Old : change.New;
-        std::vector<std::uint8_t> found = Pick(record, change.Offsets);
+        std::vector<std::uint8_t> found = BytesAt(record, change.Offsets);
         if (found != from) {
             conflicts.push_back({&change, std::move(found)});
             continue;
@@ -235,4 +230,4 @@ std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchD
     return conflicts;
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

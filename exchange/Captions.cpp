@@ -1,11 +1,11 @@
-#include "cli/Captions.h"
+#include "exchange/Captions.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 namespace {
 
@@ -57,4 +57,4 @@ std::string_view ChoiceCaption(const TChoiceTable& table, std::size_t row) {
                             std::string(EditorField(table.Field).Name));
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -1,6 +1,6 @@
-#include "cli/FieldText.h"
+#include "exchange/FieldText.h"
 
-#include "cli/Captions.h"
+#include "exchange/Captions.h"
 #include "table/Errors.h"
 #include "table/TextConversions.h"
 #include "table/ValueCodes.h"
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <array>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 namespace {
 
@@ -61,6 +61,15 @@ std::string RecordHex(const TRecordBytes& bytes) {
     return BytesHex(bytes);
 }
 
+std::vector<std::uint8_t> BytesAt(const TRecordBytes& record,
+                                  std::span<const std::size_t> offsets) {
+    std::vector<std::uint8_t> bytes;
+    for (const std::size_t offset : offsets) {
+        bytes.push_back(record[offset]);
+    }
+    return bytes;
+}
+
 std::string ShownText(const TLayout& layout, const TLayoutField& field, TFieldBits bits) {
     if (layout == EditorLayout()) {
         const auto editorField = static_cast<TField>(&field - layout.Fields.data());
@@ -100,17 +109,4 @@ TFieldBits ParseValueText(const TLayoutField& field, std::string_view text) {
     return ParseValue(field.Type, text, PlainDecimalSeparator);
 }
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -1,8 +1,8 @@
 // The cfg and patch texts on their own: what the limit adjuster's loader and a modder's
 // editor produce, read exactly or refused at the right line and column.
 
-#include "cli/AudioCfg.h"
-#include "cli/Patch.h"
+#include "exchange/AudioCfg.h"
+#include "exchange/Patch.h"
 #include "table/TableLocator.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 #include <cstring>
 #include <limits>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 namespace {
 
 constexpr std::string_view Landstal = "landstal 0 99 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0";
@@ -92,7 +92,7 @@ TEST(CfgText, RefusesShortRowsAndJunkAtTheirLineAndColumn) {
         try {
             ParseAudioCfg(c.Text);
             ADD_FAILURE() << "no error";
-        } catch (const ECfgError& error) {
+        } catch (const ETextError& error) {
             EXPECT_EQ(error.Line, c.Line);
             EXPECT_EQ(error.Column, c.Column);
             EXPECT_EQ(std::string(error.what()), c.Problem);
@@ -113,7 +113,7 @@ TEST(CfgText, EveryFiniteFloatReadsBackToItsBits) {
     }
     for (const TFieldBits b : bits) {
         if ((b & 0x7F800000U) == 0x7F800000U) {
-            EXPECT_THROW(CfgValueText(pitch, b), std::invalid_argument);
+            EXPECT_THROW(CfgValueText(pitch, b), ETextError);
             continue;
         }
         const std::string text = CfgValueText(pitch, b);
@@ -159,7 +159,7 @@ TEST(PatchText, RefusesWhatIsNotAPatchLineAtItsColumn) {
         try {
             ParsePatch("#\n" + c.Line);
             ADD_FAILURE() << "no error";
-        } catch (const EPatchError& error) {
+        } catch (const ETextError& error) {
             EXPECT_EQ(error.Line, 2U);
             EXPECT_EQ(error.Column, c.Column);
             EXPECT_EQ(std::string(error.what()), c.Problem);
@@ -195,4 +195,4 @@ TEST(PatchText, AppliesInOrderAndReversesBackwards) {
 }
 
 } // namespace
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

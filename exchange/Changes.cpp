@@ -1,25 +1,13 @@
-#include "cli/Changes.h"
+#include "exchange/Changes.h"
 
 #include "catalogue/VehicleCatalogue.h"
-#include "cli/FieldText.h"
+#include "exchange/FieldText.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-namespace klarvon::cli {
-
-namespace {
-
-std::string PadHex(const std::vector<std::size_t>& pads, const TRecordBytes& bytes) {
-    std::vector<std::uint8_t> picked;
-    for (const std::size_t offset : pads) {
-        picked.push_back(bytes[offset]);
-    }
-    return BytesHex(picked);
-}
-
-} // namespace
+namespace klarvon::exchange {
 
 std::string ChangeSubject(TLayout layout, int id, std::string_view field) {
     std::string subject = std::to_string(id) + ' ' + std::string(TVehicleCatalogue::Name(id)) + ' ';
@@ -43,11 +31,11 @@ std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecor
     const std::vector<std::size_t> pads = PadOffsets(layout);
     if (std::any_of(pads.begin(), pads.end(),
                     [&](std::size_t offset) { return before[offset] != after[offset]; })) {
-        out << ChangeSubject(layout, id, PadBytesName) << ": " << PadHex(pads, before) << " -> "
-            << PadHex(pads, after) << '\n';
+        out << ChangeSubject(layout, id, PadBytesName) << ": " << BytesHex(BytesAt(before, pads))
+            << " -> " << BytesHex(BytesAt(after, pads)) << '\n';
         ++changes;
     }
     return changes;
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

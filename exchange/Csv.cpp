@@ -1,6 +1,6 @@
-#include "cli/Csv.h"
+#include "exchange/Csv.h"
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 namespace {
 
@@ -25,4 +25,4 @@ std::string CsvCell(std::string_view text) {
     return cell;
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 // The radio group that shows a field, or nullptr for a field shown otherwise.
 const TChoiceTable* ChoiceTableOf(TField field);
@@ -15,4 +15,4 @@ const TChoiceTable* ChoiceTableOf(TField field);
 // The caption of a row of a radio group.
 std::string_view ChoiceCaption(const TChoiceTable& table, std::size_t row);
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

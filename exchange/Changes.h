@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 // What a line of the game's layout says in place of a field name's prefix, so that a
 // line read back as a patch knows its layout ("411 INFERNUS --game HornPitch: ...").
@@ -24,4 +24,4 @@ std::string ChangeSubject(TLayout layout, int id, std::string_view field);
 std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecordBytes& before,
                          const TRecordBytes& after);
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -1,7 +1,7 @@
-#include "cli/AudioCfg.h"
+#include "exchange/AudioCfg.h"
 
 #include "catalogue/ModelNames.h"
-#include "cli/TextLines.h"
+#include "exchange/TextLines.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace klarvon::cli {
+namespace klarvon::exchange {
 
 namespace {
 
@@ -50,9 +50,8 @@ std::string_view WithoutPlus(std::string_view text) {
 }
 
 [[noreturn]] void Reject(const TLayoutField& field, std::string_view text, const char* what) {
-    throw std::invalid_argument("'" + std::string(text) + "' is not " + what + " (" +
-                                std::string(field.Name) + ", " + std::string(TypeName(field.Type)) +
-                                ")");
+    throw ETextError("'" + std::string(text) + "' is not " + what + " (" + std::string(field.Name) +
+                     ", " + std::string(TypeName(field.Type)) + ")");
 }
 
 TFieldBits ParseCfgInteger(const TLayoutField& field, std::string_view text) {
@@ -65,10 +64,9 @@ TFieldBits ParseCfgInteger(const TLayoutField& field, std::string_view text) {
     }
     const TValueRange& range = RangeOf(field.Type);
     if (error != std::errc{} || value < range.Min || value > range.Max) {
-        throw std::invalid_argument(
-            std::string(text) + " is out of range for " + std::string(field.Name) + " (" +
-            std::string(TypeName(field.Type)) + ": " + std::to_string(range.Min) + ".." +
-            std::to_string(range.Max) + ")");
+        throw ETextError(std::string(text) + " is out of range for " + std::string(field.Name) +
+                         " (" + std::string(TypeName(field.Type)) + ": " +
+                         std::to_string(range.Min) + ".." + std::to_string(range.Max) + ")");
     }
     return BitsOfInteger(field.Type, value);
 }
@@ -103,26 +101,26 @@ TCfgRow ParseRow(std::size_t line, std::span<const TToken> tokens) {
     const TLayout layout = GameLayout();
     if (tokens.size() < CfgValueCount + 1) {
         const TToken& last = tokens.back();
-        throw ECfgError(line, last.Column + last.Text.size(),
-                        "the row ends after " + std::to_string(tokens.size() - 1) + " of its " +
-                            std::to_string(CfgValueCount) + " values; " +
-                            std::string(layout[tokens.size() - 1].Name) + " is missing");
+        throw ETextError(line, last.Column + last.Text.size(),
+                         "the row ends after " + std::to_string(tokens.size() - 1) + " of its " +
+                             std::to_string(CfgValueCount) + " values; " +
+                             std::string(layout[tokens.size() - 1].Name) + " is missing");
     }
     // Text after the values is allowed only as a comment.
     if (tokens.size() > CfgValueCount + 1 &&
         !tokens[CfgValueCount + 1].Text.starts_with(CommentMark)) {
         const TToken& extra = tokens[CfgValueCount + 1];
-        throw ECfgError(line, extra.Column,
-                        "'" + std::string(extra.Text) + "' follows the row's " +
-                            std::to_string(CfgValueCount) + " values");
+        throw ETextError(line, extra.Column,
+                         "'" + std::string(extra.Text) + "' follows the row's " +
+                             std::to_string(CfgValueCount) + " values");
     }
     TCfgRow row{line, std::string(tokens[0].Text), IdOfModelName(tokens[0].Text), {}};
     for (std::size_t i = 0; i < CfgValueCount; ++i) {
         const TToken& token = tokens[i + 1];
         try {
             row.Values[i] = ParseCfgValue(layout[i], token.Text);
-        } catch (const std::invalid_argument& problem) {
-            throw ECfgError(line, token.Column, problem.what());
+        } catch (const ETextError& problem) {
+            throw problem.At(line, token.Column);
         }
     }
     return row;
@@ -167,9 +165,9 @@ std::string CfgValueText(const TLayoutField& field, TFieldBits bits) {
     float value = 0;
     std::memcpy(&value, &bits, sizeof value);
     if (!std::isfinite(value)) {
-        throw std::invalid_argument(std::string(field.Name) +
-                                    " holds a value that is not a finite number, which a "
-                                    "cfg row cannot hold");
+        throw ETextError(std::string(field.Name) +
+                         " holds a value that is not a finite number, which a "
+                         "cfg row cannot hold");
     }
     return FloatText(value);
 }
@@ -188,7 +186,7 @@ std::vector<TCfgRow> ParseAudioCfg(std::string_view text) {
             continue;
         }
         if (const std::size_t column = ControlCharacterColumn(line, Blanks)) {
-            throw ECfgError(number, column, "a control character where text should be");
+            throw ETextError(number, column, "a control character where text should be");
         }
         rows.push_back(ParseRow(number, tokens));
     }
@@ -206,14 +204,13 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
         auto& cells = table.emplace_back();
         cells[0] = std::string(ModelName(entry.Id));
         if (cells[0].empty()) {
-            throw std::invalid_argument(std::to_string(entry.Id) + " has no model name");
+            throw ETextError(std::to_string(entry.Id) + " has no model name");
         }
         for (std::size_t i = 0; i < CfgValueCount; ++i) {
             try {
                 cells[i + 1] = CfgValueText(layout[i], ReadField(layout[i], entry.Bytes));
-            } catch (const std::invalid_argument& problem) {
-                throw std::invalid_argument(std::to_string(entry.Id) + ' ' + cells[0] + ' ' +
-                                            problem.what());
+            } catch (const ETextError& problem) {
+                throw ETextError(std::to_string(entry.Id) + ' ' + cells[0] + ' ' + problem.what());
             }
         }
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -250,4 +247,4 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
     return out;
 }
 
-} // namespace klarvon::cli
+} // namespace klarvon::exchange

@@ -1,0 +1,27 @@
+#pragma once
+// Every option of the companion, each declared once with its one line of help; a command
+// lists the ones it takes (TCommand::Flags), in the order its synopsis shows them.
+
+#include "cli/Arguments.h"
+#include "exchange/Changes.h"
+
+namespace klarvon::cli {
+
+// The same word that marks the game's fields in a change line.
+inline constexpr TFlag GameFlag{exchange::GameMark, "",
+                                "the game's fields in place of the editor's"};
+inline constexpr TFlag BackupFlag{"--backup", "",
+                                  "first copy FILE to FILE.bak, unless that exists"};
+inline constexpr TFlag DryRunFlag{"--dry-run", "", "check and print the changes; write nothing"};
+inline constexpr TFlag JsonFlag{"--json", "", "JSON in place of CSV"};
+inline constexpr TFlag FromFlag{"--from", "OTHER",
+                                "take the record of FROM from the executable OTHER, only read"};
+inline constexpr TFlag ReverseFlag{"--reverse", "",
+                                   "undo the patch: last line first, each NEW back to OLD"};
+inline constexpr TFlag SkipUnknownFlag{"--skip-unknown", "",
+                                       "skip the rows of models the table has no slot for"};
+inline constexpr TFlag RowsOnlyFlag{"--rows-only", "",
+                                    "the rows alone, without legend and ';the end'"};
+inline constexpr TFlag ForceFlag{"--force", "", "replace an existing OUT"};
+
+} // namespace klarvon::cli
