@@ -24,7 +24,6 @@ constexpr std::string_view Arrow = " -> ";
 constexpr std::string_view ValueMark = ": ";
 constexpr std::string_view NoChangeEnding = ": no change";
 constexpr std::string_view IdenticalLine = "identical: ";
-constexpr unsigned BitsPerByte = 8;
 constexpr unsigned NibbleBits = 4;
 
 std::string_view TrimmedEnd(std::string_view text) {
@@ -53,9 +52,7 @@ int ParseId(std::size_t line, std::string_view word) {
 
 std::vector<std::uint8_t> FieldBytes(const TLayoutField& field, TFieldBits bits) {
     std::vector<std::uint8_t> bytes(TypeWidth(field.Type));
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        bytes[i] = static_cast<std::uint8_t>(bits >> (i * BitsPerByte));
-    }
+    StoreBits(field.Type, bits, bytes);
     return bytes;
 }
 
@@ -199,11 +196,7 @@ std::string ChangeValueText(const TPatchChange& change, std::span<const std::uin
     if (change.Field == nullptr) {
         return BytesHex(bytes);
     }
-    TFieldBits bits = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        bits |= TFieldBits{bytes[i]} << (i * BitsPerByte);
-    }
-    return StoredText(*change.Field, bits);
+    return StoredText(*change.Field, LoadBits(change.Field->Type, bytes));
 }
 
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,

@@ -159,9 +159,11 @@ void CheckFieldName(TLayout layout, const std::string& word) {
           "field name", thrown);
 }
 
+// The input's bits cut to the field's width (the fuzzers run on little-endian x86).
 TFieldBits Mask(const TLayoutField& field, TFieldBits bits) {
-    const std::size_t width = TypeWidth(field.Type);
-    return width >= sizeof(TFieldBits) ? bits : bits & ((TFieldBits{1} << (8 * width)) - 1);
+    std::array<std::uint8_t, sizeof(TFieldBits)> bytes{};
+    std::memcpy(bytes.data(), &bits, sizeof bits);
+    return LoadBits(field.Type, bytes);
 }
 
 // What the companion prints for a value reads back to the same bits.
