@@ -111,9 +111,8 @@ TEST(CliFault, AChangeIsFlushedToTheDiskBeforeItIsReported) {
     TTempDir dir;
     const std::string path = WriteTableFile(dir, "gta_sa.exe");
     const std::string log = dir.File("calls.log");
-    const TCliRun run =
-        RunCli({"set", path, "400", "PowerOnSoundId=7"}, "",
-               {"strace", "-f", "-o", log, "-e", "trace=pwrite64,fdatasync,write", "--"});
+    const TCliRun run = RunCli({"set", path, "400", "PowerOnSoundId=7"}, "",
+                               Traced({"-f", "-o", log, "-e", "trace=pwrite64,fdatasync,write"}));
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     std::ifstream calls(log);
     std::vector<std::string> order;
