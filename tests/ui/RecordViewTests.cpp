@@ -1,5 +1,6 @@
 // The editor's view of a record on the real road: read from a file, shown on stand-in
-// controls, changed, applied through TRecordWriter, and the whole file compared afterwards.
+// controls, changed, applied through the record file's commit, and the whole file compared
+// afterwards.
 
 #include "ui/main/RecordView.h"
 

@@ -66,10 +66,10 @@ void TForm1::Button1Click() {
     location_.Known = true;
     ListBox1->Clear();
     ListBox1->SetEnabled(true);
-    location_ =
-        TTableFile(OpenDialog1->FileName(), TOpenMode::ReadWrite, [this](std::int64_t size) {
-            Label(22).SetCaption(std::to_string(size));
-        }).Location();
+    TTableFile file(OpenDialog1->FileName(), TOpenMode::ReadWrite,
+                    [this](std::int64_t size) { Label(22).SetCaption(std::to_string(size)); });
+    location_ = file.Location();
+    file.Close();
     Label(26).SetCaption(location_.VersionText);
     if (IsRejected(location_)) {
         // The open still runs to its end; the program ends when the loop runs again.
