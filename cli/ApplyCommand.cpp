@@ -132,8 +132,9 @@ const TCommand ApplyCommand{
     "conflicts are listed on stderr, nothing is written and the exit status is 1.\n"
     "A file that already holds every change prints 'already applied: ...' (or\n"
     "'already undone: ...') and exits 0 without writing. The changed records are\n"
-    "written as one change: if a write fails part-way, the records already written\n"
-    "are put back. Prints the lines as applied (a patch itself).\n",
+    "written as one change, in one write that is flushed to the disk: a process\n"
+    "killed in the middle leaves all or none of it, and a write that fails\n"
+    "part-way is put back. Prints the lines as applied (a patch itself).\n",
     ApplyFlags,
     RunApply,
 };

@@ -56,8 +56,8 @@ const TCommand CopyCommand{
     "are copied (with --game the game's fields; their pad bytes stay), the rest of\n"
     "TO keeps its bytes. With --from the record comes from another executable (an\n"
     "untouched original, say). Prints each field of TO that changed as\n"
-    "'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine bank above 410 is\n"
-    "copied with a warning on stderr, as 'set' does.\n",
+    "'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine bank changed to a\n"
+    "value above 410 is copied with a warning on stderr, as 'set' does.\n",
     CopyFlags,
     RunCopy,
 };

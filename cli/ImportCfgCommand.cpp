@@ -100,10 +100,11 @@ const TCommand ImportCfgCommand{
     "type, floats finite with '.'): any fault is reported as CFG:LINE:COLUMN and\n"
     "nothing is written. A model the table has no slot for (a vehicle a mod adds)\n"
     "is such a fault, unless --skip-unknown, which names each skipped row on stderr.\n"
-    "An engine bank above 410 is written with a warning on stderr.\n"
-    "The changed records are written as one change: if a write fails part-way, the\n"
-    "records already written are put back. Prints the changes as 'diff --game' does\n"
-    "(a patch for 'apply'), or 'no change: ...'.\n",
+    "An engine bank changed to a value above 410 is written with a warning on\n"
+    "stderr. The changed records are written as one change, in one write that is\n"
+    "flushed to the disk: a process killed in the middle leaves all or none of it,\n"
+    "and a write that fails part-way is put back. Prints the changes as\n"
+    "'diff --game' does (a patch for 'apply'), or 'no change: ...'.\n",
     ImportFlags,
     RunImportCfg,
 };

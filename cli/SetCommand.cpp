@@ -69,9 +69,10 @@ const TCommand SetCommand{
     "number to store, any value of the field's type (int8, uint8, int16, int32).\n"
     "Every TEXT is checked first: if any fails, nothing is written. Fields not\n"
     "named keep their bytes. Prints each changed field as 'ID NAME FIELD: a -> b',\n"
-    "or 'ID NAME: no change'. An engine bank above 410 (PowerOnSoundId,\n"
-    "PowerOffSoundId, PlayerBank, DummyBank) is written, with a warning on stderr:\n"
-    "the game is known to crash on it.\n",
+    "or 'ID NAME: no change' (and then writes nothing). An engine bank changed to\n"
+    "a value above 410 (PowerOnSoundId, PowerOffSoundId, PlayerBank, DummyBank) is\n"
+    "written, with a warning on stderr: the game is known to crash on it.\n"
+    "The change is flushed to the disk before it is reported.\n",
     SetFlags,
     RunSet,
 };
