@@ -1,18 +1,10 @@
 #pragma once
 // Writing to the disk, and the order of steps that keeps every file whole.
 //
-// Records in place (RecordFile.h), on one handle opened read-write and locked:
-//  1. Everything is checked before any byte is written: each record converts, each lies
-//     wholly inside the file. A failure here leaves the file untouched.
-//  2. The old bytes of every record are read and kept; they are the way back.
-//  3. Reserve asks for the disk space of every record first, so that a full disk is
-//     reported before anything changed (where the system can reserve; see Reserve).
-//  4. Each record goes out in a single WriteAt; the size is read again after it, and a file
-//     that grew (another program cut it short meanwhile) is cut back and the write refused.
-//  5. Flush: the change is reported as saved only once it is on the disk itself.
-//  If a write or the flush fails, the kept old bytes are written back and read again to
-//  see that they are there, and the failure says whether the file is as it was; nothing
-//  is left half-written without the user being told.
+// Records in place follow their own order of steps, written at the top of RecordFile.h:
+// the lock, every check before the first byte, the reservation, one write for the span the
+// changed records cover, the size checked again, the flush, and the old bytes written back
+// and read again should anything after the first byte fail.
 //
 // Whole files (the demo executable, backups): never written where a reader could see
 // them half done.
