@@ -93,13 +93,9 @@ std::size_t TRecordFile::ReadAt(std::int64_t offset, std::span<std::uint8_t> buf
     return file_.ReadAt(offset, buffer);
 }
 
-std::size_t TRecordFile::ReadRecordPart(std::int64_t offset, TRecordBytes& bytes) const {
-    return ReadAt(offset, bytes);
-}
-
 TRecordBytes TRecordFile::ReadRecord(std::int64_t offset) const {
     TRecordBytes bytes{};
-    if (ReadRecordPart(offset, bytes) < RecordSize) {
+    if (ReadAt(offset, bytes) < RecordSize) {
         throw ReadBeyondEndOfFile();
     }
     return bytes;
@@ -188,7 +184,7 @@ void TRecordFile::Close() {
 void ReadRecordFields(const TRecordFile& file, std::int64_t offset, TVehicleAudioRecord& current,
                       const std::function<void(TField)>& onField) {
     TRecordBytes bytes{};
-    const std::size_t arrived = file.ReadRecordPart(offset, bytes);
+    const std::size_t arrived = file.ReadAt(offset, bytes);
     for (std::size_t i = 0; i < FieldCount; ++i) {
         const auto field = static_cast<TField>(i);
         const TLayoutField& layoutField = EditorField(field);

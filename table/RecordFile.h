@@ -74,8 +74,6 @@ public:
     std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
     // The whole record at offset, or "Read beyond end of file".
     TRecordBytes ReadRecord(std::int64_t offset) const;
-    // As much of the record at offset as the file holds; returns how many bytes arrived.
-    std::size_t ReadRecordPart(std::int64_t offset, TRecordBytes& bytes) const;
 
     // Several records as one change, whole or not at all (see the top of this file).
     // Changes whose After equals Before write nothing of their own.

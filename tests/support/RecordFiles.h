@@ -53,7 +53,7 @@ inline void ReadRecord(const std::string& path, std::int64_t offset, TVehicleAud
 inline void WriteRecord(TRecordFile& file, std::int64_t offset, const TRecordBytes& bytes) {
     TRecordBytes before{};
     if (offset >= 0) {
-        file.ReadRecordPart(offset, before);
+        file.ReadAt(offset, before);
     }
     const std::array change{TRecordChange{offset, before, bytes}};
     file.Commit(change);
