@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace klarvon::exchange {
 
@@ -35,6 +37,33 @@ public:
         }
         return std::string(source) + ':' + std::to_string(Line) + ':' + std::to_string(Column) +
                ": " + what();
+    }
+};
+
+// The faults of a whole text, each with its place, in the order they stand in it, so that
+// a user mends a file in one go rather than one fault per try.
+class ETextErrors : public std::runtime_error {
+public:
+    // No more than this many are listed; the rest are counted.
+    static constexpr std::size_t MostListed = 20;
+
+    explicit ETextErrors(std::vector<ETextError> errors)
+        : std::runtime_error(errors.empty() ? std::string() : errors.front().what()),
+          Errors(std::move(errors)) {}
+
+    std::vector<ETextError> Errors;
+
+    // One "SOURCE:LINE:COLUMN: problem" line per fault, up to MostListed, then
+    // "and N more"; lines joined by '\n', none after the last.
+    std::string Located(std::string_view source) const {
+        std::string text;
+        for (std::size_t i = 0; i < Errors.size() && i < MostListed; ++i) {
+            text += (i == 0 ? "" : "\n") + Errors[i].Located(source);
+        }
+        if (Errors.size() > MostListed) {
+            text += "\nand " + std::to_string(Errors.size() - MostListed) + " more";
+        }
+        return text;
     }
 };
 

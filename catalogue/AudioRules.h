@@ -1,0 +1,39 @@
+#pragma once
+// What the game does with the values of a vehicle's audio record: the values known to
+// leave a vehicle silent, without a horn, doors or radio, or to risk a crash (problems),
+// and those whose effect is likely but unproven (notes). Facts of the game, each rule with
+// what it protects against; the fields are the game's (GameLayout()).
+
+#include "table/FieldLayout.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klarvon {
+
+enum class TSeverity { Problem, Note };
+
+struct TFinding {
+    std::string_view Rule;      // a short stable name for scripts ("no-horn")
+    TSeverity Severity;
+    const TLayoutField* Field;  // the value the finding is about, in GameLayout()
+    TFieldBits Value;           // its bits
+    std::string What;           // what the game does: "no horn (...)"
+};
+
+// The model kind the stock game gives a slot's model (VehicleAudioType), for 400..611;
+// none for the slots after them.
+std::optional<int> StockAudioType(int id);
+
+// Every finding for one record, problems and notes, in the order of the fields they are
+// about. id: the slot, none for a vehicle a mod adds (which has no stock kind); the slots
+// after the model names (612..630) serve no stock vehicle and give none. model: the
+// vehicle's model name, any case, which some rules depend on.
+std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
+                                  const TRecordBytes& bytes);
+
+std::string_view SeverityName(TSeverity severity); // "problem", "note"
+
+} // namespace klarvon
