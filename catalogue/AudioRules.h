@@ -16,11 +16,11 @@ namespace klarvon {
 enum class TSeverity { Problem, Note };
 
 struct TFinding {
-    std::string_view Rule;      // a short stable name for scripts ("no-horn")
+    std::string_view Rule; // a short stable name for scripts ("no-horn")
     TSeverity Severity;
-    const TLayoutField* Field;  // the value the finding is about, in GameLayout()
-    TFieldBits Value;           // its bits
-    std::string What;           // what the game does: "no horn (...)"
+    const TLayoutField* Field; // the value the finding is about, in GameLayout()
+    TFieldBits Value;          // its bits
+    std::string What;          // what the game does: "no horn (...)"
 };
 
 // The model kind the stock game gives a slot's model (VehicleAudioType), for 400..611;

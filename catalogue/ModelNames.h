@@ -21,6 +21,9 @@ public:
     using std::invalid_argument::invalid_argument;
 };
 
+// Names compared as the game compares model names: ASCII letters in any case.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 // The model name of an ID in lower case ("infernus"); empty for 612..630. Throws
 // std::out_of_range outside 400..630.
 std::string_view ModelName(int id);
