@@ -32,12 +32,17 @@ namespace {
 constexpr std::array<TFlag, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
 
 std::string Subject(const TPatchChange& change) {
-    return ChangeSubject(change.Layout, change.Id,
+    return ChangeSubject(change.Layout, change.Vehicle,
                          change.Field ? change.Field->Name : PadBytesName);
 }
 
-std::string ConflictText(const std::string& patch, const TConflict& conflict, bool reverse) {
+std::string ConflictText(const std::string& patch, const std::string& path,
+                         const TConflict& conflict, bool reverse) {
     const TPatchChange& change = *conflict.Change;
+    if (conflict.Missing) {
+        return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + ": " + path +
+               " has no " + (change.Vehicle.Id ? "row for it" : "row for this model");
+    }
     const bool done = conflict.Found == (reverse ? change.Old : change.New);
     return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + " is " +
            ChangeValueText(change, conflict.Found) + ", not " +
@@ -81,13 +86,13 @@ int RunApply(const TArguments& arguments, TReport& out) {
     const bool reverse = arguments.Has(ReverseFlag);
     const TPatchDirection direction = reverse ? TPatchDirection::Reverse : TPatchDirection::Forward;
     const std::string& path = arguments.Positionals[0];
-    return RunChange(arguments, path, out, [&](const TTableFile& file) {
-        const std::vector<TRecordBytes> before = file.ReadAll();
-        std::vector<TRecordBytes> after = before;
+    return RunChange(arguments, path, out, [&](const TVehicleTable& table) {
+        const std::vector<TVehicleRecord> before = table.ReadAll();
+        std::vector<TVehicleRecord> after = before;
         const std::vector<TConflict> conflicts = ApplyPatch(patch.Changes, direction, after);
         TChangeSet set;
         if (!conflicts.empty()) {
-            std::vector<TRecordBytes> undone = before;
+            std::vector<TVehicleRecord> undone = before;
             const TPatchDirection back =
                 reverse ? TPatchDirection::Forward : TPatchDirection::Reverse;
             if (!ApplyPatch(patch.Changes, back, undone).empty()) {
@@ -95,7 +100,7 @@ int RunApply(const TArguments& arguments, TReport& out) {
                                      std::to_string(patch.Changes.size()) +
                                      " patch lines do not match the file; nothing was written";
                 for (const TConflict& conflict : conflicts) {
-                    report += "\nconflict: " + ConflictText(patchPath, conflict, reverse);
+                    report += "\nconflict: " + ConflictText(patchPath, path, conflict, reverse);
                 }
                 throw EFailure(report);
             }
@@ -104,9 +109,8 @@ int RunApply(const TArguments& arguments, TReport& out) {
                            (reverse ? " changed from" : " changes to") + "; nothing was written\n";
             return set;
         }
-        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-            const auto slot = static_cast<std::size_t>(id - FirstVehicleId);
-            set.Changes.push_back({id, before[slot], after[slot]});
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            set.Changes.push_back({before[i].Vehicle, before[i].Bytes, after[i].Bytes});
         }
         set.NoChange = "no change: every line of " + patchPath + " keeps its value\n";
         std::ostringstream applied;
@@ -121,7 +125,9 @@ int RunApply(const TArguments& arguments, TReport& out) {
 const TCommand ApplyCommand{
     "apply",
     "FILE PATCH",
-    "Makes the changes of a patch: lines 'ID NAME FIELD: OLD -> NEW' as 'diff',\n"
+    "Makes the changes of a patch, in an executable or a cfg: lines\n"
+    "'ID NAME FIELD: OLD -> NEW' ('MODEL FIELD: OLD -> NEW' for a vehicle a mod\n"
+    "adds, which only a cfg holds) as 'diff',\n"
     "'set', 'copy' and 'import-cfg' print them, '--game' before FIELD marking the\n"
     "game's fields ('ID NAME --game pad bytes: ...' the game's pad bytes). Lines\n"
     "starting with '#' and blank lines are notes. The lines are applied in order:\n"
@@ -129,7 +135,8 @@ const TCommand ApplyCommand{
     "finds NEW and writes OLD, which undoes the patch.\n"
     "Every line is read and checked first (a fault is reported as\n"
     "PATCH:LINE:COLUMN). A line whose field holds neither value is a conflict: all\n"
-    "conflicts are listed on stderr, nothing is written and the exit status is 1.\n"
+    "conflicts are listed on stderr, nothing is written and the exit status is 1;\n"
+    "so is a line whose vehicle FILE has no record of.\n"
     "A file that already holds every change prints 'already applied: ...' (or\n"
     "'already undone: ...') and exits 0 without writing. The changed records are\n"
     "written as one change, in one write that is flushed to the disk: a process\n"

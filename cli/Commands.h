@@ -47,6 +47,7 @@ extern const TCommand DiffCommand;
 extern const TCommand ApplyCommand;
 extern const TCommand ExportCfgCommand;
 extern const TCommand ImportCfgCommand;
+extern const TCommand CheckCommand;
 extern const TCommand DemoCommand;
 
 } // namespace klarvon::cli

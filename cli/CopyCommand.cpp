@@ -5,6 +5,7 @@
 #include "cli/Failure.h"
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/CfgDocument.h"
 
 #include <array>
 #include <optional>
@@ -19,8 +20,8 @@ constexpr std::array<TFlag, 3> CopyFlags{GameFlag, FromFlag, BackupFlag};
 
 int RunCopy(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstField, true);
-    const int from = ParseVehicleId(arguments.Positionals[1]);
-    const int to = ParseVehicleId(arguments.Positionals[2]);
+    const std::string& from = arguments.Positionals[1];
+    const std::string& to = arguments.Positionals[2];
     const TLayout layout = LayoutOf(arguments);
     const std::vector<const TLayoutField*> fields =
         ParseFieldNames(layout, std::span(arguments.Positionals).subspan(FirstField));
@@ -28,21 +29,28 @@ int RunCopy(const TArguments& arguments, TReport& out) {
 
     std::optional<TRecordBytes> elsewhere;
     if (other) {
-        elsewhere = InContext(*other, [&other, from] {
-            const TTableFile file(*other, TOpenMode::ReadOnly);
-            RequireTable(file);
-            return file.Read(from);
+        elsewhere = InContext(*other, [&other, &from] {
+            const TVehicleTable table(*other, TOpenMode::ReadOnly);
+            return table.Read(table.Find(from))->Bytes;
         });
     }
-    return RunChange(arguments, arguments.Positionals[0], out, [&](const TTableFile& file) {
-        const TRecordBytes source = elsewhere ? *elsewhere : file.Read(from);
-        const TRecordBytes before = file.Read(to);
-        // Without field names the whole record goes, pad bytes and all.
-        TRecordBytes after = fields.empty() ? source : before;
+    return RunChange(arguments, arguments.Positionals[0], out, [&](const TVehicleTable& table) {
+        const TRecordBytes source = elsewhere ? *elsewhere : table.Read(table.Find(from))->Bytes;
+        const TVehicle target = table.FindOrNew(to);
+        const std::optional<TVehicleRecord> before = table.Read(target);
+        // Without field names the whole record goes, pad bytes and all; a new cfg row
+        // starts from the source too.
+        TRecordBytes after = fields.empty() || !before ? source : before->Bytes;
+        if (fields.empty() && table.Kind() == TTableKind::Cfg) {
+            after = exchange::RowBytes({0, {}, {}, exchange::RowValues(source)}); // no pads
+        }
         for (const TLayoutField* field : fields) {
             WriteField(*field, ReadField(*field, source), after);
         }
-        return ChangeOfOne(layout, to, before, after);
+        if (!before) {
+            return ChangeOfOne(layout, {target, std::nullopt, after});
+        }
+        return ChangeOfOne(layout, {before->Vehicle, before->Bytes, after});
     });
 }
 
@@ -52,10 +60,12 @@ const TCommand CopyCommand{
     "copy",
     "FILE FROM TO [FIELD ...]",
     "Copies the 36-byte record of vehicle FROM onto the slot of TO (IDs 400..630\n"
-    "or model names), so TO sounds like FROM. With FIELD names only those fields\n"
-    "are copied (with --game the game's fields; their pad bytes stay), the rest of\n"
-    "TO keeps its bytes. With --from the record comes from another executable (an\n"
-    "untouched original, say). Prints each field of TO that changed as\n"
+    "or model names), so TO sounds like FROM. In a cfg, FROM and TO are model\n"
+    "names (or IDs of stock models); a TO the cfg has no row for gets a new row\n"
+    "before ';the end', so an added vehicle can take a stock one's sound.\n"
+    "With FIELD names only those fields are copied (with --game the game's fields;\n"
+    "their pad bytes stay), the rest of TO keeps its bytes. With --from the record\n"
+    "comes from another executable or cfg (an untouched original, say). Prints each field of TO that changed as\n"
     "'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine bank changed to a\n"
     "value above 410 is copied with a warning on stderr, as 'set' does.\n",
     CopyFlags,

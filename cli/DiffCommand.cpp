@@ -7,35 +7,73 @@
 #include "exchange/Changes.h"
 
 #include <array>
+#include <sstream>
+#include <unordered_map>
 
 namespace klarvon::cli {
 
+using exchange::VehicleKey;
 using exchange::WriteChanges;
 
 namespace {
 
 constexpr std::array<TFlag, 1> DiffFlags{GameFlag};
 
-std::vector<TRecordBytes> ReadTable(const std::string& path) {
+std::vector<TVehicleRecord> ReadTable(const std::string& path, bool& isCfg) {
     // Each file is located on its own: the tables may sit at different offsets.
-    return InContext(path, [&path] {
-        const TTableFile file(path, TOpenMode::ReadOnly);
-        RequireTable(file);
-        return file.ReadAll();
+    return InContext(path, [&path, &isCfg] {
+        const TVehicleTable table(path, TOpenMode::ReadOnly);
+        isCfg = table.Kind() == TTableKind::Cfg;
+        return table.ReadAll();
     });
+}
+
+// A vehicle one side has and the other has not, as a note line, so the output stays a
+// patch. A slot without a model name is left out beside a cfg, which could never hold it.
+void WriteOneSided(std::ostream& out, const TVehicle& vehicle, const std::string& path,
+                   bool otherIsCfg) {
+    if (otherIsCfg && vehicle.Model.empty()) {
+        return;
+    }
+    out << "# " << exchange::VehicleSubject(vehicle);
+    if (vehicle.Id && !vehicle.Model.empty()) {
+        out << " (" << vehicle.Model << ')';
+    }
+    out << ": only in " << path << '\n';
 }
 
 int RunDiff(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
-    const std::vector<TRecordBytes> a = ReadTable(arguments.Positionals[0]);
-    const std::vector<TRecordBytes> b = ReadTable(arguments.Positionals[1]);
-    std::size_t changes = 0;
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const auto slot = static_cast<std::size_t>(id - FirstVehicleId);
-        changes += WriteChanges(out, LayoutOf(arguments), id, a[slot], b[slot]);
+    const std::string& pathA = arguments.Positionals[0];
+    const std::string& pathB = arguments.Positionals[1];
+    bool cfgA = false;
+    bool cfgB = false;
+    const std::vector<TVehicleRecord> a = ReadTable(pathA, cfgA);
+    const std::vector<TVehicleRecord> b = ReadTable(pathB, cfgB);
+    std::unordered_map<std::string, const TVehicleRecord*> inB;
+    for (const TVehicleRecord& record : b) {
+        inB[VehicleKey(record.Vehicle)] = &record;
     }
-    if (changes == 0) {
-        out << "identical: all " << SlotCount << " records are the same\n";
+    const TLayout layout = LayoutOf(arguments);
+    std::size_t changes = 0;
+    std::ostringstream oneSided;
+    for (const TVehicleRecord& record : a) {
+        const auto match = inB.find(VehicleKey(record.Vehicle));
+        if (match == inB.end()) {
+            WriteOneSided(oneSided, record.Vehicle, pathA, cfgB);
+            continue;
+        }
+        changes += WriteChanges(out, layout, record.Vehicle, record.Bytes, match->second->Bytes);
+        inB.erase(match);
+    }
+    for (const TVehicleRecord& record : b) {
+        if (inB.contains(VehicleKey(record.Vehicle))) {
+            WriteOneSided(oneSided, record.Vehicle, pathB, cfgA);
+        }
+    }
+    out << oneSided.str();
+    if (changes == 0 && oneSided.str().empty()) {
+        out << "identical: all " << a.size() << " records are the same\n";
     }
     return ExitSuccess;
 }
@@ -45,7 +83,9 @@ int RunDiff(const TArguments& arguments, TReport& out) {
 const TCommand DiffCommand{
     "diff",
     "FILE_A FILE_B",
-    "Compares the vehicle audio tables of two files, each located on its own.\n"
+    "Compares the vehicle audio tables of two files, each located on its own;\n"
+    "either may be an executable or a cfg, and vehicles are matched by slot, or by\n"
+    "model name for a vehicle a mod adds.\n"
     "Prints one line per differing field, slots in ID order, fields in stored order:\n"
     "  ID NAME FIELD: a -> b\n"
     "with a from FILE_A and b from FILE_B, as 'dump' prints them, so each b can be\n"
@@ -58,7 +98,11 @@ const TCommand DiffCommand{
     "  ID NAME --game FIELD: a -> b\n"
     "and differing pad bytes get a line 'ID NAME --game pad bytes: HEX -> HEX'.\n"
     "The output is a patch: 'apply' makes its changes on another file, and\n"
-    "'apply --reverse' undoes them.\n",
+    "'apply --reverse' undoes them.\n"
+    "A vehicle only one file has is listed after the changes as a note,\n"
+    "'# ID NAME (model): only in FILE' ('# MODEL: only in FILE' for an added one);\n"
+    "a slot without a model name is not listed beside a cfg, which cannot hold it.\n"
+    "An added vehicle's lines name it by its model alone: 'MODEL FIELD: a -> b'.\n",
     DiffFlags,
     RunDiff,
 };

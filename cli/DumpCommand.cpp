@@ -15,10 +15,9 @@ constexpr std::array<TFlag, 2> DumpFlags{JsonFlag, GameFlag};
 
 int RunDump(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
-    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
-    RequireTable(file);
+    const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     // Everything is read before anything is printed, so a failure prints no half table.
-    const std::vector<TRecordBytes> records = file.ReadAll();
+    const std::vector<TVehicleRecord> records = table.ReadAll();
     const TLayout layout = LayoutOf(arguments);
     if (arguments.Has(JsonFlag)) {
         exchange::WriteTableJson(layout, records, out);
@@ -47,7 +46,9 @@ const TCommand DumpCommand{
     "--json: an array of 231 objects, one per line, with the same keys in the same\n"
     "order; integers are JSON numbers, floats JSON strings, a missing model null.\n"
     "--game: the game's own fields in place of the editor's (see 'show --help');\n"
-    "its pad bytes are in 'bytes' only.\n",
+    "its pad bytes are in 'bytes' only.\n"
+    "A cfg gives one row per model, in the order of the rows that count (the last\n"
+    "of a model's rows); an added vehicle has an empty id and name (null in JSON).\n",
     DumpFlags,
     RunDump,
 };

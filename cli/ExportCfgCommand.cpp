@@ -8,8 +8,8 @@
 #include "cli/TableAccess.h"
 #include "exchange/AudioCfg.h"
 
-#include <algorithm>
 #include <array>
+#include <set>
 
 namespace klarvon::cli {
 
@@ -22,37 +22,50 @@ namespace {
 
 constexpr std::array<TFlag, 1> ExportFlags{RowsOnlyFlag};
 
-std::vector<int> SlotsToExport(const TArguments& arguments) {
-    std::vector<int> ids;
+// The records to export: those of the given vehicles in the order given, each once, or every
+// record a cfg can name.
+std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
+                                            const TVehicleTable& table) {
+    std::vector<TVehicleRecord> records;
+    std::set<std::string> taken;
     for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
-        const int id = ParseVehicleId(arguments.Positionals[i]);
-        if (id > LastModelId) {
-            throw EUsageError(std::to_string(id) +
+        const TVehicle vehicle = table.Find(arguments.Positionals[i]);
+        if (vehicle.Model.empty()) {
+            throw EUsageError(std::to_string(*vehicle.Id) +
                               " has no model name, so a cfg cannot name it "
                               "(only " +
                               std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) +
                               " can be exported)");
         }
-        if (std::find(ids.begin(), ids.end(), id) == ids.end()) {
-            ids.push_back(id);
+        if (taken.insert(exchange::VehicleKey(vehicle)).second) {
+            records.push_back(*table.Read(vehicle));
         }
     }
-    if (ids.empty()) {
-        for (int id = FirstVehicleId; id <= LastModelId; ++id) {
-            ids.push_back(id);
+    if (records.empty()) {
+        for (TVehicleRecord& record : table.ReadAll()) {
+            if (!record.Vehicle.Model.empty()) {
+                records.push_back(std::move(record));
+            }
         }
     }
-    return ids;
+    return records;
 }
 
 int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
-    const std::vector<int> ids = SlotsToExport(arguments);
-    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
-    RequireTable(file);
+    const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     std::vector<TCfgEntry> entries;
-    for (const int id : ids) {
-        entries.push_back({id, file.Read(id)});
+    for (const TVehicleRecord& record : RecordsToExport(arguments, table)) {
+        // A value no row can hold is named with its vehicle before anything is printed.
+        for (const TLayoutField& field : GameLayout()) {
+            try {
+                exchange::CfgValueText(field, ReadField(field, record.Bytes));
+            } catch (const ETextError& problem) {
+                throw EFailure(exchange::VehicleIdText(record.Vehicle) + ' ' +
+                               record.Vehicle.Model + ' ' + problem.what());
+            }
+        }
+        entries.push_back({record.Vehicle.Model, record.Bytes});
     }
     const TCfgForm form = arguments.Has(RowsOnlyFlag) ? TCfgForm::RowsOnly : TCfgForm::WholeFile;
     std::string text;
@@ -72,9 +85,12 @@ const TCommand ExportCfgCommand{
     "FILE [ID ...]",
     "Prints the vehicle audio table as the limit adjuster's\n"
     "gtasa_vehicleAudioSettings.cfg: one row per slot with a model name (400..611),\n"
-    "or for the given IDs or model names in the order given. A row is the model name\n"
-    "and the game's fourteen fields in their stored order (see 'show --help'),\n"
-    "aligned in columns. A legend comment comes first and ';the end' last;\n"
+    "or for the given IDs or model names in the order given. FILE may be a cfg\n"
+    "itself: its models, added vehicles included, as their rows count. A row is\n"
+    "the model name and the game's fourteen fields in their stored order (see\n"
+    "'show --help'), aligned in columns. A legend comment comes first (its letters\n"
+    "as the limit adjuster's: A the model name, B to O the values) and ';the end'\n"
+    "last;\n"
     "--rows-only prints the rows alone, to paste into an existing cfg.\n"
     "Floats are printed as the shortest text that reads back to the same float, so\n"
     "'import-cfg' gives back the very same bytes (the pad bytes are not in a cfg and\n"

@@ -1,6 +1,5 @@
 // `find FILE FIELD=VALUE ... [--game]`: the slots whose fields all hold the given values.
 
-#include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
@@ -21,7 +20,7 @@ namespace {
 
 constexpr std::size_t FirstCondition = 1;
 constexpr std::array<TFlag, 1> FindFlags{GameFlag};
-constexpr std::string_view NoModel = "-";
+constexpr std::string_view NoModel = "-"; // also no ID or caption: an added vehicle
 constexpr std::string_view NoMatchText = "no vehicle matches";
 
 int RunFind(const TArguments& arguments, TReport& out) {
@@ -37,19 +36,17 @@ int RunFind(const TArguments& arguments, TReport& out) {
                             }));
     }
 
-    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
-    RequireTable(file);
-    const std::vector<TRecordBytes> records = file.ReadAll();
+    const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     std::size_t matches = 0;
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
-        const bool match = std::all_of(wanted.begin(), wanted.end(), [&record](const auto& w) {
-            return ReadField(*w.first, record) == w.second;
+    for (const TVehicleRecord& entry : table.ReadAll()) {
+        const bool match = std::all_of(wanted.begin(), wanted.end(), [&entry](const auto& w) {
+            return ReadField(*w.first, entry.Bytes) == w.second;
         });
         if (match) {
-            const std::string_view model = ModelName(id);
-            out << id << '\t' << TVehicleCatalogue::Name(id) << '\t'
-                << (model.empty() ? NoModel : model) << '\n';
+            const TVehicle& vehicle = entry.Vehicle;
+            out << (vehicle.Id ? std::to_string(*vehicle.Id) : std::string(NoModel)) << '\t'
+                << (vehicle.Id ? TVehicleCatalogue::Name(*vehicle.Id) : NoModel) << '\t'
+                << (vehicle.Model.empty() ? NoModel : std::string_view(vehicle.Model)) << '\n';
             ++matches;
         }
     }
@@ -66,6 +63,8 @@ const TCommand FindCommand{
     "FILE FIELD=VALUE [FIELD=VALUE ...]",
     "Lists the vehicle slots whose fields all hold the given values, one line each\n"
     "in ID order: 'ID<TAB>NAME<TAB>model' ('-' for a slot without a model name).\n"
+    "In a cfg, one line per model in the order of its rows; an added vehicle has\n"
+    "'-' for ID and NAME.\n"
     "FIELD and VALUE are as 'set' takes them (with --game the game's fields); a\n"
     "value matches only the very same bits, so a float is best given as 'show'\n"
     "prints it (0x3F800000) or as 'dump' does.\n"

@@ -12,73 +12,85 @@
 #include "table/Backup.h"
 #include "table/FileRead.h"
 
+#include <algorithm>
 #include <array>
 #include <iostream>
-#include <map>
 #include <sstream>
 
 namespace klarvon::cli {
 
 using exchange::ETextError;
-using exchange::ParseAudioCfg;
-using exchange::TCfgRow;
-using exchange::WriteChanges;
+using exchange::ETextErrors;
 
 namespace {
 
 constexpr std::array<TFlag, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFlag};
 
-// The row that counts for each slot: the last one naming its model.
-std::map<int, const TCfgRow*> RowsBySlot(const std::string& cfg, const std::vector<TCfgRow>& rows,
-                                         bool skipUnknown) {
-    std::map<int, const TCfgRow*> bySlot;
-    for (const TCfgRow& row : rows) {
-        if (row.Id) {
-            bySlot[*row.Id] = &row;
-            continue;
-        }
-        const ETextError unknown(row.Line, 1,
-                                 "'" + row.Model + "' is not a model of the table (" +
-                                     std::to_string(FirstVehicleId) + ".." +
-                                     std::to_string(LastModelId) + ")");
-        if (!skipUnknown) {
-            throw EFailure(unknown.Located(cfg) + "; " + std::string(SkipUnknownFlag.Name) +
-                           " skips such rows");
-        }
-        std::cerr << "skipped: " << unknown.Located(cfg) << '\n';
+// The rows that count (the last of each model), read and checked as a whole: every faulty
+// row is listed at once.
+std::vector<TVehicleRecord> ReadModRows(const std::string& cfg) {
+    const TVehicleTable mod(cfg, TOpenMode::ReadOnly);
+    if (mod.Kind() != TTableKind::Cfg) {
+        throw EFailure(cfg + " is not a vehicle audio cfg: it is not text (it holds NUL bytes)");
     }
-    return bySlot;
+    return mod.ReadAll();
+}
+
+// An executable has slots only for the stock models; the rows of added vehicles are each a
+// fault, listed together, unless skipped.
+std::vector<TVehicleRecord> RowsWithSlots(const std::string& cfg, std::vector<TVehicleRecord> rows,
+                                          bool skipUnknown) {
+    std::vector<ETextError> unknown;
+    std::erase_if(rows, [&](const TVehicleRecord& row) {
+        if (row.Vehicle.Id) {
+            return false;
+        }
+        unknown.emplace_back(row.Place.Line, 1,
+                             "'" + row.Vehicle.Model + "' is not a model of the table (" +
+                                 std::to_string(FirstVehicleId) + ".." +
+                                 std::to_string(LastModelId) + ")");
+        return true;
+    });
+    // An executable's changes are reported in slot order.
+    std::stable_sort(rows.begin(), rows.end(), [](const TVehicleRecord& a, const TVehicleRecord& b) {
+        return *a.Vehicle.Id < *b.Vehicle.Id;
+    });
+    if (unknown.empty()) {
+        return rows;
+    }
+    if (!skipUnknown) {
+        throw EFailure(ETextErrors(std::move(unknown)).Located(cfg) + "; " +
+                       std::string(SkipUnknownFlag.Name) + " skips such rows");
+    }
+    for (const ETextError& row : unknown) {
+        std::cerr << "skipped: " << row.Located(cfg) << '\n';
+    }
+    return rows;
 }
 
 int RunImportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& cfg = arguments.Positionals[1];
-    const std::string text = ReadTextFile(cfg);
-    std::vector<TCfgRow> rows;
-    try {
-        rows = ParseAudioCfg(text);
-    } catch (const ETextError& error) {
-        throw EFailure(error.Located(cfg));
-    }
-    if (rows.empty()) {
-        throw EFailure(cfg + " holds no rows (a model name and 14 values)");
-    }
-    const std::map<int, const TCfgRow*> bySlot =
-        RowsBySlot(cfg, rows, arguments.Has(SkipUnknownFlag));
-
+    const std::vector<TVehicleRecord> rows = ReadModRows(cfg);
     const std::string& path = arguments.Positionals[0];
-    return RunChange(arguments, path, out, [&](const TTableFile& file) {
+    return RunChange(arguments, path, out, [&](const TVehicleTable& table) {
         TChangeSet set;
         set.Layout = GameLayout();
+        const bool intoCfg = table.Kind() == TTableKind::Cfg;
         std::ostringstream changes;
-        for (const auto& [id, row] : bySlot) {
-            const TRecordBytes before = file.Read(id);
-            TRecordBytes after = before; // the pad bytes keep what the file holds
-            for (std::size_t i = 0; i < set.Layout.size(); ++i) {
-                WriteField(set.Layout[i], row->Values[i], after);
+        for (const TVehicleRecord& row :
+             intoCfg ? rows : RowsWithSlots(cfg, rows, arguments.Has(SkipUnknownFlag))) {
+            const std::optional<TVehicleRecord> current = table.Read(row.Vehicle);
+            TVehicleChange change{row.Vehicle, std::nullopt, row.Bytes};
+            if (current) {
+                change = {current->Vehicle, current->Bytes, current->Bytes};
+                // In an executable the pad bytes keep what the file holds.
+                for (const TLayoutField& field : set.Layout) {
+                    WriteField(field, ReadField(field, row.Bytes), change.After);
+                }
             }
-            WriteChanges(changes, set.Layout, id, before, after);
-            set.Changes.push_back({id, before, after});
+            WriteChangeLines(changes, set.Layout, change);
+            set.Changes.push_back(change);
         }
         set.Report = changes.str();
         set.NoChange = "no change: " + path + " already holds what " + cfg + " sets\n";
@@ -91,20 +103,27 @@ int RunImportCfg(const TArguments& arguments, TReport& out) {
 const TCommand ImportCfgCommand{
     "import-cfg",
     "FILE CFG",
-    "Writes the rows of a limit adjuster's vehicle audio cfg (as 'export-cfg'\n"
-    "prints it) into the table of FILE: each row's fourteen values replace the\n"
-    "game's fields of its model's slot; the pad bytes keep what FILE holds. When a\n"
-    "model has several rows, the last one counts. Blank lines and lines starting\n"
-    "with ';' are comments, and a line starting ';the end' ends the rows.\n"
+    "Writes the rows of a limit adjuster's vehicle audio cfg CFG (as 'export-cfg'\n"
+    "prints it) into FILE, an executable or another cfg. When a model has several\n"
+    "rows in CFG, the last one counts. Blank lines and lines starting with ';' are\n"
+    "comments, and a line starting ';the end' ends the rows.\n"
     "Every row is read and checked first (integers in decimal within their field's\n"
-    "type, floats finite with '.'): any fault is reported as CFG:LINE:COLUMN and\n"
-    "nothing is written. A model the table has no slot for (a vehicle a mod adds)\n"
-    "is such a fault, unless --skip-unknown, which names each skipped row on stderr.\n"
-    "An engine bank changed to a value above 410 is written with a warning on\n"
-    "stderr. The changed records are written as one change, in one write that is\n"
-    "flushed to the disk: a process killed in the middle leaves all or none of it,\n"
-    "and a write that fails part-way is put back. Prints the changes as\n"
-    "'diff --game' does (a patch for 'apply'), or 'no change: ...'.\n",
+    "type, floats finite with '.'): every faulty row is reported as\n"
+    "CFG:LINE:COLUMN (the first 20, then 'and N more') and nothing is written. A\n"
+    "file in UTF-16 is refused: save it as ANSI or UTF-8.\n"
+    "Into an executable, each row's fourteen values replace the game's fields of\n"
+    "its model's slot; the pad bytes keep what FILE holds. A model the table has\n"
+    "no slot for (a vehicle a mod adds) is a fault, unless --skip-unknown, which\n"
+    "names each skipped row on stderr. The changed records are written as one\n"
+    "change, in one write that is flushed to the disk: a process killed in the\n"
+    "middle leaves all or none of it, and a write that fails part-way is put back.\n"
+    "Into a cfg, a model's row is replaced in place (only the numbers that change\n"
+    "are rewritten) and a model FILE lacks gets a new row before ';the end'; FILE\n"
+    "is replaced as a whole, atomically, keeping every other byte.\n"
+    "A value written that the game will have a problem with (see 'check') is\n"
+    "written with a warning on stderr. Prints the changes as 'diff --game' does (a\n"
+    "patch for 'apply'; a new row as a note '# new row: MODEL VALUES'), or\n"
+    "'no change: ...'.\n",
     ImportFlags,
     RunImportCfg,
 };

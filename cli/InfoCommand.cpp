@@ -2,7 +2,10 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
+#include "cli/VehicleTable.h"
 #include "table/TableFile.h"
+
+#include <algorithm>
 
 namespace klarvon::cli {
 
@@ -13,8 +16,36 @@ constexpr std::string_view FoundBySignature = "signature";
 constexpr std::string_view FoundByNothing = "none";
 constexpr std::string_view NoOffset = "-";
 
+constexpr std::string_view CfgKind = "cfg";
+
+std::string_view YesNo(bool yes) {
+    return yes ? "yes" : "no";
+}
+
+// What a cfg holds: its rows, the models they give (the last row of each counts), and
+// how the file is laid out, which a change keeps.
+void WriteCfgInfo(const std::string& path, TReport& out) {
+    const TVehicleTable table(path, TOpenMode::ReadOnly);
+    const exchange::TCfgDocument& cfg = *table.Cfg();
+    const std::vector<TVehicleRecord> models = table.ReadAll();
+    const auto added = std::count_if(models.begin(), models.end(),
+                                     [](const TVehicleRecord& model) { return !model.Vehicle.Id; });
+    out << "size: " << cfg.Text().size() << '\n';
+    out << "kind: " << CfgKind << '\n';
+    out << "rows: " << cfg.Rows().size() << '\n';
+    out << "models: " << models.size() << '\n';
+    out << "added-models: " << added << '\n';
+    out << "duplicate-rows: " << cfg.Rows().size() - models.size() << '\n';
+    out << "line-ends: " << (cfg.LineEnd() == "\r\n" ? "CRLF" : "LF") << '\n';
+    out << "end-mark: " << YesNo(cfg.HasEndMark()) << '\n';
+}
+
 int RunInfo(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1);
+    if (KindOfTable(arguments.Positionals[0]) == TTableKind::Cfg) {
+        WriteCfgInfo(arguments.Positionals[0], out);
+        return ExitSuccess;
+    }
     const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
     const TTableLocation& location = file.Location();
     out << "size: " << location.FileSize << '\n';
@@ -27,8 +58,7 @@ int RunInfo(const TArguments& arguments, TReport& out) {
     if (location.Known) {
         out << "found-by: " << FoundByKnownSize << '\n';
         out << "signature-offset: " << NoOffset << '\n';
-        out << "signature-before-table: " << (file.SignatureBeforeKnownTable() ? "yes" : "no")
-            << '\n';
+        out << "signature-before-table: " << YesNo(file.SignatureBeforeKnownTable()) << '\n';
     } else {
         out << "found-by: " << FoundBySignature << '\n';
         out << "signature-offset: " << location.SignatureOffset << '\n';
@@ -53,7 +83,16 @@ const TCommand InfoCommand{
     "    (a file of that size that is not the game; the writing commands warn)\n"
     "  id-400-offset: the file offset of the record of vehicle ID 400\n"
     "A file the editor would refuse prints the first three lines, then\n"
-    "'Unknown gta_sa.exe' on stderr, and exits 1.\n",
+    "'Unknown gta_sa.exe' on stderr, and exits 1.\n"
+    "A cfg (told by its content: text) prints instead:\n"
+    "  size: the file size in bytes\n"
+    "  kind: 'cfg'\n"
+    "  rows: its data rows, duplicates included\n"
+    "  models: the models they give (the last row of a model counts)\n"
+    "  added-models: of those, the models the game's table has no slot for\n"
+    "  duplicate-rows: rows that a later row of the same model overrides\n"
+    "  line-ends: 'CRLF' or 'LF', as its lines end (and new rows will)\n"
+    "  end-mark: 'yes' when a line starting ';the end' ends the rows\n",
     {},
     RunInfo,
 };

@@ -22,7 +22,6 @@ constexpr std::array<TFlag, 2> SetFlags{GameFlag, BackupFlag};
 
 int RunSet(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstAssignment + 1, true);
-    const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
     const std::vector<TAssignment> assignments =
         ParseAssignments(layout, std::span(arguments.Positionals).subspan(FirstAssignment));
@@ -38,13 +37,13 @@ int RunSet(const TArguments& arguments, TReport& out) {
         values.emplace_back(assignment.Field, bits);
     }
 
-    return RunChange(arguments, arguments.Positionals[0], out, [&](const TTableFile& file) {
-        const TRecordBytes before = file.Read(id);
-        TRecordBytes after = before; // fields not named, and pad bytes, keep their bits
+    return RunChange(arguments, arguments.Positionals[0], out, [&](const TVehicleTable& table) {
+        const TVehicleRecord record = *table.Read(table.Find(arguments.Positionals[1]));
+        TRecordBytes after = record.Bytes; // fields not named, and pad bytes, keep their bits
         for (const auto& [field, bits] : values) {
             WriteField(*field, bits, after);
         }
-        return ChangeOfOne(layout, id, before, after);
+        return ChangeOfOne(layout, {record.Vehicle, record.Bytes, after});
     });
 }
 

@@ -1,8 +1,6 @@
 // `show FILE ID [--game]`: one record, field by field, as stored and as the editor
 // (or the game) reads it.
 
-#include "catalogue/ModelNames.h"
-#include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
@@ -23,17 +21,20 @@ constexpr std::array<TFlag, 1> ShowFlags{GameFlag};
 
 int RunShow(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
-    const int id = ParseVehicleId(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
-    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
-    RequireTable(file);
-    const TRecordBytes record = file.Read(id);
+    const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
+    const TVehicleRecord entry = *table.Read(table.Find(arguments.Positionals[1]));
+    const TRecordBytes& record = entry.Bytes;
 
-    out << "# " << id << ' ' << TVehicleCatalogue::Name(id);
-    if (const std::string_view model = ModelName(id); !model.empty()) {
-        out << " (" << model << ')';
+    out << "# " << exchange::VehicleSubject(entry.Vehicle);
+    if (entry.Vehicle.Id && !entry.Vehicle.Model.empty()) {
+        out << " (" << entry.Vehicle.Model << ')';
     }
-    out << " at offset " << file.RecordOffset(id) << '\n';
+    if (entry.Place.Line != 0) {
+        out << " at " << table.Path() << ':' << entry.Place.Line << '\n';
+    } else {
+        out << " at offset " << entry.Place.Offset << '\n';
+    }
     out << "field" << Tab << "stored" << Tab << "shown" << '\n';
     for (const TLayoutField& field : layout) {
         const TFieldBits bits = ReadField(field, record);
@@ -51,7 +52,8 @@ const TCommand ShowCommand{
     "show",
     "FILE ID",
     "Shows the record of vehicle ID (400..630, or a model name such as infernus).\n"
-    "After a first line '# ID NAME (model) at offset N' comes a header\n"
+    "After a first line '# ID NAME (model) at offset N' (in a cfg: 'at FILE:LINE',\n"
+    "and '# MODEL at FILE:LINE' for an added vehicle) comes a header\n"
     "'field<TAB>stored<TAB>shown' and one tab-separated line per field in stored\n"
     "order:\n"
     "  field: the field's name, as 'set' takes it\n"
@@ -63,7 +65,9 @@ const TCommand ShowCommand{
     "DummyBank, BassSetting, BassFactor, EnginePitch, HornType, HornPitch,\n"
     "DoorType, EngineUpgrade, RadioStation, RadioType, VehicleAudioTypeForName,\n"
     "EngineVolumeOffset); 'shown' is then what the game makes of the value where\n"
-    "that is known ('car', 'horn 3', 'off'), else the value's text.\n",
+    "that is known ('car', 'horn 3', 'off'), else the value's text.\n"
+    "A cfg row is shown as the record it makes: its values in the game's fields,\n"
+    "pad bytes zero.\n",
     ShowFlags,
     RunShow,
 };

@@ -24,6 +24,10 @@ using exchange::TVehicleRecord;
 
 enum class TTableKind { Executable, Cfg };
 
+// Cfg for a file whose first bytes are text (UTF-16 text included, which the table then
+// refuses by name), else Executable, whatever the file's name.
+TTableKind KindOfTable(const std::string& path);
+
 // One vehicle's change: its record as read (none for a row a cfg does not have yet) and as
 // it is to be.
 struct TVehicleChange {
@@ -61,6 +65,10 @@ public:
     // The record of a vehicle Find gave; none for a cfg row not there yet.
     std::optional<TVehicleRecord> Read(const TVehicle& vehicle) const;
 
+    // Refuses, before anything is written, changes a cfg cannot hold: pad bytes that are
+    // not zero, a model name a row cannot hold, a float no row can write.
+    void Validate(std::span<const TVehicleChange> changes) const;
+
     // The changes as one: in an executable one write of records in place, in a cfg the
     // file replaced by its edited text. A change whose After equals its Before is left
     // out. Needs TOpenMode::Change.
@@ -71,6 +79,8 @@ public:
     const exchange::TCfgDocument* Cfg() const { return cfg_.get(); }
 
 private:
+    std::string EditedText(std::span<const TVehicleChange> changes) const;
+
     std::string path_;
     TTableKind kind_ = TTableKind::Executable;
     std::unique_ptr<TTableFile> executable_;

@@ -22,19 +22,25 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 11> Commands{
+constexpr std::array<const TCommand*, 12> Commands{
     &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,  &CopyCommand,
-    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &DemoCommand,
+    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &CheckCommand,
+    &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
     "\n"
+    "FILE is the game's executable (gta_sa.exe) or a limit adjuster's vehicle audio\n"
+    "cfg (gtasa_vehicleAudioSettings.cfg), told apart by what it holds: a cfg is\n"
+    "text. In a cfg, every command reads the row that counts for each model (the\n"
+    "last), and every change rewrites only the numbers it changes.\n"
     "ID is a vehicle ID, 400..630, or a vehicle's model name (infernus) or list\n"
-    "caption (GOLFCART) in any case, where it names one slot. Run\n"
+    "caption (GOLFCART) in any case, where it names one slot; in a cfg also the\n"
+    "model name of a vehicle a mod adds. Run\n"
     "'klarvon-cli COMMAND --help' for a command's output format.\n"
     "Exit status: 0 success, 1 failure (the message on stderr, as the editor's\n"
     "error box words it, then possibly a line naming the file or field it\n"
-    "concerns), 2 wrong usage.\n";
+    "concerns) or, for check, a problem found, 2 wrong usage.\n";
 
 void WriteSynopses(std::ostream& out) {
     for (const TCommand* command : Commands) {

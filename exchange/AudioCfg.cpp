@@ -202,15 +202,15 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
     }
     for (const TCfgEntry& entry : entries) {
         auto& cells = table.emplace_back();
-        cells[0] = std::string(ModelName(entry.Id));
+        cells[0] = entry.Model;
         if (cells[0].empty()) {
-            throw ETextError(std::to_string(entry.Id) + " has no model name");
+            throw ETextError("a row needs a model name");
         }
         for (std::size_t i = 0; i < CfgValueCount; ++i) {
             try {
                 cells[i + 1] = CfgValueText(layout[i], ReadField(layout[i], entry.Bytes));
             } catch (const ETextError& problem) {
-                throw ETextError(std::to_string(entry.Id) + ' ' + cells[0] + ' ' + problem.what());
+                throw ETextError(cells[0] + ' ' + problem.what());
             }
         }
         for (std::size_t i = 0; i < cells.size(); ++i) {

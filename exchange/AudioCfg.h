@@ -45,7 +45,7 @@ TFieldBits ParseCfgValue(const TLayoutField& field, std::string_view text);
 std::string CfgValueText(const TLayoutField& field, TFieldBits bits);
 
 struct TCfgEntry {
-    int Id; // 400..611, a slot with a model name; others throw ETextError
+    std::string Model; // empty throws ETextError
     TRecordBytes Bytes;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
-// The "ID NAME FIELD: a -> b" lines that `diff`, `set`, `copy` and `import-cfg` print.
+// The "ID NAME FIELD: a -> b" lines that `diff`, `set`, `copy` and `import-cfg` print; an
+// added vehicle, which has no ID, is named by its model name alone: "mycar FIELD: a -> b".
 
+#include "exchange/Vehicle.h"
 #include "table/FieldLayout.h"
 
 #include <cstddef>
@@ -16,12 +18,13 @@ namespace klarvon::exchange {
 inline constexpr std::string_view GameMark = "--game";
 inline constexpr std::string_view PadBytesName = "pad bytes";
 
-// "ID NAME FIELD", with the game's mark before FIELD in the game's layout.
-std::string ChangeSubject(TLayout layout, int id, std::string_view field);
+// "ID NAME FIELD" ("MODEL FIELD" for an added vehicle), with the game's mark before FIELD
+// in the game's layout.
+std::string ChangeSubject(TLayout layout, const TVehicle& vehicle, std::string_view field);
 
 // One line per field of the layout whose bits differ, in stored order, then one for
 // the layout's pad bytes if any of them differ; returns how many lines.
-std::size_t WriteChanges(std::ostream& out, TLayout layout, int id, const TRecordBytes& before,
-                         const TRecordBytes& after);
+std::size_t WriteChanges(std::ostream& out, TLayout layout, const TVehicle& vehicle,
+                         const TRecordBytes& before, const TRecordBytes& after);
 
 } // namespace klarvon::exchange

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace klarvon::exchange {
@@ -77,7 +78,10 @@ struct TSubject {
 };
 
 // "NAME [--game] FIELD", the part of the line between the ID and ": ".
-TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view subject, int id) {
+// id: the slot a line starting with an ID names, none for one starting with a model name,
+// which has no NAME word.
+TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view subject,
+                      std::optional<int> id) {
     const bool pads = subject.ends_with(PadBytesName) &&
                       subject.substr(0, subject.size() - PadBytesName.size()).ends_with(' ');
     const std::string_view fieldName = pads ? subject.substr(subject.size() - PadBytesName.size())
@@ -88,11 +92,18 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
         layout = GameLayout();
         name = TrimmedEnd(name.substr(0, name.size() - GameMark.size()));
     }
-    const std::vector<int> slots = SlotsNamed(name);
-    if (std::find(slots.begin(), slots.end(), id) == slots.end()) {
+    if (!id && !name.empty()) {
         throw ETextError(line, ColumnOf(text, subject),
-                         "'" + std::string(name) + "' is not a name of vehicle " +
-                             std::to_string(id));
+                         "'" + std::string(name) +
+                             "' is not a field; a line naming a model has no second name");
+    }
+    if (id) {
+        const std::vector<int> slots = SlotsNamed(name);
+        if (std::find(slots.begin(), slots.end(), *id) == slots.end()) {
+            throw ETextError(line, ColumnOf(text, subject),
+                             "'" + std::string(name) + "' is not a name of vehicle " +
+                                 std::to_string(*id));
+        }
     }
     const bool game = layout == GameLayout();
     if (fieldName == PadBytesName) {
@@ -132,8 +143,18 @@ std::vector<std::uint8_t> ParseValue(const TPatchChange& change, std::string_vie
 
 // One change line, or nothing for an "ID NAME: no change" line.
 std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
-    const std::size_t space = text.find(' ');
-    const int id = ParseId(line, text.substr(0, space));
+    std::size_t space = text.find(' ');
+    const std::string_view first = text.substr(0, space);
+    TVehicle vehicle;
+    const bool byId = !first.empty() && first.front() >= '0' && first.front() <= '9';
+    if (byId) {
+        vehicle = SlotVehicle(ParseId(line, first));
+    } else if (first.ends_with(':') && text.ends_with(NoChangeEnding)) {
+        return std::nullopt; // "mycar: no change"
+    } else {
+        vehicle = ModelVehicle(first);
+        space = first.size(); // no NAME word: the subject starts right after the model
+    }
     if (text.ends_with(NoChangeEnding)) {
         return std::nullopt;
     }
@@ -144,8 +165,8 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
         throw ETextError(line, 1, "not a patch line: ID NAME FIELD: OLD -> NEW");
     }
     const std::string_view subject = text.substr(space + 1, mark - space - 1);
-    const TSubject parsed = ParseSubject(line, text, subject, id);
-    TPatchChange change{line, id, parsed.Layout, parsed.Field, {}, {}, {}};
+    const TSubject parsed = ParseSubject(line, text, subject, byId ? vehicle.Id : std::nullopt);
+    TPatchChange change{line, vehicle, parsed.Layout, parsed.Field, {}, {}, {}};
     if (parsed.Field == nullptr) {
         change.Offsets = PadOffsets(parsed.Layout);
     } else {
@@ -200,17 +221,26 @@ std::string ChangeValueText(const TPatchChange& change, std::span<const std::uin
 }
 
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
-                                  std::vector<TRecordBytes>& records) {
+                                  std::vector<TVehicleRecord>& records) {
     const bool reverse = direction == TPatchDirection::Reverse;
+    std::unordered_map<std::string, TRecordBytes*> byVehicle;
+    for (TVehicleRecord& record : records) {
+        byVehicle[VehicleKey(record.Vehicle)] = &record.Bytes;
+    }
     std::vector<TConflict> conflicts;
     for (std::size_t n = 0; n < changes.size(); ++n) {
         const TPatchChange& change = changes[reverse ? changes.size() - 1 - n : n];
-        TRecordBytes& record = records.at(static_cast<std::size_t>(change.Id - FirstVehicleId));
+        const auto entry = byVehicle.find(VehicleKey(change.Vehicle));
+        if (entry == byVehicle.end()) {
+            conflicts.push_back({&change, {}, true});
+            continue;
+        }
+        TRecordBytes& record = *entry->second;
         const std::vector<std::uint8_t>& from = reverse ? change.New : change.Old;
         const std::vector<std::uint8_t>& to = reverse ? change.Old : change.New;
         std::vector<std::uint8_t> found = BytesAt(record, change.Offsets);
         if (found != from) {
-            conflicts.push_back({&change, std::move(found)});
+            conflicts.push_back({&change, std::move(found), false});
             continue;
         }
         for (std::size_t i = 0; i < change.Offsets.size(); ++i) {

@@ -5,12 +5,14 @@
 //
 //   ID NAME [--game] FIELD: OLD -> NEW
 //   ID NAME [--game] pad bytes: OLDHEX -> NEWHEX
+//   MODEL [--game] FIELD: OLD -> NEW      (a vehicle a mod adds, which only a cfg holds)
 //
 // "--game" marks a field of the game's layout; values are as dump prints them. Lines
 // starting with '#' and blank lines are notes, and the "ID NAME: no change" and
 // "identical: ..." lines change nothing.
 
 #include "exchange/TextError.h"
+#include "exchange/Vehicle.h"
 #include "table/FieldLayout.h"
 
 #include <cstddef>
@@ -24,7 +26,7 @@ namespace klarvon::exchange {
 
 struct TPatchChange {
     std::size_t Line; // 1-based
-    int Id;
+    TVehicle Vehicle;
     TLayout Layout;                     // EditorLayout() or GameLayout()
     const TLayoutField* Field;          // nullptr for the layout's pad bytes
     std::vector<std::size_t> Offsets;   // the record bytes the line is about
@@ -49,12 +51,14 @@ enum class TPatchDirection { Forward, Reverse };
 struct TConflict {
     const TPatchChange* Change;
     std::vector<std::uint8_t> Found; // what the table holds instead of the expected bytes
+    bool Missing = false;            // the table has no record of the line's vehicle
 };
 
-// Applies the changes one after another (the last first in reverse) to the 231
-// records, ID 400 first: each line finds its OLD bytes (NEW in reverse) and puts NEW
-// (OLD). A line that finds anything else is a conflict and changes nothing.
+// Applies the changes one after another (the last first in reverse) to the records of a
+// table: each line finds its vehicle's record and there its OLD bytes (NEW in reverse), and
+// puts NEW (OLD). A line that finds anything else, or no such vehicle, is a conflict and
+// changes nothing.
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
-                                  std::vector<TRecordBytes>& records);
+                                  std::vector<TVehicleRecord>& records);
 
 } // namespace klarvon::exchange

@@ -1,10 +1,8 @@
 #include "exchange/TableDump.h"
 
-#include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "exchange/Csv.h"
 #include "exchange/FieldText.h"
-#include "table/TableLocator.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,13 +16,21 @@ constexpr std::string_view ModelColumn = "model";
 constexpr std::string_view BytesColumn = "bytes";
 
 // Keys in stored order, so the output reads like the CSV.
-nlohmann::ordered_json RecordObject(TLayout layout, int id, const TRecordBytes& record) {
+nlohmann::ordered_json TextOrNull(std::string_view text) {
+    return text.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(std::string(text));
+}
+
+std::string_view CaptionOf(const TVehicle& vehicle) {
+    return vehicle.Id ? TVehicleCatalogue::Name(*vehicle.Id) : std::string_view();
+}
+
+nlohmann::ordered_json RecordObject(TLayout layout, const TVehicleRecord& entry) {
+    const TRecordBytes& record = entry.Bytes;
     nlohmann::ordered_json object;
-    object[std::string(IdColumn)] = id;
-    object[std::string(NameColumn)] = std::string(TVehicleCatalogue::Name(id));
-    const std::string_view model = ModelName(id);
-    object[std::string(ModelColumn)] =
-        model.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(std::string(model));
+    object[std::string(IdColumn)] =
+        entry.Vehicle.Id ? nlohmann::ordered_json(*entry.Vehicle.Id) : nlohmann::ordered_json();
+    object[std::string(NameColumn)] = TextOrNull(CaptionOf(entry.Vehicle));
+    object[std::string(ModelColumn)] = TextOrNull(entry.Vehicle.Model);
     for (const TLayoutField& field : layout) {
         const TFieldBits bits = ReadField(field, record);
         nlohmann::ordered_json& value = object[std::string(field.Name)];
@@ -40,16 +46,17 @@ nlohmann::ordered_json RecordObject(TLayout layout, int id, const TRecordBytes& 
 
 } // namespace
 
-void WriteTableCsv(TLayout layout, const std::vector<TRecordBytes>& records, std::ostream& out) {
+void WriteTableCsv(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out) {
     out << IdColumn << ',' << NameColumn << ',' << ModelColumn;
     for (const TLayoutField& field : layout) {
         out << ',' << field.Name;
     }
     out << ',' << BytesColumn << '\n';
 
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
-        out << id << ',' << CsvCell(TVehicleCatalogue::Name(id)) << ',' << CsvCell(ModelName(id));
+    for (const TVehicleRecord& entry : records) {
+        const TRecordBytes& record = entry.Bytes;
+        out << (entry.Vehicle.Id ? std::to_string(*entry.Vehicle.Id) : std::string()) << ','
+            << CsvCell(CaptionOf(entry.Vehicle)) << ',' << CsvCell(entry.Vehicle.Model);
         for (const TLayoutField& field : layout) {
             out << ',' << CsvCell(StoredText(field, ReadField(field, record)));
         }
@@ -57,11 +64,10 @@ void WriteTableCsv(TLayout layout, const std::vector<TRecordBytes>& records, std
     }
 }
 
-void WriteTableJson(TLayout layout, const std::vector<TRecordBytes>& records, std::ostream& out) {
+void WriteTableJson(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out) {
     out << "[\n";
-    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-        const TRecordBytes& record = records[static_cast<std::size_t>(id - FirstVehicleId)];
-        out << RecordObject(layout, id, record).dump() << (id < LastVehicleId ? ",\n" : "\n");
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        out << RecordObject(layout, records[i]).dump() << (i + 1 < records.size() ? ",\n" : "\n");
     }
     out << "]\n";
 }

@@ -26,6 +26,17 @@ TVehicle ModelVehicle(std::string_view model) {
     return {IdOfModelName(model), std::string(model)};
 }
 
+std::string VehicleKey(const TVehicle& vehicle) {
+    if (vehicle.Id) {
+        return std::to_string(*vehicle.Id);
+    }
+    std::string key = "model ";
+    for (const char c : vehicle.Model) {
+        key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return key;
+}
+
 std::string VehicleSubject(const TVehicle& vehicle) {
     if (vehicle.Id) {
         return std::to_string(*vehicle.Id) + ' ' +

@@ -28,6 +28,10 @@ TVehicle SlotVehicle(int id);
 // The vehicle a cfg row's model name stands for: the slot of a stock model, or an added one.
 TVehicle ModelVehicle(std::string_view model);
 
+// A key that two texts of one vehicle share (for maps): the ID of a slot, the lower-cased
+// model name of an added vehicle.
+std::string VehicleKey(const TVehicle& vehicle);
+
 // How change lines and findings name a vehicle: "411 INFERNUS" (ID and list caption) for
 // a slot, the model name alone ("mycar") for an added vehicle.
 std::string VehicleSubject(const TVehicle& vehicle);

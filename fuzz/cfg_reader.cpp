@@ -31,7 +31,7 @@ void CheckRowsRoundTrip(const std::vector<TCfgRow>& rows) {
         if (!row.Id || *row.Id > 611) {
             continue;
         }
-        TCfgEntry entry{*row.Id, {}};
+        TCfgEntry entry{row.Model, {}};
         const TLayout layout = GameLayout();
         for (std::size_t i = 0; i < layout.size(); ++i) {
             WriteField(layout[i], row.Values[i], entry.Bytes);

@@ -1,0 +1,244 @@
+// A limit adjuster's cfg as a table of its own, through the built program: a change keeps
+// every byte it does not change, new models get rows, a mod's rows merge into a cfg, a
+// faulty or UTF-16 file is refused whole, and diff and apply work across the two kinds.
+
+#include "CliProcess.h"
+#include "TableFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace klarvon::test {
+namespace {
+
+std::string WriteText(const TTempDir& dir, const std::string& name, const std::string& text) {
+    const std::string path = dir.File(name);
+    WriteBytes(path, TBytes(text.begin(), text.end()));
+    return path;
+}
+
+std::string ReadText(const std::string& path) {
+    const TBytes bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+}
+
+std::string WithLineEnd(std::string text, const std::string& end) {
+    std::string out;
+    for (const char c : text) {
+        out += c == '\n' ? end : std::string(1, c);
+    }
+    return out;
+}
+
+// A cfg as modders keep them: a comment and legend, tab- and space-separated rows, a
+// comment after a row's values, a duplicate whose last row counts, and text after the end.
+const std::string Legend = "; Vehicle audio settings\n; name A B C\n";
+const std::string Landstal = "landstal\t0\t99\t98\t0\t0.78\t1\t7\t1\t2\t0\t8\t0\t0\t0\n";
+const std::string OldInfernus = "infernus 0 10 9 1 0.9 1 2 1 2 0 7 0 2 0\n";
+const std::string Infernus = "INFERNUS   0   38   37   1   0.9   1   2   1.06   2   0   7   0   "
+                             "2   0   ; loud\n";
+const std::string EndMark = ";the end\n; notes after the end stay too\n";
+
+std::string SampleCfg(bool endMark) {
+    return Legend + Landstal + OldInfernus + "\n" + Infernus + (endMark ? EndMark : "");
+}
+
+// Each change is of one number of the same width, so the file must be the old one with
+// just that number replaced: any other byte that moves is a byte the modder loses.
+TEST(CliCfgTable, AChangeRewritesOnlyTheNumberItChanges) {
+    struct TCase {
+        std::string Name;
+        std::vector<std::string> Arguments; // CFG stands for the file, MOD for a mod's cfg
+        std::string Mod;
+        std::string From, To; // in the row that counts
+    };
+    const std::vector<TCase> cases{
+        {"set by model name", {"set", "CFG", "Infernus", "--game", "PlayerBank=39"}, "",
+         "   38   ", "   39   "},
+        {"set by ID", {"set", "CFG", "411", "--game", "HornType=5"}, "", "   2   1.06",
+         "   5   1.06"},
+        {"set in tabs", {"set", "CFG", "landstal", "--game", "DummyBank=97"}, "", "\t98\t",
+         "\t97\t"},
+        {"copy a field", {"copy", "CFG", "landstal", "infernus", "--game", "PlayerBank"}, "",
+         "   38   ", "   99   "},
+        {"import a row", {"import-cfg", "CFG", "MOD"}, "infernus 0 38 37 1 0.9 1 2 1.06 2 0 6 0 2 0\n",
+         "   7   0   2", "   6   0   2"},
+    };
+    for (const bool endMark : {true, false}) {
+        for (const std::string lineEnd : {"\n", "\r\n"}) {
+            for (const TCase& c : cases) {
+                SCOPED_TRACE(c.Name + (endMark ? "" : ", no end mark") +
+                             (lineEnd == "\n" ? ", LF" : ", CRLF"));
+                TTempDir dir;
+                const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
+                const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
+                std::vector<std::string> arguments = c.Arguments;
+                for (std::string& word : arguments) {
+                    word = word == "CFG" ? cfg : word == "MOD" ? WriteText(dir, "mod.cfg", c.Mod)
+                                                               : word;
+                }
+                const TCliRun run = RunCli(arguments);
+                ASSERT_EQ(run.ExitCode, 0) << run.Err;
+                const std::size_t row = before.find(c.Name == "set in tabs" ? "landstal" : "INFERNUS");
+                const std::string expected =
+                    before.substr(0, row) + Replaced(before.substr(row), c.From, c.To);
+                EXPECT_EQ(ReadText(cfg), expected);
+            }
+        }
+    }
+}
+
+TEST(CliCfgTable, ANewModelGetsARowBeforeTheEndInTheFilesLineEnds) {
+    for (const bool endMark : {true, false}) {
+        for (const std::string lineEnd : {"\n", "\r\n"}) {
+            SCOPED_TRACE(std::string(endMark ? "" : "no end mark, ") +
+                         (lineEnd == "\n" ? "LF" : "CRLF"));
+            TTempDir dir;
+            const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
+            const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
+            const TCliRun copy = RunCli({"copy", cfg, "landstal", "mycar"});
+            ASSERT_EQ(copy.ExitCode, 0) << copy.Err;
+            EXPECT_EQ(copy.Out.rfind("# new row: mycar 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n", 0), 0U)
+                << copy.Out;
+
+            const std::string after = ReadText(cfg);
+            const std::size_t split =
+                endMark ? before.find(";the end") : before.size();
+            ASSERT_EQ(after.substr(0, split), before.substr(0, split));
+            ASSERT_EQ(after.substr(after.size() - (before.size() - split)), before.substr(split));
+            const std::string row = after.substr(split, after.size() - before.size());
+            EXPECT_TRUE(row.starts_with("mycar")) << row;
+            EXPECT_TRUE(row.ends_with(lineEnd)) << row;
+            EXPECT_EQ(row.find('\n'), row.size() - 1) << "one line";
+
+            // The new row is a row like any other: shown, changed, compared.
+            const TCliRun set = RunCli({"set", cfg, "MyCar", "--game", "HornType=3"});
+            ASSERT_EQ(set.ExitCode, 0) << set.Err;
+            EXPECT_EQ(set.Out, "mycar --game HornType: 7 -> 3\n");
+            const TCliRun diff = RunCli({"diff", "--game", WriteText(dir, "old.cfg", before), cfg});
+            EXPECT_EQ(diff.Out, "# mycar: only in " + cfg + "\n");
+        }
+    }
+}
+
+TEST(CliCfgTable, ImportMergesAModsRowsIntoACfg) {
+    TTempDir dir;
+    const std::string cfg = WriteText(dir, "main.cfg", SampleCfg(true));
+    const std::string mod = WriteText(dir, "mod.cfg",
+                                      "; a mod's rows\n"
+                                      "infernus 0 1 1 0 1 1 1 1 1 0 1 0 0 0\n"
+                                      "bigrig 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
+                                      "infernus 0 40 39 1 0.9 1 2 1.06 2 0 7 0 2 0\n");
+    const TCliRun run = RunCli({"import-cfg", cfg, mod});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    // In the order of the mod's rows that count.
+    EXPECT_EQ(run.Out, "# new row: bigrig 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
+                       "411 INFERNUS --game PlayerBank: 38 -> 40\n"
+                       "411 INFERNUS --game DummyBank: 37 -> 39\n");
+    const std::string after = ReadText(cfg);
+    EXPECT_TRUE(after.starts_with(Legend + Landstal + OldInfernus)) << "an overridden row stays";
+    EXPECT_TRUE(after.ends_with(EndMark));
+    const TCliRun show = RunCli({"show", "--game", cfg, "bigrig"});
+    EXPECT_NE(show.Out.find("EngineVolumeOffset\t0x40C00000"), std::string::npos) << show.Out;
+    // Applied twice, a merge changes nothing more.
+    EXPECT_EQ(RunCli({"import-cfg", cfg, mod}).Out,
+              "no change: " + cfg + " already holds what " + mod + " sets\n");
+}
+
+TEST(CliCfgTable, AFaultyFileIsRefusedWholeWithEveryFaultListed) {
+    TTempDir dir;
+    std::string faulty = "; 23 rows, each with a fault\n";
+    for (int i = 0; i < 23; ++i) {
+        faulty += "car" + std::to_string(i) + " 0 1 2 0 1 1 0 1 0 0 0 0 0\n";
+    }
+    std::string listed;
+    for (int i = 0; i < 20; ++i) {
+        listed += "MOD:" + std::to_string(i + 2) + ":" + std::to_string(31 + (i >= 10)) +
+                  ": the row ends after 13 of its 14 values; EngineVolumeOffset is missing\n";
+    }
+    const std::string utf16le = std::string("\xFF\xFE", 2) + std::string("i\0n\0f\0", 6);
+    const std::string utf16 = std::string("i\0n\0f\0e\0r\0n\0u\0s\0", 16);
+    struct TCase {
+        std::string Name;
+        std::string Mod;
+        std::string Err;
+    };
+    const std::vector<TCase> cases{
+        {"23 faulty rows", faulty, listed + "and 3 more\n"},
+        {"UTF-16 with a byte-order mark", utf16le, ""},
+        {"UTF-16 without one", utf16, ""},
+        {"only comments", "; nothing\n\n;the end\n",
+         "MOD holds no rows (a model name and 14 values)\n"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string cfg = WriteText(dir, "main.cfg", SampleCfg(true));
+        const std::string mod = WriteText(dir, "MOD", c.Mod);
+        for (const auto& arguments : std::vector<std::vector<std::string>>{
+                 {"import-cfg", cfg, mod}, {"set", mod, "infernus", "--game", "HornType=1"}}) {
+            const TCliRun run = RunCli(arguments);
+            EXPECT_EQ(run.ExitCode, 1);
+            if (c.Err.empty()) {
+                EXPECT_NE(run.Err.find("UTF-16"), std::string::npos) << run.Err;
+                EXPECT_NE(run.Err.find("save it as ANSI or UTF-8"), std::string::npos) << run.Err;
+            } else if (arguments[0] == "import-cfg") {
+                std::string expected = c.Err;
+                for (std::size_t at; (at = expected.find("MOD")) != std::string::npos;) {
+                    expected.replace(at, 3, mod);
+                }
+                EXPECT_EQ(run.Err, expected);
+            }
+            EXPECT_EQ(ReadText(cfg), SampleCfg(true));
+            EXPECT_EQ(ReadText(mod), c.Mod);
+        }
+    }
+}
+
+// An executable and a cfg compared, and a patch applied to each kind.
+TEST(CliCfgTable, DiffAndApplyWorkAcrossTheTwoKinds) {
+    TTempDir dir;
+    const std::string exe = WriteTableFile(dir, "gta_sa.exe");
+    const TCliRun exported = RunCli({"export-cfg", exe});
+    ASSERT_EQ(exported.ExitCode, 0) << exported.Err;
+    const std::string cfg = WriteText(dir, "game.cfg", exported.Out);
+    EXPECT_EQ(RunCli({"diff", "--game", exe, cfg}).Out,
+              "identical: all 231 records are the same\n");
+
+    ASSERT_EQ(RunCli({"set", cfg, "infernus", "--game", "HornType=5"}).ExitCode, 0);
+    ASSERT_EQ(RunCli({"copy", cfg, "infernus", "mycar"}).ExitCode, 0);
+    const TCliRun diff = RunCli({"diff", "--game", exe, cfg});
+    ASSERT_EQ(diff.ExitCode, 0) << diff.Err;
+    const std::vector<std::string> lines = Lines(diff.Out);
+    ASSERT_EQ(lines.size(), 2U) << diff.Out;
+    EXPECT_TRUE(lines[0].starts_with("411 INFERNUS --game HornType: ")) << lines[0];
+    EXPECT_TRUE(lines[0].ends_with(" -> 5")) << lines[0];
+    EXPECT_EQ(lines[1], "# mycar: only in " + cfg);
+
+    // The patch makes the executable hold what the cfg holds, and undoes it again.
+    const std::string patch = WriteText(dir, "mod.patch", diff.Out);
+    const TBytes original = ReadBytes(exe);
+    ASSERT_EQ(RunCli({"apply", exe, patch}).ExitCode, 0);
+    EXPECT_EQ(RunCli({"diff", "--game", exe, cfg}).Out, "# mycar: only in " + cfg + "\n");
+    ASSERT_EQ(RunCli({"apply", exe, patch, "--reverse"}).ExitCode, 0);
+    EXPECT_EQ(ReadBytes(exe), original);
+
+    // A line naming an added vehicle applies to a cfg, and is a conflict in an executable.
+    const std::string added = WriteText(dir, "added.patch", "mycar --game HornType: 5 -> 4\n");
+    const TCliRun toCfg = RunCli({"apply", cfg, added});
+    EXPECT_EQ(toCfg.Out, "mycar --game HornType: 5 -> 4\n") << toCfg.Err;
+    const TCliRun toExe = RunCli({"apply", exe, added});
+    EXPECT_EQ(toExe.ExitCode, 1);
+    EXPECT_NE(toExe.Err.find("has no row for this model"), std::string::npos) << toExe.Err;
+    EXPECT_EQ(ReadBytes(exe), original);
+}
+
+} // namespace
+} // namespace klarvon::test
