@@ -52,7 +52,7 @@ int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequireTable(file);
     std::vector<TCfgEntry> entries;
     for (const int id : ids) {
-        entries.push_back({id, file.Read(id)});
+        entries.push_back({std::string(ModelName(id)), file.Read(id)});
     }
     const TCfgForm form = arguments.Has(RowsOnlyFlag) ? TCfgForm::RowsOnly : TCfgForm::WholeFile;
     std::string text;
