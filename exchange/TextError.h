@@ -58,7 +58,10 @@ public:
     std::string Located(std::string_view source) const {
         std::string text;
         for (std::size_t i = 0; i < Errors.size() && i < MostListed; ++i) {
-            text += (i == 0 ? "" : "\n") + Errors[i].Located(source);
+            if (i > 0) {
+                text += '\n';
+            }
+            text += Errors[i].Located(source);
         }
         if (Errors.size() > MostListed) {
             text += "\nand " + std::to_string(Errors.size() - MostListed) + " more";
