@@ -167,6 +167,10 @@ void CheckCfgModelName(std::string_view model) {
         throw ETextError("'" + std::string(model) +
                          "' starts with ';', which would make its cfg row a comment");
     }
+    if (model.starts_with(CfgByteOrderMark)) {
+        throw ETextError("a model name cannot start with a byte-order mark, which would be taken "
+                         "for the file's");
+    }
 }
 
 std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {

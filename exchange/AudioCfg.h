@@ -25,6 +25,8 @@ namespace klarvon::exchange {
 inline constexpr std::size_t CfgValueCount = 14; // the game layout's fields
 inline constexpr char CfgCommentMark = ';';
 inline constexpr std::string_view CfgEndMark = ";the end";
+// UTF-8's byte-order mark, which an editor may put first in the file.
+inline constexpr std::string_view CfgByteOrderMark = "\xEF\xBB\xBF";
 // What separates the words of a line.
 inline constexpr std::string_view CfgBlanks = " \t\r\v\f";
 
@@ -54,7 +56,8 @@ std::string CfgValueText(const TLayoutField& field, TFieldBits bits);
 
 // Throws ETextError for a model name a row cannot hold: an empty one, one with a blank or
 // a control character (the loader would split the row there), one starting with ';'
-// (the loader would take the row for a comment).
+// (the loader would take the row for a comment) or with a byte-order mark (first in a
+// file, it would be read as the file's mark).
 void CheckCfgModelName(std::string_view model);
 
 struct TCfgEntry {

@@ -10,7 +10,6 @@ namespace klarvon::exchange {
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view CrLf = "\r\n";
 constexpr std::string_view Lf = "\n";
 constexpr std::string_view NoRows = "holds no rows (a model name and 14 values)";
@@ -111,7 +110,7 @@ std::string ValueText(const std::string& model, const TLayoutField& field, TFiel
 TCfgRowsRead ReadCfgRows(std::string_view text) {
     TCfgRowsRead read;
     const std::string_view body =
-        text.starts_with(ByteOrderMark) ? text.substr(ByteOrderMark.size()) : text;
+        text.starts_with(CfgByteOrderMark) ? text.substr(CfgByteOrderMark.size()) : text;
     for (const auto& [number, line] : SplitLines(body)) {
         const auto lineOffset = static_cast<std::size_t>(line.data() - text.data());
         if (line.starts_with(CfgEndMark)) {
@@ -186,7 +185,7 @@ std::size_t TCfgDocument::LineStart(std::size_t offset) const {
     if (previousEnd != std::string::npos) {
         return previousEnd + 1;
     }
-    return text_.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    return text_.starts_with(CfgByteOrderMark) ? CfgByteOrderMark.size() : 0;
 }
 
 std::size_t TCfgDocument::LineContentEnd(std::size_t offset) const {

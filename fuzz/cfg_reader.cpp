@@ -42,15 +42,22 @@ void CheckErrorsPlaces(const ETextErrors& errors, std::string_view text) {
 // Rows, written as a cfg and read again, give the same models and values.
 void CheckRowsRoundTrip(const std::vector<TCfgRow>& rows) {
     std::vector<TCfgEntry> entries;
+    std::vector<const TCfgRow*> written;
     for (const TCfgRow& row : rows) {
+        try {
+            CheckCfgModelName(row.Model);
+        } catch (const ETextError&) {
+            continue; // read where a row cannot be written: inside a line, after a blank
+        }
         entries.push_back({row.Model, RowBytes(row)});
+        written.push_back(&row);
     }
     for (const TCfgForm form : {TCfgForm::WholeFile, TCfgForm::RowsOnly}) {
         const std::vector<TCfgRow> again = ParseAudioCfg(FormatAudioCfg(entries, form));
-        Check(again.size() == rows.size(), "written rows read back as another count");
+        Check(again.size() == written.size(), "written rows read back as another count");
         for (std::size_t i = 0; i < again.size(); ++i) {
-            Check(again[i].Model == rows[i].Model && again[i].Values == rows[i].Values,
-                  "written row reads back different", rows[i].Model);
+            Check(again[i].Model == written[i]->Model && again[i].Values == written[i]->Values,
+                  "written row reads back different", written[i]->Model);
         }
     }
 }
