@@ -161,7 +161,10 @@ TEST(CfgDocument, RefusesAModelOrValueARowCannotHold) {
          "'my car' holds a blank, which would split the model name of a cfg row"},
         {Edit(document, ";mycar", "landstal", {}),
          "';mycar' starts with ';', which would make its cfg row a comment"},
-        {Edit(document, "\xEF\xBB\xBFcar", "landstal", {}),
+        {Edit(document,
+              "\xEF\xBB\xBF"
+              "car",
+              "landstal", {}),
          "a model name cannot start with a byte-order mark, which would be taken for the file's"},
         {Edit(document, "my\tcar", "landstal", {}),
          "a model name with a control character cannot be written in a cfg row"},
