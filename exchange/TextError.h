@@ -41,14 +41,16 @@ public:
 };
 
 // The faults of a whole text, each with its place, in the order they stand in it, so that
-// a user mends a file in one go rather than one fault per try.
-class ETextErrors : public std::runtime_error {
+// a user mends a file in one go rather than one fault per try. Caught as an ETextError, it
+// is its first fault, so that a reader that once threw only that stays understood where it
+// is caught so.
+class ETextErrors : public ETextError {
 public:
     // No more than this many are listed; the rest are counted.
     static constexpr std::size_t MostListed = 20;
 
     explicit ETextErrors(std::vector<ETextError> errors)
-        : std::runtime_error(errors.empty() ? std::string() : errors.front().what()),
+        : ETextError(errors.empty() ? ETextError(std::string()) : errors.front()),
           Errors(std::move(errors)) {}
 
     std::vector<ETextError> Errors;

@@ -126,10 +126,14 @@ void CheckValues(std::string_view piece) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = fuzz::AsText({data, size});
+    std::optional<std::vector<TCfgRow>> rows;
     try {
-        CheckRowsRoundTrip(ParseAudioCfg(text));
+        rows = ParseAudioCfg(text);
     } catch (const ETextErrors& errors) {
         CheckErrorsPlaces(errors, text);
+    }
+    if (rows) {
+        CheckRowsRoundTrip(*rows);
     }
     std::optional<TCfgDocument> document;
     try {
