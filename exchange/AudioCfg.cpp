@@ -1,6 +1,7 @@
 #include "exchange/AudioCfg.h"
 
 #include "catalogue/ModelNames.h"
+#include "exchange/CfgDocument.h"
 #include "exchange/TextLines.h"
 
 #include <algorithm>
@@ -13,11 +14,14 @@ namespace klarvon::exchange {
 
 namespace {
 
-constexpr char CommentMark = ';';
-constexpr std::string_view EndMark = ";the end";
-constexpr std::string_view Blanks = " \t\r\v\f";
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view NameHeading = "; name";
+constexpr std::string_view NameHeading = "; A";
+constexpr char FirstValueLetter = 'B';
+constexpr std::string_view NameLegend = "A model name";
+// The loader reads this uint8 of the game's as a signed byte: -1 in a cfg is 255 in the
+// game, and modders write it so.
+constexpr std::string_view SignedByteField = "EngineUpgrade";
+constexpr std::int64_t SignedByteMin = -128;
+constexpr std::int64_t ByteValues = 256;
 constexpr std::string_view ColumnGap = "  ";
 constexpr std::size_t LegendWidth = 80;
 // Fixed notation while it stays this short, else the shortest text, which may use an
@@ -26,23 +30,7 @@ constexpr std::size_t LongestFixedFloat = 16;
 constexpr std::size_t TextBuffer = 64;
 
 constexpr std::string_view LegendIntro =
-    "; Vehicle audio settings: one row per model, the model name and then\n";
-
-struct TToken {
-    std::string_view Text;
-    std::size_t Column; // 1-based
-};
-
-std::vector<TToken> SplitBlanks(std::string_view line) {
-    std::vector<TToken> tokens;
-    std::size_t at = 0;
-    while ((at = line.find_first_not_of(Blanks, at)) != std::string_view::npos) {
-        const std::size_t end = std::min(line.find_first_of(Blanks, at), line.size());
-        tokens.push_back({line.substr(at, end - at), at + 1});
-        at = end;
-    }
-    return tokens;
-}
+    "; Vehicle audio settings: one row per model, its columns lettered as the loader's\n";
 
 // The loader's scanf takes a leading '+'; from_chars does not.
 std::string_view WithoutPlus(std::string_view text) {
@@ -63,12 +51,15 @@ TFieldBits ParseCfgInteger(const TLayoutField& field, std::string_view text) {
         Reject(field, text, "an integer");
     }
     const TValueRange& range = RangeOf(field.Type);
-    if (error != std::errc{} || value < range.Min || value > range.Max) {
+    const bool signedByte = field.Name == SignedByteField && field.Type == TValueType::UInt8;
+    const std::int64_t min = signedByte ? SignedByteMin : range.Min;
+    if (error != std::errc{} || value < min || value > range.Max) {
         throw ETextError(std::string(text) + " is out of range for " + std::string(field.Name) +
-                         " (" + std::string(TypeName(field.Type)) + ": " +
-                         std::to_string(range.Min) + ".." + std::to_string(range.Max) + ")");
+                         " (" + std::string(TypeName(field.Type)) +
+                         (signedByte ? ", or a signed byte as the loader reads it" : "") + ": " +
+                         std::to_string(min) + ".." + std::to_string(range.Max) + ")");
     }
-    return BitsOfInteger(field.Type, value);
+    return BitsOfInteger(field.Type, value < 0 && signedByte ? value + ByteValues : value);
 }
 
 TFieldBits ParseCfgFloat(const TLayoutField& field, std::string_view text) {
@@ -97,33 +88,8 @@ std::string FloatText(float value) {
     return std::string(buffer.data(), shortest.ptr);
 }
 
-TCfgRow ParseRow(std::size_t line, std::span<const TToken> tokens) {
-    const TLayout layout = GameLayout();
-    if (tokens.size() < CfgValueCount + 1) {
-        const TToken& last = tokens.back();
-        throw ETextError(line, last.Column + last.Text.size(),
-                         "the row ends after " + std::to_string(tokens.size() - 1) + " of its " +
-                             std::to_string(CfgValueCount) + " values; " +
-                             std::string(layout[tokens.size() - 1].Name) + " is missing");
-    }
-    // Text after the values is allowed only as a comment.
-    if (tokens.size() > CfgValueCount + 1 &&
-        !tokens[CfgValueCount + 1].Text.starts_with(CommentMark)) {
-        const TToken& extra = tokens[CfgValueCount + 1];
-        throw ETextError(line, extra.Column,
-                         "'" + std::string(extra.Text) + "' follows the row's " +
-                             std::to_string(CfgValueCount) + " values");
-    }
-    TCfgRow row{line, std::string(tokens[0].Text), IdOfModelName(tokens[0].Text), {}};
-    for (std::size_t i = 0; i < CfgValueCount; ++i) {
-        const TToken& token = tokens[i + 1];
-        try {
-            row.Values[i] = ParseCfgValue(layout[i], token.Text);
-        } catch (const ETextError& problem) {
-            throw problem.At(line, token.Column);
-        }
-    }
-    return row;
+std::string ValueLetter(std::size_t value) {
+    return std::string(1, static_cast<char>(FirstValueLetter + value));
 }
 
 void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
@@ -134,17 +100,18 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
 // The letters of the columns with the fields they stand for, wrapped.
 std::string Legend() {
     std::string legend(LegendIntro);
-    std::string line(1, CommentMark);
+    std::string line(1, CfgCommentMark);
+    std::vector<std::string> items{std::string(NameLegend)};
     const TLayout layout = GameLayout();
     for (std::size_t i = 0; i < layout.size(); ++i) {
-        std::string item(ColumnGap);
-        item += static_cast<char>('A' + i);
-        item += ' ';
-        item += layout[i].Name;
-        if (line.size() + item.size() > LegendWidth) {
+        items.push_back(ValueLetter(i) + ' ' + std::string(layout[i].Name));
+    }
+    for (const std::string& item : items) {
+        if (line.size() + ColumnGap.size() + item.size() > LegendWidth) {
             legend.append(line).push_back('\n');
-            line.assign(1, CommentMark);
+            line.assign(1, CfgCommentMark);
         }
+        line += ColumnGap;
         line += item;
     }
     legend.append(line).push_back('\n');
@@ -173,24 +140,37 @@ std::string CfgValueText(const TLayoutField& field, TFieldBits bits) {
 }
 
 std::vector<TCfgRow> ParseAudioCfg(std::string_view text) {
-    if (text.starts_with(ByteOrderMark)) {
-        text.remove_prefix(ByteOrderMark.size());
+    TCfgRowsRead read = ReadCfgRows(text);
+    if (!read.Faults.empty()) {
+        throw ETextErrors(std::move(read.Faults));
     }
     std::vector<TCfgRow> rows;
-    for (const auto& [number, line] : SplitLines(text)) {
-        if (line.starts_with(EndMark)) {
-            break;
-        }
-        const std::vector<TToken> tokens = SplitBlanks(line);
-        if (tokens.empty() || tokens[0].Text.front() == CommentMark) {
-            continue;
-        }
-        if (const std::size_t column = ControlCharacterColumn(line, Blanks)) {
-            throw ETextError(number, column, "a control character where text should be");
-        }
-        rows.push_back(ParseRow(number, tokens));
+    rows.reserve(read.Rows.size());
+    for (TCfgDocumentRow& row : read.Rows) {
+        rows.push_back(std::move(row.Row));
     }
     return rows;
+}
+
+void CheckCfgModelName(std::string_view model) {
+    if (model.empty()) {
+        throw ETextError("a cfg row needs a model name");
+    }
+    if (ControlCharacterColumn(model, "") != 0) {
+        throw ETextError("a model name with a control character cannot be written in a cfg row");
+    }
+    if (model.find(' ') != std::string_view::npos) {
+        throw ETextError("'" + std::string(model) +
+                         "' holds a blank, which would split the model name of a cfg row");
+    }
+    if (model.front() == CfgCommentMark) {
+        throw ETextError("'" + std::string(model) +
+                         "' starts with ';', which would make its cfg row a comment");
+    }
+    if (model.starts_with(CfgByteOrderMark)) {
+        throw ETextError("a model name cannot start with a byte-order mark, which would be taken "
+                         "for the file's");
+    }
 }
 
 std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
@@ -201,16 +181,16 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
         widths[i] = 1; // the column's letter
     }
     for (const TCfgEntry& entry : entries) {
+        CheckCfgModelName(entry.Model);
         auto& cells = table.emplace_back();
         cells[0] = entry.Model;
-        if (cells[0].empty()) {
-            throw ETextError("a row needs a model name");
-        }
         for (std::size_t i = 0; i < CfgValueCount; ++i) {
             try {
                 cells[i + 1] = CfgValueText(layout[i], ReadField(layout[i], entry.Bytes));
             } catch (const ETextError& problem) {
-                throw ETextError(cells[0] + ' ' + problem.what());
+                const std::optional<int> id = IdOfModelName(entry.Model);
+                throw ETextError((id ? std::to_string(*id) + ' ' : std::string()) + entry.Model +
+                                 ' ' + problem.what());
             }
         }
         for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -234,7 +214,7 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
         out += Legend();
         std::array<std::string, CfgValueCount + 1> heading{std::string(NameHeading)};
         for (std::size_t i = 0; i < CfgValueCount; ++i) {
-            heading[i + 1] = std::string(1, static_cast<char>('A' + i));
+            heading[i + 1] = ValueLetter(i);
         }
         appendLine(out, heading);
     }
@@ -242,7 +222,7 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
         appendLine(out, cells);
     }
     if (form == TCfgForm::WholeFile) {
-        out += std::string(EndMark) + '\n';
+        out += std::string(CfgEndMark) + '\n';
     }
     return out;
 }

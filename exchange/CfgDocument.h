@@ -14,9 +14,11 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace klarvon::exchange {
@@ -34,6 +36,16 @@ struct TCfgDocumentRow {
     std::array<TTextSpan, CfgValueCount> ValueSpans;
     std::array<std::size_t, CfgValueCount> ValueColumns; // 1-based, as messages count
 };
+
+// What reading a text gives, before it is taken for a document: every data row before
+// ";the end", one fault per faulty row (its first), in line order, and where the line
+// starting ";the end" begins. ParseAudioCfg reads through this too.
+struct TCfgRowsRead {
+    std::vector<TCfgDocumentRow> Rows;
+    std::vector<ETextError> Faults;
+    std::optional<std::size_t> EndMark;
+};
+TCfgRowsRead ReadCfgRows(std::string_view text);
 
 // A model's new values: its row's values change to these, or, for a model the file has no
 // row for, a row is added.
@@ -68,11 +80,24 @@ public:
     // row just before ";the end" (at the end without one), laid out as the file's last row
     // and ending as the file's lines end. Throws ETextError for a value a row cannot hold
     // (an infinite float) or a model name a row cannot hold (blanks, ';' first, empty).
+    // Of several edits of one model, the last counts.
     std::string Edited(std::span<const TCfgEdit> edits) const;
 
 private:
     std::string text_;
     std::vector<TCfgDocumentRow> rows_;
+    std::optional<std::size_t> endMark_;
+    // Lower-case model name -> index in rows_ of its last row.
+    std::unordered_map<std::string, std::size_t> effective_;
+    bool crlf_ = false;
+
+    std::size_t LineStart(std::size_t offset) const;
+    // The line's text from its start to before its line end.
+    std::size_t LineContentEnd(std::size_t offset) const;
+    std::string RewrittenLine(const TCfgDocumentRow& row,
+                              const std::array<std::string, CfgValueCount>& values) const;
+    std::string NewRow(const std::string& model,
+                       const std::array<std::string, CfgValueCount>& values) const;
 };
 
 // The record bytes a row stands for: its values in the game's fields, pad bytes zero.

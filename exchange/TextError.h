@@ -41,14 +41,16 @@ public:
 };
 
 // The faults of a whole text, each with its place, in the order they stand in it, so that
-// a user mends a file in one go rather than one fault per try.
-class ETextErrors : public std::runtime_error {
+// a user mends a file in one go rather than one fault per try. Caught as an ETextError, it
+// is its first fault, so that a reader that once threw only that stays understood where it
+// is caught so.
+class ETextErrors : public ETextError {
 public:
     // No more than this many are listed; the rest are counted.
     static constexpr std::size_t MostListed = 20;
 
     explicit ETextErrors(std::vector<ETextError> errors)
-        : std::runtime_error(errors.empty() ? std::string() : errors.front().what()),
+        : ETextError(errors.empty() ? ETextError(std::string()) : errors.front()),
           Errors(std::move(errors)) {}
 
     std::vector<ETextError> Errors;
@@ -58,7 +60,10 @@ public:
     std::string Located(std::string_view source) const {
         std::string text;
         for (std::size_t i = 0; i < Errors.size() && i < MostListed; ++i) {
-            text += (i == 0 ? "" : "\n") + Errors[i].Located(source);
+            if (i > 0) {
+                text += '\n';
+            }
+            text += Errors[i].Located(source);
         }
         if (Errors.size() > MostListed) {
             text += "\nand " + std::to_string(Errors.size() - MostListed) + " more";

@@ -82,8 +82,9 @@ TEST(CfgText, RefusesShortRowsAndJunkAtTheirLineAndColumn) {
          "'1e39' is not within the range of a float (EngineVolumeOffset, float32)"},
         {"landstal 128 99 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 10,
          "128 is out of range for VehicleAudioType (int8: -128..127)"},
-        {"landstal 0 99 98 0 0.78 1.0 7 1.0 2 -1 8 0 0 0.0", 1, 37,
-         "-1 is out of range for EngineUpgrade (uint8: 0..255)"},
+        {"landstal 0 99 98 0 0.78 1.0 7 1.0 2 -129 8 0 0 0.0", 1, 37,
+         "-129 is out of range for EngineUpgrade (uint8, or a signed byte as the loader reads "
+         "it: -128..255)"},
         {"landstal 0 +-5 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 12,
          "'+-5' is not an integer (PlayerBank, int16)"},
     };
@@ -92,7 +93,9 @@ TEST(CfgText, RefusesShortRowsAndJunkAtTheirLineAndColumn) {
         try {
             ParseAudioCfg(c.Text);
             ADD_FAILURE() << "no error";
-        } catch (const ETextError& error) {
+        } catch (const ETextErrors& errors) {
+            ASSERT_EQ(errors.Errors.size(), 1U);
+            const ETextError& error = errors.Errors.front();
             EXPECT_EQ(error.Line, c.Line);
             EXPECT_EQ(error.Column, c.Column);
             EXPECT_EQ(std::string(error.what()), c.Problem);
