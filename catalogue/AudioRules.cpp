@@ -325,7 +325,8 @@ std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
     if (id && *id > LastModelId) {
         return findings;
     }
-    const TRecordValues record{id, model, bytes};
+    // A slot's own model name decides, whatever name the caller's file gives it.
+    const TRecordValues record{id, id ? ModelName(*id) : model, bytes};
     for (const TLayoutField& field : GameLayout()) {
         for (const TRule& rule : Rules) {
             if (IsAbout(rule, field) && rule.Applies(record, field)) {

@@ -22,12 +22,13 @@ bool IsCfgRow(const TRecordPlace& place) {
 // The 1-based column of the finding's value in its cfg row.
 std::size_t ValueColumn(const TRecordFinding& finding) {
     const TLayout& layout = GameLayout();
-    const auto index = static_cast<std::size_t>(finding.Finding.Field - layout.Fields.data());
     const std::vector<std::size_t>& columns = finding.Record.Place.Columns;
-    if (index >= layout.size() || index >= columns.size()) {
-        throw std::logic_error("a finding about a field its cfg row has no column for");
+    for (std::size_t i = 0; i < layout.size() && i < columns.size(); ++i) {
+        if (&layout[i] == finding.Finding.Field) {
+            return columns[i];
+        }
     }
-    return columns[index];
+    throw std::logic_error("a finding about a field its cfg row has no column for");
 }
 
 // "ID MODEL FIELD: VALUE: WHAT", the words every line shares.

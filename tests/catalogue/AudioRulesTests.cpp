@@ -71,6 +71,7 @@ TEST(AudioRules, EachRuleOnAValueThatBreaksItAndOneThatJustPassesIt) {
         {400, "landstal", {{"VehicleAudioType", 9}}, "special-engine-model", "VehicleAudioType", P},
         {added, "mycar", {{"VehicleAudioType", 9}}, "special-engine-model", "VehicleAudioType", P},
         {457, "CADDY", {{"VehicleAudioType", 9}}, "", "", P},
+        {441, "", {{"VehicleAudioType", 9}}, "", "", P}, // the slot's model decides
         {400, "landstal", {{"VehicleAudioType", 10}}, "no-vehicle-audio", "VehicleAudioType", N},
         {606, "bagboxa", {{"VehicleAudioType", 10}}, "no-vehicle-audio", "VehicleAudioType", N},
         {added, "mycar", {{"VehicleAudioType", 10}}, "no-vehicle-audio", "VehicleAudioType", N},
