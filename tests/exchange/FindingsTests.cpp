@@ -24,30 +24,17 @@ void SetFloat(TRecordBytes& bytes, std::string_view name, float value) {
     WriteField(Game(name), BitsOfFloat(value), bytes);
 }
 
-// INFERNUS as the stock game has it: no finding.
+// INFERNUS as the stock game has it (the game's fields in stored order): no finding.
 TRecordBytes Infernus() {
+    constexpr std::array<double, 14> values{0,        38, 37, 1, 0.89999998, 1.0, 8,
+                                            1.122462, 2,  0,  6, 0,          2,   0.0};
     TRecordBytes bytes{};
-    const std::array<std::pair<std::string_view, double>, 14> values{{
-        {"VehicleAudioType", 0},
-        {"PlayerBank", 38},
-        {"DummyBank", 37},
-        {"BassSetting", 1},
-        {"BassFactor", 0.89999998},
-        {"EnginePitch", 1.0},
-        {"HornType", 8},
-        {"HornPitch", 1.122462},
-        {"DoorType", 2},
-        {"EngineUpgrade", 0},
-        {"RadioStation", 6},
-        {"RadioType", 0},
-        {"VehicleAudioTypeForName", 2},
-        {"EngineVolumeOffset", 0.0},
-    }};
-    for (const auto& [name, value] : values) {
-        if (Game(name).Type == TValueType::Float32) {
-            SetFloat(bytes, name, static_cast<float>(value));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const TLayoutField& field = GameLayout()[i];
+        if (field.Type == TValueType::Float32) {
+            SetFloat(bytes, field.Name, static_cast<float>(values[i]));
         } else {
-            SetInteger(bytes, name, static_cast<std::int64_t>(value));
+            SetInteger(bytes, field.Name, static_cast<std::int64_t>(values[i]));
         }
     }
     return bytes;
