@@ -1,1 +1,347 @@
 #include "catalogue/AudioRules.h"
+
+#include "catalogue/ModelNames.h"
+#include "table/TableLocator.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+
+namespace klarvon {
+
+namespace {
+
+constexpr std::size_t StockTypeCount = LastModelId - FirstVehicleId + 1;
+
+// The VehicleAudioType the stock game gives each model, from ID 400 on, twenty to a line.
+constexpr std::array<std::int8_t, StockTypeCount> StockAudioTypes{
+    0, 0, 0, 0, 0, 0, 0,  0,  0,  0, 0,  0,  0, 0, 0,  0, 0, 4, 0, 0, // 400
+    0, 0, 0, 0, 0, 4, 0,  0,  0,  0, 3,  0,  0, 0, 0,  9, 0, 0, 0, 0, // 420
+    0, 9, 0, 0, 0, 0, 3,  4,  1,  8, 9,  0,  3, 3, 3,  0, 0, 9, 0, 0, // 440
+    5, 1, 1, 1, 9, 9, 0,  0,  1,  4, 0,  0,  3, 3, 0,  0, 5, 0, 0, 0, // 460
+    0, 2, 0, 0, 3, 0, 0,  4,  4,  0, 0,  0,  0, 3, 0,  0, 0, 4, 0, 0, // 480
+    0, 9, 0, 0, 0, 0, 0,  0,  0,  2, 2,  5,  5, 5, 0,  0, 0, 0, 0, 5, // 500
+    5, 1, 1, 1, 0, 0, 0,  0,  0,  0, 0,  0,  0, 0, 0,  0, 0, 8, 8, 9, // 520
+    0, 0, 0, 0, 0, 0, 0,  0,  4,  0, 0,  0,  0, 5, 0,  0, 0, 0, 0, 0, // 540
+    0, 0, 0, 4, 9, 0, 0,  0,  0,  8, 8,  0,  0, 0, 0,  0, 0, 5, 0, 0, // 560
+    0, 1, 0, 0, 9, 0, 1,  0,  0,  0, 8,  9,  5, 5, 10, 3, 0, 0, 0, 0, // 580
+    0, 0, 0, 0, 0, 0, 10, 10, 10, 0, 10, 10,                          // 600
+};
+
+// ---- The facts the rules test against ------------------------------------------
+
+// VehicleAudioType: 0..10 are the kinds the audio code knows; 7 (one gear) is among
+// them but never finishes initialising.
+constexpr std::int64_t CarType = 0;
+constexpr std::int64_t BikeType = 1;
+constexpr std::int64_t OneGearType = 7;
+constexpr std::int64_t SpecialType = 9;
+constexpr std::int64_t NoVehicleType = 10;
+constexpr std::int64_t LastAudioType = NoVehicleType;
+
+// The only models the special engine code (VehicleAudioType 9) has a sound for.
+constexpr std::array<std::string_view, 11> SpecialEngineModels{
+    "artict1", "artict2", "artict3",  "petrotr",  "rcbandit", "rctiger",
+    "caddy",   "rcbaron", "rcraider", "rcgoblin", "vortex",
+};
+
+// Sound banks: 710 in all (0..709); -1 is "no bank". Vehicle engines live below 411;
+// the rest are speech and mission banks.
+constexpr std::int64_t NoBank = -1;
+constexpr std::int64_t BankCount = 710;
+constexpr std::int64_t LastVehicleBank = 410;
+// General sound banks below that which hold no engine.
+constexpr std::array<std::int64_t, 18> GeneralBanks{27, 28, 29, 30, 31, 39,  51,  52,  59,
+                                                    60, 66, 67, 74, 82, 105, 128, 138, 143};
+
+// BassSetting indexes a preset table of three (normal, boost, cut).
+constexpr std::int64_t LastBassSetting = 2;
+constexpr std::int64_t BoostBass = 1;
+constexpr std::int64_t CutBass = 2;
+// The largest gain the radio equaliser takes for a boost, and in size for a cut.
+constexpr float MostBoostGain = 3.75F;
+constexpr float MostCutGain = 1.0F;
+
+constexpr std::int64_t NoHorn = -1;
+constexpr std::int64_t LastHorn = 9;
+constexpr std::int64_t UnsetDoor = -1;
+constexpr std::int64_t LastDoor = 4;
+
+// RadioStation 13 is "off"; only civilian radio (RadioType 0) plays the station.
+constexpr std::int64_t RadioOff = 13;
+constexpr std::int64_t CivilianRadio = 0;
+constexpr std::int64_t DisabledRadio = -1;
+constexpr std::int64_t ForcedOffRadio = 2;
+constexpr std::int64_t LastRadioType = 3;
+
+// VehicleAudioTypeForName picks the vehicle's word in pedestrians' speech.
+constexpr std::int64_t NoNameType = -1;
+constexpr std::int64_t LastNameType = 45;
+
+// ---- The record as the rules read it ---------------------------------------------
+
+const TLayoutField& GameField(std::string_view name) {
+    const TLayoutField* field = FindLayoutField(GameLayout(), name);
+    if (field == nullptr) {
+        throw std::logic_error("the game's layout has no field " + std::string(name));
+    }
+    return *field;
+}
+
+struct TRecordValues {
+    std::optional<int> Id;
+    std::string_view Model;
+    const TRecordBytes& Bytes;
+
+    std::int64_t Integer(const TLayoutField& field) const {
+        return IntegerValue(field.Type, ReadField(field, Bytes));
+    }
+    std::int64_t Integer(std::string_view name) const { return Integer(GameField(name)); }
+    float Float(const TLayoutField& field) const { return FloatValue(ReadField(field, Bytes)); }
+    float Float(std::string_view name) const { return Float(GameField(name)); }
+    std::int64_t AudioType() const { return Integer("VehicleAudioType"); }
+};
+
+bool Outside(std::int64_t value, std::int64_t first, std::int64_t last) {
+    return value < first || value > last;
+}
+
+bool IsSpecialEngineModel(std::string_view model) {
+    return std::any_of(
+        SpecialEngineModels.begin(), SpecialEngineModels.end(),
+        [model](std::string_view special) { return SameIgnoringCase(model, special); });
+}
+
+std::optional<int> StockTypeOf(const TRecordValues& record) {
+    return record.Id ? StockAudioType(*record.Id) : std::nullopt;
+}
+
+std::string SpecialModelsWhat(const TRecordValues&) {
+    std::string what = "no engine sound (the special engine code knows only ";
+    for (std::size_t i = 0; i < SpecialEngineModels.size(); ++i) {
+        if (i > 0) {
+            what += i + 1 == SpecialEngineModels.size() ? " and " : ", ";
+        }
+        what += SpecialEngineModels[i];
+    }
+    return what + ")";
+}
+
+std::string KindDiffersWhat(const TRecordValues& record) {
+    const TLayoutField& field = GameField("VehicleAudioType");
+    const int stock = StockTypeOf(record).value_or(0);
+    const std::optional<std::string_view> kind = MeaningOf(field, BitsOfInteger(field.Type, stock));
+    return "the engine code treats the vehicle as the wrong kind (the stock game gives it " +
+           std::to_string(stock) + ", " + std::string(kind.value_or("?")) +
+           "): wrong or no sound, a crash is possible";
+}
+
+// ---- The rules -----------------------------------------------------------------
+
+struct TRule {
+    std::string_view Name;
+    TSeverity Severity;
+    std::span<const std::string_view> Fields; // the fields the rule is about
+    bool (*Applies)(const TRecordValues& record, const TLayoutField& field);
+    std::string_view What;
+    std::string (*Describe)(const TRecordValues& record) = nullptr; // where What depends on it
+};
+
+constexpr std::array<std::string_view, 1> AudioTypeField{"VehicleAudioType"};
+constexpr std::array<std::string_view, 2> BankFields{"PlayerBank", "DummyBank"};
+constexpr std::array<std::string_view, 1> BassSettingField{"BassSetting"};
+constexpr std::array<std::string_view, 1> BassFactorField{"BassFactor"};
+constexpr std::array<std::string_view, 4> FloatFields{"BassFactor", "EnginePitch", "HornPitch",
+                                                      "EngineVolumeOffset"};
+constexpr std::array<std::string_view, 1> HornTypeField{"HornType"};
+constexpr std::array<std::string_view, 1> HornPitchField{"HornPitch"};
+constexpr std::array<std::string_view, 1> DoorTypeField{"DoorType"};
+constexpr std::array<std::string_view, 1> StationField{"RadioStation"};
+constexpr std::array<std::string_view, 1> RadioTypeField{"RadioType"};
+constexpr std::array<std::string_view, 1> NameTypeField{"VehicleAudioTypeForName"};
+
+// Each value gets at most one finding: the first rule of its field that applies, so the
+// rules of a field run from the gravest to the mildest. EnginePitch and EngineUpgrade have
+// no reader in the game's code beyond the float check; rows 612..630 serve no vehicle.
+constexpr auto Rules = std::to_array<TRule>({
+    // A kind the audio code cannot start leaves the vehicle without engine, horn, siren
+    // and radio, with nothing else to tell the modder why.
+    {"audio-never-starts", TSeverity::Problem, AudioTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         const std::int64_t type = record.Integer(field);
+         return type == OneGearType || Outside(type, CarType, LastAudioType);
+     },
+     "audio never starts: no engine, horn, siren or radio"},
+    // The special kind on another model: its engine is silent, though the kind is valid.
+    {"special-engine-model", TSeverity::Problem, AudioTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) == SpecialType && !IsSpecialEngineModel(record.Model);
+     },
+     "", SpecialModelsWhat},
+    // "No vehicle" is meant for trailers and props; on anything driven it is a mute vehicle.
+    {"no-vehicle-audio", TSeverity::Note, AudioTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) == NoVehicleType;
+     },
+     "no audio at all (the stock game uses it for trailers and small props)"},
+    // A boat's kind on a car and the like: the engine code reads the vehicle wrongly. An
+    // added vehicle has no stock kind to differ from.
+    {"kind-differs", TSeverity::Note, AudioTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         const std::optional<int> stock = StockTypeOf(record);
+         return stock && record.Integer(field) != *stock;
+     },
+     "", KindDiffersWhat},
+
+    // Cars and bikes play both banks; without either the player hears no engine.
+    {"engine-bank-missing", TSeverity::Problem, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         const std::int64_t type = record.AudioType();
+         return record.Integer(field) == NoBank && (type == CarType || type == BikeType);
+     },
+     "the player's engine is silent"},
+    // The game's range test is off by one: bank 710 does not exist but is let through.
+    {"bank-710", TSeverity::Problem, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) == BankCount;
+     },
+     "likely crash: the game has 710 banks (0..709) and its range test lets 710 through"},
+    {"bank-never-loaded", TSeverity::Problem, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return Outside(record.Integer(field), NoBank, BankCount);
+     },
+     "the bank is never loaded: silent"},
+    // Speech and mission banks are larger than an engine slot; mods have crashed on them.
+    {"not-vehicle-bank", TSeverity::Note, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) > LastVehicleBank;
+     },
+     "not a vehicle bank (speech and mission banks); a large bank may overrun the engine "
+     "slot; a multiplayer mod caps banks at 410 after crashes"},
+    {"general-bank", TSeverity::Note, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         const std::int64_t bank = record.Integer(field);
+         return std::find(GeneralBanks.begin(), GeneralBanks.end(), bank) != GeneralBanks.end();
+     },
+     "a general sound bank that is not an engine bank"},
+
+    {"bass-preset-unknown", TSeverity::Note, BassSettingField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return Outside(record.Integer(field), 0, LastBassSetting);
+     },
+     "reads past a three-entry preset table when the player's Bass Boost option is on; "
+     "effect unknown"},
+
+    // A NaN or infinity spreads through every volume and pitch computed from it.
+    {"float-not-finite", TSeverity::Problem, FloatFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return !std::isfinite(record.Float(field));
+     },
+     "arithmetic on it poisons volumes and pitches"},
+    // A gain the equaliser refuses silently undoes the bass setting the modder chose.
+    {"bass-gain-refused", TSeverity::Note, BassFactorField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         const float gain = record.Float(field);
+         const std::int64_t setting = record.Integer("BassSetting");
+         return (setting == BoostBass && gain > MostBoostGain) ||
+                (setting == CutBass && std::fabs(gain) > MostCutGain);
+     },
+     "the radio equaliser refuses the gain, so the bass setting is ignored"},
+
+    {"no-horn", TSeverity::Problem, HornTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return Outside(record.Integer(field), NoHorn, LastHorn);
+     },
+     "no horn (-1 is no horn, 0 the bicycle bell, 1..9 car horns)"},
+    {"horn-pitch-not-positive", TSeverity::Note, HornPitchField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Float(field) <= 0.0F;
+     },
+     "a horn pitch of zero or below: effect unknown"},
+
+    {"no-door-sound", TSeverity::Problem, DoorTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return Outside(record.Integer(field), UnsetDoor, LastDoor);
+     },
+     "no door sound (-1 behaves like 2)"},
+
+    {"radio-station-off", TSeverity::Note, StationField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) > RadioOff;
+     },
+     "treated as 13, radio off"},
+    {"radio-station-negative", TSeverity::Note, StationField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) < 0;
+     },
+     "used unchecked as an index into a 14-entry table; effect unknown"},
+    // A station set on a police or special radio never plays: the modder's choice is lost.
+    {"radio-station-ignored", TSeverity::Note, StationField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) != RadioOff && record.Integer("RadioType") != CivilianRadio;
+     },
+     "the station is ignored (only civilian radio, type 0, uses it)"},
+
+    {"no-radio", TSeverity::Problem, RadioTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return Outside(record.Integer(field), DisabledRadio, LastRadioType);
+     },
+     "no radio"},
+    {"radio-forced-off", TSeverity::Note, RadioTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) == ForcedOffRadio;
+     },
+     "the radio is forced off"},
+
+    {"generic-name-in-speech", TSeverity::Note, NameTypeField,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return Outside(record.Integer(field), NoNameType, LastNameType);
+     },
+     "treated as a generic vehicle in pedestrians' speech"},
+});
+
+bool IsAbout(const TRule& rule, const TLayoutField& field) {
+    return std::find(rule.Fields.begin(), rule.Fields.end(), field.Name) != rule.Fields.end();
+}
+
+} // namespace
+
+std::optional<int> StockAudioType(int id) {
+    if (id < FirstVehicleId || id > LastModelId) {
+        return std::nullopt;
+    }
+    return StockAudioTypes[static_cast<std::size_t>(id - FirstVehicleId)];
+}
+
+std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
+                                  const TRecordBytes& bytes) {
+    if (id && (*id < FirstVehicleId || *id > LastVehicleId)) {
+        throw std::out_of_range("no vehicle slot " + std::to_string(*id));
+    }
+    std::vector<TFinding> findings;
+    if (id && *id > LastModelId) {
+        return findings;
+    }
+    // A slot's own model name decides, whatever name the caller's file gives it.
+    const TRecordValues record{id, id ? ModelName(*id) : model, bytes};
+    for (const TLayoutField& field : GameLayout()) {
+        for (const TRule& rule : Rules) {
+            if (IsAbout(rule, field) && rule.Applies(record, field)) {
+                findings.push_back(
+                    {rule.Name, rule.Severity, &field, ReadField(field, bytes),
+                     rule.Describe ? rule.Describe(record) : std::string(rule.What)});
+                break;
+            }
+        }
+    }
+    return findings;
+}
+
+std::string_view SeverityName(TSeverity severity) {
+    return severity == TSeverity::Problem ? "problem" : "note";
+}
+
+} // namespace klarvon

@@ -28,9 +28,10 @@ struct TFinding {
 std::optional<int> StockAudioType(int id);
 
 // Every finding for one record, problems and notes, in the order of the fields they are
-// about. id: the slot, none for a vehicle a mod adds (which has no stock kind); the slots
-// after the model names (612..630) serve no stock vehicle and give none. model: the
-// vehicle's model name, any case, which some rules depend on.
+// about, at most one per field: the gravest that applies. id: the slot, none for a vehicle
+// a mod adds (which has no stock kind); the slots after the model names (612..630) serve no
+// stock vehicle and give none; others throw std::out_of_range. model: the model name of an
+// added vehicle, any case, which some rules depend on (a slot's is its own).
 std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
                                   const TRecordBytes& bytes);
 

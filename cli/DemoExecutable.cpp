@@ -1,9 +1,12 @@
 #include "cli/DemoExecutable.h"
 
+#include "catalogue/AudioRules.h"
+#include "catalogue/ModelNames.h"
 #include "table/TableLocator.h"
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
@@ -49,113 +52,188 @@ void AppendFiller(std::vector<std::uint8_t>& bytes, TFillerBytes& filler, std::s
 
 // ---- Records --------------------------------------------------------------------
 
-enum class TKind { Car, MotorBike, Bike, Boat, Helicopter, Plane, Train, Trailer, Toy, Spare };
+// Laid out as the game lays them out: its fields (GameLayout()), pad bytes zero. Each model
+// keeps the kind the stock game gives it, and its other values are invented but of the kinds
+// the game plays, spread over every choice, so that checking the demo finds no problem.
 
-struct TKindOfId {
-    int Id;
-    TKind Kind;
+// VehicleAudioType, as the game numbers the kinds.
+constexpr int CarKind = 0;
+constexpr int MotorBikeKind = 1;
+constexpr int BicycleKind = 2;
+constexpr int BoatKind = 3;
+constexpr int HelicopterKind = 4;
+constexpr int PlaneKind = 5;
+constexpr int SeaplaneKind = 6;
+constexpr int TrainKind = 8;
+constexpr int SpecialKind = 9;
+constexpr int NoVehicleKind = 10;
+
+struct TBanks {
+    std::int16_t Player;
+    std::int16_t Dummy;
 };
 
-// Vehicles that are not ordinary cars; every other ID below the spare slots is a car.
-constexpr auto NonCars = std::to_array<TKindOfId>({
-    {417, TKind::Helicopter}, {425, TKind::Helicopter}, {430, TKind::Boat},
-    {435, TKind::Trailer},    {441, TKind::Toy},        {446, TKind::Boat},
-    {447, TKind::Helicopter}, {448, TKind::MotorBike},  {449, TKind::Train},
-    {450, TKind::Trailer},    {452, TKind::Boat},       {453, TKind::Boat},
-    {454, TKind::Boat},       {460, TKind::Plane},      {461, TKind::MotorBike},
-    {462, TKind::MotorBike},  {463, TKind::MotorBike},  {464, TKind::Toy},
-    {465, TKind::Toy},        {468, TKind::MotorBike},  {469, TKind::Helicopter},
-    {471, TKind::MotorBike},  {472, TKind::Boat},       {473, TKind::Boat},
-    {476, TKind::Plane},      {481, TKind::Bike},       {484, TKind::Boat},
-    {487, TKind::Helicopter}, {488, TKind::Helicopter}, {493, TKind::Boat},
-    {497, TKind::Helicopter}, {501, TKind::Toy},        {509, TKind::Bike},
-    {510, TKind::Bike},       {511, TKind::Plane},      {512, TKind::Plane},
-    {513, TKind::Plane},      {519, TKind::Plane},      {520, TKind::Plane},
-    {521, TKind::MotorBike},  {522, TKind::MotorBike},  {523, TKind::MotorBike},
-    {537, TKind::Train},      {538, TKind::Train},      {548, TKind::Helicopter},
-    {553, TKind::Plane},      {563, TKind::Helicopter}, {564, TKind::Toy},
-    {569, TKind::Train},      {570, TKind::Train},      {577, TKind::Plane},
-    {581, TKind::MotorBike},  {584, TKind::Trailer},    {586, TKind::MotorBike},
-    {590, TKind::Train},      {591, TKind::Trailer},    {592, TKind::Plane},
-    {593, TKind::Plane},      {594, TKind::Toy},        {595, TKind::Boat},
-    {606, TKind::Trailer},    {607, TKind::Trailer},    {608, TKind::Trailer},
-    {610, TKind::Trailer},    {611, TKind::Trailer},    {539, TKind::Boat},
-});
+constexpr std::int16_t NoBank = -1;
 
-// Police, army and rescue: the radio plays for "Noncivilian vehicles".
+// Engine banks as the game pairs them: a car's or bike's dummy bank just below its player
+// bank, helicopters with none, all among the general sounds' engine banks.
+constexpr auto CarBanks = std::to_array<TBanks>({
+    {8, 7},     {11, 10},   {17, 16},   {26, 25},   {33, 32},   {35, 34},   {38, 37},
+    {46, 45},   {48, 47},   {58, 57},   {62, 61},   {69, 68},   {71, 70},   {76, 75},
+    {81, 80},   {84, 83},   {87, 86},   {89, 88},   {93, 92},   {95, 94},   {99, 98},
+    {101, 100}, {103, 102}, {115, 114}, {127, 126}, {137, 136}, {142, 141},
+});
+constexpr auto MotorBikeBanks =
+    std::to_array<TBanks>({{41, 40}, {48, 47}, {115, 114}, {119, 118}, {125, 124}, {140, 139}});
+constexpr auto BicycleBanks = std::to_array<TBanks>({{19, 18}});
+constexpr auto BoatBanks = std::to_array<TBanks>({{22, 21}});
+constexpr auto HelicopterBanks = std::to_array<TBanks>({{12, NoBank}, {85, NoBank}, {104, NoBank}});
+constexpr auto PlaneBanks =
+    std::to_array<TBanks>({{53, 54}, {120, 54}, {134, 135}, {NoBank, NoBank}});
+constexpr auto TrainBanks = std::to_array<TBanks>({{132, 133}, {132, 131}});
+constexpr auto ToyBanks =
+    std::to_array<TBanks>({{64, 63}, {78, 77}, {107, 106}, {109, 108}, {113, 112}});
+constexpr auto SilentBanks = std::to_array<TBanks>({{NoBank, NoBank}});
+constexpr auto PropBanks = std::to_array<TBanks>({{130, 129}, {NoBank, NoBank}});
+
+// The special kind's models that are towed: no engine of their own.
+constexpr std::array<int, 4> ArticulatedTrailers{435, 450, 584, 591};
+
+// Police, army and rescue: the emergency radio, no station.
 constexpr std::array<int, 17> ServiceVehicles{407, 416, 425, 427, 432, 433, 470, 490, 497,
                                               520, 523, 528, 544, 596, 597, 598, 599};
 
-constexpr int FirstSpareId = 612;
+constexpr int FirstSpareId = LastModelId + 1;
 
-TKind KindOf(int id) {
+// Choices a table holds that the stock game does not use, so users see them too.
+constexpr int SeaplaneId = 460;       // SKIMMER, a plane to the stock game
+constexpr int RadioForcedOffId = 530; // FORKLIFT
+
+// Doors: 1 old in the stock's buses, with the upgrade byte that shows as 257 in the
+// editor's two-byte field.
+constexpr std::array<int, 2> OldDoorBuses{431, 437};
+
+constexpr std::array<float, 6> BassFactors{0.7F, 0.78F, 0.85F, 0.9F, 0.65F, 1.0F};
+constexpr std::array<float, 3> OtherEnginePitches{1.1892071F, 1.3348398F, 0.8908987F};
+constexpr std::array<float, 9> HornPitches{0.8908987F, 0.9438743F,  1.0F,
+                                           1.0594631F, 1.122462F,   1.1892071F,
+                                           1.2599211F, 0.84089643F, 0.79370052F};
+constexpr std::array<float, 3> EngineVolumeOffsets{3.0F, 5.0F, 6.0F};
+
+constexpr int NoHorn = -1;
+constexpr int BicycleBell = 0;
+constexpr int CarHorns = 9;   // horns 1..9
+constexpr int UnsetDoor = -1; // doors -1..4
+constexpr int DoorChoices = 6;
+constexpr int HeavyDoor = 3;
+constexpr int LightDoor = 0;
+constexpr int RadioStations = 13; // 0..12; 13 is off
+constexpr int RadioOff = 13;
+constexpr int DisabledRadio = -1;
+constexpr int CivilianRadio = 0;
+constexpr int SpecialRadio = 1;
+constexpr int ForcedOffRadio = 2;
+constexpr int EmergencyRadio = 3;
+constexpr int NameTypes = 46; // the vehicle's word in speech: 0..45, -1 none
+constexpr int NoNameType = -1;
+constexpr int BoostBass = 1;
+constexpr int CutBass = 2;
+constexpr int BassSettings = 3;
+
+template <class TValue, std::size_t Size>
+TValue Pick(const std::array<TValue, Size>& choices, int spread) {
+    return choices[static_cast<std::size_t>(spread) % Size];
+}
+
+bool IsOneOf(std::span<const int> ids, int id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+int DemoKind(int id) {
     if (id >= FirstSpareId) {
-        return TKind::Spare;
+        return NoVehicleKind;
     }
-    const auto found = std::find_if(NonCars.begin(), NonCars.end(),
-                                    [id](const TKindOfId& entry) { return entry.Id == id; });
-    return found == NonCars.end() ? TKind::Car : found->Kind;
+    return id == SeaplaneId ? SeaplaneKind : StockAudioType(id).value();
 }
 
-struct TKindDefaults {
-    std::int16_t VehicleType;
-    std::int16_t FirstEngineSound; // -1: no engine
-    int EngineSoundCount;
-    std::int32_t HornType;
-    std::int16_t DoorSoundType; // -1: a door type picked per vehicle
-    std::uint8_t RadioType;
-    float Unknown2;
-    float Unknown3;
+TBanks DemoBanks(int id, int kind, int spread) {
+    switch (kind) {
+    case CarKind:
+        return Pick(CarBanks, spread);
+    case MotorBikeKind:
+        return Pick(MotorBikeBanks, spread);
+    case BicycleKind:
+        return Pick(BicycleBanks, spread);
+    case BoatKind:
+        return Pick(BoatBanks, spread);
+    case HelicopterKind:
+        return Pick(HelicopterBanks, spread);
+    case PlaneKind:
+    case SeaplaneKind:
+        return Pick(PlaneBanks, spread);
+    case TrainKind:
+        return Pick(TrainBanks, spread);
+    case SpecialKind:
+        return IsOneOf(ArticulatedTrailers, id) ? SilentBanks[0] : Pick(ToyBanks, spread);
+    default:
+        return id >= FirstSpareId ? SilentBanks[0] : Pick(PropBanks, spread);
+    }
+}
+
+int DemoRadioType(int id, int kind) {
+    if (id == RadioForcedOffId) {
+        return ForcedOffRadio;
+    }
+    if (IsOneOf(ServiceVehicles, id)) {
+        return EmergencyRadio;
+    }
+    if (kind == TrainKind || kind == NoVehicleKind) {
+        return DisabledRadio;
+    }
+    const bool toy = kind == SpecialKind && id != IdOfModelName("caddy");
+    return kind == BicycleKind || toy ? SpecialRadio : CivilianRadio;
+}
+
+int DemoDoor(int id, int kind) {
+    if (IsOneOf(OldDoorBuses, id)) {
+        return 1;
+    }
+    switch (kind) {
+    case CarKind:
+        return UnsetDoor + id % DoorChoices;
+    case HelicopterKind:
+    case PlaneKind:
+    case SeaplaneKind:
+        return LightDoor;
+    case TrainKind:
+        return HeavyDoor;
+    default:
+        return UnsetDoor;
+    }
+}
+
+class TGameRecord {
+public:
+    void Set(std::string_view field, std::int64_t value) {
+        const TLayoutField& target = Field(field);
+        WriteField(target, BitsOfInteger(target.Type, value), record_.Bytes);
+    }
+    void SetFloat(std::string_view field, float value) {
+        WriteField(Field(field), BitsOfFloat(value), record_.Bytes);
+    }
+    const TVehicleAudioRecord& Record() const { return record_; }
+
+private:
+    static const TLayoutField& Field(std::string_view name) {
+        const TLayoutField* field = FindLayoutField(GameLayout(), name);
+        if (field == nullptr) {
+            throw std::logic_error("the game's layout has no field " + std::string(name));
+        }
+        return *field;
+    }
+
+    TVehicleAudioRecord record_;
 };
-
-constexpr std::int16_t AnyDoor = -1;
-constexpr std::int16_t NoEngine = -1;
-
-// Indexed by TKind.
-constexpr std::array<TKindDefaults, 10> Defaults{{
-    {0, 20, 110, 1, AnyDoor, 0, 0.78F, 1.0F},   // Car
-    {1, 130, 16, 0, 255, 0, 0.85F, 1.1F},       // MotorBike
-    {2, NoEngine, 0, 0, 255, 1, 1.0F, 1.0F},    // Bike
-    {3, 150, 12, 255, 255, 0, 0.9F, 1.0F},      // Boat
-    {4, 170, 8, 255, 255, 0, 1.0F, 1.25F},      // Helicopter
-    {5, 180, 14, 255, 255, 0, 1.0F, 1.5F},      // Plane
-    {8, 200, 5, 255, 255, 1, 1.0F, 1.0F},       // Train
-    {9, NoEngine, 0, 255, 255, 1, 1.0F, 1.0F},  // Trailer
-    {10, 210, 4, 255, 255, 1, 0.6F, 0.5F},      // Toy (radio-controlled)
-    {10, NoEngine, 0, 255, 255, 1, 1.0F, 1.0F}, // Spare slot
-}};
-
-constexpr int HornTypesForCars = 9; // horn types 1..9
-constexpr int DoorTypesForCars = 5; // door types 0..4
-constexpr int StationsForCars = 12; // stations 1..12
-constexpr std::uint8_t NoStation = 13;
-constexpr int HornToneSteps = 41; // tones 0.80 .. 1.20
-
-// Odd values that real tables hold too, so users see how the editor takes them.
-struct TOddValue {
-    int Id;
-    TField Field;
-    std::int64_t Value;
-};
-
-constexpr std::array<TOddValue, 8> OddValues{{
-    {431, TField::DoorSoundType, 257}, // BUS: shows Type 5, written back as 255
-    {437, TField::DoorSoundType, 257}, // COACH
-    {441, TField::RadioType, 255},     // RCBANDIT: shows Special vehicles
-    {564, TField::RadioType, 255},     // RCTIGER
-    {539, TField::VehicleType, 6},     // VORTEX: shows Special, written back as 10
-    {539, TField::HornType, 10},       // shows slider 10, written back as 255
-    {509, TField::RadioStation, 0},    // BIKE: shows Nothing, written back as 13
-    {404, TField::DoorSoundType, 5},   // PEREN: shows Type 5, written back as 255
-}};
-
-void SetInteger(TVehicleAudioRecord& record, TField field, std::int64_t value) {
-    record[field] = BitsOfInteger(EditorField(field).Type, value);
-}
-
-void SetFloat(TVehicleAudioRecord& record, TField field, float value) {
-    record[field] = BitsOfFloat(value);
-}
 
 } // namespace
 
@@ -163,49 +241,49 @@ TVehicleAudioRecord DemoRecord(int id) {
     if (id < FirstVehicleId || id > LastVehicleId) {
         throw std::out_of_range("no demo record for ID " + std::to_string(id));
     }
-    const TKind kind = KindOf(id);
-    const TKindDefaults& defaults = Defaults[static_cast<std::size_t>(kind)];
-    const bool isService =
-        std::find(ServiceVehicles.begin(), ServiceVehicles.end(), id) != ServiceVehicles.end();
+    const int kind = DemoKind(id);
+    const bool car = kind == CarKind;
+    const bool driven = car || kind == MotorBikeKind;
     const int spread = id * 37; // varies the per-vehicle picks without looking random
 
-    TVehicleAudioRecord record;
-    SetInteger(record, TField::VehicleType, defaults.VehicleType);
-    const std::int64_t engine =
-        defaults.FirstEngineSound == NoEngine
-            ? NoEngine
-            : defaults.FirstEngineSound + spread % defaults.EngineSoundCount;
-    SetInteger(record, TField::PowerOnSoundId, engine);
-    SetInteger(record, TField::PowerOffSoundId, engine == NoEngine ? NoEngine : engine + 1);
-    SetInteger(record, TField::Unknown1, kind == TKind::Car ? id % 3 : 0);
-    SetFloat(record, TField::Unknown2, defaults.Unknown2);
-    SetFloat(record, TField::Unknown3, defaults.Unknown3);
+    TGameRecord record;
+    record.Set("VehicleAudioType", kind);
+    const TBanks banks = DemoBanks(id, kind, spread);
+    record.Set("PlayerBank", banks.Player);
+    record.Set("DummyBank", banks.Dummy);
 
-    const bool isCar = kind == TKind::Car;
-    SetInteger(record, TField::HornType, isCar ? 1 + spread % HornTypesForCars : defaults.HornType);
-    const float tone = isCar ? 0.8F + static_cast<float>(spread % HornToneSteps) / 100.0F : 1.0F;
-    SetFloat(record, TField::HornTone, tone);
-    SetInteger(record, TField::DoorSoundType,
-               defaults.DoorSoundType == AnyDoor ? id % DoorTypesForCars : defaults.DoorSoundType);
-
-    const bool hasStation = isCar || kind == TKind::Boat || kind == TKind::Helicopter ||
-                            kind == TKind::Plane || kind == TKind::MotorBike;
-    SetInteger(record, TField::RadioStation,
-               hasStation && !isService ? 1 + spread % StationsForCars : NoStation);
-    SetInteger(record, TField::RadioType, isService ? 3 : defaults.RadioType);
-
-    SetInteger(record, TField::Unknown4, static_cast<int>(kind));
-    SetInteger(record, TField::Unknown5, id % 4);
-    SetInteger(record, TField::Unknown6, isCar ? 0 : 255);
-    SetFloat(record, TField::Unknown7, isCar ? 1.0F : 0.0F);
-    SetInteger(record, TField::Unknown8, 0);
-
-    for (const TOddValue& odd : OddValues) {
-        if (odd.Id == id) {
-            SetInteger(record, odd.Field, odd.Value);
-        }
+    int bass = 0;
+    if (kind == MotorBikeKind || kind == BicycleKind) {
+        bass = CutBass;
+    } else if (kind == BoatKind) {
+        bass = spread % BassSettings;
+    } else if (car && id % 7 == 0) {
+        bass = BoostBass;
     }
-    return record;
+    record.Set("BassSetting", bass);
+    record.SetFloat("BassFactor", Pick(BassFactors, spread));
+    record.SetFloat("EnginePitch", car && id % 9 == 0 ? Pick(OtherEnginePitches, id / 9) : 1.0F);
+
+    int horn = NoHorn;
+    if (driven) {
+        horn = 1 + spread % CarHorns;
+    } else if (kind == BicycleKind) {
+        horn = BicycleBell;
+    }
+    record.Set("HornType", horn);
+    record.SetFloat("HornPitch", driven ? Pick(HornPitches, spread) : 1.0F);
+    record.Set("DoorType", DemoDoor(id, kind));
+    const int upgrade = IsOneOf(OldDoorBuses, id) ? 1 : (car && id % 23 == 0 ? 1 + id / 23 % 2 : 0);
+    record.Set("EngineUpgrade", upgrade);
+
+    const int radio = DemoRadioType(id, kind);
+    record.Set("RadioStation", radio == CivilianRadio ? spread % RadioStations : RadioOff);
+    record.Set("RadioType", radio);
+    const bool named = kind != SpecialKind && kind != NoVehicleKind;
+    record.Set("VehicleAudioTypeForName", named ? (id - FirstVehicleId) % NameTypes : NoNameType);
+    record.SetFloat("EngineVolumeOffset",
+                    car && id % 11 == 0 ? Pick(EngineVolumeOffsets, id / 11) : 0.0F);
+    return record.Record();
 }
 
 std::vector<std::uint8_t> BuildDemoExecutable() {

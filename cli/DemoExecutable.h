@@ -1,7 +1,7 @@
 #pragma once
 // A small synthetic stand-in for gta_sa.exe, so a new user can try the editor and
 // klarvon-cli without owning the game: filler, the table signature, 231 records of
-// made-up but plausible values, more filler. The same bytes every time.
+// made-up values laid out as the game lays them out, more filler. The same bytes every time.
 
 #include "table/VehicleAudioRecord.h"
 
@@ -15,7 +15,8 @@ inline constexpr std::size_t DemoLeadingFillerSize = 320 * 1024;
 inline constexpr std::size_t DemoTrailingFillerSize = 160 * 1024;
 inline constexpr std::int64_t DemoSignatureOffset = DemoLeadingFillerSize;
 
-// The invented record of a vehicle ID (400..630).
+// The invented record of a vehicle ID (400..630): the model's stock kind, values the game
+// plays, pad bytes zero.
 TVehicleAudioRecord DemoRecord(int id);
 
 // The whole file. Checks itself: the signature occurs exactly once, where intended.

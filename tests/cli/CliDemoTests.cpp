@@ -2,6 +2,8 @@
 // without ever clobbering what is there.
 
 #include "CliProcess.h"
+#include "catalogue/AudioRules.h"
+#include "catalogue/ModelNames.h"
 #include "cli/DemoExecutable.h"
 #include "table/RecordFile.h"
 #include "table/TableLocator.h"
@@ -12,6 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
 
 namespace klarvon::test {
 namespace {
@@ -54,14 +59,71 @@ TEST(CliDemo, ShowsTheOddValuesRealTablesHold) {
     const std::string path = dir.File("demo.exe");
     ASSERT_EQ(RunCli({"demo", path}).ExitCode, 0);
 
-    const std::vector<std::pair<std::string, std::string>> odd{
-        {"431", "DoorSoundType\t257\tType 5"}, {"441", "RadioType\t255\tSpecial vehicles"},
-        {"539", "VehicleType\t6\tSpecial"},    {"539", "HornType\t10\tslider 10"},
-        {"509", "RadioStation\t0\tNothing"},   {"596", "RadioType\t3\tNoncivilian vehicles"},
+    struct TOdd {
+        std::string Id;
+        bool Game; // the game's view
+        std::string Line;
     };
-    for (const auto& [id, line] : odd) {
-        const TCliRun show = RunCli({"show", path, id});
+    const std::vector<TOdd> odd{
+        {"431", false, "DoorSoundType\t257\tType 5"},
+        {"431", true, "DoorType\t1\told"},
+        {"449", false, "RadioType\t255\tSpecial vehicles"},
+        {"449", false, "HornType\t255\tslider 10"},
+        {"460", false, "VehicleType\t6\tSpecial"},
+        {"403", false, "RadioStation\t0\tNothing"},
+        {"596", false, "RadioType\t3\tNoncivilian vehicles"},
+        {"407", true, "EngineVolumeOffset\t0x40A00000\t5"},
+    };
+    for (const auto& [id, game, line] : odd) {
+        std::vector<std::string> arguments{"show", path, id};
+        if (game) {
+            arguments.emplace_back("--game");
+        }
+        const TCliRun show = RunCli(arguments);
         EXPECT_NE(show.Out.find("\n" + line + "\n"), std::string::npos) << id << ": " << line;
+    }
+}
+
+TEST(CliDemo, RecordsAreLaidOutAsTheGameLaysThemOutAndBreakNoRule) {
+    const TLayout& game = GameLayout();
+    std::map<std::string_view, std::set<std::int64_t>> seen;
+    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+        const TRecordBytes bytes = cli::DemoRecord(id).Bytes;
+        for (const std::size_t pad : PadOffsets(game)) {
+            EXPECT_EQ(bytes[pad], 0) << id << " pad byte " << pad;
+        }
+        const float volume =
+            FloatValue(ReadField(*FindLayoutField(game, "EngineVolumeOffset"), bytes));
+        EXPECT_TRUE(volume == 0.0F || (volume >= 1.0F && volume <= 10.0F)) << id << ": " << volume;
+
+        const std::optional<int> slot = id;
+        for (const TFinding& finding : CheckRecord(slot, ModelName(id), bytes)) {
+            EXPECT_EQ(finding.Severity, TSeverity::Note)
+                << id << " " << finding.Field->Name << ": " << finding.What;
+        }
+        for (const TLayoutField& field : game) {
+            if (field.Type != TValueType::Float32) {
+                seen[field.Name].insert(IntegerValue(field.Type, ReadField(field, bytes)));
+            }
+        }
+    }
+    const std::vector<std::pair<std::string_view, std::vector<std::int64_t>>> choices{
+        {"VehicleAudioType", {0, 1, 2, 3, 4, 5, 6, 8, 9, 10}},
+        {"BassSetting", {0, 1, 2}},
+        {"HornType", {-1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {"DoorType", {-1, 0, 1, 2, 3, 4}},
+        {"RadioStation", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+        {"RadioType", {-1, 0, 1, 2, 3}},
+    };
+    for (const auto& [field, values] : choices) {
+        for (const std::int64_t value : values) {
+            EXPECT_TRUE(seen[field].contains(value)) << field << " " << value;
+        }
+    }
+    for (const std::string_view bank : {"PlayerBank", "DummyBank"}) {
+        EXPECT_EQ(*seen[bank].begin(), -1) << bank;
+        EXPECT_LE(*seen[bank].rbegin(), 142) << bank;
+        EXPECT_GT(seen[bank].size(), 30U) << bank;
     }
 }
 
