@@ -19,8 +19,10 @@ namespace klarvon {
 // read without administrator rights; everything that may write opens read-write. Both take
 // regular files only. ReadAnyKind is for a file that is only looked into (the head of
 // Settings.ini): read-only, whatever kind of file it is, and never waiting for a pipe's
-// writer; IsRegularFile() then says whether it has bytes to read.
-enum class TAccess { ReadOnly, ReadWrite, ReadAnyKind };
+// writer; IsRegularFile() then says whether it has bytes to read. ReadWriteReplaceable is
+// ReadWrite that lets another program (or this one) rename a new file over this one or
+// delete it while it is open: the locked replace of a whole file (LockedFile.h).
+enum class TAccess { ReadOnly, ReadWrite, ReadAnyKind, ReadWriteReplaceable };
 
 // A failed file operation: what() is the classic text ("File access denied"), and
 // SystemWording the system's own ("Permission denied", "Access is denied.").
@@ -47,6 +49,13 @@ public:
     bool CreateNew(const std::string& path);
     bool IsOpen() const;
     bool IsRegularFile() const;
+    // Whether the file open here is still the one at path: false once another file was
+    // renamed over it, or it was deleted or renamed away.
+    bool IsFileAt(const std::string& path) const;
+    // Gives this file (one of our own, just created) the permissions of model: on POSIX its
+    // owner and group where we may set them, and its read, write and execute bits; on
+    // Windows its hidden and system attributes.
+    void TakePermissionsOf(const TFileHandle& model);
     std::int64_t Size() const;
     // Up to buffer.size() bytes at offset; fewer only where the file ends.
     std::size_t ReadAt(std::int64_t offset, std::span<std::uint8_t> buffer) const;
@@ -98,5 +107,13 @@ void RequireRegularOrNothing(const std::string& path);
 // Renames from to to, replacing what is there in one step: a reader of to finds either
 // the old file or the new one, never neither and never a part.
 void MoveOver(const std::string& from, const std::string& to);
+
+// MoveOver onto the file held open (ReadWriteReplaceable) at to, then closes held, so that
+// its lock is let go only once the new file is at to. Where the system refuses to rename
+// over a file that is open (Wine; Windows before 10 or off NTFS), held is closed first: the
+// same systems then also refuse the rename while any other program has the old file
+// open, so no other Klarvon program can have taken the lock and read the old text in
+// between without the rename failing.
+void MoveOverHeld(const std::string& from, TFileHandle& held, const std::string& to);
 
 } // namespace klarvon

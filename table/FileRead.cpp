@@ -47,17 +47,22 @@ std::string ReadTextFile(const std::string& path) {
     return NamingFile(path, [&path] {
         TFileHandle file;
         file.Open(path, TAccess::ReadOnly);
-        if (file.Size() > static_cast<std::int64_t>(LargestTextFile)) {
-            throw EFinalError("The file is too large to be a text file of settings (over " +
-                              std::to_string(LargestTextFile >> 20) + " MiB)");
-        }
-        std::string text(static_cast<std::size_t>(file.Size()), '\0');
-        if (file.ReadAt(0, Bytes(text)) != text.size()) {
-            throw ReadBeyondEndOfFile();
-        }
+        std::string text = ReadWholeText(file);
         file.Close();
         return text;
     });
+}
+
+std::string ReadWholeText(const TFileHandle& file) {
+    if (file.Size() > static_cast<std::int64_t>(LargestTextFile)) {
+        throw EFinalError("The file is too large to be a text file of settings (over " +
+                          std::to_string(LargestTextFile >> 20) + " MiB)");
+    }
+    std::string text(static_cast<std::size_t>(file.Size()), '\0');
+    if (file.ReadAt(0, Bytes(text)) != text.size()) {
+        throw ReadBeyondEndOfFile();
+    }
+    return text;
 }
 
 std::string ReadFileHead(const std::filesystem::path& path, std::size_t limit) {

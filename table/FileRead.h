@@ -15,6 +15,8 @@
 
 namespace klarvon {
 
+class TFileHandle;
+
 // No text file of settings (a cfg, a patch) comes near this; anything larger is refused
 // before it is read.
 inline constexpr std::size_t LargestTextFile = std::size_t{16} << 20;
@@ -26,6 +28,10 @@ std::vector<std::uint8_t> ReadFileBytes(const std::string& path);
 // naming path: "The file is too large to be a text file of settings (over 16 MiB)", or
 // the handle's own text as the user reads it ("File not found.").
 std::string ReadTextFile(const std::string& path);
+
+// The whole of a text file of settings that is open, refused as ReadTextFile refuses one
+// over LargestTextFile (with an EFinalError that does not name the file yet).
+std::string ReadWholeText(const TFileHandle& file);
 
 // Up to limit bytes from the start of path, read-only, leaving others free to read,
 // write, rename and delete the file meanwhile; anything but a regular file (a pipe, a

@@ -69,6 +69,13 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes,
 }
 
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    ReplaceFile(path, bytes, {},
+                [&path](const std::string& temporary) { MoveOver(temporary, path); });
+}
+
+void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                 const std::function<void(TFileHandle& temporary)>& prepare,
+                 const std::function<void(const std::string& temporary)>& moveOver) {
     RequireRegularOrNothing(path);
     std::random_device seed;
     std::mt19937 numbers(seed());
@@ -82,8 +89,11 @@ void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
         throw EKlarvonError("No free name beside '" + path + "' for the new file");
     }
     try {
+        if (prepare) {
+            prepare(file);
+        }
         WriteFlushClose(file, bytes);
-        MoveOver(temporary, path);
+        moveOver(temporary);
     } catch (...) {
         Discard(file, temporary);
         throw;

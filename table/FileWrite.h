@@ -18,11 +18,14 @@
 //  On any failure the new file is removed again; a file that was there stays as it was.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace klarvon {
+
+class TFileHandle;
 
 // Creates path with the bytes, flushed to the disk. Fails, touching nothing, if anything
 // exists there (a dangling link included): "'<path>' already exists", followed by
@@ -34,5 +37,13 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes,
 // so path holds either its old contents or all the new ones. Anything at path that is not
 // a regular file (a folder, a device, a FIFO) is refused with "File access denied".
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// ReplaceFile's steps for a caller that has more to do: prepare is given the temporary
+// file before its bytes are written (to give it the old file's permissions), and moveOver
+// renames the closed temporary over path in place of MoveOver. On any failure the
+// temporary is removed.
+void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes,
+                 const std::function<void(TFileHandle& temporary)>& prepare,
+                 const std::function<void(const std::string& temporary)>& moveOver);
 
 } // namespace klarvon

@@ -1,1 +1,48 @@
 #include "table/LockedFile.h"
+
+#include "table/FileRead.h"
+#include "table/FileWrite.h"
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+
+namespace klarvon {
+
+TLockedFile::TLockedFile(const std::string& path, std::chrono::milliseconds wait) : path_(path) {
+    // One limit for the whole wait, however often the file is replaced under us.
+    const auto giveUp = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        file_.Open(path, TAccess::ReadWriteReplaceable);
+        LockBefore(file_, giveUp);
+        // The lock was let go by a program that had just renamed its new file over this
+        // one: this text is no longer the file's, and the next change must start from
+        // that new file.
+        if (file_.IsFileAt(path)) {
+            break;
+        }
+        file_.Close();
+    }
+    text_ = NamingFile(path, [this] { return ReadWholeText(file_); });
+}
+
+TLockedFile::~TLockedFile() {
+    try {
+        file_.Close();
+    } catch (...) {
+        // Closed whatever the system said; the lock goes with the handle.
+    }
+}
+
+void TLockedFile::Replace(std::string_view text) {
+    if (!file_.IsOpen()) {
+        throw std::logic_error("A locked file is replaced once only");
+    }
+    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
+                                              text.size());
+    ReplaceFile(
+        path_, bytes, [this](TFileHandle& temporary) { temporary.TakePermissionsOf(file_); },
+        [this](const std::string& temporary) { MoveOverHeld(temporary, file_, path_); });
+}
+
+} // namespace klarvon

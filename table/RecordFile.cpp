@@ -63,6 +63,15 @@ bool PutBack(TFileHandle& file, std::int64_t offset, std::span<const std::uint8_
 
 } // namespace
 
+void LockBefore(TFileHandle& file, std::chrono::steady_clock::time_point giveUp) {
+    while (!file.TryLock()) {
+        if (std::chrono::steady_clock::now() >= giveUp) {
+            throw LockedByAnotherKlarvon();
+        }
+        std::this_thread::sleep_for(LockRetry);
+    }
+}
+
 EStaleRecord::EStaleRecord()
     : EKlarvonError("The record was changed by another program after it was read; "
                     "nothing was written") {}
@@ -73,13 +82,7 @@ TRecordFile::TRecordFile(const std::string& path, TOpenMode mode, std::chrono::m
     if (mode != TOpenMode::Change) {
         return;
     }
-    const auto giveUp = std::chrono::steady_clock::now() + wait;
-    while (!file_.TryLock()) {
-        if (std::chrono::steady_clock::now() >= giveUp) {
-            throw LockedByAnotherKlarvon();
-        }
-        std::this_thread::sleep_for(LockRetry);
-    }
+    LockBefore(file_, std::chrono::steady_clock::now() + wait);
 }
 
 std::int64_t TRecordFile::Size() const {

@@ -43,6 +43,10 @@ enum class TOpenMode {
 // How long a change waits for another Klarvon program to finish its own.
 inline constexpr std::chrono::milliseconds LockWait{3000};
 
+// Takes Klarvon's write lock on file, trying until giveUp, then fails with "Another
+// Klarvon program is changing this file".
+void LockBefore(TFileHandle& file, std::chrono::steady_clock::time_point giveUp);
+
 // One record's change: what it held when the change was computed, and what it becomes.
 struct TRecordChange {
     std::int64_t Offset;

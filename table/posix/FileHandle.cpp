@@ -21,6 +21,9 @@ namespace {
 
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int64_t>::max();
 constexpr mode_t NewFileMode = 0666; // narrowed by the user's umask
+// Only the read, write and execute bits pass to a replacement: set-user-ID and set-group-ID
+// on a file now owned by whoever replaced it would hand that user's rights to its text.
+constexpr mode_t PermissionBits = 0777;
 
 int Descriptor(std::intptr_t native) {
     return static_cast<int>(native);
@@ -38,6 +41,16 @@ ESystemError Failure(int errnoValue, const std::string& path) {
 
 ESystemError AccessDenied(const std::string& path) {
     return Failure(EACCES, path);
+}
+
+// Closes the old file once the new one has taken its place: the change is done and the
+// old file was only read, so a failure to close it has nothing left to report.
+void CloseReplaced(TFileHandle& held) noexcept {
+    try {
+        held.Close();
+    } catch (...) {
+        // Closed whatever the system said.
+    }
 }
 
 } // namespace
@@ -65,8 +78,9 @@ void TFileHandle::Open(const std::string& path, TAccess access) {
     // O_NOCTTY: should the path name a terminal after all, it never becomes ours.
     // O_NONBLOCK, for a file only looked into: a pipe of that name opens at once instead of
     // waiting for a writer; regular files ignore the flag.
-    const int flags = (access == TAccess::ReadWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY |
-                      (anyKind ? O_NONBLOCK : 0);
+    const bool writes = access == TAccess::ReadWrite || access == TAccess::ReadWriteReplaceable;
+    const int flags =
+        (writes ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NOCTTY | (anyKind ? O_NONBLOCK : 0);
     int fd = -1;
     do {
         fd = ::open(path.c_str(), flags);
@@ -104,6 +118,34 @@ bool TFileHandle::CreateNew(const std::string& path) {
 
 bool TFileHandle::IsRegularFile() const {
     return IsRegularDescriptor(Descriptor(native_));
+}
+
+bool TFileHandle::IsFileAt(const std::string& path) const {
+    struct stat open {};
+    struct stat there {};
+    if (::fstat(Descriptor(native_), &open) != 0) {
+        throw Failure(errno, path_);
+    }
+    return ::stat(path.c_str(), &there) == 0 && there.st_dev == open.st_dev &&
+           there.st_ino == open.st_ino;
+}
+
+void TFileHandle::TakePermissionsOf(const TFileHandle& model) {
+    struct stat info {};
+    if (::fstat(Descriptor(model.native_), &info) != 0) {
+        throw Failure(errno, model.path_);
+    }
+    // Only root may give a file away, and others may only pass on a group of their own;
+    // what may not be passed on stays as for any file we create. EPERM also comes from
+    // file systems without owners or modes (FAT), where there is nothing to keep.
+    const int fd = Descriptor(native_);
+    if (::fchown(fd, info.st_uid, info.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM) {
+        throw Failure(errno, path_);
+    }
+    if (::fchmod(fd, info.st_mode & PermissionBits) != 0 && errno != EPERM) {
+        throw Failure(errno, path_);
+    }
 }
 
 std::int64_t TFileHandle::Size() const {
@@ -280,6 +322,11 @@ void MoveOver(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) {
         throw Failure(errno, to);
     }
+}
+
+void MoveOverHeld(const std::string& from, TFileHandle& held, const std::string& to) {
+    MoveOver(from, to);
+    CloseReplaced(held);
 }
 
 } // namespace klarvon

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <windows.h>
 
@@ -54,6 +55,46 @@ ESystemError LastError() {
 }
 
 constexpr DWORD ShareWithOthers = FILE_SHARE_READ | FILE_SHARE_WRITE;
+constexpr DWORD ShareEverything = ShareWithOthers | FILE_SHARE_DELETE;
+
+// The attributes a replacement keeps; read-only never comes up, as a read-only file does
+// not open for the change in the first place.
+constexpr DWORD KeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+// FileRenameInfoEx and its flags (Windows 10, version 1709), which mingw declares only for
+// that target.
+constexpr auto RenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+constexpr DWORD RenameReplaceIfExists = 0x1;
+constexpr DWORD RenamePosixSemantics = 0x2;
+
+// The file's volume and number, which together name it whatever its path.
+bool IdentityOf(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info) {
+    return ::GetFileInformationByHandle(handle, &info) != 0;
+}
+
+// Renames from over to even while to is open, as long as every handle on it shares
+// deletion: the old file lives on, nameless, for those handles. False where the system
+// or the file system cannot (Wine, Windows before 10, FAT).
+bool RenameOverOpen(const std::string& from, const std::string& to) {
+    const HANDLE source = ::CreateFileW(WidePath(from).c_str(), DELETE | SYNCHRONIZE,
+                                        ShareEverything, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (source == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const std::wstring target = WidePath(to);
+    const std::size_t nameBytes = target.size() * sizeof(wchar_t);
+    // FILE_RENAME_INFO ends in the name, so it is built in a buffer of the full length.
+    std::vector<std::uint8_t> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->Flags = RenameReplaceIfExists | RenamePosixSemantics;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::copy(target.begin(), target.end(), info->FileName);
+    const bool renamed = ::SetFileInformationByHandle(source, RenameInfoEx, info,
+                                                      static_cast<DWORD>(buffer.size())) != 0;
+    ::CloseHandle(source);
+    return renamed;
+}
 
 // The position of a transfer, carried in an OVERLAPPED on a synchronous handle: each
 // call says where it reads or writes, so no shared file pointer is involved.
@@ -63,6 +104,16 @@ OVERLAPPED At(std::int64_t offset) {
     where.Offset = static_cast<DWORD>(position);
     where.OffsetHigh = static_cast<DWORD>(position >> LowWordBits);
     return where;
+}
+
+// Closes the old file once the new one has taken its place: the change is done and the
+// old file was only read, so a failure to close it has nothing left to report.
+void CloseReplaced(TFileHandle& held) noexcept {
+    try {
+        held.Close();
+    } catch (...) {
+        // Closed whatever the system said.
+    }
 }
 
 } // namespace
@@ -80,9 +131,13 @@ bool TFileHandle::IsOpen() const {
 // The path is UTF-8, as the programs keep every path; the system gets it in UTF-16.
 void TFileHandle::Open(const std::string& path, TAccess access) {
     const bool anyKind = access == TAccess::ReadAnyKind;
-    const DWORD rights = access == TAccess::ReadWrite ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
-    // A file only looked into may also be renamed or deleted meanwhile.
-    const DWORD sharing = anyKind ? ShareWithOthers | FILE_SHARE_DELETE : ShareWithOthers;
+    const bool writes = access == TAccess::ReadWrite || access == TAccess::ReadWriteReplaceable;
+    const DWORD rights = writes ? GENERIC_READ | GENERIC_WRITE : GENERIC_READ;
+    // A file only looked into, or one about to be replaced, may also be renamed or deleted
+    // meanwhile.
+    const DWORD sharing = anyKind || access == TAccess::ReadWriteReplaceable
+                              ? ShareWithOthers | FILE_SHARE_DELETE
+                              : ShareWithOthers;
     const HANDLE handle = ::CreateFileW(WidePath(path).c_str(), rights, sharing, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -117,6 +172,40 @@ bool TFileHandle::CreateNew(const std::string& path) {
 
 bool TFileHandle::IsRegularFile() const {
     return ::GetFileType(Native(native_)) == FILE_TYPE_DISK;
+}
+
+bool TFileHandle::IsFileAt(const std::string& path) const {
+    BY_HANDLE_FILE_INFORMATION open{};
+    if (!IdentityOf(Native(native_), open)) {
+        throw LastError();
+    }
+    // No access rights and full sharing: the look stands in nobody's way.
+    const HANDLE there = ::CreateFileW(WidePath(path).c_str(), 0, ShareEverything, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (there == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION found{};
+    const bool known = IdentityOf(there, found);
+    ::CloseHandle(there);
+    return known && found.dwVolumeSerialNumber == open.dwVolumeSerialNumber &&
+           found.nFileIndexHigh == open.nFileIndexHigh && found.nFileIndexLow == open.nFileIndexLow;
+}
+
+void TFileHandle::TakePermissionsOf(const TFileHandle& model) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!IdentityOf(Native(model.native_), info)) {
+        throw LastError();
+    }
+    const DWORD kept = info.dwFileAttributes & KeptAttributes;
+    if (kept == 0) {
+        return;
+    }
+    FILE_BASIC_INFO basic{}; // times of zero stay as they are
+    basic.FileAttributes = kept;
+    if (!::SetFileInformationByHandle(Native(native_), FileBasicInfo, &basic, sizeof basic)) {
+        throw LastError();
+    }
 }
 
 std::int64_t TFileHandle::Size() const {
@@ -256,6 +345,16 @@ void MoveOver(const std::string& from, const std::string& to) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throw LastError();
     }
+}
+
+void MoveOverHeld(const std::string& from, TFileHandle& held, const std::string& to) {
+    if (RenameOverOpen(from, to)) {
+        CloseReplaced(held);
+        return;
+    }
+    // See FileHandle.h: here nobody else may have the old file open either.
+    held.Close();
+    MoveOver(from, to);
 }
 
 } // namespace klarvon
