@@ -121,13 +121,13 @@ bool TFileHandle::IsRegularFile() const {
 }
 
 bool TFileHandle::IsFileAt(const std::string& path) const {
-    struct stat open {};
+    struct stat ours {};
     struct stat there {};
-    if (::fstat(Descriptor(native_), &open) != 0) {
+    if (::fstat(Descriptor(native_), &ours) != 0) {
         throw Failure(errno, path_);
     }
-    return ::stat(path.c_str(), &there) == 0 && there.st_dev == open.st_dev &&
-           there.st_ino == open.st_ino;
+    return ::stat(path.c_str(), &there) == 0 && there.st_dev == ours.st_dev &&
+           there.st_ino == ours.st_ino;
 }
 
 void TFileHandle::TakePermissionsOf(const TFileHandle& model) {

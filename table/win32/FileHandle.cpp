@@ -4,6 +4,8 @@
 #include "table/WideText.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -89,7 +91,7 @@ bool RenameOverOpen(const std::string& from, const std::string& to) {
     info->Flags = RenameReplaceIfExists | RenamePosixSemantics;
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>(nameBytes);
-    std::copy(target.begin(), target.end(), info->FileName);
+    std::memcpy(buffer.data() + offsetof(FILE_RENAME_INFO, FileName), target.data(), nameBytes);
     const bool renamed = ::SetFileInformationByHandle(source, RenameInfoEx, info,
                                                       static_cast<DWORD>(buffer.size())) != 0;
     ::CloseHandle(source);
@@ -175,8 +177,8 @@ bool TFileHandle::IsRegularFile() const {
 }
 
 bool TFileHandle::IsFileAt(const std::string& path) const {
-    BY_HANDLE_FILE_INFORMATION open{};
-    if (!IdentityOf(Native(native_), open)) {
+    BY_HANDLE_FILE_INFORMATION ours{};
+    if (!IdentityOf(Native(native_), ours)) {
         throw LastError();
     }
     // No access rights and full sharing: the look stands in nobody's way.
@@ -188,8 +190,8 @@ bool TFileHandle::IsFileAt(const std::string& path) const {
     BY_HANDLE_FILE_INFORMATION found{};
     const bool known = IdentityOf(there, found);
     ::CloseHandle(there);
-    return known && found.dwVolumeSerialNumber == open.dwVolumeSerialNumber &&
-           found.nFileIndexHigh == open.nFileIndexHigh && found.nFileIndexLow == open.nFileIndexLow;
+    return known && found.dwVolumeSerialNumber == ours.dwVolumeSerialNumber &&
+           found.nFileIndexHigh == ours.nFileIndexHigh && found.nFileIndexLow == ours.nFileIndexLow;
 }
 
 void TFileHandle::TakePermissionsOf(const TFileHandle& model) {
