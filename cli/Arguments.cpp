@@ -5,6 +5,7 @@
 #include "table/TableLocator.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace klarvon::cli {
@@ -119,6 +120,15 @@ int ParseVehicleId(std::string_view text) {
                           ")");
     }
     return id;
+}
+
+void RequireVehicleWord(std::string_view text) {
+    const bool modelLike =
+        !text.empty() &&
+        (std::isalpha(static_cast<unsigned char>(text.front())) != 0 || text.front() == '_');
+    if (!modelLike) {
+        ParseVehicleId(text);
+    }
 }
 
 TLayout LayoutOf(const TArguments& arguments) {

@@ -48,6 +48,12 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
 // is empty or starts with a digit is taken as an ID.
 int ParseVehicleId(std::string_view text);
 
+// Checks a vehicle word before any file is read, so wrong usage is told first: a word
+// that starts with a digit, or that no model name could be (model names start with a
+// letter or '_'), must be one ParseVehicleId takes. Other words may name a vehicle only a
+// cfg has, and are looked up in the file.
+void RequireVehicleWord(std::string_view text);
+
 // The view a command works in: the editor's fields, or the game's with --game.
 TLayout LayoutOf(const TArguments& arguments);
 

@@ -41,6 +41,9 @@ std::string Counted(std::size_t count, std::string_view what) {
 
 int RunCheck(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
+    for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
+        RequireVehicleWord(arguments.Positionals[i]);
+    }
     const std::string& path = arguments.Positionals[0];
     const TVehicleTable table(path, TOpenMode::ReadOnly);
     const std::vector<TVehicleRecord> records = RecordsToCheck(arguments, table);
@@ -51,10 +54,9 @@ int RunCheck(const TArguments& arguments, TReport& out) {
         for (const TRecordFinding& finding : findings) {
             out << exchange::CheckLine(path, finding) << '\n';
         }
-        const auto problems =
-            static_cast<std::size_t>(std::count_if(findings.begin(), findings.end(), [](const auto& f) {
-                return f.Finding.Severity == TSeverity::Problem;
-            }));
+        const auto problems = static_cast<std::size_t>(
+            std::count_if(findings.begin(), findings.end(),
+                          [](const auto& f) { return f.Finding.Severity == TSeverity::Problem; }));
         out << Counted(problems, "problem") << ", " << Counted(findings.size() - problems, "note")
             << " in " << Counted(records.size(), "vehicle") << '\n';
     }

@@ -22,15 +22,19 @@ int RunCopy(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstField, true);
     const std::string& from = arguments.Positionals[1];
     const std::string& to = arguments.Positionals[2];
+    RequireVehicleWord(from);
+    RequireVehicleWord(to);
     const TLayout layout = LayoutOf(arguments);
     const std::vector<const TLayoutField*> fields =
         ParseFieldNames(layout, std::span(arguments.Positionals).subspan(FirstField));
     const std::optional<std::string> other = arguments.Value(FromFlag);
 
     std::optional<TRecordBytes> elsewhere;
+    bool fromCfg = false;
     if (other) {
-        elsewhere = InContext(*other, [&other, &from] {
+        elsewhere = InContext(*other, [&other, &from, &fromCfg] {
             const TVehicleTable table(*other, TOpenMode::ReadOnly);
+            fromCfg = table.Kind() == TTableKind::Cfg;
             return table.Read(table.Find(from))->Bytes;
         });
     }
@@ -43,6 +47,8 @@ int RunCopy(const TArguments& arguments, TReport& out) {
         TRecordBytes after = fields.empty() || !before ? source : before->Bytes;
         if (fields.empty() && table.Kind() == TTableKind::Cfg) {
             after = exchange::RowBytes({0, {}, {}, exchange::RowValues(source)}); // no pads
+        } else if (fields.empty() && fromCfg && before) {
+            after = exchange::WithRowValues(before->Bytes, source); // a row has no pads
         }
         for (const TLayoutField* field : fields) {
             WriteField(*field, ReadField(*field, source), after);
@@ -65,7 +71,8 @@ const TCommand CopyCommand{
     "before ';the end', so an added vehicle can take a stock one's sound.\n"
     "With FIELD names only those fields are copied (with --game the game's fields;\n"
     "their pad bytes stay), the rest of TO keeps its bytes. With --from the record\n"
-    "comes from another executable or cfg (an untouched original, say). Prints each field of TO that changed as\n"
+    "comes from another executable or cfg (an untouched original, say). Prints each field of TO "
+    "that changed as\n"
     "'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine bank changed to a\n"
     "value above 410 is copied with a warning on stderr, as 'set' does.\n",
     CopyFlags,

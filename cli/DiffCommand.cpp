@@ -4,6 +4,7 @@
 #include "cli/Failure.h"
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
+#include "exchange/CfgDocument.h"
 #include "exchange/Changes.h"
 
 #include <array>
@@ -63,7 +64,14 @@ int RunDiff(const TArguments& arguments, TReport& out) {
             WriteOneSided(oneSided, record.Vehicle, pathA, cfgB);
             continue;
         }
-        changes += WriteChanges(out, layout, record.Vehicle, record.Bytes, match->second->Bytes);
+        // A cfg row has no pad bytes: beside an executable it stands for the executable's
+        // record with the row's values, as an import would make it.
+        const TRecordBytes& theirs = match->second->Bytes;
+        const TRecordBytes before =
+            cfgA && !cfgB ? exchange::WithRowValues(theirs, record.Bytes) : record.Bytes;
+        const TRecordBytes after =
+            cfgB && !cfgA ? exchange::WithRowValues(record.Bytes, theirs) : theirs;
+        changes += WriteChanges(out, layout, record.Vehicle, before, after);
         inB.erase(match);
     }
     for (const TVehicleRecord& record : b) {
@@ -99,6 +107,8 @@ const TCommand DiffCommand{
     "and differing pad bytes get a line 'ID NAME --game pad bytes: HEX -> HEX'.\n"
     "The output is a patch: 'apply' makes its changes on another file, and\n"
     "'apply --reverse' undoes them.\n"
+    "A cfg row has no pad bytes: beside an executable it is compared as the record\n"
+    "'import-cfg' would make of it, the executable's pad bytes kept.\n"
     "A vehicle only one file has is listed after the changes as a note,\n"
     "'# ID NAME (model): only in FILE' ('# MODEL: only in FILE' for an added one);\n"
     "a slot without a model name is not listed beside a cfg, which cannot hold it.\n"

@@ -9,6 +9,7 @@
 #include "exchange/AudioCfg.h"
 
 #include <array>
+#include <cctype>
 #include <set>
 
 namespace klarvon::cli {
@@ -22,6 +23,24 @@ namespace {
 
 constexpr std::array<TFlag, 1> ExportFlags{RowsOnlyFlag};
 
+std::string NoModelNameText(int id) {
+    return std::to_string(id) + " has no model name, so a cfg cannot name it (only " +
+           std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) +
+           " can be exported)";
+}
+
+// Wrong usage is told before any file is read.
+void RequireExportable(const TArguments& arguments) {
+    for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
+        const std::string& word = arguments.Positionals[i];
+        RequireVehicleWord(word);
+        if (!word.empty() && std::isdigit(static_cast<unsigned char>(word.front())) != 0 &&
+            ModelName(ParseVehicleId(word)).empty()) {
+            throw EUsageError(NoModelNameText(ParseVehicleId(word)));
+        }
+    }
+}
+
 // The records to export: those of the given vehicles in the order given, each once, or every
 // record a cfg can name.
 std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
@@ -31,11 +50,7 @@ std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
     for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
         const TVehicle vehicle = table.Find(arguments.Positionals[i]);
         if (vehicle.Model.empty()) {
-            throw EUsageError(std::to_string(*vehicle.Id) +
-                              " has no model name, so a cfg cannot name it "
-                              "(only " +
-                              std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) +
-                              " can be exported)");
+            throw EUsageError(NoModelNameText(*vehicle.Id));
         }
         if (taken.insert(exchange::VehicleKey(vehicle)).second) {
             records.push_back(*table.Read(vehicle));
@@ -53,6 +68,7 @@ std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
 
 int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
+    RequireExportable(arguments);
     const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     std::vector<TCfgEntry> entries;
     for (const TVehicleRecord& record : RecordsToExport(arguments, table)) {

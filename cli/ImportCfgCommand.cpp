@@ -8,6 +8,7 @@
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/AudioCfg.h"
+#include "exchange/CfgDocument.h"
 #include "exchange/Changes.h"
 #include "table/Backup.h"
 #include "table/FileRead.h"
@@ -52,9 +53,10 @@ std::vector<TVehicleRecord> RowsWithSlots(const std::string& cfg, std::vector<TV
         return true;
     });
     // An executable's changes are reported in slot order.
-    std::stable_sort(rows.begin(), rows.end(), [](const TVehicleRecord& a, const TVehicleRecord& b) {
-        return *a.Vehicle.Id < *b.Vehicle.Id;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const TVehicleRecord& a, const TVehicleRecord& b) {
+                         return *a.Vehicle.Id < *b.Vehicle.Id;
+                     });
     if (unknown.empty()) {
         return rows;
     }
@@ -83,11 +85,9 @@ int RunImportCfg(const TArguments& arguments, TReport& out) {
             const std::optional<TVehicleRecord> current = table.Read(row.Vehicle);
             TVehicleChange change{row.Vehicle, std::nullopt, row.Bytes};
             if (current) {
-                change = {current->Vehicle, current->Bytes, current->Bytes};
                 // In an executable the pad bytes keep what the file holds.
-                for (const TLayoutField& field : set.Layout) {
-                    WriteField(field, ReadField(field, row.Bytes), change.After);
-                }
+                change = {current->Vehicle, current->Bytes,
+                          exchange::WithRowValues(current->Bytes, row.Bytes)};
             }
             WriteChangeLines(changes, set.Layout, change);
             set.Changes.push_back(change);

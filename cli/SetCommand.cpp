@@ -22,6 +22,7 @@ constexpr std::array<TFlag, 2> SetFlags{GameFlag, BackupFlag};
 
 int RunSet(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, FirstAssignment + 1, true);
+    RequireVehicleWord(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
     const std::vector<TAssignment> assignments =
         ParseAssignments(layout, std::span(arguments.Positionals).subspan(FirstAssignment));

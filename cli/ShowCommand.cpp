@@ -21,6 +21,7 @@ constexpr std::array<TFlag, 1> ShowFlags{GameFlag};
 
 int RunShow(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
+    RequireVehicleWord(arguments.Positionals[1]);
     const TLayout layout = LayoutOf(arguments);
     const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     const TVehicleRecord entry = *table.Read(table.Find(arguments.Positionals[1]));

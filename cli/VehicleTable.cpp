@@ -26,9 +26,11 @@ namespace {
 // bytes, and a UTF-16 text shows its pattern at once.
 constexpr std::size_t SniffedBytes = std::size_t{64} << 10;
 
-// What the first bytes of path say it is. A file that cannot be opened here is left to the
-// executable's open, which words the failure as the editor does; so is an empty file,
-// which is no cfg and is refused as an executable is.
+// What path holds. Its first bytes tell an executable (NUL bytes in its header) and a UTF-16
+// text; a text must have no NUL byte at all, which a file of records after a long run of
+// text (as some test files are) would have further on. A file that cannot be opened here is
+// left to the executable's open, which words the failure as the editor does; so is an empty
+// file, which is no cfg, and one too large to be a text file of settings.
 TContentKind KindOfFile(const std::string& path) {
     TFileHandle file;
     try {
@@ -36,12 +38,22 @@ TContentKind KindOfFile(const std::string& path) {
     } catch (const std::exception&) {
         return TContentKind::Binary;
     }
-    if (file.Size() == 0 || file.Size() > static_cast<std::int64_t>(LargestTextFile)) {
+    const std::int64_t size = file.Size();
+    if (size == 0 || size > static_cast<std::int64_t>(LargestTextFile)) {
         return TContentKind::Binary;
     }
-    std::array<std::uint8_t, SniffedBytes> head{};
-    const std::size_t length = file.ReadAt(0, head);
-    return exchange::KindOfContent(std::span(head).first(length));
+    std::vector<std::uint8_t> chunk(SniffedBytes);
+    std::size_t length = file.ReadAt(0, chunk);
+    const TContentKind kind = exchange::KindOfContent(std::span(chunk).first(length));
+    for (std::int64_t at = static_cast<std::int64_t>(length);
+         kind == TContentKind::Text && length != 0; at += static_cast<std::int64_t>(length)) {
+        length = file.ReadAt(at, chunk);
+        if (std::find(chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(length), 0) !=
+            chunk.begin() + static_cast<std::ptrdiff_t>(length)) {
+            return TContentKind::Binary;
+        }
+    }
+    return kind;
 }
 
 TContentKind KindOfText(const std::string& text) {
@@ -85,6 +97,7 @@ TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode) : path_(pa
         } else {
             text = ReadTextFile(path);
         }
+        // Told again from the whole text as read (under the lock, for a change).
         const TContentKind kind = KindOfText(text);
         if (kind == TContentKind::Utf16Text) {
             throw EFailure(exchange::Utf16Refusal(path));
@@ -94,7 +107,7 @@ TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode) : path_(pa
             cfg_ = ReadDocument(path, std::move(text));
             return;
         }
-        lockedCfg_.reset(); // NUL bytes after the first ones: an executable after all
+        lockedCfg_.reset(); // replaced by an executable since its first bytes were read
     }
     executable_ = std::make_unique<TTableFile>(path, mode);
     RequireTable(*executable_);
@@ -158,11 +171,11 @@ std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const
             throw EFailure(path_ + " is an executable, which has no slot for the added model '" +
                            vehicle.Model + "'; only a cfg can hold it");
         }
-        return TVehicleRecord{exchange::SlotVehicle(*vehicle.Id), executable_->Read(*vehicle.Id),
+        return TVehicleRecord{exchange::SlotVehicle(*vehicle.Id),
+                              executable_->Read(*vehicle.Id),
                               {executable_->RecordOffset(*vehicle.Id), 0, {}}};
     }
-    const std::string model =
-        vehicle.Id ? std::string(ModelName(*vehicle.Id)) : vehicle.Model;
+    const std::string model = vehicle.Id ? std::string(ModelName(*vehicle.Id)) : vehicle.Model;
     if (model.empty()) {
         return std::nullopt;
     }
@@ -181,16 +194,16 @@ std::string TVehicleTable::EditedText(std::span<const TVehicleChange> changes) c
         row.Values = values;
         if (exchange::RowBytes(row) != change.After) {
             throw EFailure(exchange::VehicleSubject(change.Vehicle) +
-                           ": the change sets pad bytes, which a cfg row does not hold; change "
-                           "the game's fields (--game)",
+                               ": the change sets pad bytes, which a cfg row does not hold; change "
+                               "the game's fields (--game)",
                            path_);
         }
         const std::optional<TVehicleRecord> current = Read(change.Vehicle);
-        edits.push_back({current ? current->Vehicle.Model
-                                 : (change.Vehicle.Model.empty()
-                                        ? std::string(ModelName(*change.Vehicle.Id))
-                                        : change.Vehicle.Model),
-                         values});
+        edits.push_back(
+            {current ? current->Vehicle.Model
+                     : (change.Vehicle.Model.empty() ? std::string(ModelName(*change.Vehicle.Id))
+                                                     : change.Vehicle.Model),
+             values});
     }
     try {
         return cfg_->Edited(edits);

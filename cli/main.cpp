@@ -23,9 +23,8 @@ namespace {
 constexpr std::string_view Version = KLARVON_VERSION;
 
 constexpr std::array<const TCommand*, 12> Commands{
-    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,  &CopyCommand,
-    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &CheckCommand,
-    &DemoCommand,
+    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,   &CopyCommand,
+    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &CheckCommand, &DemoCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =

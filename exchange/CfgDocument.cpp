@@ -330,4 +330,11 @@ std::array<TFieldBits, CfgValueCount> RowValues(const TRecordBytes& bytes) {
     return values;
 }
 
+TRecordBytes WithRowValues(TRecordBytes record, const TRecordBytes& row) {
+    for (const TLayoutField& field : GameLayout()) {
+        WriteField(field, ReadField(field, row), record);
+    }
+    return record;
+}
+
 } // namespace klarvon::exchange

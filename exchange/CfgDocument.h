@@ -104,5 +104,8 @@ private:
 TRecordBytes RowBytes(const TCfgRow& row);
 // The fourteen values of a record, the game's fields in order; pad bytes are not in them.
 std::array<TFieldBits, CfgValueCount> RowValues(const TRecordBytes& bytes);
+// A record as a row's values make it in an executable: the game's fields from the row,
+// the pad bytes as the record holds them (a row has none).
+TRecordBytes WithRowValues(TRecordBytes record, const TRecordBytes& row);
 
 } // namespace klarvon::exchange

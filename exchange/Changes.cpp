@@ -23,15 +23,16 @@ std::size_t WriteChanges(std::ostream& out, TLayout layout, const TVehicle& vehi
         const TFieldBits a = ReadField(field, before);
         const TFieldBits b = ReadField(field, after);
         if (a != b) {
-            out << ChangeSubject(layout, vehicle, field.Name) << ": " << ChangeText(field, a, b) << '\n';
+            out << ChangeSubject(layout, vehicle, field.Name) << ": " << ChangeText(field, a, b)
+                << '\n';
             ++changes;
         }
     }
     const std::vector<std::size_t> pads = PadOffsets(layout);
     if (std::any_of(pads.begin(), pads.end(),
                     [&](std::size_t offset) { return before[offset] != after[offset]; })) {
-        out << ChangeSubject(layout, vehicle, PadBytesName) << ": " << BytesHex(BytesAt(before, pads))
-            << " -> " << BytesHex(BytesAt(after, pads)) << '\n';
+        out << ChangeSubject(layout, vehicle, PadBytesName) << ": "
+            << BytesHex(BytesAt(before, pads)) << " -> " << BytesHex(BytesAt(after, pads)) << '\n';
         ++changes;
     }
     return changes;

@@ -88,7 +88,9 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
                                             : subject.substr(subject.rfind(' ') + 1);
     std::string_view name = TrimmedEnd(subject.substr(0, subject.size() - fieldName.size()));
     TLayout layout = EditorLayout();
-    if (name.ends_with(GameMark) && name.substr(0, name.size() - GameMark.size()).ends_with(' ')) {
+    const std::string_view beforeMark =
+        name.substr(0, name.size() - std::min(name.size(), GameMark.size()));
+    if (name.ends_with(GameMark) && (beforeMark.empty() || beforeMark.ends_with(' '))) {
         layout = GameLayout();
         name = TrimmedEnd(name.substr(0, name.size() - GameMark.size()));
     }
@@ -145,12 +147,17 @@ std::vector<std::uint8_t> ParseValue(const TPatchChange& change, std::string_vie
 std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     std::size_t space = text.find(' ');
     const std::string_view first = text.substr(0, space);
-    TVehicle vehicle;
+    const std::size_t arrow = text.rfind(Arrow);
+    const std::size_t mark =
+        arrow == std::string_view::npos ? arrow : text.substr(0, arrow).rfind(ValueMark);
     const bool byId = !first.empty() && first.front() >= '0' && first.front() <= '9';
-    if (byId) {
+    // A line starting with a model name is one only in a patch line's shape (or as
+    // "mycar: no change"); anything else is read as a line that should start with an ID.
+    const bool byModel = !byId && (mark != std::string_view::npos ||
+                                   (first.ends_with(':') && text.ends_with(NoChangeEnding)));
+    TVehicle vehicle;
+    if (!byModel) {
         vehicle = SlotVehicle(ParseId(line, first));
-    } else if (first.ends_with(':') && text.ends_with(NoChangeEnding)) {
-        return std::nullopt; // "mycar: no change"
     } else {
         vehicle = ModelVehicle(first);
         space = first.size(); // no NAME word: the subject starts right after the model
@@ -158,9 +165,6 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     if (text.ends_with(NoChangeEnding)) {
         return std::nullopt;
     }
-    const std::size_t arrow = text.rfind(Arrow);
-    const std::size_t mark =
-        arrow == std::string_view::npos ? arrow : text.substr(0, arrow).rfind(ValueMark);
     if (space == std::string_view::npos || mark == std::string_view::npos || mark <= space) {
         throw ETextError(line, 1, "not a patch line: ID NAME FIELD: OLD -> NEW");
     }

@@ -22,7 +22,7 @@ TEST(CliFault, ChangeWhoseReportCannotBePrintedSaysItWasMade) {
         std::vector<std::string> Arguments; // the file's path goes after the command
     } cases[] = {
         {"set", {"set", "", "400", "PowerOnSoundId=7"}},
-        {"copy", {"copy", "", "401", "400"}},
+        {"copy", {"copy", "", "401", "400", "Unknown1"}},
         {"demo", {"demo", "--force", ""}},
     };
     for (const auto& c : cases) {

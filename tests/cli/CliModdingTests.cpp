@@ -290,25 +290,32 @@ TEST(CliCopy, CopiesOnlyTheNamedFieldsOrTheRecordFromAnotherFile) {
     EXPECT_EQ(ReadBytes(path), original);
 }
 
-TEST(CliBanks, AnEngineBankAboveTheGamesLastIsWrittenWithAWarning) {
+// A value the game is known to choke on is written all the same, with the game's effect as
+// a warning; a value that only earns a note, or a problem the file already held, is not
+// this command's doing and is not warned about.
+TEST(CliWarnings, AValueTheGameHasAProblemWithIsWrittenWithAWarning) {
     struct TCase {
         std::vector<std::string> Arguments; // after the command and FILE
         std::string Command;
         std::string Err;
     };
-    const std::string tail = ", above 410, the game's last engine sound bank; the game is known "
-                             "to crash on it\n";
+    const std::string bank710 = "likely crash: the game has 710 banks (0..709) and its range test "
+                                "lets 710 through\n";
     const std::vector<TCase> cases{
-        {{"400", "PowerOnSoundId=411"},
+        {{"400", "--game", "PlayerBank=710"},
          "set",
-         "warning: 400 LANDSTAL PowerOnSoundId is 411" + tail},
-        {{"400", "PowerOnSoundId=410", "PowerOffSoundId=-1"}, "set", ""},
-        {{"400", "--game", "DummyBank=32767"},
+         "warning: 400 landstal PlayerBank: 710: " + bank710},
+        {{"400", "--game", "PlayerBank=709", "DummyBank=411"}, "set", ""},
+        {{"400", "--game", "HornType=10"},
          "set",
-         "warning: 400 LANDSTAL DummyBank is 32767" + tail},
-        // SampleRecord: PowerOnSoundId is the ID itself, so 600's bank is 600.
-        {{"600", "400"}, "copy", "warning: 400 LANDSTAL PowerOnSoundId is 600" + tail},
-        {{"600", "400", "Unknown1"}, "copy", ""},
+         "warning: 400 landstal HornType: 10: no horn (-1 is no horn, 0 the bicycle bell, 1..9 "
+         "car horns)\n"},
+        // SampleRecord: DoorSoundType is the ID modulo 6, so 401 holds door type 5 already.
+        {{"401", "Unknown1=3"}, "set", ""},
+        {{"401", "400"},
+         "copy",
+         "warning: 400 landstal DoorType: 5: no door sound (-1 behaves like 2)\n"},
+        {{"401", "400", "Unknown1"}, "copy", ""},
     };
     TTempDir dir;
     for (const TCase& c : cases) {

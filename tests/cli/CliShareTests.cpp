@@ -141,16 +141,15 @@ TEST(CliCfg, ImportChecksEveryRowFirstAndTheLastRowOfAModelWins) {
          "",
          "skipped: CFG:2:1: 'mycar' is not a model of the table (400..611)\n"},
         {"dry run", first, {"--dry-run"}, 0, false, "", "dry run: nothing was written\n"},
-        // Infernus already holds bank 411 as its PowerOnSoundId: only the value this
-        // import changes is warned about.
-        {"bank above 410",
-         "infernus 0 411 412 1 0.9 1 -1 1.5 2 2 13 -1 7 -6\n",
+        // A bank above 410 is only a note; a door type the game has no sound for is a
+        // problem, written with a warning.
+        {"a problem written",
+         "infernus 0 411 412 1 0.9 1 -1 1.5 5 2 13 -1 7 -6\n",
          {},
          0,
          true,
          "",
-         "warning: 411 INFERNUS DummyBank is 412, above 410, the game's last engine sound "
-         "bank; the game is known to crash on it\n"},
+         "warning: 411 infernus DoorType: 5: no door sound (-1 behaves like 2)\n"},
     };
     TTempDir dir;
     const TBytes original = MakeTableFile();
