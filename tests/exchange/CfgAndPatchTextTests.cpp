@@ -129,12 +129,22 @@ TEST(CfgText, EveryFiniteFloatReadsBackToItsBits) {
     EXPECT_EQ(ParseCfgValue(Game("PlayerBank"), "-1"), 0xFFFFU);
 }
 
-std::vector<TRecordBytes> Table() {
-    std::vector<TRecordBytes> records(SlotCount);
-    for (std::size_t slot = 0; slot < records.size(); ++slot) {
-        records[slot].fill(static_cast<std::uint8_t>(slot));
+std::vector<TVehicleRecord> Table() {
+    std::vector<TVehicleRecord> records;
+    for (std::size_t slot = 0; slot < SlotCount; ++slot) {
+        TRecordBytes bytes;
+        bytes.fill(static_cast<std::uint8_t>(slot));
+        records.push_back({SlotVehicle(FirstVehicleId + static_cast<int>(slot)), bytes, {}});
     }
     return records;
+}
+
+std::vector<TRecordBytes> BytesOf(const std::vector<TVehicleRecord>& records) {
+    std::vector<TRecordBytes> bytes;
+    for (const TVehicleRecord& record : records) {
+        bytes.push_back(record.Bytes);
+    }
+    return bytes;
 }
 
 TEST(PatchText, RefusesWhatIsNotAPatchLineAtItsColumn) {
@@ -175,26 +185,26 @@ TEST(PatchText, AppliesInOrderAndReversesBackwards) {
     const TPatch patch = ParsePatch("401 BRAVURA Unknown8: 1 -> 7\n"
                                     "401 BRAVURA Unknown8: 7 -> 9\n"
                                     "401 BRAVURA --game EngineUpgrade: 1 -> 2\n");
-    const std::vector<TRecordBytes> original = Table();
-    std::vector<TRecordBytes> records = original;
+    const std::vector<TVehicleRecord> original = Table();
+    std::vector<TVehicleRecord> records = original;
     EXPECT_TRUE(ApplyPatch(patch.Changes, TPatchDirection::Forward, records).empty());
-    EXPECT_EQ(records[1][35], 9);
-    EXPECT_EQ(records[1][25], 2);
+    EXPECT_EQ(records[1].Bytes[35], 9);
+    EXPECT_EQ(records[1].Bytes[25], 2);
     EXPECT_TRUE(ApplyPatch(patch.Changes, TPatchDirection::Reverse, records).empty());
-    EXPECT_EQ(records, original);
+    EXPECT_EQ(BytesOf(records), BytesOf(original));
 
     // Every line is checked; the lines that fail change nothing, the others are reported
     // with what was found.
-    records[1][35] = 5;
-    const std::vector<TRecordBytes> before = records;
+    records[1].Bytes[35] = 5;
+    const std::vector<TVehicleRecord> before = records;
     const std::vector<TConflict> conflicts =
         ApplyPatch(patch.Changes, TPatchDirection::Forward, records);
     ASSERT_EQ(conflicts.size(), 2U);
     EXPECT_EQ(conflicts[0].Change->Line, 1U);
     EXPECT_EQ(conflicts[0].Found, std::vector<std::uint8_t>{5});
     EXPECT_EQ(conflicts[1].Change->Line, 2U);
-    EXPECT_EQ(records[1][35], 5);
-    EXPECT_NE(records, before); // the matching line was made in memory; the caller decides
+    EXPECT_EQ(records[1].Bytes[35], 5);
+    EXPECT_NE(BytesOf(records), BytesOf(before)); // the matching line was made in memory; the caller decides
 }
 
 } // namespace
