@@ -71,10 +71,12 @@ const TCommand CopyCommand{
     "before ';the end', so an added vehicle can take a stock one's sound.\n"
     "With FIELD names only those fields are copied (with --game the game's fields;\n"
     "their pad bytes stay), the rest of TO keeps its bytes. With --from the record\n"
-    "comes from another executable or cfg (an untouched original, say). Prints each field of TO "
-    "that changed as\n"
-    "'ID NAME FIELD: a -> b', or 'ID NAME: no change'; an engine bank changed to a\n"
-    "value above 410 is copied with a warning on stderr, as 'set' does.\n",
+    "comes from another executable or cfg (an untouched original, say); a cfg\n"
+    "row has no pad bytes, so an executable's TO keeps its own.\n"
+    "Prints each field of TO that changed as 'ID NAME FIELD: a -> b' (a new cfg\n"
+    "row as '# new row: MODEL VALUES'), or 'ID NAME: no change'. A value written\n"
+    "that the game will have a problem with (see 'check') is written with a\n"
+    "warning on stderr, as 'set' does.\n",
     CopyFlags,
     RunCopy,
 };

@@ -37,13 +37,14 @@ const TCommand DemoCommand{
     "demo",
     "OUT",
     "Writes a small synthetic executable to OUT: a few hundred KiB of filler, the\n"
-    "table signature, 231 invented records and more filler. The records are laid out\n"
-    "as the game lays them out: each model of its stock kind, values spread over every\n"
-    "choice the game plays, pad bytes zero (so the editor shows values such as\n"
-    "DoorSoundType 257 and RadioType 255, as with real tables), and nothing that\n"
-    "check counts as a problem. The editor and every command here accept it, so you\n"
-    "can try them without the game. The file is the same every time. An existing OUT\n"
-    "is never overwritten unless --force is given; then it is replaced in one step.\n",
+    "table signature, 231 invented records and more filler. The records are laid\n"
+    "out as the game lays them out: each model of its stock kind, values spread\n"
+    "over every choice the game plays, pad bytes zero (so the editor shows values\n"
+    "such as DoorSoundType 257 and RadioType 255, as with real tables), and nothing\n"
+    "that 'check' counts as a problem. The editor and every command here accept\n"
+    "it, so you can try them without the game. The file is the same every time. An\n"
+    "existing OUT is never overwritten unless --force is given; then it is replaced\n"
+    "in one step.\n",
     DemoFlags,
     RunDemo,
 };

@@ -53,9 +53,9 @@ int RunSet(const TArguments& arguments, TReport& out) {
 const TCommand SetCommand{
     "set",
     "FILE ID FIELD=TEXT [FIELD=TEXT ...]",
-    "Changes fields of the record of vehicle ID (400..630 or a model name) and\n"
-    "writes the record back in one piece. FIELD is a field name as 'show' and\n"
-    "'dump' print it:\n"
+    "Changes fields of the record of vehicle ID (400..630 or a model name; in a cfg\n"
+    "also an added vehicle's model name) and writes the record back in one piece.\n"
+    "FIELD is a field name as 'show' and 'dump' print it:\n"
     "  VehicleType PowerOnSoundId PowerOffSoundId Unknown1 Unknown2 Unknown3\n"
     "  HornType HornTone DoorSoundType RadioStation RadioType Unknown4 Unknown5\n"
     "  Unknown6 Unknown7 Unknown8\n"
@@ -69,10 +69,14 @@ const TCommand SetCommand{
     "number to store, any value of the field's type (int8, uint8, int16, int32).\n"
     "Every TEXT is checked first: if any fails, nothing is written. Fields not\n"
     "named keep their bytes. Prints each changed field as 'ID NAME FIELD: a -> b',\n"
-    "or 'ID NAME: no change' (and then writes nothing). An engine bank changed to\n"
-    "a value above 410 (PowerOnSoundId, PowerOffSoundId, PlayerBank, DummyBank) is\n"
-    "written, with a warning on stderr: the game is known to crash on it.\n"
-    "The change is flushed to the disk before it is reported.\n",
+    "or 'ID NAME: no change' (and then writes nothing). A value that the game\n"
+    "will have a problem with (see 'check': no engine sound, horn, doors or radio,\n"
+    "or a likely crash) is written, with the game's effect as a warning on stderr:\n"
+    "  warning: ID MODEL FIELD: VALUE: what the game does\n"
+    "The change is flushed to the disk before it is reported. In a cfg, only the\n"
+    "numbers that change are rewritten, and the file is replaced as a whole; a\n"
+    "change of the editor's fields that would set a pad byte is refused, as a cfg\n"
+    "row has none.\n",
     SetFlags,
     RunSet,
 };

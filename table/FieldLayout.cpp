@@ -99,8 +99,6 @@ constexpr std::array<TLayoutField, 16> EditorFields{{
 constexpr TLayout Game{"game", "--game", GameFields};
 constexpr TLayout Editor{"editor", "", EditorFields};
 
-constexpr std::array<std::size_t, 2> EngineBankOffsets{2, 4};
-
 void RequireInside(const TLayoutField& field) {
     if (field.Offset + TypeWidth(field.Type) > RecordSize) {
         throw std::out_of_range("Field " + std::string(field.Name) + " lies outside the record");
@@ -120,12 +118,6 @@ const TLayout& GameLayout() {
 
 const TLayout& EditorLayout() {
     return Editor;
-}
-
-bool IsEngineBank(const TLayoutField& field) {
-    return field.Type == TValueType::Int16 &&
-           std::find(EngineBankOffsets.begin(), EngineBankOffsets.end(), field.Offset) !=
-               EngineBankOffsets.end();
 }
 
 const TLayoutField* FindLayoutField(const TLayout& layout, std::string_view name) {

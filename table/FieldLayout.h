@@ -55,13 +55,6 @@ const TLayout& GameLayout();
 // Packed with no gaps: Unknown7 is a float32 at the odd offset 31.
 const TLayout& EditorLayout();
 
-// The game has engine sound banks 0..410; a larger bank ID is known to crash it.
-inline constexpr std::int64_t LastEngineBank = 410;
-
-// Whether the field holds an engine sound bank: the game's PlayerBank and DummyBank,
-// the editor's PowerOnSoundId and PowerOffSoundId (the same bytes).
-bool IsEngineBank(const TLayoutField& field);
-
 // The field of that exact name, or nullptr.
 const TLayoutField* FindLayoutField(const TLayout& layout, std::string_view name);
 

@@ -204,7 +204,8 @@ TEST(PatchText, AppliesInOrderAndReversesBackwards) {
     EXPECT_EQ(conflicts[0].Found, std::vector<std::uint8_t>{5});
     EXPECT_EQ(conflicts[1].Change->Line, 2U);
     EXPECT_EQ(records[1].Bytes[35], 5);
-    EXPECT_NE(BytesOf(records), BytesOf(before)); // the matching line was made in memory; the caller decides
+    EXPECT_NE(BytesOf(records),
+              BytesOf(before)); // the matching line was made in memory; the caller decides
 }
 
 } // namespace

@@ -131,19 +131,6 @@ TEST(GameLayout, TextsAreCheckedAgainstTheFieldsOwnType) {
         "'1.5' is not a valid integer value");
 }
 
-TEST(GameLayout, EngineBanksAreTheSameBytesInBothReadings) {
-    std::vector<std::string_view> banks;
-    for (const TLayout layout : {GameLayout(), EditorLayout()}) {
-        for (const TLayoutField& field : layout) {
-            if (IsEngineBank(field)) {
-                banks.push_back(field.Name);
-            }
-        }
-    }
-    EXPECT_EQ(banks, (std::vector<std::string_view>{"PlayerBank", "DummyBank", "PowerOnSoundId",
-                                                    "PowerOffSoundId"}));
-}
-
 // The window finds its fields by TField; a slip between the enumeration and the editor's
 // layout would show and write one field's bytes in another's control.
 TEST(EditorLayout, FieldsFollowTheWindowsNamesInStoredOrder) {
