@@ -193,6 +193,20 @@ std::size_t TCfgDocument::LineContentEnd(std::size_t offset) const {
     return end > offset && text_[end - 1] == '\r' ? end - 1 : end;
 }
 
+std::size_t
+TCfgDocument::AppendValuesAs(std::string& line, const TCfgDocumentRow& pattern, std::size_t start,
+                             const std::array<std::string, CfgValueCount>& values) const {
+    std::size_t at = pattern.ModelSpan.Offset + pattern.ModelSpan.Length;
+    for (std::size_t i = 0; i < CfgValueCount; ++i) {
+        const TTextSpan& span = pattern.ValueSpans[i];
+        AppendSeparator(line, std::string_view(text_).substr(at, span.Offset - at),
+                        span.Offset - start);
+        line += values[i];
+        at = span.Offset + span.Length;
+    }
+    return at;
+}
+
 // The row's line from its start to its line end, with the given value texts: every
 // separator kept, spaces given or taken so that each later word keeps its column where
 // the words before it leave room.
@@ -200,15 +214,8 @@ std::string
 TCfgDocument::RewrittenLine(const TCfgDocumentRow& row,
                             const std::array<std::string, CfgValueCount>& values) const {
     const std::size_t start = LineStart(row.ModelSpan.Offset);
-    std::size_t at = row.ModelSpan.Offset + row.ModelSpan.Length;
-    std::string line = text_.substr(start, at - start);
-    for (std::size_t i = 0; i < CfgValueCount; ++i) {
-        const TTextSpan& span = row.ValueSpans[i];
-        AppendSeparator(line, std::string_view(text_).substr(at, span.Offset - at),
-                        span.Offset - start);
-        line += values[i];
-        at = span.Offset + span.Length;
-    }
+    std::string line = text_.substr(start, row.ModelSpan.Offset + row.ModelSpan.Length - start);
+    const std::size_t at = AppendValuesAs(line, row, start, values);
     const std::string_view rest = std::string_view(text_).substr(at, LineContentEnd(at) - at);
     const std::size_t comment = rest.find_first_not_of(CfgBlanks);
     if (comment == std::string_view::npos) {
@@ -235,14 +242,7 @@ std::string TCfgDocument::NewRow(const std::string& model,
     const TCfgDocumentRow& pattern = rows_.back();
     const std::size_t start = LineStart(pattern.ModelSpan.Offset);
     line = text_.substr(start, pattern.ModelSpan.Offset - start) + model;
-    std::size_t at = pattern.ModelSpan.Offset + pattern.ModelSpan.Length;
-    for (std::size_t i = 0; i < CfgValueCount; ++i) {
-        const TTextSpan& span = pattern.ValueSpans[i];
-        AppendSeparator(line, std::string_view(text_).substr(at, span.Offset - at),
-                        span.Offset - start);
-        line += values[i];
-        at = span.Offset + span.Length;
-    }
+    AppendValuesAs(line, pattern, start, values);
     return line;
 }
 

@@ -94,6 +94,11 @@ private:
     std::size_t LineStart(std::size_t offset) const;
     // The line's text from its start to before its line end.
     std::size_t LineContentEnd(std::size_t offset) const;
+    // Appends the values to line (which holds the row's text up to its model name's end)
+    // with the separators of pattern, whose line starts at start; returns the offset in
+    // the text just after pattern's last value.
+    std::size_t AppendValuesAs(std::string& line, const TCfgDocumentRow& pattern, std::size_t start,
+                               const std::array<std::string, CfgValueCount>& values) const;
     std::string RewrittenLine(const TCfgDocumentRow& row,
                               const std::array<std::string, CfgValueCount>& values) const;
     std::string NewRow(const std::string& model,

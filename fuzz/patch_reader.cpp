@@ -3,12 +3,14 @@
 // applies without conflict is undone exactly by applying it in reverse.
 
 #include "catalogue/VehicleCatalogue.h"
+#include "exchange/Changes.h"
 #include "exchange/Patch.h"
 #include "fuzz/FuzzSupport.h"
 #include "table/TableLocator.h"
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -24,26 +26,25 @@ void CheckErrorPlace(const ETextError& error, std::string_view text) {
     Check(std::strlen(error.what()) > 0, "error without a problem");
 }
 
-// The change's line as the companion prints it, with the slot's model name.
+// The change's line as the companion prints it: a slot by its ID and caption, an added
+// vehicle by its model name.
 std::string LineOf(const TPatchChange& change) {
-    const bool game = change.Layout == GameLayout();
-    std::string line =
-        std::to_string(change.Id) + " " + std::string(TVehicleCatalogue::Name(change.Id)) +
-        (game ? " --game " : " ") + (change.Field ? std::string(change.Field->Name) : "pad bytes") +
-        ": " + ChangeValueText(change, change.Old) + " -> " + ChangeValueText(change, change.New);
-    return line;
+    return ChangeSubject(change.Layout, change.Vehicle,
+                         change.Field ? change.Field->Name : PadBytesName) +
+           ": " + ChangeValueText(change, change.Old) + " -> " +
+           ChangeValueText(change, change.New);
 }
 
 void CheckLinesRoundTrip(const TPatch& patch) {
     for (const TPatchChange& change : patch.Changes) {
-        if (TVehicleCatalogue::Name(change.Id).empty()) {
+        if (change.Vehicle.Id && TVehicleCatalogue::Name(*change.Vehicle.Id).empty()) {
             continue;
         }
         const std::string line = LineOf(change);
         const TPatch again = ParsePatch(line);
         Check(again.Changes.size() == 1, "a change's line is not one change", line);
         const TPatchChange& read = again.Changes.front();
-        Check(read.Id == change.Id && read.Field == change.Field &&
+        Check(read.Vehicle == change.Vehicle && read.Field == change.Field &&
                   read.Offsets == change.Offsets && read.Old == change.Old &&
                   read.New == change.New,
               "a change's line reads back different", line);
@@ -51,21 +52,34 @@ void CheckLinesRoundTrip(const TPatch& patch) {
 }
 
 void CheckReverseUndoes(const TPatch& patch) {
-    // A table that holds what the first line to touch each byte expects.
-    std::vector<TRecordBytes> records(static_cast<std::size_t>(SlotCount));
+    // A table of the patch's vehicles that holds what the first line to touch each byte
+    // expects.
+    std::vector<TVehicleRecord> records;
+    std::map<std::string, std::size_t> index;
     for (auto change = patch.Changes.rbegin(); change != patch.Changes.rend(); ++change) {
-        TRecordBytes& record = records[static_cast<std::size_t>(change->Id - FirstVehicleId)];
+        const auto [entry, added] = index.emplace(VehicleKey(change->Vehicle), records.size());
+        if (added) {
+            records.push_back({change->Vehicle, {}, {}});
+        }
+        TRecordBytes& record = records[entry->second].Bytes;
         for (std::size_t i = 0; i < change->Offsets.size(); ++i) {
             record[change->Offsets[i]] = change->Old[i];
         }
     }
-    const std::vector<TRecordBytes> before = records;
+    const auto bytes = [&records] {
+        std::vector<TRecordBytes> all;
+        for (const TVehicleRecord& record : records) {
+            all.push_back(record.Bytes);
+        }
+        return all;
+    };
+    const std::vector<TRecordBytes> before = bytes();
     if (!ApplyPatch(patch.Changes, TPatchDirection::Forward, records).empty()) {
         return; // lines that contradict each other
     }
     Check(ApplyPatch(patch.Changes, TPatchDirection::Reverse, records).empty(),
           "a patch that applied conflicts in reverse");
-    Check(records == before, "reverse did not undo the patch");
+    Check(bytes() == before, "reverse did not undo the patch");
 }
 
 } // namespace

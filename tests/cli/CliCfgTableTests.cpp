@@ -6,6 +6,7 @@
 #include "TableFiles.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <string>
 #include <vector>
@@ -255,6 +256,43 @@ TEST(CliCfgTable, DiffAndApplyWorkAcrossTheTwoKinds) {
     EXPECT_EQ(toExe.ExitCode, 1);
     EXPECT_NE(toExe.Err.find("has no row for this model"), std::string::npos) << toExe.Err;
     EXPECT_EQ(ReadBytes(exe), original);
+}
+
+// What the game will do, at the value's place in a cfg, and an exit status a script can
+// stop an installation on: 1 for a problem, 0 for notes alone.
+TEST(CliCheck, NamesEachFindingAtItsValueAndExitsOnProblems) {
+    TTempDir dir;
+    const std::string cfg = WriteText(dir, "mod.cfg",
+                                      "; sample\n"
+                                      "landstal 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n"
+                                      "infernus 0 38 37 1 0.9 1 12 1.06 2 0 7 2 2 0\n"
+                                      "mycar 9 40 38 0 1 1 3 1 2 0 13 1 5 0\n");
+    const TCliRun all = RunCli({"check", cfg});
+    EXPECT_EQ(all.ExitCode, 1);
+    EXPECT_EQ(all.Out,
+              cfg +
+                  ":3:26: problem: 411 infernus HornType: 12: no horn (-1 is no horn, 0 the "
+                  "bicycle bell, 1..9 car horns)\n" +
+                  cfg +
+                  ":3:38: note: 411 infernus RadioStation: 7: the station is ignored (only "
+                  "civilian radio, type 0, uses it)\n" +
+                  cfg + ":3:40: note: 411 infernus RadioType: 2: the radio is forced off\n" + cfg +
+                  ":4:7: problem: - mycar VehicleAudioType: 9: no engine sound (the special "
+                  "engine code knows only artict1, artict2, artict3, petrotr, rcbandit, rctiger, "
+                  "caddy, rcbaron, rcraider, rcgoblin and vortex)\n"
+                  "2 problems, 2 notes in 3 vehicles\n");
+
+    const TCliRun notes = RunCli({"check", cfg, "landstal", "411", "--json"});
+    const nlohmann::json findings = nlohmann::json::parse(notes.Out);
+    ASSERT_EQ(findings.size(), 3U) << notes.Out;
+    EXPECT_EQ(findings[0]["line"], 3);
+    EXPECT_EQ(findings[0]["column"], 26);
+    EXPECT_EQ(findings[0]["rule"], "no-horn");
+    EXPECT_EQ(notes.ExitCode, 1);
+
+    EXPECT_EQ(RunCli({"check", cfg, "landstal"}).ExitCode, 0);
+    EXPECT_EQ(RunCli({"check", cfg, "7"}).ExitCode, 2);
+    EXPECT_EQ(RunCli({"check", cfg, "bullet"}).ExitCode, 1) << "no row for it";
 }
 
 } // namespace

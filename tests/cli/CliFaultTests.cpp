@@ -126,6 +126,30 @@ TEST(CliFault, AChangeIsFlushedToTheDiskBeforeItIsReported) {
     EXPECT_EQ(order, (std::vector<std::string>{"pwrite64(", "fdatasync(", "write(1,"}));
 }
 
+// A cfg is changed by writing a whole new file beside it and renaming it over the old one:
+// killed at the write, the flush or the rename itself, the process leaves the old cfg
+// whole, and a run that is not killed leaves the new one.
+TEST(CliFault, ACfgChangeKilledAtAnyStepLeavesTheOldFileWhole) {
+    if (!CanTrace()) {
+        GTEST_SKIP() << "strace cannot trace the program here";
+    }
+    TTempDir dir;
+    const std::string before = "; sounds\r\ninfernus 0 38 37 1 0.9 1 2 1.06 2 0 7 0 2 0\r\n";
+    const std::string after = "; sounds\r\ninfernus 0 38 37 1 0.9 1 5 1.06 2 0 7 0 2 0\r\n";
+    for (const std::string step : {"pwrite64", "fdatasync", "rename,renameat,renameat2", ""}) {
+        SCOPED_TRACE(step);
+        const std::string path = dir.File("vehicleAudio.cfg");
+        WriteBytes(path, TBytes(before.begin(), before.end()));
+        const std::vector<std::string> prefix =
+            step.empty()
+                ? std::vector<std::string>{}
+                : Traced({"-f", "-o", "/dev/null", "-e", "inject=" + step + ":signal=KILL:when=1"});
+        RunCli({"set", path, "infernus", "--game", "HornType=5"}, "", prefix);
+        const TBytes now = ReadBytes(path);
+        EXPECT_EQ(std::string(now.begin(), now.end()), step.empty() ? after : before);
+    }
+}
+
 TEST(CliFault, DemoForceReplacesOnlyRegularFiles) {
     TTempDir dir;
     const std::string fifo = dir.File("pipe.exe");
