@@ -36,12 +36,15 @@ std::string Subject(const TPatchChange& change) {
                          change.Field ? change.Field->Name : PadBytesName);
 }
 
-std::string ConflictText(const std::string& patch, const std::string& path,
+std::string ConflictText(const std::string& patch, const TVehicleTable& table,
                          const TConflict& conflict, bool reverse) {
     const TPatchChange& change = *conflict.Change;
     if (conflict.Missing) {
-        return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + ": " + path +
-               " has no " + (change.Vehicle.Id ? "row for it" : "row for this model");
+        return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + ": " +
+               table.Path() +
+               (table.Kind() == TTableKind::Cfg ? " has no row for it"
+                                                : " is an executable, which has no slot for a "
+                                                  "vehicle a mod adds");
     }
     const bool done = conflict.Found == (reverse ? change.Old : change.New);
     return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + " is " +
@@ -100,7 +103,7 @@ int RunApply(const TArguments& arguments, TReport& out) {
                                      std::to_string(patch.Changes.size()) +
                                      " patch lines do not match the file; nothing was written";
                 for (const TConflict& conflict : conflicts) {
-                    report += "\nconflict: " + ConflictText(patchPath, path, conflict, reverse);
+                    report += "\nconflict: " + ConflictText(patchPath, table, conflict, reverse);
                 }
                 throw EFailure(report);
             }

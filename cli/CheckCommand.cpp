@@ -17,7 +17,7 @@ using exchange::TRecordFinding;
 
 namespace {
 
-constexpr std::array<TFlag, 1> CheckFlags{JsonFlag};
+constexpr std::array<TFlag, 1> CheckFlags{FindingsJsonFlag};
 
 std::vector<TVehicleRecord> RecordsToCheck(const TArguments& arguments,
                                            const TVehicleTable& table) {
@@ -48,7 +48,7 @@ int RunCheck(const TArguments& arguments, TReport& out) {
     const TVehicleTable table(path, TOpenMode::ReadOnly);
     const std::vector<TVehicleRecord> records = RecordsToCheck(arguments, table);
     const std::vector<TRecordFinding> findings = exchange::CheckRecords(records);
-    if (arguments.Has(JsonFlag)) {
+    if (arguments.Has(FindingsJsonFlag)) {
         exchange::WriteCheckJson(path, findings, out);
     } else {
         for (const TRecordFinding& finding : findings) {

@@ -14,8 +14,9 @@ inline constexpr TFlag BackupFlag{"--backup", "",
                                   "first copy FILE to FILE.bak, unless that exists"};
 inline constexpr TFlag DryRunFlag{"--dry-run", "", "check and print the changes; write nothing"};
 inline constexpr TFlag JsonFlag{"--json", "", "JSON in place of CSV"};
-inline constexpr TFlag FromFlag{"--from", "OTHER",
-                                "take the record of FROM from the executable OTHER, only read"};
+inline constexpr TFlag FindingsJsonFlag{"--json", "", "JSON in place of the lines"};
+inline constexpr TFlag FromFlag{
+    "--from", "OTHER", "take the record of FROM from OTHER (an executable or a cfg), only read"};
 inline constexpr TFlag ReverseFlag{"--reverse", "",
                                    "undo the patch: last line first, each NEW back to OLD"};
 inline constexpr TFlag SkipUnknownFlag{"--skip-unknown", "",

@@ -30,6 +30,9 @@ constexpr std::array<TFlag, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFl
 // The rows that count (the last of each model), read and checked as a whole: every faulty
 // row is listed at once.
 std::vector<TVehicleRecord> ReadModRows(const std::string& cfg) {
+    if (IsEmptyFile(cfg)) {
+        throw EFailure(cfg + " is empty: it holds no rows (a model name and 14 values)");
+    }
     const TVehicleTable mod(cfg, TOpenMode::ReadOnly);
     if (mod.Kind() != TTableKind::Cfg) {
         throw EFailure(cfg + " is not a vehicle audio cfg: it is not text (it holds NUL bytes)");

@@ -88,6 +88,16 @@ TTableKind KindOfTable(const std::string& path) {
     return KindOfFile(path) == TContentKind::Binary ? TTableKind::Executable : TTableKind::Cfg;
 }
 
+bool IsEmptyFile(const std::string& path) {
+    TFileHandle file;
+    try {
+        file.Open(path, TAccess::ReadOnly);
+        return file.Size() == 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode) : path_(path) {
     if (KindOfTable(path) == TTableKind::Cfg) {
         std::string text;

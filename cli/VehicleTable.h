@@ -28,6 +28,10 @@ enum class TTableKind { Executable, Cfg };
 // refuses by name), else Executable, whatever the file's name.
 TTableKind KindOfTable(const std::string& path);
 
+// Whether path is a file with nothing in it (no cfg and no executable either); false for
+// one that cannot be opened, which the table's open reports.
+bool IsEmptyFile(const std::string& path);
+
 // One vehicle's change: its record as read (none for a row a cfg does not have yet) and as
 // it is to be.
 struct TVehicleChange {

@@ -194,6 +194,7 @@ TEST(CliCfgTable, AFaultyFileIsRefusedWholeWithEveryFaultListed) {
         {"UTF-16 without one", utf16, ""},
         {"only comments", "; nothing\n\n;the end\n",
          "MOD holds no rows (a model name and 14 values)\n"},
+        {"empty", "", "MOD is empty: it holds no rows (a model name and 14 values)\n"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -254,7 +255,9 @@ TEST(CliCfgTable, DiffAndApplyWorkAcrossTheTwoKinds) {
     EXPECT_EQ(toCfg.Out, "mycar --game HornType: 5 -> 4\n") << toCfg.Err;
     const TCliRun toExe = RunCli({"apply", exe, added});
     EXPECT_EQ(toExe.ExitCode, 1);
-    EXPECT_NE(toExe.Err.find("has no row for this model"), std::string::npos) << toExe.Err;
+    EXPECT_NE(toExe.Err.find("is an executable, which has no slot for a vehicle a mod adds"),
+              std::string::npos)
+        << toExe.Err;
     EXPECT_EQ(ReadBytes(exe), original);
 }
 

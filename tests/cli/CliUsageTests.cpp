@@ -114,7 +114,8 @@ TEST(CliUsage, HelpEndsWithALineForEachOption) {
     const std::vector<std::pair<std::string, std::string>> cases{
         {"copy", "\noptions:\n"
                  "  --game        the game's fields in place of the editor's\n"
-                 "  --from OTHER  take the record of FROM from the executable OTHER, only read\n"
+                 "  --from OTHER  take the record of FROM from OTHER (an executable or a cfg), "
+                 "only read\n"
                  "  --backup      first copy FILE to FILE.bak, unless that exists\n"},
         {"demo", "\noptions:\n  --force  replace an existing OUT\n"},
     };
