@@ -1,5 +1,7 @@
 #include "table/FileRead.h"
 
+#include "table/PathText.h"
+
 #include "table/FileHandle.h"
 #include "table/InOutError.h"
 
@@ -16,14 +18,7 @@ std::string ShownPath(const std::filesystem::path& path) {
     std::error_code ec;
     const auto absolute = std::filesystem::absolute(path, ec);
     // UTF-8 on every system (string() would use the ANSI code page on Windows).
-    const std::u8string text = (ec ? path : absolute).u8string();
-    return std::string(text.begin(), text.end());
-}
-
-// The handle takes UTF-8 paths on every system.
-std::string Utf8Path(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return Utf8Text(ec ? path : absolute);
 }
 
 std::span<std::uint8_t> Bytes(std::string& text) {
@@ -68,7 +63,7 @@ std::string ReadWholeText(const TFileHandle& file) {
 std::string ReadFileHead(const std::filesystem::path& path, std::size_t limit) {
     TFileHandle file;
     try {
-        file.Open(Utf8Path(path), TAccess::ReadAnyKind);
+        file.Open(Utf8Text(path), TAccess::ReadAnyKind);
     } catch (const ESystemError& failure) {
         throw EKlarvonError(FileErrorText("Cannot open file", path, failure.SystemWording));
     }

@@ -32,19 +32,14 @@ void WriteFlushClose(TFileHandle& file, std::span<const std::uint8_t> bytes) {
     file.Close();
 }
 
-std::string Utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 // A hidden name beside path, so the rename stays within one file system; the number is
 // random, so programs replacing the same file at once do not keep meeting each other.
 std::string TemporaryName(const std::string& path, unsigned number) {
     const std::filesystem::path target = FileSystemPath(path);
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const std::string name = '.' + Utf8(target.filename()) + '.' + std::to_string(number);
-    return Utf8(folder / FileSystemPath(name));
+    const std::string name = '.' + Utf8Text(target.filename()) + '.' + std::to_string(number);
+    return Utf8Text(folder / FileSystemPath(name));
 }
 
 } // namespace

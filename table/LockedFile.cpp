@@ -2,12 +2,32 @@
 
 #include "table/FileRead.h"
 #include "table/FileWrite.h"
+#include "table/PathText.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <stdexcept>
+#include <system_error>
 
 namespace klarvon {
+
+namespace {
+
+// A link at path stays a link: the new text replaces the file it leads to, as a write
+// through the link would, so a link that a mod manager put there keeps working and the
+// file it serves gets the change.
+std::string ReplacedPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path at = FileSystemPath(path);
+    if (!std::filesystem::is_symlink(at, error)) {
+        return path;
+    }
+    const std::filesystem::path target = std::filesystem::canonical(at, error);
+    return error ? path : Utf8Text(target);
+}
+
+} // namespace
 
 TLockedFile::TLockedFile(const std::string& path, std::chrono::milliseconds wait) : path_(path) {
     // One limit for the whole wait, however often the file is replaced under us.
@@ -24,6 +44,7 @@ TLockedFile::TLockedFile(const std::string& path, std::chrono::milliseconds wait
         file_.Close();
     }
     text_ = NamingFile(path, [this] { return ReadWholeText(file_); });
+    target_ = ReplacedPath(path);
 }
 
 TLockedFile::~TLockedFile() {
@@ -41,8 +62,8 @@ void TLockedFile::Replace(std::string_view text) {
     const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
                                               text.size());
     ReplaceFile(
-        path_, bytes, [this](TFileHandle& temporary) { temporary.TakePermissionsOf(file_); },
-        [this](const std::string& temporary) { MoveOverHeld(temporary, file_, path_); });
+        target_, bytes, [this](TFileHandle& temporary) { temporary.TakePermissionsOf(file_); },
+        [this](const std::string& temporary) { MoveOverHeld(temporary, file_, target_); });
 }
 
 } // namespace klarvon

@@ -7,9 +7,10 @@
 //     text read under the lock is always the text at path.
 //  2. The whole text is read under the lock; the caller works out the new text from it.
 //  3. Replace: the new text goes to a temporary file beside path, with path's permissions,
-//     is flushed, and is renamed over path (FileWrite.h). Only then is the lock let go, so
-//     a waiting Klarvon program finds the new file. A reader, or a crash or a full disk at
-//     any step, finds the old file or the whole new one.
+//     is flushed, and is renamed over path (FileWrite.h); where path is a symbolic link,
+//     beside and over the file the link leads to, so the link stays. Only then is the
+//     lock let go, so a waiting Klarvon program finds the new file. A reader, or a crash or a full
+//     disk at any step, finds the old file or the whole new one.
 
 #include "table/FileHandle.h"
 #include "table/RecordFile.h"
@@ -38,6 +39,7 @@ public:
 
 private:
     std::string path_;
+    std::string target_; // what Replace renames over: path, or the file a link there leads to
     std::string text_;
     TFileHandle file_;
 };

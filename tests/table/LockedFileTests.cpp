@@ -69,6 +69,23 @@ TEST(LockedFile, ReplacementKeepsTheOldFilesPermissions) {
 #endif
 }
 
+#ifndef _WIN32
+// A cfg a mod manager links into the game's folder: the change goes through the link to
+// the file it serves, and the link stays a link.
+TEST(LockedFile, ALinkStaysALinkAndItsFileGetsTheChange) {
+    const TTempDir dir;
+    fs::create_directory(dir.File("mods"));
+    const std::string served = dir.File("mods/vehicleAudio.cfg");
+    const std::string link = dir.File("gtasa_vehicleAudioSettings.cfg");
+    WriteText(served, OldText);
+    fs::create_symlink("mods/vehicleAudio.cfg", link);
+    TLockedFile(link).Replace(NewText);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(TextOf(served), NewText);
+    EXPECT_EQ(EntriesIn(dir.File("mods")), 1u) << "a temporary was left behind";
+}
+#endif
+
 // Two changes of the same cfg at once (an installer and the user, say): the second waits,
 // then starts from the first's new text instead of writing its own over it.
 TEST(LockedFile, AWaitingChangeStartsFromTheNewText) {
