@@ -84,6 +84,12 @@ std::string SlotText(int id) {
 
 } // namespace
 
+std::string LowerCaseName(std::string_view name) {
+    std::string lowered(name);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(), Lower);
+    return lowered;
+}
+
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char x, char y) { return Lower(x) == Lower(y); });

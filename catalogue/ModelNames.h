@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,8 @@ public:
 
 // Names compared as the game compares model names: ASCII letters in any case.
 bool SameIgnoringCase(std::string_view a, std::string_view b);
+// The name with its ASCII letters in lower case: one key for every spelling of a model.
+std::string LowerCaseName(std::string_view name);
 
 // The model name of an ID in lower case ("infernus"); empty for 612..630. Throws
 // std::out_of_range outside 400..630.

@@ -98,7 +98,7 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
 }
 
 int ParseVehicleId(std::string_view text) {
-    if (!text.empty() && !IsDigit(text.front())) {
+    if (!StartsLikeId(text) && !text.empty()) {
         try {
             return IdOfVehicleName(text);
         } catch (const EVehicleNameError& unknown) {
@@ -129,6 +129,10 @@ void RequireVehicleWord(std::string_view text) {
     if (!modelLike) {
         ParseVehicleId(text);
     }
+}
+
+bool StartsLikeId(std::string_view text) {
+    return !text.empty() && IsDigit(text.front());
 }
 
 TLayout LayoutOf(const TArguments& arguments) {

@@ -43,6 +43,9 @@ TArguments SplitArguments(std::span<const std::string> words, std::span<const TF
 // Exactly count positionals, or at least count when orMore.
 void RequirePositionals(const TArguments& arguments, std::size_t count, bool orMore = false);
 
+// Whether a vehicle word is read as an ID: it starts with a digit.
+bool StartsLikeId(std::string_view text);
+
 // A vehicle ID 400..630 in plain decimal digits, or a name that means one slot: a
 // model name or a list caption in any case (see catalogue/ModelNames.h). Text that
 // is empty or starts with a digit is taken as an ID.

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
+#include <span>
 
 namespace klarvon::cli {
 
@@ -18,22 +18,6 @@ using exchange::TRecordFinding;
 namespace {
 
 constexpr std::array<TFlag, 1> CheckFlags{FindingsJsonFlag};
-
-std::vector<TVehicleRecord> RecordsToCheck(const TArguments& arguments,
-                                           const TVehicleTable& table) {
-    if (arguments.Positionals.size() == 1) {
-        return table.ReadAll();
-    }
-    std::vector<TVehicleRecord> records;
-    std::set<std::string> taken;
-    for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
-        const TVehicle vehicle = table.Find(arguments.Positionals[i]);
-        if (taken.insert(exchange::VehicleKey(vehicle)).second) {
-            records.push_back(*table.Read(vehicle));
-        }
-    }
-    return records;
-}
 
 std::string Counted(std::size_t count, std::string_view what) {
     return std::to_string(count) + ' ' + std::string(what) + (count == 1 ? "" : "s");
@@ -46,7 +30,9 @@ int RunCheck(const TArguments& arguments, TReport& out) {
     }
     const std::string& path = arguments.Positionals[0];
     const TVehicleTable table(path, TOpenMode::ReadOnly);
-    const std::vector<TVehicleRecord> records = RecordsToCheck(arguments, table);
+    const std::span<const std::string> named = std::span(arguments.Positionals).subspan(1);
+    const std::vector<TVehicleRecord> records =
+        named.empty() ? table.ReadAll() : table.ReadNamed(named);
     const std::vector<TRecordFinding> findings = exchange::CheckRecords(records);
     if (arguments.Has(FindingsJsonFlag)) {
         exchange::WriteCheckJson(path, findings, out);

@@ -46,7 +46,7 @@ int RunCopy(const TArguments& arguments, TReport& out) {
         // starts from the source too.
         TRecordBytes after = fields.empty() || !before ? source : before->Bytes;
         if (fields.empty() && table.Kind() == TTableKind::Cfg) {
-            after = exchange::RowBytes({0, {}, {}, exchange::RowValues(source)}); // no pads
+            after = exchange::WithRowValues(TRecordBytes{}, source); // a row has no pads
         } else if (fields.empty() && fromCfg && before) {
             after = exchange::WithRowValues(before->Bytes, source); // a row has no pads
         }

@@ -9,8 +9,7 @@
 #include "exchange/AudioCfg.h"
 
 #include <array>
-#include <cctype>
-#include <set>
+#include <span>
 
 namespace klarvon::cli {
 
@@ -34,8 +33,7 @@ void RequireExportable(const TArguments& arguments) {
     for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
         const std::string& word = arguments.Positionals[i];
         RequireVehicleWord(word);
-        if (!word.empty() && std::isdigit(static_cast<unsigned char>(word.front())) != 0 &&
-            ModelName(ParseVehicleId(word)).empty()) {
+        if (StartsLikeId(word) && ModelName(ParseVehicleId(word)).empty()) {
             throw EUsageError(NoModelNameText(ParseVehicleId(word)));
         }
     }
@@ -45,24 +43,16 @@ void RequireExportable(const TArguments& arguments) {
 // record a cfg can name.
 std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
                                             const TVehicleTable& table) {
-    std::vector<TVehicleRecord> records;
-    std::set<std::string> taken;
-    for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
-        const TVehicle vehicle = table.Find(arguments.Positionals[i]);
-        if (vehicle.Model.empty()) {
-            throw EUsageError(NoModelNameText(*vehicle.Id));
-        }
-        if (taken.insert(exchange::VehicleKey(vehicle)).second) {
-            records.push_back(*table.Read(vehicle));
+    const std::span<const std::string> named = std::span(arguments.Positionals).subspan(1);
+    std::vector<TVehicleRecord> records = named.empty() ? table.ReadAll() : table.ReadNamed(named);
+    for (const TVehicleRecord& record : records) {
+        // A caption may name a slot after the model names.
+        if (!named.empty() && record.Vehicle.Model.empty()) {
+            throw EUsageError(NoModelNameText(*record.Vehicle.Id));
         }
     }
-    if (records.empty()) {
-        for (TVehicleRecord& record : table.ReadAll()) {
-            if (!record.Vehicle.Model.empty()) {
-                records.push_back(std::move(record));
-            }
-        }
-    }
+    std::erase_if(records,
+                  [](const TVehicleRecord& record) { return record.Vehicle.Model.empty(); });
     return records;
 }
 

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 namespace klarvon::cli {
 
@@ -76,10 +77,6 @@ TVehicleRecord RecordOfRow(const TCfgDocumentRow& row) {
     record.Place.Line = row.Row.Line;
     record.Place.Columns.assign(row.ValueColumns.begin(), row.ValueColumns.end());
     return record;
-}
-
-bool StartsWithDigit(std::string_view word) {
-    return !word.empty() && word.front() >= '0' && word.front() <= '9';
 }
 
 } // namespace
@@ -159,7 +156,7 @@ TVehicle TVehicleTable::FindOrNew(std::string_view word) const {
     if (const TCfgDocumentRow* row = cfg_->EffectiveRow(word)) {
         return exchange::ModelVehicle(row->Row.Model);
     }
-    if (StartsWithDigit(word) || !SlotsNamed(word).empty()) {
+    if (StartsLikeId(word) || !SlotsNamed(word).empty()) {
         TVehicle slot = exchange::SlotVehicle(ParseVehicleId(word));
         if (slot.Model.empty()) {
             throw EFailure(std::to_string(*slot.Id) +
@@ -175,6 +172,18 @@ TVehicle TVehicleTable::FindOrNew(std::string_view word) const {
     return {std::nullopt, std::string(word)};
 }
 
+std::vector<TVehicleRecord> TVehicleTable::ReadNamed(std::span<const std::string> words) const {
+    std::vector<TVehicleRecord> records;
+    std::set<std::string> taken;
+    for (const std::string& word : words) {
+        const TVehicle vehicle = Find(word);
+        if (taken.insert(exchange::VehicleKey(vehicle)).second) {
+            records.push_back(*Read(vehicle));
+        }
+    }
+    return records;
+}
+
 std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const {
     if (executable_) {
         if (!vehicle.Id) {
@@ -185,11 +194,12 @@ std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const
                               executable_->Read(*vehicle.Id),
                               {executable_->RecordOffset(*vehicle.Id), 0, {}}};
     }
-    const std::string model = vehicle.Id ? std::string(ModelName(*vehicle.Id)) : vehicle.Model;
-    if (model.empty()) {
+    // Every vehicle's Model is set, but for the slots after the model names, which no row
+    // can name.
+    if (vehicle.Model.empty()) {
         return std::nullopt;
     }
-    if (const TCfgDocumentRow* row = cfg_->EffectiveRow(model)) {
+    if (const TCfgDocumentRow* row = cfg_->EffectiveRow(vehicle.Model)) {
         return RecordOfRow(*row);
     }
     return std::nullopt;
@@ -198,22 +208,16 @@ std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const
 std::string TVehicleTable::EditedText(std::span<const TVehicleChange> changes) const {
     std::vector<TCfgEdit> edits;
     for (const TVehicleChange& change : changes) {
-        const std::array<TFieldBits, exchange::CfgValueCount> values =
-            exchange::RowValues(change.After);
-        exchange::TCfgRow row;
-        row.Values = values;
-        if (exchange::RowBytes(row) != change.After) {
+        if (exchange::WithRowValues(TRecordBytes{}, change.After) != change.After) {
             throw EFailure(exchange::VehicleSubject(change.Vehicle) +
                                ": the change sets pad bytes, which a cfg row does not hold; change "
                                "the game's fields (--game)",
                            path_);
         }
         const std::optional<TVehicleRecord> current = Read(change.Vehicle);
-        edits.push_back(
-            {current ? current->Vehicle.Model
-                     : (change.Vehicle.Model.empty() ? std::string(ModelName(*change.Vehicle.Id))
-                                                     : change.Vehicle.Model),
-             values});
+        // A row keeps its model name as the file spells it.
+        edits.push_back({current ? current->Vehicle.Model : change.Vehicle.Model,
+                         exchange::RowValues(change.After)});
     }
     try {
         return cfg_->Edited(edits);

@@ -66,6 +66,10 @@ public:
     // slot's model, or the word itself as an added model's name), for a row to be added.
     TVehicle FindOrNew(std::string_view word) const;
 
+    // The records of the vehicles the words name (see Find), each once, in the order first
+    // named.
+    std::vector<TVehicleRecord> ReadNamed(std::span<const std::string> words) const;
+
     // The record of a vehicle Find gave; none for a cfg row not there yet.
     std::optional<TVehicleRecord> Read(const TVehicle& vehicle) const;
 

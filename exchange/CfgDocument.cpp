@@ -69,17 +69,6 @@ TCfgDocumentRow ReadRow(std::size_t line, std::size_t lineOffset, std::span<cons
     return row;
 }
 
-// Model names are compared as the game compares them: ASCII letters in any case.
-std::string Lowered(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lowered;
-}
-
 // A separator of the original text goes on after out, which holds its line so far: one of
 // plain spaces is sized so that the next word starts at column (0-based), where the line
 // so far leaves room, with at least one space; any other (a tab) stays as it is.
@@ -146,7 +135,7 @@ TCfgDocument::TCfgDocument(std::string text) : text_(std::move(text)) {
     endMark_ = read.EndMark;
     effective_.reserve(rows_.size());
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        effective_[Lowered(rows_[i].Row.Model)] = i;
+        effective_[LowerCaseName(rows_[i].Row.Model)] = i;
     }
     const std::size_t firstEnd = text_.find('\n');
     crlf_ = firstEnd != std::string::npos && firstEnd > 0 && text_[firstEnd - 1] == '\r';
@@ -168,7 +157,7 @@ std::vector<const TCfgDocumentRow*> TCfgDocument::EffectiveRows() const {
 }
 
 const TCfgDocumentRow* TCfgDocument::EffectiveRow(std::string_view model) const {
-    const auto found = effective_.find(Lowered(model));
+    const auto found = effective_.find(LowerCaseName(model));
     return found == effective_.end() ? nullptr : &rows_[found->second];
 }
 
@@ -250,7 +239,7 @@ std::string TCfgDocument::Edited(std::span<const TCfgEdit> edits) const {
     std::unordered_map<std::string, std::size_t> byModel;
     std::vector<const TCfgEdit*> latest; // one per model, in the order first named
     for (const TCfgEdit& edit : edits) {
-        const auto [found, added] = byModel.try_emplace(Lowered(edit.Model), latest.size());
+        const auto [found, added] = byModel.try_emplace(LowerCaseName(edit.Model), latest.size());
         if (added) {
             latest.push_back(&edit);
         } else {

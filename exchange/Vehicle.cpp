@@ -30,11 +30,7 @@ std::string VehicleKey(const TVehicle& vehicle) {
     if (vehicle.Id) {
         return std::to_string(*vehicle.Id);
     }
-    std::string key = "model ";
-    for (const char c : vehicle.Model) {
-        key += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    }
-    return key;
+    return "model " + LowerCaseName(vehicle.Model);
 }
 
 std::string VehicleSubject(const TVehicle& vehicle) {
