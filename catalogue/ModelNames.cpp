@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -12,6 +13,10 @@
 namespace klarvon {
 
 namespace {
+
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 constexpr std::size_t ModelCount = LastModelId - FirstVehicleId + 1;
 
@@ -161,6 +166,31 @@ int IdOfVehicleName(std::string_view name) {
     }
     text += "; give the ID";
     throw EVehicleNameError(text);
+}
+
+bool StartsLikeId(std::string_view word) {
+    return !word.empty() && IsAsciiDigit(word.front());
+}
+
+int IdOfVehicleWord(std::string_view word) {
+    if (!StartsLikeId(word) && !word.empty()) {
+        return IdOfVehicleName(word);
+    }
+    const bool allDigits = !word.empty() && std::all_of(word.begin(), word.end(), IsAsciiDigit);
+    int id = 0;
+    const char* end = word.data() + word.size();
+    if (allDigits) {
+        const auto [stop, error] = std::from_chars(word.data(), end, id);
+        if (error != std::errc{} || stop != end) {
+            id = 0; // too many digits: out of range like any other number
+        }
+    }
+    if (!allDigits || id < FirstVehicleId || id > LastVehicleId) {
+        throw EVehicleNameError("'" + std::string(word) + "' is not a vehicle ID (" +
+                                std::to_string(FirstVehicleId) + ".." +
+                                std::to_string(LastVehicleId) + ")");
+    }
+    return id;
 }
 
 } // namespace klarvon

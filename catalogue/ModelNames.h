@@ -4,6 +4,8 @@
 // The editor's list captions (TVehicleCatalogue::Name) stay as they are; they differ
 // from the model names in places (GOLFCART is caddy, two slots read GLENDALE).
 
+#include "table/Errors.h"
+
 #include <cstddef>
 #include <optional>
 #include <stdexcept>
@@ -16,10 +18,10 @@ namespace klarvon {
 // The model names cover IDs 400..611; the slots after them have none.
 inline constexpr int LastModelId = 611;
 
-// A name that stands for no slot or for several; what() is the text the user sees.
-class EVehicleNameError : public std::invalid_argument {
+// A word that stands for no slot or for several; what() is the text the user sees.
+class EVehicleNameError : public EKlarvonError {
 public:
-    using std::invalid_argument::invalid_argument;
+    using EKlarvonError::EKlarvonError;
 };
 
 // Names compared as the game compares model names: ASCII letters in any case.
@@ -46,5 +48,14 @@ std::vector<std::string_view> ClosestModelNames(std::string_view name, std::size
 // The one slot a name means (see SlotsNamed). Throws EVehicleNameError naming the
 // slots of an ambiguous name, or suggesting the closest model names for an unknown one.
 int IdOfVehicleName(std::string_view name);
+
+// Whether a vehicle word is read as an ID: it starts with a digit.
+bool StartsLikeId(std::string_view word);
+
+// The slot a word of a modder means: a vehicle ID 400..630 in plain decimal digits, or a
+// name that means one slot (see IdOfVehicleName). A word that is empty or starts with a
+// digit is taken as an ID: "'4o1' is not a vehicle ID (400..630)". Throws
+// EVehicleNameError.
+int IdOfVehicleWord(std::string_view word);
 
 } // namespace klarvon

@@ -41,10 +41,7 @@ std::string ConflictText(const std::string& patch, const TVehicleTable& table,
     const TPatchChange& change = *conflict.Change;
     if (conflict.Missing) {
         return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + ": " +
-               table.Path() +
-               (table.Kind() == TTableKind::Cfg ? " has no row for it"
-                                                : " is an executable, which has no slot for a "
-                                                  "vehicle a mod adds");
+               table.Path() + std::string(table.NoRecordText());
     }
     const bool done = conflict.Found == (reverse ? change.Old : change.New);
     return patch + ':' + std::to_string(change.Line) + ": " + Subject(change) + " is " +
@@ -72,12 +69,7 @@ int RunApply(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& patchPath = arguments.Positionals[1];
     const std::string text = ReadTextFile(patchPath);
-    TPatch patch;
-    try {
-        patch = ParsePatch(text);
-    } catch (const ETextError& error) {
-        throw EFailure(error.Located(patchPath));
-    }
+    const TPatch patch = exchange::ReadingText(patchPath, [&text] { return ParsePatch(text); });
     if (patch.Changes.empty()) {
         if (!patch.SaysNoChange) {
             throw EFailure(patchPath + " holds no patch lines (ID NAME FIELD: OLD -> NEW)");

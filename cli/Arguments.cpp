@@ -20,10 +20,6 @@ bool IsHelp(std::string_view word) {
     return word == "--help" || word == "-h";
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 const TFlag* FindFlag(std::span<const TFlag> flags, std::string_view name) {
     const auto found =
         std::find_if(flags.begin(), flags.end(), [name](const TFlag& f) { return f.Name == name; });
@@ -98,28 +94,11 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
 }
 
 int ParseVehicleId(std::string_view text) {
-    if (!StartsLikeId(text) && !text.empty()) {
-        try {
-            return IdOfVehicleName(text);
-        } catch (const EVehicleNameError& unknown) {
-            throw EUsageError(unknown.what());
-        }
+    try {
+        return IdOfVehicleWord(text);
+    } catch (const EVehicleNameError& unknown) {
+        throw EUsageError(unknown.what());
     }
-    const bool allDigits = !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
-    int id = 0;
-    const char* end = text.data() + text.size();
-    if (allDigits) {
-        const auto [stop, error] = std::from_chars(text.data(), end, id);
-        if (error != std::errc{} || stop != end) {
-            id = 0; // too many digits: out of range like any other number
-        }
-    }
-    if (!allDigits || id < FirstVehicleId || id > LastVehicleId) {
-        throw EUsageError("'" + std::string(text) + "' is not a vehicle ID (" +
-                          std::to_string(FirstVehicleId) + ".." + std::to_string(LastVehicleId) +
-                          ")");
-    }
-    return id;
 }
 
 void RequireVehicleWord(std::string_view text) {
@@ -129,10 +108,6 @@ void RequireVehicleWord(std::string_view text) {
     if (!modelLike) {
         ParseVehicleId(text);
     }
-}
-
-bool StartsLikeId(std::string_view text) {
-    return !text.empty() && IsDigit(text.front());
 }
 
 TLayout LayoutOf(const TArguments& arguments) {

@@ -2,6 +2,7 @@
 // Splitting a command's arguments and reading vehicle IDs, field names and
 // FIELD=TEXT assignments. Anything malformed here is wrong usage (exit 2).
 
+#include "catalogue/ModelNames.h"
 #include "cli/Failure.h"
 #include "table/FieldLayout.h"
 
@@ -43,12 +44,8 @@ TArguments SplitArguments(std::span<const std::string> words, std::span<const TF
 // Exactly count positionals, or at least count when orMore.
 void RequirePositionals(const TArguments& arguments, std::size_t count, bool orMore = false);
 
-// Whether a vehicle word is read as an ID: it starts with a digit.
-bool StartsLikeId(std::string_view text);
-
-// A vehicle ID 400..630 in plain decimal digits, or a name that means one slot: a
-// model name or a list caption in any case (see catalogue/ModelNames.h). Text that
-// is empty or starts with a digit is taken as an ID.
+// The slot a vehicle word means (IdOfVehicleWord in catalogue/ModelNames.h), a word that
+// means none being wrong usage.
 int ParseVehicleId(std::string_view text);
 
 // Checks a vehicle word before any file is read, so wrong usage is told first: a word

@@ -30,11 +30,11 @@ int RunCopy(const TArguments& arguments, TReport& out) {
     const std::optional<std::string> other = arguments.Value(FromFlag);
 
     std::optional<TRecordBytes> elsewhere;
-    bool fromCfg = false;
+    bool sourcePads = true;
     if (other) {
-        elsewhere = InContext(*other, [&other, &from, &fromCfg] {
+        elsewhere = InContext(*other, [&other, &from, &sourcePads] {
             const TVehicleTable table(*other, TOpenMode::ReadOnly);
-            fromCfg = table.Kind() == TTableKind::Cfg;
+            sourcePads = table.HoldsPadBytes();
             return table.Read(table.Find(from))->Bytes;
         });
     }
@@ -45,10 +45,11 @@ int RunCopy(const TArguments& arguments, TReport& out) {
         // Without field names the whole record goes, pad bytes and all; a new cfg row
         // starts from the source too.
         TRecordBytes after = fields.empty() || !before ? source : before->Bytes;
-        if (fields.empty() && table.Kind() == TTableKind::Cfg) {
-            after = exchange::WithRowValues(TRecordBytes{}, source); // a row has no pads
-        } else if (fields.empty() && fromCfg && before) {
-            after = exchange::WithRowValues(before->Bytes, source); // a row has no pads
+        if (fields.empty()) {
+            // A cfg row has no pads: a source row keeps the target's own, and a cfg
+            // target holds none.
+            after = !sourcePads && before ? exchange::WithRowValues(before->Bytes, source)
+                                          : table.AsHeld(after);
         }
         for (const TLayoutField* field : fields) {
             WriteField(*field, ReadField(*field, source), after);

@@ -20,11 +20,12 @@ namespace {
 
 constexpr std::array<TFlag, 1> DiffFlags{GameFlag};
 
-std::vector<TVehicleRecord> ReadTable(const std::string& path, bool& isCfg) {
+// Each file's records, and whether they keep pad bytes (a cfg row has none).
+std::vector<TVehicleRecord> ReadTable(const std::string& path, bool& holdsPads) {
     // Each file is located on its own: the tables may sit at different offsets.
-    return InContext(path, [&path, &isCfg] {
+    return InContext(path, [&path, &holdsPads] {
         const TVehicleTable table(path, TOpenMode::ReadOnly);
-        isCfg = table.Kind() == TTableKind::Cfg;
+        holdsPads = table.HoldsPadBytes();
         return table.ReadAll();
     });
 }
@@ -32,8 +33,8 @@ std::vector<TVehicleRecord> ReadTable(const std::string& path, bool& isCfg) {
 // A vehicle one side has and the other has not, as a note line, so the output stays a
 // patch. A slot without a model name is left out beside a cfg, which could never hold it.
 void WriteOneSided(std::ostream& out, const TVehicle& vehicle, const std::string& path,
-                   bool otherIsCfg) {
-    if (otherIsCfg && vehicle.Model.empty()) {
+                   bool otherHoldsPads) {
+    if (!otherHoldsPads && vehicle.Model.empty()) {
         return;
     }
     out << "# " << exchange::VehicleSubject(vehicle);
@@ -47,10 +48,10 @@ int RunDiff(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& pathA = arguments.Positionals[0];
     const std::string& pathB = arguments.Positionals[1];
-    bool cfgA = false;
-    bool cfgB = false;
-    const std::vector<TVehicleRecord> a = ReadTable(pathA, cfgA);
-    const std::vector<TVehicleRecord> b = ReadTable(pathB, cfgB);
+    bool padsA = true;
+    bool padsB = true;
+    const std::vector<TVehicleRecord> a = ReadTable(pathA, padsA);
+    const std::vector<TVehicleRecord> b = ReadTable(pathB, padsB);
     std::unordered_map<std::string, const TVehicleRecord*> inB;
     for (const TVehicleRecord& record : b) {
         inB[VehicleKey(record.Vehicle)] = &record;
@@ -61,22 +62,22 @@ int RunDiff(const TArguments& arguments, TReport& out) {
     for (const TVehicleRecord& record : a) {
         const auto match = inB.find(VehicleKey(record.Vehicle));
         if (match == inB.end()) {
-            WriteOneSided(oneSided, record.Vehicle, pathA, cfgB);
+            WriteOneSided(oneSided, record.Vehicle, pathA, padsB);
             continue;
         }
         // A cfg row has no pad bytes: beside an executable it stands for the executable's
         // record with the row's values, as an import would make it.
         const TRecordBytes& theirs = match->second->Bytes;
         const TRecordBytes before =
-            cfgA && !cfgB ? exchange::WithRowValues(theirs, record.Bytes) : record.Bytes;
+            !padsA && padsB ? exchange::WithRowValues(theirs, record.Bytes) : record.Bytes;
         const TRecordBytes after =
-            cfgB && !cfgA ? exchange::WithRowValues(record.Bytes, theirs) : theirs;
+            !padsB && padsA ? exchange::WithRowValues(record.Bytes, theirs) : theirs;
         changes += WriteChanges(out, layout, record.Vehicle, before, after);
         inB.erase(match);
     }
     for (const TVehicleRecord& record : b) {
         if (inB.contains(VehicleKey(record.Vehicle))) {
-            WriteOneSided(oneSided, record.Vehicle, pathB, cfgA);
+            WriteOneSided(oneSided, record.Vehicle, pathB, padsA);
         }
     }
     out << oneSided.str();

@@ -74,13 +74,7 @@ int RunExportCfg(const TArguments& arguments, TReport& out) {
         entries.push_back({record.Vehicle.Model, record.Bytes});
     }
     const TCfgForm form = arguments.Has(RowsOnlyFlag) ? TCfgForm::RowsOnly : TCfgForm::WholeFile;
-    std::string text;
-    try {
-        text = FormatAudioCfg(entries, form);
-    } catch (const ETextError& problem) {
-        throw EFailure(problem.what());
-    }
-    out << text;
+    out << FormatAudioCfg(entries, form);
     return ExitSuccess;
 }
 

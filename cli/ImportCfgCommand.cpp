@@ -30,23 +30,19 @@ constexpr std::array<TFlag, 3> ImportFlags{DryRunFlag, SkipUnknownFlag, BackupFl
 // The rows that count (the last of each model), read and checked as a whole: every faulty
 // row is listed at once.
 std::vector<TVehicleRecord> ReadModRows(const std::string& cfg) {
-    if (IsEmptyFile(cfg)) {
-        throw EFailure(cfg + " is empty: it holds no rows (a model name and 14 values)");
-    }
-    const TVehicleTable mod(cfg, TOpenMode::ReadOnly);
-    if (mod.Kind() != TTableKind::Cfg) {
-        throw EFailure(cfg + " is not a vehicle audio cfg: it is not text (it holds NUL bytes)");
-    }
-    return mod.ReadAll();
+    return TVehicleTable(cfg, TOpenMode::ReadOnly, exchange::TTableKinds::CfgOnly).ReadAll();
 }
 
 // An executable has slots only for the stock models; the rows of added vehicles are each a
-// fault, listed together, unless skipped.
-std::vector<TVehicleRecord> RowsWithSlots(const std::string& cfg, std::vector<TVehicleRecord> rows,
-                                          bool skipUnknown) {
+// fault, listed together, unless skipped. Its changes are reported in slot order.
+std::vector<TVehicleRecord> RowsWithSlots(const TVehicleTable& table, const std::string& cfg,
+                                          std::vector<TVehicleRecord> rows, bool skipUnknown) {
+    if (!table.HoldsPadBytes()) {
+        return rows; // a cfg holds every row, in the order of the source
+    }
     std::vector<ETextError> unknown;
     std::erase_if(rows, [&](const TVehicleRecord& row) {
-        if (row.Vehicle.Id) {
+        if (table.CanHold(row.Vehicle)) {
             return false;
         }
         unknown.emplace_back(row.Place.Line, 1,
@@ -55,7 +51,6 @@ std::vector<TVehicleRecord> RowsWithSlots(const std::string& cfg, std::vector<TV
                                  std::to_string(LastModelId) + ")");
         return true;
     });
-    // An executable's changes are reported in slot order.
     std::stable_sort(rows.begin(), rows.end(),
                      [](const TVehicleRecord& a, const TVehicleRecord& b) {
                          return *a.Vehicle.Id < *b.Vehicle.Id;
@@ -81,10 +76,9 @@ int RunImportCfg(const TArguments& arguments, TReport& out) {
     return RunChange(arguments, path, out, [&](const TVehicleTable& table) {
         TChangeSet set;
         set.Layout = GameLayout();
-        const bool intoCfg = table.Kind() == TTableKind::Cfg;
         std::ostringstream changes;
         for (const TVehicleRecord& row :
-             intoCfg ? rows : RowsWithSlots(cfg, rows, arguments.Has(SkipUnknownFlag))) {
+             RowsWithSlots(table, cfg, rows, arguments.Has(SkipUnknownFlag))) {
             const std::optional<TVehicleRecord> current = table.Read(row.Vehicle);
             TVehicleChange change{row.Vehicle, std::nullopt, row.Bytes};
             if (current) {

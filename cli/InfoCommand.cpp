@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
-#include "cli/VehicleTable.h"
+#include "cli/TableAccess.h"
 #include "table/TableFile.h"
 
 #include <algorithm>
@@ -24,8 +24,7 @@ std::string_view YesNo(bool yes) {
 
 // What a cfg holds: its rows, the models they give (the last row of each counts), and
 // how the file is laid out, which a change keeps.
-void WriteCfgInfo(const std::string& path, TReport& out) {
-    const TVehicleTable table(path, TOpenMode::ReadOnly);
+void WriteCfgInfo(const TVehicleTable& table, TReport& out) {
     const exchange::TCfgDocument& cfg = *table.Cfg();
     const std::vector<TVehicleRecord> models = table.ReadAll();
     const auto added = std::count_if(models.begin(), models.end(),
@@ -40,21 +39,10 @@ void WriteCfgInfo(const std::string& path, TReport& out) {
     out << "end-mark: " << YesNo(cfg.HasEndMark()) << '\n';
 }
 
-int RunInfo(const TArguments& arguments, TReport& out) {
-    RequirePositionals(arguments, 1);
-    if (KindOfTable(arguments.Positionals[0]) == TTableKind::Cfg) {
-        WriteCfgInfo(arguments.Positionals[0], out);
-        return ExitSuccess;
-    }
-    const TTableFile file(arguments.Positionals[0], TOpenMode::ReadOnly);
+void WriteExecutableInfo(const TTableFile& file, TReport& out) {
     const TTableLocation& location = file.Location();
     out << "size: " << location.FileSize << '\n';
     out << "version: " << location.VersionText << '\n';
-    if (IsRejected(location)) {
-        // Size and version are known before the verdict, as in the editor.
-        out << "found-by: " << FoundByNothing << '\n';
-        throw RejectedFile();
-    }
     if (location.Known) {
         out << "found-by: " << FoundByKnownSize << '\n';
         out << "signature-offset: " << NoOffset << '\n';
@@ -64,6 +52,24 @@ int RunInfo(const TArguments& arguments, TReport& out) {
         out << "signature-offset: " << location.SignatureOffset << '\n';
     }
     out << "id-400-offset: " << TTableLocator::RecordOffset(location, 0) << '\n';
+}
+
+int RunInfo(const TArguments& arguments, TReport& out) {
+    RequirePositionals(arguments, 1);
+    try {
+        const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
+        if (const TTableFile* file = table.Executable()) {
+            WriteExecutableInfo(*file, out);
+        } else {
+            WriteCfgInfo(table, out);
+        }
+    } catch (const exchange::ERejectedTable& rejected) {
+        // Size and version are known before the verdict, as in the editor.
+        out << "size: " << rejected.Location.FileSize << '\n';
+        out << "version: " << rejected.Location.VersionText << '\n';
+        out << "found-by: " << FoundByNothing << '\n';
+        throw;
+    }
     return ExitSuccess;
 }
 

@@ -69,25 +69,18 @@ TChangeSet ChangeOfOne(const TLayout& layout, const TVehicleChange& change) {
     return set;
 }
 
-void RequireTable(const TTableFile& file) {
-    if (IsRejected(file.Location())) {
-        throw RejectedFile();
-    }
-}
-
 int RunChange(const TArguments& arguments, const std::string& path, TReport& out,
               const std::function<TChangeSet(const TVehicleTable& table)>& compute) {
     const bool dryRun = arguments.Has(DryRunFlag);
     TVehicleTable table(path, dryRun ? TOpenMode::ReadOnly : TOpenMode::Change);
     WarnIfNotTheGame(table, std::cerr);
     TChangeSet set = compute(table);
-    std::erase_if(set.Changes,
-                  [](const TVehicleChange& change) { return change.After == change.Before; });
-    if (set.Changes.empty()) {
+    const exchange::TPreparedChange prepared = table.Prepare(set.Changes);
+    if (prepared.Changes.empty()) {
         out << set.NoChange;
         return ExitSuccess;
     }
-    table.Validate(set.Changes);
+    set.Changes = prepared.Changes;
     WarnAboutProblems(set, std::cerr);
     if (dryRun) {
         std::cerr << "dry run: nothing was written\n";
@@ -95,7 +88,7 @@ int RunChange(const TArguments& arguments, const std::string& path, TReport& out
         if (arguments.Has(BackupFlag)) {
             BackUp(path, std::cerr);
         }
-        table.Commit(set.Changes);
+        table.Commit(prepared);
         out.FileChanged = true;
     }
     out << set.Report;

@@ -5,7 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Report.h"
-#include "cli/VehicleTable.h"
+#include "exchange/VehicleTable.h"
 #include "table/FieldLayout.h"
 #include "table/TableFile.h"
 
@@ -18,8 +18,10 @@
 
 namespace klarvon::cli {
 
-// Throws RejectedFile() for a file the editor would refuse.
-void RequireTable(const TTableFile& file);
+using exchange::TVehicle;
+using exchange::TVehicleChange;
+using exchange::TVehicleRecord;
+using exchange::TVehicleTable;
 
 // What a writing command makes of the file it was given.
 struct TChangeSet {

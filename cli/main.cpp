@@ -1,6 +1,7 @@
 // klarvon-cli: the command-line companion of the Klarvon editor. Picks the command,
 // prints help and usage, and turns failures into messages and exit codes.
 
+#include "catalogue/ModelNames.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Report.h"
@@ -107,6 +108,9 @@ int RunCommand(const TCommand& command, std::span<const std::string> words) {
         return Deliver(out, exitCode);
     } catch (const EUsageError& usage) {
         return CommandUsageError(command, usage.what());
+    } catch (const EVehicleNameError& unknown) {
+        // A word that names no vehicle is wrong usage, wherever it was looked up.
+        return CommandUsageError(command, unknown.what());
     } catch (const std::exception&) {
         // What was printed before the failure (info's size and version) goes out first.
         Deliver(out, ExitFailure);

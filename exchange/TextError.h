@@ -2,7 +2,10 @@
 // The one fault of the modders' texts: a cfg or patch that cannot be read, or a value
 // that cannot be read or written in one, with where in the text it is. The problem is
 // the exact text the user sees after the place; it is final as it is (no full stop is
-// added to it).
+// added to it). It is one of the core's final failures (table/Errors.h), so whoever reports
+// failures reports it as it stands.
+
+#include "table/Errors.h"
 
 #include <cstddef>
 #include <stdexcept>
@@ -13,12 +16,12 @@
 
 namespace klarvon::exchange {
 
-class ETextError : public std::runtime_error {
+class ETextError : public EFinalError {
 public:
     // A problem not yet placed: a value read or written on its own.
-    explicit ETextError(const std::string& problem) : std::runtime_error(problem) {}
+    explicit ETextError(const std::string& problem) : EFinalError(problem) {}
     ETextError(std::size_t line, std::size_t column, const std::string& problem)
-        : std::runtime_error(problem), Line(line), Column(column) {}
+        : EFinalError(problem), Line(line), Column(column) {}
 
     // 1-based, Column counting bytes; 0 while the place is unknown.
     std::size_t Line = 0;
@@ -71,5 +74,18 @@ public:
         return text;
     }
 };
+
+// Runs body, which reads the text of source; its faults come out as one final failure whose
+// text places each in source ("v.cfg:3:7: ..."), as the user reads it.
+template <class TBody> decltype(auto) ReadingText(std::string_view source, TBody&& body) {
+    try {
+        return body();
+    } catch (const ETextErrors& errors) {
+        throw EFinalError(errors.Located(source));
+    } catch (const ETextError& error) {
+        throw EFinalError(error.Line == 0 ? std::string(source) + ' ' + error.what()
+                                          : error.Located(source));
+    }
+}
 
 } // namespace klarvon::exchange

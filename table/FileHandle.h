@@ -39,6 +39,11 @@ public:
     ~TFileHandle(); // closes without throwing; an orderly end goes through Close()
     TFileHandle(const TFileHandle&) = delete;
     TFileHandle& operator=(const TFileHandle&) = delete;
+    // The open file passes on, lock and all: a file looked into once is used by whoever
+    // knows what it is, without opening it again.
+    TFileHandle(TFileHandle&& other) noexcept
+        : native_(std::exchange(other.native_, -1)), locked_(std::exchange(other.locked_, false)),
+          path_(std::move(other.path_)) {}
 
     // An existing file, never created. With ReadOnly or ReadWrite, anything but a regular
     // file (a folder, a pipe, a device) is "File access denied".

@@ -29,11 +29,18 @@ std::string ReplacedPath(const std::string& path) {
 
 } // namespace
 
-TLockedFile::TLockedFile(const std::string& path, std::chrono::milliseconds wait) : path_(path) {
+TLockedFile::TLockedFile(const std::string& path, std::chrono::milliseconds wait)
+    : TLockedFile(TFileHandle(), path, wait) {}
+
+TLockedFile::TLockedFile(TFileHandle&& opened, const std::string& path,
+                         std::chrono::milliseconds wait)
+    : path_(path), file_(std::move(opened)) {
     // One limit for the whole wait, however often the file is replaced under us.
     const auto giveUp = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        file_.Open(path, TAccess::ReadWriteReplaceable);
+        if (!file_.IsOpen()) {
+            file_.Open(path, TAccess::ReadWriteReplaceable);
+        }
         LockBefore(file_, giveUp);
         // The lock was let go by a program that had just renamed its new file over this
         // one: this text is no longer the file's, and the next change must start from

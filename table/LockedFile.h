@@ -26,6 +26,9 @@ public:
     // Waits up to wait for the lock, then fails with "Another Klarvon program is changing
     // this file". A file over LargestTextFile is refused as ReadTextFile refuses it.
     explicit TLockedFile(const std::string& path, std::chrono::milliseconds wait = LockWait);
+    // The same for a file already open at path, ReadWriteReplaceable.
+    TLockedFile(TFileHandle&& opened, const std::string& path,
+                std::chrono::milliseconds wait = LockWait);
     TLockedFile(const TLockedFile&) = delete;
     TLockedFile& operator=(const TLockedFile&) = delete;
     ~TLockedFile(); // lets go without throwing

@@ -21,10 +21,6 @@ EInOutError LockedByAnotherKlarvon() {
     return EInOutError(CodeLockViolation, "Another Klarvon program is changing this file");
 }
 
-TAccess AccessOf(TOpenMode mode) {
-    return mode == TOpenMode::ReadOnly ? TAccess::ReadOnly : TAccess::ReadWrite;
-}
-
 // The same failure with what happened to the file afterwards added, so the user knows
 // whether the file still holds what it held before.
 EInOutError WithAftermath(const EKlarvonError& failure, const std::string& aftermath) {
@@ -76,6 +72,10 @@ EStaleRecord::EStaleRecord()
     : EKlarvonError("The record was changed by another program after it was read; "
                     "nothing was written") {}
 
+TAccess AccessOf(TOpenMode mode) {
+    return mode == TOpenMode::ReadOnly ? TAccess::ReadOnly : TAccess::ReadWrite;
+}
+
 TRecordFile::TRecordFile(const std::string& path, TOpenMode mode, std::chrono::milliseconds wait)
     : path_(path), mode_(mode) {
     file_.Open(path, AccessOf(mode));
@@ -83,6 +83,14 @@ TRecordFile::TRecordFile(const std::string& path, TOpenMode mode, std::chrono::m
         return;
     }
     LockBefore(file_, std::chrono::steady_clock::now() + wait);
+}
+
+TRecordFile::TRecordFile(TFileHandle&& opened, const std::string& path, TOpenMode mode,
+                         std::chrono::milliseconds wait)
+    : file_(std::move(opened)), path_(path), mode_(mode) {
+    if (mode == TOpenMode::Change) {
+        LockBefore(file_, std::chrono::steady_clock::now() + wait);
+    }
 }
 
 std::int64_t TRecordFile::Size() const {

@@ -40,6 +40,9 @@ enum class TOpenMode {
     Change,    // read-write under Klarvon's write lock: the only mode that can Commit
 };
 
+// How a file of records is opened for a mode.
+TAccess AccessOf(TOpenMode mode);
+
 // How long a change waits for another Klarvon program to finish its own.
 inline constexpr std::chrono::milliseconds LockWait{3000};
 
@@ -69,6 +72,9 @@ public:
     // file".
     explicit TRecordFile(const std::string& path, TOpenMode mode = TOpenMode::ReadWrite,
                          std::chrono::milliseconds wait = LockWait);
+    // The same for a file already open, in AccessOf(mode) or one that allows more.
+    TRecordFile(TFileHandle&& opened, const std::string& path, TOpenMode mode,
+                std::chrono::milliseconds wait = LockWait);
     TRecordFile(const TRecordFile&) = delete;
     TRecordFile& operator=(const TRecordFile&) = delete;
 

@@ -11,6 +11,9 @@ TTableFile::TTableFile(const std::string& path, TOpenMode mode,
 TTableFile::TTableFile(const std::string& path, TOpenMode mode, const TTableLocation& location)
     : file_(path, mode), location_(location) {}
 
+TTableFile::TTableFile(TFileHandle&& opened, const std::string& path, TOpenMode mode)
+    : file_(std::move(opened), path, mode), location_(TTableLocator::Locate(file_, {})) {}
+
 std::int64_t TTableFile::RecordOffset(int id) const {
     return TTableLocator::RecordOffset(location_, id - FirstVehicleId);
 }

@@ -32,6 +32,8 @@ public:
     // Opens the file at a table located earlier, as the editor does at each event after
     // the file was chosen; a file replaced in between is read where its table was.
     TTableFile(const std::string& path, TOpenMode mode, const TTableLocation& location);
+    // Locates the table in a file already open for mode (see TRecordFile).
+    TTableFile(TFileHandle&& opened, const std::string& path, TOpenMode mode);
 
     const std::string& Path() const { return file_.Path(); }
     const TTableLocation& Location() const { return location_; }

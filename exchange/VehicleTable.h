@@ -1,0 +1,143 @@
+#pragma once
+// A file read or changed as a table of vehicle records, whichever kind it is: an
+// executable's table (231 slots, by ID) or a limit adjuster's cfg (a row per model, added
+// vehicles included). The kind is told by what the file holds, never by its name, and the
+// file is opened once: what is looked into to tell the kind is what is then read.
+//
+// Both programs go through this one class: the editor's open, show and apply, and every
+// command of the companion. What differs between the kinds is asked of the table as what
+// it can hold (CanHold, HoldsPadBytes, AsHeld), never as which kind it is.
+
+#include "exchange/CfgDocument.h"
+#include "exchange/Vehicle.h"
+#include "table/Errors.h"
+#include "table/LockedFile.h"
+#include "table/RecordFile.h"
+#include "table/TableFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace klarvon::exchange {
+
+// What an open accepts: either kind, or only a cfg (the source of an import).
+enum class TTableKinds { Either, CfgOnly };
+
+// An executable the editor refuses ("Unknown gta_sa.exe"), with what was found of it, so
+// that its size and version can still be shown.
+class ERejectedTable : public EFinalError {
+public:
+    explicit ERejectedTable(const TTableLocation& location);
+    TTableLocation Location;
+};
+
+// A change that would set bytes a cfg row does not hold (a cfg keeps only the game's
+// fields); nothing was written. Offsets: the record's pad bytes it would set.
+class EPadBytes : public EFinalError {
+public:
+    EPadBytes(const TVehicle& vehicle, std::vector<std::size_t> offsets, const std::string& path);
+    TVehicle Vehicle;
+    std::vector<std::size_t> Offsets;
+};
+
+// One vehicle's change: its record as read (none for a row a cfg does not have yet) and as
+// it is to be.
+struct TVehicleChange {
+    TVehicle Vehicle;
+    std::optional<TRecordBytes> Before;
+    TRecordBytes After;
+};
+
+// Changes checked against the file they are for and worked out as that file will hold
+// them (see TVehicleTable::Prepare); a change whose After equals its Before is left out.
+struct TPreparedChange {
+    std::vector<TVehicleChange> Changes;
+    std::string CfgText; // a cfg's whole new text; empty for an executable
+};
+
+class TVehicleTable {
+public:
+    // mode: ReadOnly, ReadWrite (a file that cannot be written is refused at once), or
+    // Change (Klarvon's write lock, held until Commit or the end; a cfg's text is read
+    // under it). onSize hears the file's size first. An executable the editor would refuse
+    // is ERejectedTable; a UTF-16 text, and a text that is no cfg, each fail with their own
+    // message naming the file. With CfgOnly, an empty file and one that is not text fail
+    // with messages of their own.
+    TVehicleTable(const std::string& path, TOpenMode mode,
+                  TTableKinds accepted = TTableKinds::Either,
+                  const std::function<void(std::int64_t)>& onSize = {});
+    ~TVehicleTable();
+    TVehicleTable(const TVehicleTable&) = delete;
+    TVehicleTable& operator=(const TVehicleTable&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+    // Every vehicle: an executable's 231 slots in ID order, a cfg's models as their rows
+    // stand (the row that counts for each, in file order).
+    std::vector<TVehicleRecord> ReadAll() const;
+
+    // The vehicle a modder's word means. In an executable, an ID or a name
+    // (IdOfVehicleWord, whose EVehicleNameError passes). In a cfg, a model name the file
+    // has a row for, else an ID or a stock name whose model has a row; a vehicle without a
+    // row is an EFinalError naming the file.
+    TVehicle Find(std::string_view word) const;
+    // The same, but a vehicle a cfg has no row for yet is named all the same (a stock
+    // slot's model, or the word itself as an added model's name), for a row to be added.
+    TVehicle FindOrNew(std::string_view word) const;
+
+    // The records of the vehicles the words name (see Find), each once, in the order first
+    // named.
+    std::vector<TVehicleRecord> ReadNamed(std::span<const std::string> words) const;
+
+    // The record of a vehicle; none where the file has no record for it (a cfg without its
+    // row). An added model asked of an executable is an EFinalError.
+    std::optional<TVehicleRecord> Read(const TVehicle& vehicle) const;
+
+    // Whether the file can hold a record of the vehicle: an executable holds the slots, a
+    // cfg the vehicles with a model name (stock or added).
+    bool CanHold(const TVehicle& vehicle) const;
+    // Why a vehicle has no record here, after the file's path: " has no row for it",
+    // " is an executable, which has no slot for a vehicle a mod adds".
+    std::string_view NoRecordText() const;
+    // Whether its records keep their pad bytes (an executable's do; a cfg row has none).
+    bool HoldsPadBytes() const;
+    // A record as the file would hold it: with zero pad bytes for a cfg, as it is for an
+    // executable.
+    TRecordBytes AsHeld(const TRecordBytes& record) const;
+
+    // Checks changes against the file before anything is written: a cfg refuses pad bytes
+    // that are not zero (EPadBytes), a model name a row cannot hold and a float no row can
+    // write; a vehicle the file cannot hold is refused too. Works out a cfg's new text
+    // once, for Commit.
+    TPreparedChange Prepare(std::span<const TVehicleChange> changes) const;
+
+    // The prepared changes as one: in an executable one write of records in place, in a
+    // cfg the file replaced by its new text. A record that no longer holds its Before (in
+    // either kind, compared under the lock) is EStaleRecord and nothing is written. Needs
+    // TOpenMode::Change.
+    void Commit(const TPreparedChange& prepared);
+
+    // What only one kind has: the executable behind the table (nullptr for a cfg), and the
+    // cfg's document (nullptr for an executable).
+    const TTableFile* Executable() const { return executable_.get(); }
+    const TCfgDocument* Cfg() const { return cfg_.get(); }
+    std::int64_t Size() const { return size_; }
+
+private:
+    void OpenCfg(TFileHandle&& file, TOpenMode mode);
+
+    std::string path_;
+    std::int64_t size_ = 0;
+    std::unique_ptr<TTableFile> executable_;
+    std::unique_ptr<TCfgDocument> cfg_;
+    std::unique_ptr<TLockedFile> lockedCfg_;
+};
+
+} // namespace klarvon::exchange
