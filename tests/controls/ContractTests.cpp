@@ -1,7 +1,8 @@
 // The control layer's promises (ui/controls/*.h) that the windows build on, kept by each
 // platform's side: which changes fire events and which do not, the radio groups, the
 // menu's check marks, the error box at the event boundary, message dialogs with and
-// without Esc, pictures that cannot be loaded, closing and the timer.
+// without Esc and with a chosen default, the list dialog's request and answers, pictures
+// that cannot be loaded, closing and the timer.
 #include "tests/controls/Driver.h"
 #include "tests/support/AnsweringDialogs.h"
 #include "ui/controls/Dialogs.h"
@@ -239,6 +240,83 @@ TEST_F(ControlLayer, MessageDialogsFollowTheirTypeAndAnswerEscOnlyWithAnEscButto
         EXPECT_EQ(MessageDlg("Text", test.Type, test.Offered),
                   test.Offered.Yes ? TModalResult::Yes : TModalResult::OK);
     }
+}
+
+// A question whose safe answer is No: Enter must not write. The default names a button,
+// not a place, so it stays on No whatever else is offered; one not offered leaves the first.
+TEST_F(ControlLayer, MessageDialogDefaultIsTheButtonNamed) {
+    struct TCase {
+        const char* What;
+        TMsgDlgButtons Offered;
+        TMsgDlgBtn Default;
+        int DefaultIndex;
+        TModalResult ByDefault;
+    };
+    const TCase cases[] = {
+        {"write anyway?", {.Yes = true, .No = true}, TMsgDlgBtn::No, 1, TModalResult::No},
+        {"yes first", {.Yes = true, .No = true}, TMsgDlgBtn::Yes, 0, TModalResult::Yes},
+        {"with cancel",
+         {.Yes = true, .No = true, .Cancel = true},
+         TMsgDlgBtn::No,
+         1,
+         TModalResult::No},
+        {"cancel", {.OK = true, .Cancel = true}, TMsgDlgBtn::Cancel, 1, TModalResult::Cancel},
+        {"not offered", {.Yes = true, .No = true}, TMsgDlgBtn::OK, 0, TModalResult::Yes},
+    };
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.What);
+        const TMessageBoxRequest request =
+            MessageDlgRequest("Write anyway?", TMsgDlgType::Warning, test.Offered, test.Default);
+        const TMessageBoxRequest plain =
+            MessageDlgRequest("Write anyway?", TMsgDlgType::Warning, test.Offered);
+        EXPECT_EQ(request.DefaultButton, test.DefaultIndex);
+        // Only the default differs from the same box without one.
+        EXPECT_EQ(request.Buttons, plain.Buttons);
+        EXPECT_EQ(request.EscapeButton, plain.EscapeButton);
+        EXPECT_EQ(request.Title, plain.Title);
+
+        answers_.Boxes.clear();
+        answers_.BoxAnswer = test.DefaultIndex; // the user presses Enter
+        EXPECT_EQ(MessageDlg("Write anyway?", TMsgDlgType::Warning, test.Offered, test.Default),
+                  test.ByDefault);
+        ASSERT_EQ(answers_.Boxes.size(), 1U);
+        EXPECT_EQ(answers_.Boxes.front().DefaultButton, test.DefaultIndex);
+        answers_.BoxAnswer = MessageBoxClosed;
+        EXPECT_EQ(MessageDlg("Write anyway?", TMsgDlgType::Warning, test.Offered, test.Default),
+                  TModalResult::Cancel);
+    }
+}
+
+// The caller gets a line of its own list or "closed", whatever the seam answers: an index
+// past the end would select a vehicle that is not there.
+TEST_F(ControlLayer, ListDialogAsksWithEveryLineAndAnswersOnlyWithOne) {
+    const std::vector<std::string> lines{"400 Landstalker: PlayerBank: 710: likely crash",
+                                         "Привет: a note"};
+    struct TCase {
+        int Seam;
+        int Answer;
+    };
+    const TCase cases[] = {{0, 0},
+                           {1, 1},
+                           {ListDialogClosed, ListDialogClosed},
+                           {2, ListDialogClosed},
+                           {-7, ListDialogClosed}};
+    for (const TCase& test : cases) {
+        SCOPED_TRACE(test.Seam);
+        answers_.ListRequests.clear();
+        answers_.ListAnswer = test.Seam;
+        EXPECT_EQ(ListDlg("Check", "1 problem, 1 note in 2 vehicles", lines, "Select", "Close"),
+                  test.Answer);
+        ASSERT_EQ(answers_.ListRequests.size(), 1U);
+        const TListDialogRequest& request = answers_.ListRequests.front();
+        EXPECT_EQ(request.Title, "Check");
+        EXPECT_EQ(request.Header, "1 problem, 1 note in 2 vehicles");
+        EXPECT_EQ(request.Lines, lines);
+        EXPECT_EQ(request.SelectCaption, "Select");
+        EXPECT_EQ(request.CloseCaption, "Close");
+    }
+    answers_.ListAnswer = 0;
+    EXPECT_EQ(ListDlg("Check", "No findings", {}, "Select", "Close"), ListDialogClosed);
 }
 
 TEST_F(ControlLayer, PictureThatCannotBeLoadedLeavesTheControlEmpty) {

@@ -25,14 +25,21 @@ public:
         return BoxAnswer;
     }
 
+    int ShowListDialog(const TListDialogRequest& request) override {
+        ListRequests.push_back(request);
+        return ListAnswer;
+    }
+
     void Beep() override { ++Beeps; }
     void ShellOpen(const std::string& target) override { ShellTargets.push_back(target); }
 
     std::string ChosenFile; // empty: the user cancels
     int BoxAnswer = 0;
+    int ListAnswer = ListDialogClosed; // the line the user chooses
 
     std::vector<TOpenDialogRequest> OpenRequests;
     std::vector<TMessageBoxRequest> Boxes;
+    std::vector<TListDialogRequest> ListRequests;
     int Beeps = 0;
     std::vector<std::string> ShellTargets;
 };

@@ -1,15 +1,19 @@
 #pragma once
-// The open dialog and message dialogs, all shown through the platform seam
-// (ui/controls/Platform.h).
+// The open dialog, message dialogs and the list dialog, all shown through the platform
+// seam (ui/controls/Platform.h).
 //
 //   TOpenDialog  Title, Filters, HideReadOnly, FileName (the path chosen last, kept
 //                between runs); Execute() returns false when the user cancels.
 //   MessageDlg   a message dialog in the classic manner: its title and icon follow the
 //                type ("Error", "Warning", "Information", "Confirmation"); buttons in
 //                the order Yes, No, OK, Cancel with captions "&Yes", "&No", "OK",
-//                "Cancel"; the first is the default; Esc presses Cancel, else No, else
-//                OK, and does nothing when none of those is offered. The close box
-//                always closes it (mrCancel).
+//                "Cancel"; the first is the default unless the caller names another
+//                (a question whose safe answer is No makes No the default, so that
+//                Enter does not say Yes); Esc presses Cancel, else No, else OK, and
+//                does nothing when none of those is offered. The close box always
+//                closes it (mrCancel).
+//   ListDlg      a list of lines under a header line; the index of the line the user
+//                chose, or -1 when the dialog was closed without a choice.
 
 #include "ui/controls/Controls.h"
 #include "ui/controls/Platform.h"
@@ -46,11 +50,27 @@ struct TMsgDlgButtons {
     bool Cancel = false;
 };
 
+// One of the buttons, to name the default; one that is not offered leaves the first.
+enum class TMsgDlgBtn : std::uint8_t { Yes, No, OK, Cancel };
+
 enum class TModalResult : std::uint8_t { None, OK, Cancel, Yes, No };
 
 // The request MessageDlg hands to the seam; public so that it can be checked.
 TMessageBoxRequest MessageDlgRequest(std::string_view text, TMsgDlgType type,
                                      TMsgDlgButtons buttons);
+TMessageBoxRequest MessageDlgRequest(std::string_view text, TMsgDlgType type,
+                                     TMsgDlgButtons buttons, TMsgDlgBtn defaultButton);
 TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons);
+TModalResult MessageDlg(std::string_view text, TMsgDlgType type, TMsgDlgButtons buttons,
+                        TMsgDlgBtn defaultButton);
+
+// The request ListDlg hands to the seam; public so that it can be checked.
+TListDialogRequest ListDlgRequest(std::string_view title, std::string_view header,
+                                  const std::vector<std::string>& lines,
+                                  std::string_view selectCaption, std::string_view closeCaption);
+// The index into lines of the line chosen, or ListDialogClosed; never an index outside
+// lines, whatever the seam answers.
+int ListDlg(std::string_view title, std::string_view header, const std::vector<std::string>& lines,
+            std::string_view selectCaption, std::string_view closeCaption);
 
 } // namespace klarvon

@@ -7,6 +7,10 @@ TPlatformDialogs* gInstalled = nullptr;
 
 } // namespace
 
+int TPlatformDialogs::ShowListDialog(const TListDialogRequest& /*request*/) {
+    return ListDialogClosed;
+}
+
 TPlatformDialogs& PlatformDialogs() {
     if (gInstalled != nullptr) {
         return *gInstalled;

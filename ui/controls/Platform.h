@@ -1,10 +1,11 @@
 #pragma once
 // The seam between the program and whatever asks the user or the system something:
-// the file-open dialog, message boxes, the beep and the shell. Everything modal goes
-// through TPlatformDialogs, so a test answers instead of a person.
+// the file-open dialog, message boxes, the list to choose from, the beep and the shell. Everything
+// modal goes through TPlatformDialogs, so a test answers instead of a person.
 //
 // The platform layer supplies the real implementation (Qt: QFileDialog, QMessageBox,
-// QApplication::beep, QDesktopServices). A test installs its own for a scope:
+// a QDialog around a list, QApplication::beep, QDesktopServices). A test installs its own for a
+// scope:
 //
 //     TAnsweringDialogs answers;                     // derives from TPlatformDialogs
 //     TPlatformDialogsOverride seam(answers);        // until seam goes out of scope
@@ -45,6 +46,20 @@ struct TMessageBoxRequest {
 // was closed by its close box.
 inline constexpr int MessageBoxClosed = -1;
 
+// A list of lines to choose one from, under a header line (what the list counts), with a
+// button that chooses the selected line and one that closes without a choice. The
+// captions come with the request, so that the caller can give them in its language.
+struct TListDialogRequest {
+    std::string Title;
+    std::string Header;
+    std::vector<std::string> Lines;
+    std::string SelectCaption;
+    std::string CloseCaption;
+};
+
+// What a list dialog returned when it was closed without a line chosen.
+inline constexpr int ListDialogClosed = -1;
+
 class TPlatformDialogs {
 public:
     virtual ~TPlatformDialogs() = default;
@@ -54,6 +69,11 @@ public:
     virtual bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) = 0;
     // Modal, centred on the screen.
     virtual int ShowMessageBox(const TMessageBoxRequest& request) = 0;
+    // Modal, centred on the window it belongs to (or the screen), wide enough for lines
+    // of about a hundred characters and resizable. The index of the line chosen (by a
+    // double click, or Enter or the select button on the selected line), or
+    // ListDialogClosed. A stand-in that never shows lists answers as if closed.
+    virtual int ShowListDialog(const TListDialogRequest& request);
     virtual void Beep() = 0;
     virtual void ShellOpen(const std::string& target) = 0;
 

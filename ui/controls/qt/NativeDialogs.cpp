@@ -5,15 +5,23 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace klarvon {
 namespace {
+
+// Room for lines of about a hundred characters without scrolling sideways.
+constexpr int ListDialogWidth = 640;
+constexpr int ListDialogHeight = 360;
 
 QMessageBox::Icon ToQtIcon(TMessageIcon icon) {
     switch (icon) {
@@ -46,6 +54,12 @@ public:
         TMessageBoxDialog box(request);
         box.exec();
         return box.Answer();
+    }
+
+    int ShowListDialog(const TListDialogRequest& request) override {
+        TListDialog dialog(request, QApplication::activeWindow());
+        dialog.exec();
+        return dialog.Answer();
     }
 
     void Beep() override { QApplication::beep(); }
@@ -104,6 +118,66 @@ void TMessageBoxDialog::closeEvent(QCloseEvent* event) {
     // QMessageBox would refuse the close box when Esc has no button; here it closes.
     closedByCloseBox_ = true;
     QDialog::closeEvent(event);
+}
+
+TListDialog::TListDialog(const TListDialogRequest& request, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ListDialog"));
+    setWindowTitle(ToQt(request.Title));
+    setModal(true);
+    resize(ListDialogWidth, ListDialogHeight);
+
+    auto* header = new QLabel(this);
+    header->setObjectName(QStringLiteral("ListHeader"));
+    header->setTextFormat(Qt::PlainText);
+    header->setText(ToQt(request.Header));
+
+    auto* lines = new QListWidget(this);
+    lines->setObjectName(QStringLiteral("ListLines"));
+    lines->setSelectionMode(QAbstractItemView::SingleSelection);
+    lines->setUniformItemSizes(true);
+    for (const std::string& line : request.Lines) {
+        lines->addItem(ToQt(line));
+    }
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->setObjectName(QStringLiteral("ListButtons"));
+    QPushButton* select =
+        buttons->addButton(ToQt(request.SelectCaption), QDialogButtonBox::AcceptRole);
+    select->setObjectName(QStringLiteral("ListSelect"));
+    QPushButton* close =
+        buttons->addButton(ToQt(request.CloseCaption), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("ListClose"));
+    // Enter in the list presses the select button; with nothing selected it does nothing.
+    select->setDefault(true);
+    select->setEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(header);
+    layout->addWidget(lines, 1);
+    layout->addWidget(buttons);
+
+    connect(lines, &QListWidget::itemSelectionChanged, select,
+            [lines, select] { select->setEnabled(!lines->selectedItems().isEmpty()); });
+    // A double click, not "activated": a style that activates on a single click would
+    // otherwise choose a line the user only meant to select.
+    connect(lines, &QListWidget::itemDoubleClicked, this,
+            [this, lines](QListWidgetItem* item) { Choose(lines->row(item)); });
+    connect(select, &QPushButton::clicked, this, [this, lines] {
+        const QList<QListWidgetItem*> selected = lines->selectedItems();
+        if (!selected.isEmpty()) {
+            Choose(lines->row(selected.constFirst()));
+        }
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    lines->setFocus();
+}
+
+void TListDialog::Choose(int line) {
+    if (line < 0) {
+        return;
+    }
+    chosen_ = line;
+    accept();
 }
 
 QString AnyCasePattern(const QString& pattern) {

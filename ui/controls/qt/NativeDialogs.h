@@ -4,6 +4,7 @@
 
 #include "ui/controls/Platform.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -29,6 +30,22 @@ private:
     std::vector<QAbstractButton*> buttons_;
     bool escapeCloses_;
     bool closedByCloseBox_ = false;
+};
+
+// The list dialog: the header in a label ("ListHeader"), the lines in a list
+// ("ListLines"), the select button ("ListSelect", the default, usable only with a line
+// selected) and the close button ("ListClose"). A double click on a line chooses it.
+class TListDialog : public QDialog {
+public:
+    TListDialog(const TListDialogRequest& request, QWidget* parent);
+
+    // The line chosen, or ListDialogClosed.
+    int Answer() const { return chosen_; }
+
+private:
+    void Choose(int line);
+
+    int chosen_ = ListDialogClosed;
 };
 
 std::unique_ptr<QFileDialog> MakeFileDialog(const TOpenDialogRequest& request);
