@@ -15,7 +15,7 @@ namespace {
 // Saveexe1 captions is Cyrillic (U+0435 U+0445 U+0435) while "exe" in GroupBox6's is
 // Latin; Button2 and Label1 end with a space; the vehicle types have no leading spaces
 // although their English captions do.
-constexpr std::array<TCaption, 57> RussianCaptionTable{{
+constexpr std::array<TCaption, 60> RussianCaptionTable{{
     {"Button1", "Открыть ехе SA"},
     {"Button2", "Сохранить "},
     {"Button3", "Об авторе"},
@@ -66,7 +66,10 @@ constexpr std::array<TCaption, 57> RussianCaptionTable{{
     {"Label1", "ID Машины, Название "},
     {"Programme1", "Действия"},
     {"Openexe1", "Открыть ехе"},
+    {"Opencfg1", "Открыть cfg"},
     {"Saveexe1", "Сохранить ехе"},
+    {"Undoapply1", "Отменить запись"},
+    {"Check1", "Проверить"},
     {"Exit1", "Выход"},
     {"Settings1", "Настройки"},
     {"ShowUnknown1", "Показывать неизвестное"},
@@ -81,6 +84,23 @@ constexpr std::string_view StaleRussian =
     "Запись этой машины изменена другой программой после показа; выберите её снова.";
 constexpr std::string_view StaleEnglish =
     "This vehicle's record was changed by another program after it was shown; select it again.";
+
+constexpr TEditorTexts EnglishEditorTexts{
+    "The game will have problems with these values:",
+    "Write them anyway?",
+    "This vehicle's record was changed by another program after the apply; it was not undone.",
+    "Nothing found:",
+    "Select",
+    "Close",
+};
+constexpr TEditorTexts RussianEditorTexts{
+    "С этими значениями у игры будут проблемы:",
+    "Всё равно записать?",
+    "Запись этой машины изменена другой программой после записи; отмена не выполнена.",
+    "Ничего не найдено:",
+    "Выбрать",
+    "Закрыть",
+};
 
 // The text ends at the first NUL; the first line at the first CR or LF.
 std::string_view FirstLine(std::string_view text) {
@@ -116,6 +136,10 @@ std::string_view SaveConfirmationText(const TLanguage& language) {
 
 std::string StaleRecordText(const TLanguage& language) {
     return std::string(IsRussian(language) ? StaleRussian : StaleEnglish);
+}
+
+const TEditorTexts& EditorTexts(const TLanguage& language) {
+    return IsRussian(language) ? RussianEditorTexts : EnglishEditorTexts;
 }
 
 } // namespace klarvon

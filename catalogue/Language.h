@@ -52,4 +52,16 @@ std::string_view SaveConfirmationText(const TLanguage& language);
 // an apply never undoes another program's change.
 std::string StaleRecordText(const TLanguage& language);
 
+// The texts of what the editor adds to its window: the warning before a value the game
+// has a problem with, undo and the check window.
+struct TEditorTexts {
+    std::string_view ProblemsHeader; // above the problems a write would make
+    std::string_view WriteAnyway;    // the question under them
+    std::string_view UndoStale;      // an undo refused: the record is no longer as written
+    std::string_view NoFindings;     // before check's count line when nothing was found
+    std::string_view Select;         // the check window's buttons
+    std::string_view Close;
+};
+const TEditorTexts& EditorTexts(const TLanguage& language);
+
 } // namespace klarvon

@@ -19,10 +19,6 @@ namespace {
 
 constexpr std::array<TFlag, 1> CheckFlags{FindingsJsonFlag};
 
-std::string Counted(std::size_t count, std::string_view what) {
-    return std::to_string(count) + ' ' + std::string(what) + (count == 1 ? "" : "s");
-}
-
 int RunCheck(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
     for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
@@ -40,11 +36,7 @@ int RunCheck(const TArguments& arguments, TReport& out) {
         for (const TRecordFinding& finding : findings) {
             out << exchange::CheckLine(path, finding) << '\n';
         }
-        const auto problems = static_cast<std::size_t>(
-            std::count_if(findings.begin(), findings.end(),
-                          [](const auto& f) { return f.Finding.Severity == TSeverity::Problem; }));
-        out << Counted(problems, "problem") << ", " << Counted(findings.size() - problems, "note")
-            << " in " << Counted(records.size(), "vehicle") << '\n';
+        out << exchange::CountLine(findings, records.size()) << '\n';
     }
     return exchange::HasProblem(findings) ? ExitFailure : ExitSuccess;
 }

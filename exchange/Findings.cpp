@@ -33,9 +33,11 @@ std::size_t ValueColumn(const TRecordFinding& finding) {
 
 // "ID MODEL FIELD: VALUE: WHAT", the words every line shares.
 std::string FindingSubject(const TVehicle& vehicle, const TFinding& finding) {
-    return VehicleIdText(vehicle) + ' ' + VehicleModelText(vehicle) + ' ' +
-           std::string(finding.Field->Name) + ": " + FindingValueText(finding) + ": " +
-           finding.What;
+    return VehicleIdText(vehicle) + ' ' + VehicleModelText(vehicle) + ' ' + FindingText(finding);
+}
+
+std::string Counted(std::size_t count, std::string_view what) {
+    return std::to_string(count) + ' ' + std::string(what) + (count == 1 ? "" : "s");
 }
 
 nlohmann::ordered_json NullOr(std::optional<std::size_t> value) {
@@ -90,6 +92,20 @@ std::string FindingValueText(const TFinding& finding) {
         return BitsHex(field, finding.Value);
     }
     return CfgValueText(field, finding.Value);
+}
+
+std::string FindingText(const TFinding& finding) {
+    return std::string(finding.Field->Name) + ": " + FindingValueText(finding) + ": " +
+           finding.What;
+}
+
+std::string CountLine(std::span<const TRecordFinding> findings, std::size_t vehicles) {
+    const auto problems = static_cast<std::size_t>(
+        std::count_if(findings.begin(), findings.end(), [](const TRecordFinding& found) {
+            return found.Finding.Severity == TSeverity::Problem;
+        }));
+    return Counted(problems, "problem") + ", " + Counted(findings.size() - problems, "note") +
+           " in " + Counted(vehicles, "vehicle");
 }
 
 std::string CheckLine(std::string_view source, const TRecordFinding& finding) {

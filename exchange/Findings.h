@@ -33,6 +33,13 @@ bool HasProblem(std::span<const TRecordFinding> findings);
 // The value of a finding as the lines print it.
 std::string FindingValueText(const TFinding& finding);
 
+// "FIELD: VALUE: WHAT", the words of a finding after its vehicle:
+// "PlayerBank: 710: likely crash: ...".
+std::string FindingText(const TFinding& finding);
+
+// `check`'s last line (no line end): "2 problems, 1 note in 231 vehicles".
+std::string CountLine(std::span<const TRecordFinding> findings, std::size_t vehicles);
+
 // One line of `check` (no line end): "SEVERITY: ID MODEL FIELD: VALUE: WHAT", for a cfg
 // row preceded by "SOURCE:LINE:COLUMN: " of the value. source: the file as the user named it.
 std::string CheckLine(std::string_view source, const TRecordFinding& finding);

@@ -194,8 +194,8 @@ TEST(Language, CaptionsCoverTheControlsInOrder) {
         "Label7",        "Label5",        "Label15",       "Label8",        "Label9",
         "CheckBox2",     "CheckBox3",     "Label19",       "Label20",       "RadioButton29",
         "RadioButton30", "RadioButton31", "Label1",        "Programme1",    "Openexe1",
-        "Saveexe1",      "Exit1",         "Settings1",     "ShowUnknown1",  "About1",
-        "Help1",         "About2"};
+        "Opencfg1",      "Saveexe1",      "Undoapply1",    "Check1",        "Exit1",
+        "Settings1",     "ShowUnknown1",  "About1",        "Help1",         "About2"};
     const auto table = RussianCaptions();
     ASSERT_EQ(table.size(), controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -224,7 +224,7 @@ TEST(Language, CaptionsUseTheIntendedAlphabetAndSpacing) {
     };
     const Case latinAllowed[] = {
         {"Button1", "SA"}, {"GroupBox6", "exe"}, {"Label18", "ID"},
-        {"Label9", "Ex"},  {"Label1", "ID"},
+        {"Label9", "Ex"},  {"Label1", "ID"},     {"Opencfg1", "cfg"},
     };
     for (const auto& caption : RussianCaptions()) {
         std::string expected;

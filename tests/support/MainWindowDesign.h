@@ -130,7 +130,10 @@ struct TExpectedMenuItem {
 inline constexpr TExpectedMenuItem MenuDesign[] = {
     {"Programme1", "", "Actions", false},
     {"Openexe1", "Programme1", "Open exe", false},
+    {"Opencfg1", "Programme1", "Open cfg", false},
     {"Saveexe1", "Programme1", "Save exe", false},
+    {"Undoapply1", "Programme1", "Undo apply", false},
+    {"Check1", "Programme1", "Check", false},
     {"Exit1", "Programme1", "Exit", false},
     {"Settings1", "", "Settings", false},
     {"ShowUnknown1", "Settings1", "Show Unknown", true},

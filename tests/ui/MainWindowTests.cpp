@@ -308,6 +308,12 @@ private slots:
             help << action->objectName();
         }
         QCOMPARE(help, (QStringList{"IDofEngineSound1", "Help1", "About2"}));
+        QStringList actions;
+        for (const QAction* action : window_->findChild<QMenu*>("Programme1")->actions()) {
+            actions << action->objectName();
+        }
+        QCOMPARE(actions, (QStringList{"Openexe1", "Opencfg1", "Saveexe1", "Undoapply1", "Check1",
+                                       "Exit1"}));
     }
 
     void timer() {
@@ -323,9 +329,12 @@ private slots:
         QCOMPARE(answers_.OpenRequests.size(), std::size_t{1});
         const TOpenDialogRequest& request = answers_.OpenRequests.back();
         QCOMPARE(request.Title, std::string("Select your gta_sa.exe"));
-        QCOMPARE(request.Filters.size(), std::size_t{1});
+        QCOMPARE(request.Filters.size(), std::size_t{2});
         QCOMPARE(request.Filters[0].Name, std::string("gta_sa.exe"));
         QCOMPARE(request.Filters[0].Pattern, std::string("*gta_sa.exe"));
+        // A renamed executable, or a cfg, can be chosen too.
+        QCOMPARE(request.Filters[1].Name, std::string("All files"));
+        QCOMPARE(request.Filters[1].Pattern, std::string("*"));
         QVERIFY(request.HideReadOnly);
         QCOMPARE(form_->OpenDialog1->FileName(), std::string());
 

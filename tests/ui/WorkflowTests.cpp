@@ -630,7 +630,10 @@ private slots:
 
     // Last: the application cannot be brought back once told to end.
     void rejectedFileEndsTheApplication() {
-        const std::string path = WriteExe("other_gta_sa.exe", Filler(5000, 3));
+        // An executable has NUL bytes (a file without any is read as a cfg).
+        TBytes other = Filler(5000, 3);
+        other[2] = 0;
+        const std::string path = WriteExe("other_gta_sa.exe", other);
         QVERIFY(!Application().Terminated());
         Open(path);
         QCOMPARE(answers_.Boxes.size(), std::size_t{1});

@@ -1,5 +1,7 @@
 #include "ui/main/MainLayout.h"
 
+#include <algorithm>
+
 namespace klarvon {
 namespace {
 
@@ -107,7 +109,10 @@ constexpr TLayoutRow Layout[] = {
 constexpr TMenuRow Menu[] = {
     {"Programme1", "", "Actions", false},
     {"Openexe1", "Programme1", "Open exe", false},
+    {"Opencfg1", "Programme1", "Open cfg", false},
     {"Saveexe1", "Programme1", "Save exe", false},
+    {"Undoapply1", "Programme1", "Undo apply", false},
+    {"Check1", "Programme1", "Check", false},
     {"Exit1", "Programme1", "Exit", false},
     {"Settings1", "", "Settings", false},
     {"ShowUnknown1", "Settings1", "Show Unknown", true},
@@ -126,9 +131,16 @@ std::span<const TMenuRow> MainMenuLayout() {
     return Menu;
 }
 
-std::string MainCaption(int gap) {
+std::string MainCaption(int gap, std::string_view fileName) {
     std::string caption(CaptionTitle);
-    caption.append(static_cast<std::size_t>(gap), ' ');
+    if (!fileName.empty()) {
+        caption.append(CaptionFileMark);
+        caption.append(fileName);
+    }
+    // The name takes its room from the run of spaces, so the credit stays where it was.
+    const int spaces = std::max(MinCaptionGap, gap - static_cast<int>(caption.size()) +
+                                                   static_cast<int>(CaptionTitle.size()));
+    caption.append(static_cast<std::size_t>(spaces), ' ');
     caption.append(CaptionCredit);
     return caption;
 }

@@ -63,6 +63,12 @@ inline constexpr std::string_view CaptionTitle = "Klarvon for GTA San Andreas";
 inline constexpr std::string_view CaptionCredit = "by Klarvon contributors";
 inline constexpr int NarrowCaptionGap = 39;
 inline constexpr int WideCaptionGap = 80;
-std::string MainCaption(int gap);
+// Shown after "Version :" for a cfg, which has no release of its own.
+inline constexpr std::string_view CfgVersionText = "cfg";
+
+// Once a file is open, its name follows the title ("... - gta_sa.exe").
+inline constexpr std::string_view CaptionFileMark = " - ";
+inline constexpr int MinCaptionGap = 3;
+std::string MainCaption(int gap, std::string_view fileName = {});
 
 } // namespace klarvon

@@ -163,6 +163,10 @@ public:
     const TVehicleAudioRecord& AsRead() const { return asRead_; }
     const TFormValues& Shown() const { return shown_; }
 
+    // An apply wrote record: it is what the file now holds, so a second apply of the same
+    // show is computed from it (and is not taken for another program's change).
+    void Written(const TVehicleAudioRecord& record) { asRead_ = record; }
+
     // Collect for the controls' current values; throws std::logic_error unless the record
     // arrived whole.
     TVehicleAudioRecord Collect(const TFormValues& now, char decimalSeparator) const;

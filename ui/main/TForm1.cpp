@@ -20,6 +20,9 @@ template <class T, std::size_t N> T& Keep(std::array<T*, N>& family, int n, T& c
     return control;
 }
 
+// A renamed executable (gta-sa.exe, a copy) or a cfg can be chosen through either dialog.
+const TFileFilter AllFilesFilter{"All files", "*"};
+
 template <class T> T* Named(const TForm& form, std::string_view name) {
     auto* component = dynamic_cast<T*>(form.FindComponent(name));
     if (component == nullptr) {
@@ -46,6 +49,9 @@ TForm1::TForm1() : TForm("Form1") {
     Label(6).SetSpread(true);
     BindControls();
     ConnectEvents();
+    // Nothing to undo or check until a file is open.
+    Undoapply1->SetEnabled(false);
+    Check1->SetEnabled(false);
     // The creation handler runs as any event does: a failure in it is reported, and the
     // window stands all the same.
     Application().Invoke([this] { FormCreate(); });
@@ -63,7 +69,10 @@ void TForm1::CreateMenu() {
     }
     Programme1 = items.at("Programme1");
     Openexe1 = items.at("Openexe1");
+    Opencfg1 = items.at("Opencfg1");
     Saveexe1 = items.at("Saveexe1");
+    Undoapply1 = items.at("Undoapply1");
+    Check1 = items.at("Check1");
     Exit1 = items.at("Exit1");
     Settings1 = items.at("Settings1");
     ShowUnknown1 = items.at("ShowUnknown1");
@@ -132,8 +141,13 @@ void TForm1::CreateControls() {
 void TForm1::CreateNonVisual() {
     OpenDialog1 = &Add<TOpenDialog>(*this, "OpenDialog1");
     OpenDialog1->SetTitle("Select your gta_sa.exe");
-    OpenDialog1->SetFilters({{"gta_sa.exe", "*gta_sa.exe"}});
+    OpenDialog1->SetFilters({{"gta_sa.exe", "*gta_sa.exe"}, AllFilesFilter});
     OpenDialog1->SetHideReadOnly(true);
+
+    OpenDialog2 = &Add<TOpenDialog>(*this, "OpenDialog2");
+    OpenDialog2->SetTitle("Select your gtasa_vehicleAudioSettings.cfg");
+    OpenDialog2->SetFilters({{"gtasa_vehicleAudioSettings.cfg", "*.cfg"}, AllFilesFilter});
+    OpenDialog2->SetHideReadOnly(true);
 
     Timer1 = &Add<TTimer>(*this, "Timer1");
     Timer1->SetInterval(1000);
@@ -175,7 +189,10 @@ void TForm1::ConnectEvents() {
     Button(4).OnClick = [this] { Button4Click(); };
     Timer1->OnTimer = [this] { Timer1Timer(); };
     Openexe1->OnClick = [this] { Openexe1Click(); };
+    Opencfg1->OnClick = [this] { Opencfg1Click(); };
     Saveexe1->OnClick = [this] { Saveexe1Click(); };
+    Undoapply1->OnClick = [this] { Undoapply1Click(); };
+    Check1->OnClick = [this] { Check1Click(); };
     Exit1->OnClick = [this] { Exit1Click(); };
     ShowUnknown1->OnClick = [this] { ShowUnknown1Click(); };
     IDofEngineSound1->OnClick = [this] { IDofEngineSound1Click(); };

@@ -17,6 +17,8 @@
 #include "ui/controls/Forms.h"
 #include "ui/controls/Menus.h"
 #include "ui/controls/StdCtrls.h"
+#include "ui/main/ApplyHistory.h"
+#include "ui/main/EditorFile.h"
 #include "ui/main/MainLayout.h"
 #include "ui/main/RecordView.h"
 
@@ -54,7 +56,10 @@ public:
     TMainMenu* MainMenu1 = nullptr;
     TMenuItem* Programme1 = nullptr;
     TMenuItem* Openexe1 = nullptr;
+    TMenuItem* Opencfg1 = nullptr;
     TMenuItem* Saveexe1 = nullptr;
+    TMenuItem* Undoapply1 = nullptr;
+    TMenuItem* Check1 = nullptr;
     TMenuItem* Exit1 = nullptr;
     TMenuItem* Settings1 = nullptr;
     TMenuItem* ShowUnknown1 = nullptr;
@@ -64,6 +69,7 @@ public:
     TMenuItem* About2 = nullptr;
 
     TOpenDialog* OpenDialog1 = nullptr;
+    TOpenDialog* OpenDialog2 = nullptr; // Actions > Open cfg
     TTimer* Timer1 = nullptr;
 
     // The About window, created after this one and set by the program's start-up;
@@ -72,6 +78,8 @@ public:
 
     // The interface language chosen at creation; empty when the choice failed.
     const TLanguage& Language() const { return language_; }
+    // The file open now; an empty path before the first open.
+    const TEditorFile& OpenFile() const { return file_; }
 
 private:
     template <class T, std::size_t N> static T* At(const std::array<T*, N>& family, int n) {
@@ -93,6 +101,13 @@ private:
     void FilterIntegerEdit(TEdit& edit);
     void EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit);
     void SetCaptionOf(std::string_view name, std::string_view caption);
+    void UpdateCaption();
+    // Actions (TForm1Actions.cpp).
+    void OpenChosenFile(const std::string& path);
+    bool WriteAnyway(const TVehicleChange& change);
+    void Commit(const TVehicleChange& change);
+    void SelectVehicle(const TVehicle& vehicle);
+    void WaitForConfirmation();
 
     // Handlers (TForm1Events.cpp).
     void FormCreate();
@@ -109,7 +124,10 @@ private:
     void Button4Click();
     void Timer1Timer();
     void Openexe1Click();
+    void Opencfg1Click();
     void Saveexe1Click();
+    void Undoapply1Click();
+    void Check1Click();
     void Exit1Click();
     void ShowUnknown1Click();
     void IDofEngineSound1Click();
@@ -129,9 +147,9 @@ private:
     TFormControls controls_;
     TRecordView view_;
     TVehicleAudioRecord current_{};
-    TTableLocation location_;
+    TEditorFile file_;
+    TApplyHistory history_;
     int position_ = 0;
-    std::int64_t offset_ = 0;
     TLanguage language_;
 };
 

@@ -4,7 +4,6 @@
 #include "ui/main/TForm1.h"
 
 #include "catalogue/VehicleCatalogue.h"
-#include "table/TableFile.h"
 #include "table/ValueCodes.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/FileLookup.h"
@@ -55,33 +54,24 @@ void TForm1::SetCaptionOf(std::string_view name, std::string_view caption) {
     }
 }
 
-// --- Open --------------------------------------------------------------------------------
+// --- Open ---------------------------------------------------------------------------------
 
 void TForm1::Button1Click() {
     if (!OpenDialog1->Execute()) {
         return;
     }
-    Button(2).SetEnabled(false);
-    view_.BeginShow(); // the record shown belongs to the previous file's list
-    location_.Known = true;
-    ListBox1->Clear();
-    ListBox1->SetEnabled(true);
-    TTableFile file(OpenDialog1->FileName(), TOpenMode::ReadWrite,
-                    [this](std::int64_t size) { Label(22).SetCaption(std::to_string(size)); });
-    location_ = file.Location();
-    file.Close();
-    Label(26).SetCaption(location_.VersionText);
-    if (IsRejected(location_)) {
-        // The open still runs to its end; the program ends when the loop runs again.
-        MessageDlg(RejectedFileText, TMsgDlgType::Error, {.Yes = true});
-        Application().Terminate();
-    }
-    Label(24).SetCaption(TVehicleCatalogue::SlotCountText());
-    TVehicleCatalogue::Fill([this](const std::string& line) { ListBox1->AddItem(line); });
+    OpenChosenFile(OpenDialog1->FileName());
 }
 
 void TForm1::Openexe1Click() {
     Button(1).Click();
+}
+
+void TForm1::Opencfg1Click() {
+    if (!OpenDialog2->Execute()) {
+        return;
+    }
+    OpenChosenFile(OpenDialog2->FileName());
 }
 
 // --- Show ---------------------------------------------------------------------------------
@@ -92,16 +82,14 @@ void TForm1::ListBox1Click() {
     // form holding two vehicles' values.
     Button(2).SetEnabled(false);
     position_ = ListBox1->ItemIndex();
-    offset_ = TTableLocator::RecordOffset(location_, position_);
+    const TVehicle vehicle = file_.Vehicles.at(static_cast<std::size_t>(position_));
     view_.BeginShow();
     // The view learns the field before its control is set: setting the slider runs
     // TrackBar1Change, which rewrites the current record's horn type.
-    TTableFile file(OpenDialog1->FileName(), TOpenMode::ReadWrite, location_);
-    file.ReadFields(FirstVehicleId + position_, current_, [this](TField field) {
+    ReadVehicleFields(file_, vehicle, current_, [this](TField field) {
         view_.FieldArrived(field, current_[field], DecimalSeparator());
         PutField(field, view_.Shown(), controls_);
     });
-    file.Close();
     Button(2).SetEnabled(view_.IsWhole());
 }
 
@@ -109,26 +97,23 @@ void TForm1::ListBox1Click() {
 
 void TForm1::Button2Click() {
     position_ = ListBox1->ItemIndex();
-    offset_ = TTableLocator::RecordOffset(location_, position_);
-    // The file is opened (and held against other Klarvon writers) before the controls are
-    // converted, so a file that cannot be written is reported before a mistyped value.
-    // Untouched controls keep the bits as read; a failure writes nothing.
-    TTableFile file(OpenDialog1->FileName(), TOpenMode::Change, location_);
+    const TVehicle vehicle = file_.Vehicles.at(static_cast<std::size_t>(position_));
+    // A file that cannot be written is reported before a mistyped value. Untouched controls
+    // keep the bits as read; a failure writes nothing.
+    RequireWritable(file_);
     const TVehicleAudioRecord record = view_.Collect(ReadControls(controls_), DecimalSeparator());
-    const std::array change{
-        TTableChange{FirstVehicleId + position_, view_.AsRead().Bytes, record.Bytes}};
-    try {
-        file.Commit(change);
-    } catch (const EStaleRecord&) {
-        // Writing the form now would undo the other program's change to the fields the
-        // user left alone.
-        throw EStaleRecord(StaleRecordText(language_));
+    const TVehicleChange change{vehicle, view_.AsRead().Bytes, record.Bytes};
+    if (!WriteAnyway(change)) {
+        return; // the edits stay in the window
     }
-    file.Close();
+    Commit(change);
+    if (change.After != change.Before) {
+        history_.Applied(file_.Path, change);
+        Undoapply1->SetEnabled(true);
+    }
     current_ = record;
-    Timer1->SetEnabled(true);
-    ListBox1->SetEnabled(false);
-    Button(2).SetEnabled(false);
+    view_.Written(record);
+    WaitForConfirmation();
 }
 
 void TForm1::Saveexe1Click() {
@@ -193,7 +178,7 @@ void TForm1::ShowUnknown1Click() {
     const TWidthSetting& setting = ShowUnknown1->Checked() ? WideSetting : NarrowSetting;
     SetOuterWidth(setting.OuterWidth);
     Panel(1).SetWidth(setting.PanelWidth);
-    SetCaption(MainCaption(setting.CaptionGap));
+    UpdateCaption();
 }
 
 void TForm1::Button3Click() {

@@ -1,0 +1,316 @@
+// The editor on the limit adjuster's cfg and the safety nets of an apply: opening a cfg
+// either way, an apply that changes the file exactly as the companion's `set` does, the
+// stale and pad-byte refusals, the warning before a value the game has a problem with,
+// undo, and the check window. Dialogs are answered by the test; the companion runs as
+// the user would run it.
+#include "catalogue/VehicleCatalogue.h"
+#include "table/ValueCodes.h"
+#include "tests/support/AnsweringDialogs.h"
+#include "tests/support/ExeBuilder.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/WindowTestFiles.h"
+#include "tests/ui/UiTests.h"
+#include "ui/controls/qt/ControlImpl.h"
+#include "ui/main/TForm1.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+namespace klarvon::test {
+namespace {
+
+// Stock rows and one added vehicle, with CRLF line ends, comments and odd spacing, all of
+// which an apply must keep.
+constexpr std::string_view CfgText =
+    "; the sounds of a small mod\r\n"
+    "landstal  0   33   32   0  0.65  1          5   1.122462   3   0  6   0   0   0\r\n"
+    "infernus  0   38   37   0  0.9   1          2   1.2599211  2   0  10  0   11  0 ; fast\r\n"
+    "\r\n"
+    "mycar     0   38   37   0  0.9   1          2   1.2599211  2   0  10  0   11  0\r\n"
+    ";the end\r\n";
+
+constexpr int LandstalLine = 0;
+constexpr int InfernusLine = 1;
+constexpr int MyCarLine = 2;
+constexpr int InfernusSlot = 11; // in an executable's list
+constexpr int NoButton = 1;      // of a Yes/No box
+
+TBytes Bytes(std::string_view text) {
+    return TBytes(text.begin(), text.end());
+}
+
+} // namespace
+
+class CfgWorkflowTests : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TTempDir> folder_;
+    QString previousFolder_;
+    TAnsweringDialogs answers_;
+    std::unique_ptr<TPlatformDialogsOverride> seam_;
+    std::unique_ptr<TForm1> form_;
+    std::string cfg_;
+
+    std::string Write(const std::string& name, const TBytes& bytes) {
+        const std::string path = folder_->File(name);
+        WriteBytes(path, bytes);
+        return path;
+    }
+
+    void OpenCfg(const std::string& path) {
+        answers_.ChosenFile = path;
+        form_->Opencfg1->Click();
+    }
+    void OpenExe(const std::string& path) {
+        answers_.ChosenFile = path;
+        form_->Button(1).Click();
+    }
+
+    QListWidget* List() const { return static_cast<QListWidget*>(form_->ListBox1->Impl().Widget); }
+    void Select(int position) { List()->setCurrentRow(position); }
+    void FireTimer() { Application().Invoke(form_->Timer1->OnTimer); }
+    static void ClickOn(const TControl& box) {
+        QWidget* widget = box.Impl().Widget;
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    }
+    void Type(int edit, const char* text) {
+        static_cast<QLineEdit*>(form_->Edit(edit).Impl().Widget)->setText(text);
+    }
+    void Apply() {
+        form_->Button(2).Click();
+        if (form_->Timer1->Enabled()) {
+            FireTimer();
+        }
+    }
+
+    static void Companion(const QStringList& arguments) {
+        QProcess companion;
+        companion.start(QStringLiteral(KLARVON_CLI_PATH), arguments);
+        QVERIFY(companion.waitForFinished(10000));
+        QCOMPARE(companion.exitCode(), 0);
+    }
+
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const TMessageBoxRequest& box : answers_.Boxes) {
+            texts.push_back(box.Text);
+        }
+        return texts;
+    }
+
+private slots:
+    void init() {
+        folder_ = std::make_unique<TTempDir>();
+        previousFolder_ = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QString::fromStdString(folder_->Path().string())));
+        answers_ = TAnsweringDialogs();
+        seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
+        form_ = std::make_unique<TForm1>();
+        form_->Show();
+        cfg_ = Write("gtasa_vehicleAudioSettings.cfg", Bytes(CfgText));
+    }
+
+    void cleanup() {
+        form_.reset();
+        seam_.reset();
+        QDir::setCurrent(previousFolder_);
+        folder_.reset();
+    }
+
+    // Either menu opens a cfg, told by its content: stock models as slots, then the added
+    // vehicle by its model name; the caption names the file.
+    void cfgOpensEitherWay() {
+        for (const bool throughOpenExe : {false, true}) {
+            if (throughOpenExe) {
+                OpenExe(cfg_);
+            } else {
+                OpenCfg(cfg_);
+                const TOpenDialogRequest& request = answers_.OpenRequests.back();
+                QCOMPARE(request.Title, std::string("Select your gtasa_vehicleAudioSettings.cfg"));
+                QCOMPARE(request.Filters.size(), std::size_t{2});
+                QCOMPARE(request.Filters[0].Pattern, std::string("*.cfg"));
+                QCOMPARE(request.Filters[1].Pattern, std::string("*"));
+            }
+            QVERIFY(answers_.Boxes.empty());
+            QCOMPARE(form_->ListBox1->Count(), 3);
+            QCOMPARE(form_->ListBox1->Item(LandstalLine), TVehicleCatalogue::ItemText(400));
+            QCOMPARE(form_->ListBox1->Item(InfernusLine), TVehicleCatalogue::ItemText(411));
+            QVERIFY(form_->ListBox1->Item(MyCarLine).ends_with(" mycar"));
+            QCOMPARE(form_->Label(26).Caption(), std::string("cfg"));
+            QVERIFY(form_->Caption().find(" - gtasa_vehicleAudioSettings.cfg ") !=
+                    std::string::npos);
+            QVERIFY(form_->Caption().ends_with(CaptionCredit));
+        }
+    }
+
+    // What the editor writes into a cfg is what `set` writes: the same bytes, every
+    // other byte of the file kept; for a stock model and an added one.
+    void applyWritesWhatTheCompanionWrites() {
+        const std::string twin = Write("twin.cfg", Bytes(CfgText));
+        OpenCfg(cfg_);
+        Select(InfernusLine);
+        QCOMPARE(form_->TrackBar1->Position(), 2);
+        form_->TrackBar1->SetPosition(5);
+        Apply();
+        QCOMPARE(BoxTexts(), std::vector<std::string>{"Saved successful."});
+        Companion({"set", QString::fromStdString(twin), "infernus", "HornType=5"});
+        QVERIFY(ReadBytes(cfg_) == ReadBytes(twin));
+
+        Select(MyCarLine);
+        ClickOn(form_->RadioButton(17));
+        Apply();
+        const auto station = EncodeChoice(RadioStationChoices, 1);
+        Companion({"set", QString::fromStdString(twin), "mycar",
+                   QString("RadioStation=%1").arg(station)});
+        QVERIFY(ReadBytes(cfg_) == ReadBytes(twin));
+        QVERIFY(ReadBytes(cfg_) != Bytes(CfgText));
+    }
+
+    // A row another program changed after it was shown is not written over; a value that
+    // needs a byte a cfg row does not have is refused, naming the field; neither writes.
+    void refusedAppliesWriteNothing() {
+        OpenCfg(cfg_);
+        Select(InfernusLine);
+        ClickOn(form_->RadioButton(2));
+        Companion({"set", QString::fromStdString(cfg_), "infernus", "Unknown4=5"});
+        const TBytes changed = ReadBytes(cfg_);
+        form_->Button(2).Click();
+        QCOMPARE(BoxTexts(),
+                 std::vector<std::string>{"This vehicle's record was changed by another "
+                                          "program after it was shown; select it again."});
+        QVERIFY(ReadBytes(cfg_) == changed);
+
+        answers_.Boxes.clear();
+        Select(LandstalLine);
+        ClickOn(form_->CheckBox(3));
+        Type(8, "7"); // Unknown5: a byte the game leaves empty
+        form_->Button(2).Click();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{1});
+        QVERIFY(answers_.Boxes.front().Text.starts_with("Unknown5: a cfg row has no place"));
+        QVERIFY(ReadBytes(cfg_) == changed);
+        QVERIFY(!form_->Timer1->Enabled());
+    }
+
+    // The warning asks only about a problem the apply makes: No writes nothing and keeps
+    // the edit, Yes writes; a note, or a problem the record already had, never asks.
+    void warningAsksBeforeANewProblem() {
+        const TBytes original = TableExecutable(7, PlainRecord);
+        const std::string exe = Write("gta_sa.exe", original);
+        OpenExe(exe);
+        Select(InfernusSlot);
+        ClickOn(form_->CheckBox(1));
+        Type(1, "710");
+        answers_.BoxAnswer = NoButton;
+        form_->Button(2).Click();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{1});
+        const TMessageBoxRequest& box = answers_.Boxes.front();
+        QCOMPARE(box.Icon, TMessageIcon::Warning);
+        QCOMPARE(box.DefaultButton, NoButton);
+        QVERIFY(box.Text.find("\nPlayerBank: 710: likely crash: ") != std::string::npos);
+        QVERIFY(ReadBytes(exe) == original);
+        QCOMPARE(form_->Edit(1).Text(), std::string("710"));
+        QVERIFY(form_->Button(2).Enabled());
+
+        answers_ = TAnsweringDialogs(); // Yes
+        Apply();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{2});
+        QCOMPARE(answers_.Boxes.back().Text, std::string("Saved successful."));
+        QVERIFY(ReadBytes(exe) != original);
+
+        // The bank is still 710: changing the horn makes no new problem.
+        answers_.Boxes.clear();
+        form_->TrackBar1->SetPosition(4);
+        Apply();
+        QCOMPARE(BoxTexts(), std::vector<std::string>{"Saved successful."});
+        // A horn pitch of zero is a note: written without a question.
+        answers_.Boxes.clear();
+        ClickOn(form_->CheckBox(2));
+        Type(3, "0");
+        Apply();
+        QCOMPARE(BoxTexts(), std::vector<std::string>{"Saved successful."});
+    }
+
+    // Three applies undone in order give back the file byte for byte; an undo whose
+    // record another program changed since is refused and writes nothing.
+    void undoPutsBackEachApplyInTurn() {
+        OpenCfg(cfg_);
+        QVERIFY(!form_->Undoapply1->Enabled());
+        Select(InfernusLine);
+        form_->TrackBar1->SetPosition(5);
+        Apply();
+        Select(MyCarLine);
+        ClickOn(form_->RadioButton(18));
+        Apply();
+        Select(InfernusLine);
+        form_->TrackBar1->SetPosition(7);
+        Apply();
+        QVERIFY(form_->Undoapply1->Enabled());
+        for (int undo = 0; undo < 3; ++undo) {
+            form_->Undoapply1->Click();
+            FireTimer();
+        }
+        QVERIFY(ReadBytes(cfg_) == Bytes(CfgText));
+        QVERIFY(!form_->Undoapply1->Enabled());
+        QCOMPARE(form_->TrackBar1->Position(), 2); // the undone record is shown as it is now
+
+        Select(LandstalLine);
+        ClickOn(form_->RadioButton(3));
+        Apply();
+        Companion({"set", QString::fromStdString(cfg_), "landstal", "Unknown4=9"});
+        const TBytes changed = ReadBytes(cfg_);
+        answers_.Boxes.clear();
+        form_->Undoapply1->Click();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{1});
+        QVERIFY(answers_.Boxes.front().Text.find("it was not undone") != std::string::npos);
+        QVERIFY(ReadBytes(cfg_) == changed);
+
+        // Another file's applies cannot be undone in this one.
+        OpenExe(Write("gta_sa.exe", TableExecutable(7, PlainRecord)));
+        QVERIFY(!form_->Undoapply1->Enabled());
+    }
+
+    // The check lists problems first under a count line; choosing one selects its vehicle.
+    // A file without findings says so.
+    void checkListsFindingsAndSelectsTheChosenVehicle() {
+        // mycar's PlayerBank 710, landstal's horn pitch 0.
+        std::string text(CfgText);
+        const std::size_t bank = text.find("mycar     0   38") + 14;
+        text = text.substr(0, bank) + "710" + text.substr(bank + 2);
+        const std::size_t pitch = text.find("1.122462");
+        text = text.substr(0, pitch) + "0" + text.substr(pitch + 8);
+        const std::string path = Write("mod.cfg", Bytes(text));
+        OpenCfg(path);
+        answers_.ListAnswer = 0;
+        form_->Check1->Click();
+        QCOMPARE(answers_.ListRequests.size(), std::size_t{1});
+        const TListDialogRequest& list = answers_.ListRequests.front();
+        QCOMPARE(list.Title, std::string("Check"));
+        QCOMPARE(list.Header, std::string("1 problem, 1 note in 3 vehicles"));
+        QCOMPARE(list.Lines.size(), std::size_t{2});
+        QVERIFY(list.Lines[0].starts_with("mod.cfg:5:"));
+        QVERIFY(list.Lines[0].find("problem: - mycar PlayerBank: 710") != std::string::npos);
+        QVERIFY(list.Lines[1].find("note: 400 landstal HornPitch") != std::string::npos);
+        QCOMPARE(form_->ListBox1->ItemIndex(), MyCarLine);
+        QCOMPARE(form_->Edit(1).Text(), std::string("710"));
+
+        OpenCfg(cfg_);
+        form_->Check1->Click();
+        QCOMPARE(answers_.ListRequests.size(), std::size_t{1});
+        QCOMPARE(BoxTexts(),
+                 std::vector<std::string>{"Nothing found: 0 problems, 0 notes in 3 vehicles"});
+    }
+};
+
+namespace {
+const TRegisterUiTest<CfgWorkflowTests> registered;
+} // namespace
+
+} // namespace klarvon::test
+
+#include "CfgWorkflowTests.moc"

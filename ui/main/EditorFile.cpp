@@ -1,0 +1,114 @@
+#include "ui/main/EditorFile.h"
+
+#include "catalogue/VehicleCatalogue.h"
+#include "table/TableFile.h"
+
+#include <algorithm>
+#include <array>
+
+namespace klarvon {
+
+namespace {
+
+// An added vehicle's line starts where a slot's ID does.
+constexpr std::string_view AddedLineIndent = "      ";
+
+} // namespace
+
+TEditorFile OpenEditorFile(const std::string& path,
+                           const std::function<void(std::int64_t)>& onSize) {
+    TEditorFile file{path, false, {}, {}};
+    const exchange::TVehicleTable table(path, TOpenMode::ReadWrite, exchange::TTableKinds::Either,
+                                        onSize);
+    if (const TTableFile* executable = table.Executable()) {
+        file.Location = executable->Location();
+        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+            file.Vehicles.push_back(exchange::SlotVehicle(id));
+        }
+        return file;
+    }
+    file.IsCfg = true;
+    file.Location.FileSize = table.Size();
+    std::vector<TVehicle> added;
+    for (const exchange::TVehicleRecord& record : table.ReadAll()) {
+        (record.Vehicle.Id ? file.Vehicles : added).push_back(record.Vehicle);
+    }
+    std::stable_sort(file.Vehicles.begin(), file.Vehicles.end(),
+                     [](const TVehicle& a, const TVehicle& b) { return *a.Id < *b.Id; });
+    file.Vehicles.insert(file.Vehicles.end(), added.begin(), added.end());
+    return file;
+}
+
+std::string ListLine(const TVehicle& vehicle) {
+    if (vehicle.Id) {
+        return TVehicleCatalogue::ItemText(*vehicle.Id);
+    }
+    return std::string(AddedLineIndent) + vehicle.Model;
+}
+
+std::optional<int> ListPosition(const TEditorFile& file, const TVehicle& vehicle) {
+    const auto found = std::find(file.Vehicles.begin(), file.Vehicles.end(), vehicle);
+    if (found == file.Vehicles.end()) {
+        return std::nullopt;
+    }
+    return static_cast<int>(found - file.Vehicles.begin());
+}
+
+void ReadVehicleFields(const TEditorFile& file, const TVehicle& vehicle,
+                       TVehicleAudioRecord& current, const std::function<void(TField)>& onField) {
+    if (!file.IsCfg) {
+        TTableFile table(file.Path, TOpenMode::ReadWrite, file.Location);
+        table.ReadFields(*vehicle.Id, current, onField);
+        table.Close();
+        return;
+    }
+    const exchange::TVehicleTable table(file.Path, TOpenMode::ReadWrite);
+    const std::optional<exchange::TVehicleRecord> record = table.Read(vehicle);
+    if (!record) {
+        throw EFinalError(file.Path + " has no row for " + vehicle.Model +
+                          " any more: open the file again");
+    }
+    const TVehicleAudioRecord row{record->Bytes};
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        const auto field = static_cast<TField>(i);
+        current[field] = row[field];
+        if (onField) {
+            onField(field);
+        }
+    }
+}
+
+void RequireWritable(const TEditorFile& file) {
+    TRecordFile(file.Path, TOpenMode::ReadWrite).Close();
+}
+
+void CommitChange(const TEditorFile& file, const TVehicleChange& change) {
+    if (!file.IsCfg) {
+        TTableFile table(file.Path, TOpenMode::Change, file.Location);
+        const std::array changes{TTableChange{*change.Vehicle.Id, *change.Before, change.After}};
+        table.Commit(changes);
+        table.Close();
+        return;
+    }
+    exchange::TVehicleTable table(file.Path, TOpenMode::Change);
+    const std::array changes{change};
+    table.Commit(table.Prepare(changes));
+}
+
+std::vector<exchange::TVehicleRecord> ReadAllRecords(const TEditorFile& file) {
+    if (!file.IsCfg) {
+        const TTableFile table(file.Path, TOpenMode::ReadOnly, file.Location);
+        std::vector<exchange::TVehicleRecord> records;
+        const std::vector<TRecordBytes> all = table.ReadAll();
+        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+            records.push_back({exchange::SlotVehicle(id),
+                               all[static_cast<std::size_t>(id - FirstVehicleId)],
+                               {table.RecordOffset(id), 0, {}}});
+        }
+        return records;
+    }
+    const exchange::TVehicleTable table(file.Path, TOpenMode::ReadOnly);
+    return table.ReadAll();
+}
+
+} // namespace klarvon

@@ -1,0 +1,62 @@
+#pragma once
+// The file the editor has open, free of any window: an executable, whose table was located
+// at the open and is read and written there at every event, or a cfg, whose rows are read
+// and replaced through the same table as the companion's. Nothing is held open between
+// events: each show and each apply opens the file, does its work and closes it.
+
+#include "exchange/VehicleTable.h"
+#include "table/TableLocator.h"
+#include "table/VehicleAudioRecord.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace klarvon {
+
+using exchange::TVehicle;
+using exchange::TVehicleChange;
+
+struct TEditorFile {
+    std::string Path;
+    bool IsCfg = false;
+    TTableLocation Location;        // an executable's, as found at the open
+    std::vector<TVehicle> Vehicles; // the list's lines, in order
+};
+
+// Opens path as "Open" does, whatever its name: told by its content, its size handed to
+// onSize at once. An executable is located (one the editor refuses is
+// exchange::ERejectedTable, with what was found of it); a cfg lists its stock models in ID
+// order, then the vehicles it adds in file order.
+TEditorFile OpenEditorFile(const std::string& path,
+                           const std::function<void(std::int64_t)>& onSize);
+
+// The list's line of a vehicle: a slot's as the catalogue writes it, an added vehicle's
+// model name, indented as the slots' IDs are.
+std::string ListLine(const TVehicle& vehicle);
+
+// The list position of a vehicle, or none.
+std::optional<int> ListPosition(const TEditorFile& file, const TVehicle& vehicle);
+
+// The editor's show: the record of the vehicle handed over field by field in stored order,
+// each stored into current first. An executable's record is read where the table was found
+// at the open (a record cut off by the end of the file delivers the fields before the cut,
+// then fails); a cfg's row is read as it is now, with zero pad bytes.
+void ReadVehicleFields(const TEditorFile& file, const TVehicle& vehicle,
+                       TVehicleAudioRecord& current, const std::function<void(TField)>& onField);
+
+// Opens the file for a change, so that one that cannot be written is refused before the
+// window's values are read.
+void RequireWritable(const TEditorFile& file);
+
+// Writes one record's change under Klarvon's write lock, whole or not at all: a record that
+// no longer holds its Before is EStaleRecord, and a value a cfg row cannot hold is
+// exchange::EPadBytes; nothing is written then.
+void CommitChange(const TEditorFile& file, const TVehicleChange& change);
+
+// The records of the open file, in the list's order, for its check.
+std::vector<exchange::TVehicleRecord> ReadAllRecords(const TEditorFile& file);
+
+} // namespace klarvon
