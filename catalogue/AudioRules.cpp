@@ -33,53 +33,22 @@ constexpr std::array<std::int8_t, StockTypeCount> StockAudioTypes{
 
 // ---- The facts the rules test against ------------------------------------------
 
-// VehicleAudioType: 0..10 are the kinds the audio code knows; 7 (one gear) is among
-// them but never finishes initialising.
-constexpr std::int64_t CarType = 0;
-constexpr std::int64_t BikeType = 1;
-constexpr std::int64_t OneGearType = 7;
-constexpr std::int64_t SpecialType = 9;
-constexpr std::int64_t NoVehicleType = 10;
-constexpr std::int64_t LastAudioType = NoVehicleType;
+// The values of each field, its meanings and the span its code handles, are the game's value
+// table (table/GameValues.h); below are the facts about models and floats it does not hold.
 
-// The only models the special engine code (VehicleAudioType 9) has a sound for.
+// The only models the special engine code (SpecialKind) has a sound for.
 constexpr std::array<std::string_view, 11> SpecialEngineModels{
     "artict1", "artict2", "artict3",  "petrotr",  "rcbandit", "rctiger",
     "caddy",   "rcbaron", "rcraider", "rcgoblin", "vortex",
 };
 
-// Sound banks: 710 in all (0..709); -1 is "no bank". Vehicle engines live below 411;
-// the rest are speech and mission banks.
-constexpr std::int64_t NoBank = -1;
-constexpr std::int64_t BankCount = 710;
-constexpr std::int64_t LastVehicleBank = 410;
-// General sound banks below that which hold no engine.
+// General sound banks among the vehicle banks that hold no engine.
 constexpr std::array<std::int64_t, 18> GeneralBanks{27, 28, 29, 30, 31, 39,  51,  52,  59,
                                                     60, 66, 67, 74, 82, 105, 128, 138, 143};
 
-// BassSetting indexes a preset table of three (normal, boost, cut).
-constexpr std::int64_t LastBassSetting = 2;
-constexpr std::int64_t BoostBass = 1;
-constexpr std::int64_t CutBass = 2;
 // The largest gain the radio equaliser takes for a boost, and in size for a cut.
 constexpr float MostBoostGain = 3.75F;
 constexpr float MostCutGain = 1.0F;
-
-constexpr std::int64_t NoHorn = -1;
-constexpr std::int64_t LastHorn = 9;
-constexpr std::int64_t UnsetDoor = -1;
-constexpr std::int64_t LastDoor = 4;
-
-// RadioStation 13 is "off"; only civilian radio (RadioType 0) plays the station.
-constexpr std::int64_t RadioOff = 13;
-constexpr std::int64_t CivilianRadio = 0;
-constexpr std::int64_t DisabledRadio = -1;
-constexpr std::int64_t ForcedOffRadio = 2;
-constexpr std::int64_t LastRadioType = 3;
-
-// VehicleAudioTypeForName picks the vehicle's word in pedestrians' speech.
-constexpr std::int64_t NoNameType = -1;
-constexpr std::int64_t LastNameType = 45;
 
 // ---- The record as the rules read it ---------------------------------------------
 
@@ -105,8 +74,9 @@ struct TRecordValues {
     std::int64_t AudioType() const { return Integer("VehicleAudioType"); }
 };
 
-bool Outside(std::int64_t value, std::int64_t first, std::int64_t last) {
-    return value < first || value > last;
+// Whether the game's code handles the value of the field (GameValues.h).
+bool Handled(const TRecordValues& record, const TLayoutField& field) {
+    return GameValuesOf(field.Name).Handles(record.Integer(field));
 }
 
 bool IsSpecialEngineModel(std::string_view model) {
@@ -119,7 +89,7 @@ std::optional<int> StockTypeOf(const TRecordValues& record) {
     return record.Id ? StockAudioType(*record.Id) : std::nullopt;
 }
 
-std::string SpecialModelsWhat(const TRecordValues&) {
+std::string SpecialModelsWhat(const TRecordValues&, const TLayoutField&) {
     std::string what = "no engine sound (the special engine code knows only ";
     for (std::size_t i = 0; i < SpecialEngineModels.size(); ++i) {
         if (i > 0) {
@@ -130,13 +100,22 @@ std::string SpecialModelsWhat(const TRecordValues&) {
     return what + ")";
 }
 
-std::string KindDiffersWhat(const TRecordValues& record) {
-    const TLayoutField& field = GameField("VehicleAudioType");
+std::string KindDiffersWhat(const TRecordValues& record, const TLayoutField& field) {
     const int stock = StockTypeOf(record).value_or(0);
     const std::optional<std::string_view> kind = MeaningOf(field, BitsOfInteger(field.Type, stock));
     return "the engine code treats the vehicle as the wrong kind (the stock game gives it " +
            std::to_string(stock) + ", " + std::string(kind.value_or("?")) +
            "): wrong or no sound, a crash is possible";
+}
+
+// What the game's value table says the value is, for a rule about that one value.
+std::string ValueMeaningWhat(const TRecordValues& record, const TLayoutField& field) {
+    const std::optional<std::string_view> meaning =
+        MeaningOf(field, ReadField(field, record.Bytes));
+    if (!meaning) {
+        throw std::logic_error("a rule about a value the game's table has no meaning for");
+    }
+    return std::string(*meaning);
 }
 
 // ---- The rules -----------------------------------------------------------------
@@ -147,7 +126,8 @@ struct TRule {
     std::span<const std::string_view> Fields; // the fields the rule is about
     bool (*Applies)(const TRecordValues& record, const TLayoutField& field);
     std::string_view What;
-    std::string (*Describe)(const TRecordValues& record) = nullptr; // where What depends on it
+    // Where What depends on the record.
+    std::string (*Describe)(const TRecordValues& record, const TLayoutField& field) = nullptr;
 };
 
 constexpr std::array<std::string_view, 1> AudioTypeField{"VehicleAudioType"};
@@ -171,20 +151,19 @@ constexpr auto Rules = std::to_array<TRule>({
     // and radio, with nothing else to tell the modder why.
     {"audio-never-starts", TSeverity::Problem, AudioTypeField,
      [](const TRecordValues& record, const TLayoutField& field) {
-         const std::int64_t type = record.Integer(field);
-         return type == OneGearType || Outside(type, CarType, LastAudioType);
+         return record.Integer(field) == OneGearKind || !Handled(record, field);
      },
      "audio never starts: no engine, horn, siren or radio"},
     // The special kind on another model: its engine is silent, though the kind is valid.
     {"special-engine-model", TSeverity::Problem, AudioTypeField,
      [](const TRecordValues& record, const TLayoutField& field) {
-         return record.Integer(field) == SpecialType && !IsSpecialEngineModel(record.Model);
+         return record.Integer(field) == SpecialKind && !IsSpecialEngineModel(record.Model);
      },
      "", SpecialModelsWhat},
     // "No vehicle" is meant for trailers and props; on anything driven it is a mute vehicle.
     {"no-vehicle-audio", TSeverity::Note, AudioTypeField,
      [](const TRecordValues& record, const TLayoutField& field) {
-         return record.Integer(field) == NoVehicleType;
+         return record.Integer(field) == NoVehicleKind;
      },
      "no audio at all (the stock game uses it for trailers and small props)"},
     // A boat's kind on a car and the like: the engine code reads the vehicle wrongly. An
@@ -200,7 +179,7 @@ constexpr auto Rules = std::to_array<TRule>({
     {"engine-bank-missing", TSeverity::Problem, BankFields,
      [](const TRecordValues& record, const TLayoutField& field) {
          const std::int64_t type = record.AudioType();
-         return record.Integer(field) == NoBank && (type == CarType || type == BikeType);
+         return record.Integer(field) == NoBank && (type == CarKind || type == BikeKind);
      },
      "the player's engine is silent"},
     // The game's range test is off by one: bank 710 does not exist but is let through.
@@ -210,9 +189,7 @@ constexpr auto Rules = std::to_array<TRule>({
      },
      "likely crash: the game has 710 banks (0..709) and its range test lets 710 through"},
     {"bank-never-loaded", TSeverity::Problem, BankFields,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         return Outside(record.Integer(field), NoBank, BankCount);
-     },
+     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "the bank is never loaded: silent"},
     // Speech and mission banks are larger than an engine slot; mods have crashed on them.
     {"not-vehicle-bank", TSeverity::Note, BankFields,
@@ -229,9 +206,7 @@ constexpr auto Rules = std::to_array<TRule>({
      "a general sound bank that is not an engine bank"},
 
     {"bass-preset-unknown", TSeverity::Note, BassSettingField,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         return Outside(record.Integer(field), 0, LastBassSetting);
-     },
+     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "reads past a three-entry preset table when the player's Bass Boost option is on; "
      "effect unknown"},
 
@@ -252,9 +227,7 @@ constexpr auto Rules = std::to_array<TRule>({
      "the radio equaliser refuses the gain, so the bass setting is ignored"},
 
     {"no-horn", TSeverity::Problem, HornTypeField,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         return Outside(record.Integer(field), NoHorn, LastHorn);
-     },
+     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "no horn (-1 is no horn, 0 the bicycle bell, 1..9 car horns)"},
     {"horn-pitch-not-positive", TSeverity::Note, HornPitchField,
      [](const TRecordValues& record, const TLayoutField& field) {
@@ -263,9 +236,7 @@ constexpr auto Rules = std::to_array<TRule>({
      "a horn pitch of zero or below: effect unknown"},
 
     {"no-door-sound", TSeverity::Problem, DoorTypeField,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         return Outside(record.Integer(field), UnsetDoor, LastDoor);
-     },
+     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "no door sound (-1 behaves like 2)"},
 
     {"radio-station-off", TSeverity::Note, StationField,
@@ -275,7 +246,7 @@ constexpr auto Rules = std::to_array<TRule>({
      "treated as 13, radio off"},
     {"radio-station-negative", TSeverity::Note, StationField,
      [](const TRecordValues& record, const TLayoutField& field) {
-         return record.Integer(field) < 0;
+         return record.Integer(field) < FirstStation;
      },
      "used unchecked as an index into a 14-entry table; effect unknown"},
     // A station set on a police or special radio never plays: the modder's choice is lost.
@@ -286,20 +257,16 @@ constexpr auto Rules = std::to_array<TRule>({
      "the station is ignored (only civilian radio, type 0, uses it)"},
 
     {"no-radio", TSeverity::Problem, RadioTypeField,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         return Outside(record.Integer(field), DisabledRadio, LastRadioType);
-     },
+     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "no radio"},
     {"radio-forced-off", TSeverity::Note, RadioTypeField,
      [](const TRecordValues& record, const TLayoutField& field) {
          return record.Integer(field) == ForcedOffRadio;
      },
-     "the radio is forced off"},
+     "", ValueMeaningWhat},
 
     {"generic-name-in-speech", TSeverity::Note, NameTypeField,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         return Outside(record.Integer(field), NoNameType, LastNameType);
-     },
+     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "treated as a generic vehicle in pedestrians' speech"},
 });
 
@@ -332,7 +299,7 @@ std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
             if (IsAbout(rule, field) && rule.Applies(record, field)) {
                 findings.push_back(
                     {rule.Name, rule.Severity, &field, ReadField(field, bytes),
-                     rule.Describe ? rule.Describe(record) : std::string(rule.What)});
+                     rule.Describe ? rule.Describe(record, field) : std::string(rule.What)});
                 break;
             }
         }

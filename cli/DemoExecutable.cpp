@@ -2,6 +2,7 @@
 
 #include "catalogue/AudioRules.h"
 #include "catalogue/ModelNames.h"
+#include "table/GameValues.h"
 #include "table/TableLocator.h"
 
 #include <algorithm>
@@ -56,24 +57,13 @@ void AppendFiller(std::vector<std::uint8_t>& bytes, TFillerBytes& filler, std::s
 // keeps the kind the stock game gives it, and its other values are invented but of the kinds
 // the game plays, spread over every choice, so that checking the demo finds no problem.
 
-// VehicleAudioType, as the game numbers the kinds.
-constexpr int CarKind = 0;
-constexpr int MotorBikeKind = 1;
-constexpr int BicycleKind = 2;
-constexpr int BoatKind = 3;
-constexpr int HelicopterKind = 4;
-constexpr int PlaneKind = 5;
-constexpr int SeaplaneKind = 6;
-constexpr int TrainKind = 8;
-constexpr int SpecialKind = 9;
-constexpr int NoVehicleKind = 10;
+// The kinds and every other value with a meaning are the game's value table
+// (table/GameValues.h), the one that `show --game` and `check` read them by.
 
 struct TBanks {
     std::int16_t Player;
     std::int16_t Dummy;
 };
-
-constexpr std::int16_t NoBank = -1;
 
 // Engine banks as the game pairs them: a car's or bike's dummy bank just below its player
 // bank, helicopters with none, all among the general sounds' engine banks.
@@ -120,25 +110,11 @@ constexpr std::array<float, 9> HornPitches{0.8908987F, 0.9438743F,  1.0F,
                                            1.2599211F, 0.84089643F, 0.79370052F};
 constexpr std::array<float, 3> EngineVolumeOffsets{3.0F, 5.0F, 6.0F};
 
-constexpr int NoHorn = -1;
-constexpr int BicycleBell = 0;
-constexpr int CarHorns = 9;   // horns 1..9
-constexpr int UnsetDoor = -1; // doors -1..4
-constexpr int DoorChoices = 6;
-constexpr int HeavyDoor = 3;
-constexpr int LightDoor = 0;
-constexpr int RadioStations = 13; // 0..12; 13 is off
-constexpr int RadioOff = 13;
-constexpr int DisabledRadio = -1;
-constexpr int CivilianRadio = 0;
-constexpr int SpecialRadio = 1;
-constexpr int ForcedOffRadio = 2;
-constexpr int EmergencyRadio = 3;
-constexpr int NameTypes = 46; // the vehicle's word in speech: 0..45, -1 none
-constexpr int NoNameType = -1;
-constexpr int BoostBass = 1;
-constexpr int CutBass = 2;
-constexpr int BassSettings = 3;
+constexpr std::int64_t CarHorns = LastCarHorn - FirstCarHorn + 1;
+constexpr std::int64_t DoorChoices = VanDoor - UnsetDoor + 1;
+constexpr std::int64_t RadioStations = RadioOff - FirstStation; // the stations before "off"
+constexpr std::int64_t NameWords = LastNameWord + 1;            // 0..45; NoNameWord aside
+constexpr std::int64_t BassSettings = std::ssize(BassMeanings);
 
 template <class TValue, std::size_t Size>
 TValue Pick(const std::array<TValue, Size>& choices, int spread) {
@@ -149,24 +125,24 @@ bool IsOneOf(std::span<const int> ids, int id) {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
-int DemoKind(int id) {
+std::int64_t DemoKind(int id) {
     if (id >= FirstSpareId) {
         return NoVehicleKind;
     }
     return id == SeaplaneId ? SeaplaneKind : StockAudioType(id).value();
 }
 
-TBanks DemoBanks(int id, int kind, int spread) {
+TBanks DemoBanks(int id, std::int64_t kind, int spread) {
     switch (kind) {
     case CarKind:
         return Pick(CarBanks, spread);
-    case MotorBikeKind:
+    case BikeKind:
         return Pick(MotorBikeBanks, spread);
-    case BicycleKind:
+    case BmxKind:
         return Pick(BicycleBanks, spread);
     case BoatKind:
         return Pick(BoatBanks, spread);
-    case HelicopterKind:
+    case HeliKind:
         return Pick(HelicopterBanks, spread);
     case PlaneKind:
     case SeaplaneKind:
@@ -180,7 +156,7 @@ TBanks DemoBanks(int id, int kind, int spread) {
     }
 }
 
-int DemoRadioType(int id, int kind) {
+std::int64_t DemoRadioType(int id, std::int64_t kind) {
     if (id == RadioForcedOffId) {
         return ForcedOffRadio;
     }
@@ -191,22 +167,22 @@ int DemoRadioType(int id, int kind) {
         return DisabledRadio;
     }
     const bool toy = kind == SpecialKind && id != IdOfModelName("caddy");
-    return kind == BicycleKind || toy ? SpecialRadio : CivilianRadio;
+    return kind == BmxKind || toy ? SpecialRadio : CivilianRadio;
 }
 
-int DemoDoor(int id, int kind) {
+std::int64_t DemoDoor(int id, std::int64_t kind) {
     if (IsOneOf(OldDoorBuses, id)) {
-        return 1;
+        return OldDoor;
     }
     switch (kind) {
     case CarKind:
         return UnsetDoor + id % DoorChoices;
-    case HelicopterKind:
+    case HeliKind:
     case PlaneKind:
     case SeaplaneKind:
         return LightDoor;
     case TrainKind:
-        return HeavyDoor;
+        return TruckDoor;
     default:
         return UnsetDoor;
     }
@@ -241,9 +217,9 @@ TVehicleAudioRecord DemoRecord(int id) {
     if (id < FirstVehicleId || id > LastVehicleId) {
         throw std::out_of_range("no demo record for ID " + std::to_string(id));
     }
-    const int kind = DemoKind(id);
+    const std::int64_t kind = DemoKind(id);
     const bool car = kind == CarKind;
-    const bool driven = car || kind == MotorBikeKind;
+    const bool driven = car || kind == BikeKind;
     const int spread = id * 37; // varies the per-vehicle picks without looking random
 
     TGameRecord record;
@@ -252,8 +228,8 @@ TVehicleAudioRecord DemoRecord(int id) {
     record.Set("PlayerBank", banks.Player);
     record.Set("DummyBank", banks.Dummy);
 
-    int bass = 0;
-    if (kind == MotorBikeKind || kind == BicycleKind) {
+    std::int64_t bass = NormalBass;
+    if (kind == BikeKind || kind == BmxKind) {
         bass = CutBass;
     } else if (kind == BoatKind) {
         bass = spread % BassSettings;
@@ -264,10 +240,10 @@ TVehicleAudioRecord DemoRecord(int id) {
     record.SetFloat("BassFactor", Pick(BassFactors, spread));
     record.SetFloat("EnginePitch", car && id % 9 == 0 ? Pick(OtherEnginePitches, id / 9) : 1.0F);
 
-    int horn = NoHorn;
+    std::int64_t horn = NoHorn;
     if (driven) {
-        horn = 1 + spread % CarHorns;
-    } else if (kind == BicycleKind) {
+        horn = FirstCarHorn + spread % CarHorns;
+    } else if (kind == BmxKind) {
         horn = BicycleBell;
     }
     record.Set("HornType", horn);
@@ -276,11 +252,11 @@ TVehicleAudioRecord DemoRecord(int id) {
     const int upgrade = IsOneOf(OldDoorBuses, id) ? 1 : (car && id % 23 == 0 ? 1 + id / 23 % 2 : 0);
     record.Set("EngineUpgrade", upgrade);
 
-    const int radio = DemoRadioType(id, kind);
+    const std::int64_t radio = DemoRadioType(id, kind);
     record.Set("RadioStation", radio == CivilianRadio ? spread % RadioStations : RadioOff);
     record.Set("RadioType", radio);
     const bool named = kind != SpecialKind && kind != NoVehicleKind;
-    record.Set("VehicleAudioTypeForName", named ? (id - FirstVehicleId) % NameTypes : NoNameType);
+    record.Set("VehicleAudioTypeForName", named ? (id - FirstVehicleId) % NameWords : NoNameWord);
     record.SetFloat("EngineVolumeOffset",
                     car && id % 11 == 0 ? Pick(EngineVolumeOffsets, id / 11) : 0.0F);
     return record.Record();

@@ -7,6 +7,7 @@
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/AudioCfg.h"
+#include "exchange/CfgExport.h"
 
 #include <array>
 #include <span>

@@ -8,7 +8,7 @@
 namespace klarvon::cli {
 
 // The same word that marks the game's fields in a change line.
-inline constexpr TFlag GameFlag{exchange::GameMark, "",
+inline constexpr TFlag GameFlag{GameLayout().Mark, "",
                                 "the game's fields in place of the editor's"};
 inline constexpr TFlag BackupFlag{"--backup", "",
                                   "first copy FILE to FILE.bak, unless that exists"};

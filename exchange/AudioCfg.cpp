@@ -1,6 +1,5 @@
 #include "exchange/AudioCfg.h"
 
-#include "catalogue/ModelNames.h"
 #include "exchange/CfgDocument.h"
 #include "exchange/TextLines.h"
 
@@ -14,23 +13,15 @@ namespace klarvon::exchange {
 
 namespace {
 
-constexpr std::string_view NameHeading = "; A";
-constexpr char FirstValueLetter = 'B';
-constexpr std::string_view NameLegend = "A model name";
 // The loader reads this uint8 of the game's as a signed byte: -1 in a cfg is 255 in the
 // game, and modders write it so.
 constexpr std::string_view SignedByteField = "EngineUpgrade";
 constexpr std::int64_t SignedByteMin = -128;
 constexpr std::int64_t ByteValues = 256;
-constexpr std::string_view ColumnGap = "  ";
-constexpr std::size_t LegendWidth = 80;
 // Fixed notation while it stays this short, else the shortest text, which may use an
 // exponent (1e-45 rather than forty-odd zeros); both read back to the same float.
 constexpr std::size_t LongestFixedFloat = 16;
 constexpr std::size_t TextBuffer = 64;
-
-constexpr std::string_view LegendIntro =
-    "; Vehicle audio settings: one row per model, its columns lettered as the loader's\n";
 
 // The loader's scanf takes a leading '+'; from_chars does not.
 std::string_view WithoutPlus(std::string_view text) {
@@ -53,13 +44,16 @@ TFieldBits ParseCfgInteger(const TLayoutField& field, std::string_view text) {
     const TValueRange& range = RangeOf(field.Type);
     const bool signedByte = field.Name == SignedByteField && field.Type == TValueType::UInt8;
     const std::int64_t min = signedByte ? SignedByteMin : range.Min;
-    if (error != std::errc{} || value < min || value > range.Max) {
+    // The loader keeps a signed byte's pattern: -1 is stored as 255.
+    const std::int64_t stored =
+        signedByte && value < 0 && value >= min ? value + ByteValues : value;
+    if (error != std::errc{} || !FitsType(field.Type, stored)) {
         throw ETextError(std::string(text) + " is out of range for " + std::string(field.Name) +
                          " (" + std::string(TypeName(field.Type)) +
                          (signedByte ? ", or a signed byte as the loader reads it" : "") + ": " +
                          std::to_string(min) + ".." + std::to_string(range.Max) + ")");
     }
-    return BitsOfInteger(field.Type, value < 0 && signedByte ? value + ByteValues : value);
+    return BitsOfInteger(field.Type, stored);
 }
 
 TFieldBits ParseCfgFloat(const TLayoutField& field, std::string_view text) {
@@ -86,36 +80,6 @@ std::string FloatText(float value) {
     }
     const auto shortest = std::to_chars(buffer.data(), last, value);
     return std::string(buffer.data(), shortest.ptr);
-}
-
-std::string ValueLetter(std::size_t value) {
-    return std::string(1, static_cast<char>(FirstValueLetter + value));
-}
-
-void AppendPadded(std::string& out, std::string_view text, std::size_t width) {
-    out += text;
-    out.append(width - text.size(), ' ');
-}
-
-// The letters of the columns with the fields they stand for, wrapped.
-std::string Legend() {
-    std::string legend(LegendIntro);
-    std::string line(1, CfgCommentMark);
-    std::vector<std::string> items{std::string(NameLegend)};
-    const TLayout layout = GameLayout();
-    for (std::size_t i = 0; i < layout.size(); ++i) {
-        items.push_back(ValueLetter(i) + ' ' + std::string(layout[i].Name));
-    }
-    for (const std::string& item : items) {
-        if (line.size() + ColumnGap.size() + item.size() > LegendWidth) {
-            legend.append(line).push_back('\n');
-            line.assign(1, CfgCommentMark);
-        }
-        line += ColumnGap;
-        line += item;
-    }
-    legend.append(line).push_back('\n');
-    return legend;
 }
 
 } // namespace
@@ -171,60 +135,6 @@ void CheckCfgModelName(std::string_view model) {
         throw ETextError("a model name cannot start with a byte-order mark, which would be taken "
                          "for the file's");
     }
-}
-
-std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
-    const TLayout layout = GameLayout();
-    std::vector<std::array<std::string, CfgValueCount + 1>> table;
-    std::array<std::size_t, CfgValueCount + 1> widths{NameHeading.size()};
-    for (std::size_t i = 1; i < widths.size(); ++i) {
-        widths[i] = 1; // the column's letter
-    }
-    for (const TCfgEntry& entry : entries) {
-        CheckCfgModelName(entry.Model);
-        auto& cells = table.emplace_back();
-        cells[0] = entry.Model;
-        for (std::size_t i = 0; i < CfgValueCount; ++i) {
-            try {
-                cells[i + 1] = CfgValueText(layout[i], ReadField(layout[i], entry.Bytes));
-            } catch (const ETextError& problem) {
-                const std::optional<int> id = IdOfModelName(entry.Model);
-                throw ETextError((id ? std::to_string(*id) + ' ' : std::string()) + entry.Model +
-                                 ' ' + problem.what());
-            }
-        }
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            widths[i] = std::max(widths[i], cells[i].size());
-        }
-    }
-    const auto appendLine = [&widths](std::string& out, const auto& cells) {
-        std::string line;
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            if (i + 1 < cells.size()) {
-                AppendPadded(line, cells[i], widths[i]);
-                line += ColumnGap;
-            } else {
-                line += cells[i];
-            }
-        }
-        out += line + '\n';
-    };
-    std::string out;
-    if (form == TCfgForm::WholeFile) {
-        out += Legend();
-        std::array<std::string, CfgValueCount + 1> heading{std::string(NameHeading)};
-        for (std::size_t i = 0; i < CfgValueCount; ++i) {
-            heading[i + 1] = ValueLetter(i);
-        }
-        appendLine(out, heading);
-    }
-    for (const auto& cells : table) {
-        appendLine(out, cells);
-    }
-    if (form == TCfgForm::WholeFile) {
-        out += std::string(CfgEndMark) + '\n';
-    }
-    return out;
 }
 
 } // namespace klarvon::exchange

@@ -1,7 +1,7 @@
 #pragma once
 // The vehicle audio settings file that the limit adjuster loads into the game at start
-// (data\gtasa_vehicleAudioSettings.cfg): text in, rows out, and rows back to text. No
-// file is touched here.
+// (data\gtasa_vehicleAudioSettings.cfg): its syntax, a row's text in and a value's text
+// out (CfgExport.h writes a whole table as a cfg). No file is touched here.
 //
 // The loader reads the file line by line. A blank line or one whose first character
 // is ';' is a comment, and a line starting ";the end" ends the data. A data line holds
@@ -59,15 +59,5 @@ std::string CfgValueText(const TLayoutField& field, TFieldBits bits);
 // (the loader would take the row for a comment) or with a byte-order mark (first in a
 // file, it would be read as the file's mark).
 void CheckCfgModelName(std::string_view model);
-
-struct TCfgEntry {
-    std::string Model; // a stock model's or an added vehicle's; CheckCfgModelName
-    TRecordBytes Bytes;
-};
-
-// Aligned rows, one per entry in the given order. A whole file has a legend comment
-// first and ";the end" last; rows alone can be pasted into an existing cfg.
-enum class TCfgForm { WholeFile, RowsOnly };
-std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form);
 
 } // namespace klarvon::exchange

@@ -10,8 +10,8 @@ namespace klarvon::exchange {
 
 std::string ChangeSubject(TLayout layout, const TVehicle& vehicle, std::string_view field) {
     std::string subject = VehicleSubject(vehicle) + ' ';
-    if (layout == GameLayout()) {
-        subject += std::string(GameMark) + ' ';
+    if (!layout.Mark.empty()) {
+        subject += std::string(layout.Mark) + ' ';
     }
     return subject + std::string(field);
 }

@@ -13,13 +13,11 @@
 
 namespace klarvon::exchange {
 
-// What a line of the game's layout says in place of a field name's prefix, so that a
-// line read back as a patch knows its layout ("411 INFERNUS --game HornPitch: ...").
-inline constexpr std::string_view GameMark = "--game";
 inline constexpr std::string_view PadBytesName = "pad bytes";
 
-// "ID NAME FIELD" ("MODEL FIELD" for an added vehicle), with the game's mark before FIELD
-// in the game's layout.
+// "ID NAME FIELD" ("MODEL FIELD" for an added vehicle), with the layout's mark before FIELD
+// where it has one, so that a line read back as a patch knows its layout
+// ("411 INFERNUS --game HornPitch: ...").
 std::string ChangeSubject(TLayout layout, const TVehicle& vehicle, std::string_view field);
 
 // One line per field of the layout whose bits differ, in stored order, then one for

@@ -71,8 +71,9 @@ std::vector<std::uint8_t> BytesAt(const TRecordBytes& record,
 }
 
 std::string ShownText(const TLayout& layout, const TLayoutField& field, TFieldBits bits) {
-    if (layout == EditorLayout()) {
-        const auto editorField = static_cast<TField>(&field - layout.Fields.data());
+    const std::optional<std::size_t> index = FieldIndex(layout, field);
+    if (layout == EditorLayout() && index) {
+        const auto editorField = static_cast<TField>(*index);
         if (const TChoiceTable* table = ChoiceTableOf(editorField)) {
             return std::string(ChoiceCaption(*table, DecodeChoice(*table, bits)));
         }

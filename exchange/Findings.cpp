@@ -21,12 +21,10 @@ bool IsCfgRow(const TRecordPlace& place) {
 
 // The 1-based column of the finding's value in its cfg row.
 std::size_t ValueColumn(const TRecordFinding& finding) {
-    const TLayout& layout = GameLayout();
     const std::vector<std::size_t>& columns = finding.Record.Place.Columns;
-    for (std::size_t i = 0; i < layout.size() && i < columns.size(); ++i) {
-        if (&layout[i] == finding.Finding.Field) {
-            return columns[i];
-        }
+    const std::optional<std::size_t> index = FieldIndex(GameLayout(), *finding.Finding.Field);
+    if (index && *index < columns.size()) {
+        return columns[*index];
     }
     throw std::logic_error("a finding about a field its cfg row has no column for");
 }
@@ -64,7 +62,7 @@ nlohmann::ordered_json FindingObject(std::string_view source, const TRecordFindi
 }
 
 bool SameFinding(const TFinding& a, const TFinding& b) {
-    return a.Rule == b.Rule && a.Field == b.Field;
+    return a.Rule == b.Rule && *a.Field == *b.Field;
 }
 
 } // namespace

@@ -88,11 +88,9 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
                                             : subject.substr(subject.rfind(' ') + 1);
     std::string_view name = TrimmedEnd(subject.substr(0, subject.size() - fieldName.size()));
     TLayout layout = EditorLayout();
-    const std::string_view beforeMark =
-        name.substr(0, name.size() - std::min(name.size(), GameMark.size()));
-    if (name.ends_with(GameMark) && (beforeMark.empty() || beforeMark.ends_with(' '))) {
-        layout = GameLayout();
-        name = TrimmedEnd(name.substr(0, name.size() - GameMark.size()));
+    if (const TLayout* marked = LayoutMarkedAtEnd(Layouts(), name)) {
+        layout = *marked;
+        name = TrimmedEnd(name.substr(0, name.size() - marked->Mark.size()));
     }
     if (!id && !name.empty()) {
         throw ETextError(line, ColumnOf(text, subject),
@@ -111,20 +109,20 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
     if (fieldName == PadBytesName) {
         if (PadOffsets(layout).empty()) {
             throw ETextError(line, ColumnOf(text, fieldName),
-                             "only the game's fields have pad bytes ('" + std::string(GameMark) +
-                                 " pad bytes')");
+                             "only the game's fields have pad bytes ('" +
+                                 std::string(GameLayout().Mark) + " pad bytes')");
         }
         return {layout, nullptr};
     }
     const TLayoutField* field = FindLayoutField(layout, fieldName);
     if (field == nullptr) {
-        const bool other = FindLayoutField(game ? EditorLayout() : GameLayout(), fieldName);
+        const TLayout* other = LayoutWithField(Layouts(), fieldName);
         throw ETextError(line, ColumnOf(text, fieldName),
                          "'" + std::string(fieldName) + "' is not a field" +
                              (other ? (game ? " of the game's (it is one of the editor's)"
                                             : " of the editor's (it is one of the game's: "
                                               "mark it '" +
-                                                  std::string(GameMark) + "')")
+                                                  std::string(other->Mark) + "')")
                                     : std::string()));
     }
     return {layout, field};

@@ -6,6 +6,7 @@
 
 #include "exchange/AudioCfg.h"
 #include "exchange/CfgDocument.h"
+#include "exchange/CfgExport.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <algorithm>

@@ -79,9 +79,13 @@ std::int64_t IntegerValue(TValueType type, TFieldBits bits) {
     return (std::int64_t{value} ^ signBit) - signBit;
 }
 
-TFieldBits BitsOfInteger(TValueType type, std::int64_t value) {
+bool FitsType(TValueType type, std::int64_t value) {
     const TValueRange& range = RangeOf(type);
-    if (type == TValueType::Float32 || value < range.Min || value > range.Max) {
+    return type != TValueType::Float32 && value >= range.Min && value <= range.Max;
+}
+
+TFieldBits BitsOfInteger(TValueType type, std::int64_t value) {
+    if (!FitsType(type, value)) {
         throw ERangeError();
     }
     // Two's complement: the low bytes of the value.

@@ -36,6 +36,10 @@ inline std::string_view TypeName(TValueType type) {
 TFieldBits LoadBits(TValueType type, std::span<const std::uint8_t> bytes);
 void StoreBits(TValueType type, TFieldBits bits, std::span<std::uint8_t> bytes);
 
+// Whether an integer type holds the value (a float32 holds no integer as such). Every
+// reader of numbers, the editor's and the cfg's, asks this one test.
+bool FitsType(TValueType type, std::int64_t value);
+
 // The integer the bits stand for, sign-extended for the signed types; and the bits of
 // an integer, "Range check error" outside the type's range.
 std::int64_t IntegerValue(TValueType type, TFieldBits bits);

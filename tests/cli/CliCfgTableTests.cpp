@@ -279,7 +279,7 @@ TEST(CliCheck, NamesEachFindingAtItsValueAndExitsOnProblems) {
                   cfg +
                   ":3:38: note: 411 infernus RadioStation: 7: the station is ignored (only "
                   "civilian radio, type 0, uses it)\n" +
-                  cfg + ":3:40: note: 411 infernus RadioType: 2: the radio is forced off\n" + cfg +
+                  cfg + ":3:40: note: 411 infernus RadioType: 2: radio forced off\n" + cfg +
                   ":4:7: problem: - mycar VehicleAudioType: 9: no engine sound (the special "
                   "engine code knows only artict1, artict2, artict3, petrotr, rcbandit, rctiger, "
                   "caddy, rcbaron, rcraider, rcgoblin and vortex)\n"

@@ -2,6 +2,7 @@
 // was; every faulty row is listed at once; a UTF-16 file is named as such.
 
 #include "exchange/CfgDocument.h"
+#include "exchange/CfgExport.h"
 #include "exchange/TextKind.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,7 @@ TCfgEdit Edit(const TCfgDocument& document, const std::string& model, std::strin
     TCfgEdit edit{model, document.EffectiveRow(from)->Row.Values};
     for (const auto& [name, text] : changes) {
         const TLayoutField* field = FindLayoutField(GameLayout(), name);
-        edit.Values[static_cast<std::size_t>(field - &GameLayout()[0])] =
-            ParseCfgValue(*field, text);
+        edit.Values[FieldIndex(GameLayout(), *field).value()] = ParseCfgValue(*field, text);
     }
     return edit;
 }

@@ -162,5 +162,50 @@ TEST(EditorLayout, FieldsFollowTheWindowsNamesInStoredOrder) {
     EXPECT_EQ(end, RecordSize);
 }
 
+// A patch line names its layout by the mark before the field, and a field is placed by its
+// index in a layout: a slip would read "--game HornType" as the editor's four-byte horn, or
+// find the editor's HornType (int32 at 16) in the game's reading (int8 at 16).
+TEST(Layouts, AreFoundByTheirMarkAndByTheFieldsTheyHold) {
+    struct TMarkCase {
+        std::string_view Text;
+        const TLayout* Layout; // nullptr: no layout's mark ends the text
+    };
+    const std::vector<TMarkCase> marks{
+        {"411 INFERNUS --game", &GameLayout()},
+        {"--game", &GameLayout()},
+        {"INFERNUS", nullptr},
+        {"INFERNUS--game", nullptr},
+        {"", nullptr},
+        {"--game INFERNUS", nullptr},
+    };
+    for (const TMarkCase& c : marks) {
+        const TLayout* found = LayoutMarkedAtEnd(Layouts(), c.Text);
+        EXPECT_EQ(found ? found->Name : "none", c.Layout ? c.Layout->Name : "none") << c.Text;
+    }
+
+    struct THolderCase {
+        std::string_view Field;
+        const TLayout* Layout; // the first of Layouts() holding it
+    };
+    const std::vector<THolderCase> holders{
+        {"HornType", &EditorLayout()}, {"DoorSoundType", &EditorLayout()},
+        {"PlayerBank", &GameLayout()}, {"EngineVolumeOffset", &GameLayout()},
+        {"hornType", nullptr},
+    };
+    for (const THolderCase& c : holders) {
+        const TLayout* found = LayoutWithField(Layouts(), c.Field);
+        EXPECT_EQ(found ? found->Name : "none", c.Layout ? c.Layout->Name : "none") << c.Field;
+    }
+
+    for (const TLayout& layout : Layouts()) {
+        for (std::size_t i = 0; i < layout.size(); ++i) {
+            EXPECT_EQ(FieldIndex(layout, layout[i]), i) << layout[i].Name;
+        }
+    }
+    EXPECT_EQ(FieldIndex(GameLayout(), EditorField(TField::HornType)), std::nullopt);
+    EXPECT_EQ(FieldIndex(EditorLayout(), *FindLayoutField(GameLayout(), "RadioType")),
+              std::nullopt);
+}
+
 } // namespace
 } // namespace klarvon
