@@ -117,11 +117,11 @@ TLayout LayoutOf(const TArguments& arguments) {
 const TLayoutField& FindField(TLayout layout, std::string_view name) {
     const TLayoutField* field = FindLayoutField(layout, name);
     if (field == nullptr) {
-        const bool game = layout == GameLayout();
-        const TLayout other = game ? EditorLayout() : GameLayout();
+        // The layout that has the field names it by its mark, or by its absence.
         std::string hint;
-        if (FindLayoutField(other, name) != nullptr) {
-            hint = game ? " (it is one without --game)" : " (it is one with --game)";
+        if (const TLayout* other = LayoutWithField(Layouts(), name)) {
+            hint = other->Mark.empty() ? " (it is one without " + std::string(layout.Mark) + ")"
+                                       : " (it is one with " + std::string(other->Mark) + ")";
         }
         throw EUsageError("'" + std::string(name) + "' is not a field" + hint +
                           "; the fields are " + FieldNameList(layout));
@@ -152,7 +152,7 @@ std::vector<TAssignment> ParseAssignments(TLayout layout, std::span<const std::s
         const TLayoutField& field = FindField(layout, std::string_view(word).substr(0, equals));
         const bool named =
             std::any_of(assignments.begin(), assignments.end(),
-                        [&field](const TAssignment& a) { return a.Field == &field; });
+                        [&field](const TAssignment& a) { return *a.Field == field; });
         if (named) {
             throw EUsageError("field '" + std::string(field.Name) + "' is named twice");
         }

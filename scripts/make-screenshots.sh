@@ -5,6 +5,9 @@
 #   main-linux-en.png, main-linux-ru.png   the Linux editor (./build), under Xvfb
 #   main-windows-en.png, main-windows-ru.png   the Windows editor (./build-win), under Wine
 #   about-linux.png                        the About window
+#   cfg-linux-en.png, cfg-linux-ru.png, cfg-windows-en.png, cfg-windows-ru.png
+#                                          the editor showing the demo's cfg (export-cfg),
+#                                          opened through Actions > Open cfg
 # Everything is done through the windows themselves, with key presses and clicks
 # (xdotool): the Open dialog, the menus, the list. Russian is chosen as a user chooses
 # it, by a Settings.ini saying Rus in the folder the editor starts from.
@@ -116,16 +119,21 @@ same_windows_as() { [ "$(windows_shown)" = "$1" ]; }
 width_of() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
 wider_than() { [ "$(width_of "$1")" -gt "$2" ]; }
 
-# The steps a user takes in the main window: Actions > Open exe, the demo file's path
-# typed into the dialog, Settings > Show Unknown, then a vehicle chosen in the list.
-# list_x and list_y: a point on the list's first row, from the window's top left corner.
-drive_main_window() { # drive_main_window WINDOW PATH LIST_X LIST_Y
+# The steps a user takes in the main window: Actions > Open exe (or, with "cfg", the item
+# below it, Open cfg), the demo file's path typed into the dialog, Settings > Show
+# Unknown, then a vehicle chosen in the list. list_x and list_y: a point on the list's
+# first row, from the window's top left corner.
+drive_main_window() { # drive_main_window WINDOW PATH LIST_X LIST_Y [cfg]
   local window=$1 path=$2 x=$3 y=$4 before width
+  local open_keys=(alt Down Return)
+  if [ "${5:-}" = cfg ]; then
+    open_keys=(alt Down Down Return)
+  fi
   sleep "$settle"
   xdotool windowactivate "$window" 2>/dev/null || xdotool windowfocus "$window"
   sleep 0.5
   before=$(windows_shown)
-  keys alt Down Return
+  keys "${open_keys[@]}"
   wait_for "the Open dialog" new_window_since "$before"
   sleep "$settle"
   xdotool type --delay 30 "$path"
@@ -151,6 +159,7 @@ linux_pictures() {
   local folder=$work/linux
   mkdir -p "$folder"
   "$cli" demo "$folder/gta_sa.exe" >/dev/null
+  "$cli" export-cfg "$folder/gta_sa.exe" >"$folder/gtasa_vehicleAudioSettings.cfg"
   start_display
   openbox >"$work/openbox.log" 2>&1 &
   started+=($!)
@@ -174,6 +183,16 @@ linux_pictures() {
     fi
     kill "$pid"
     wait "$pid" 2>/dev/null || true
+
+    (cd "$folder" && exec env HOME="$folder" XDG_CONFIG_HOME="$folder/config" "$editor") \
+      >"$work/editor-cfg-$language.log" 2>&1 &
+    pid=$!
+    started+=("$pid")
+    window=$(wait_window "$main_caption")
+    drive_main_window "$window" "$folder/gtasa_vehicleAudioSettings.cfg" 60 49 cfg
+    save "$window" "cfg-linux-$language.png"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
   done
 }
 
@@ -182,6 +201,7 @@ windows_pictures() {
   local folder=$work/windows
   mkdir -p "$folder"
   "$cli" demo "$folder/gta_sa.exe" >/dev/null
+  "$cli" export-cfg "$folder/gta_sa.exe" >"$folder/gtasa_vehicleAudioSettings.cfg"
   start_display
   # No window manager here: Wine draws the windows' frames itself, as Windows does.
   export WINEPREFIX=$folder/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
@@ -206,6 +226,15 @@ windows_pictures() {
     window=$(wait_window "$main_caption")
     drive_main_window "$window" "Z:${folder//\//\\}\\gta_sa.exe" 60 70
     save "$window" "main-windows-$language.png"
+    wineserver -k
+    wait "$pid" 2>/dev/null || true
+
+    (cd "$folder" && exec wine "$editor_exe") >"$work/wine-cfg-$language.log" 2>&1 &
+    pid=$!
+    started+=("$pid")
+    window=$(wait_window "$main_caption")
+    drive_main_window "$window" "Z:${folder//\//\\}\\gtasa_vehicleAudioSettings.cfg" 60 70 cfg
+    save "$window" "cfg-windows-$language.png"
     wineserver -k
     wait "$pid" 2>/dev/null || true
   done

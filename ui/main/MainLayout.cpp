@@ -137,9 +137,10 @@ std::string MainCaption(int gap, std::string_view fileName) {
         caption.append(CaptionFileMark);
         caption.append(fileName);
     }
-    // The name takes its room from the run of spaces, so the credit stays where it was.
-    const int spaces = std::max(MinCaptionGap, gap - static_cast<int>(caption.size()) +
-                                                   static_cast<int>(CaptionTitle.size()));
+    // The name takes its room from the run of spaces (a letter is about twice as wide as
+    // a space), so the credit stays near where it was and the name is not cut.
+    const int added = static_cast<int>(caption.size() - CaptionTitle.size());
+    const int spaces = std::max(MinCaptionGap, gap - 2 * added);
     caption.append(static_cast<std::size_t>(spaces), ' ');
     caption.append(CaptionCredit);
     return caption;
