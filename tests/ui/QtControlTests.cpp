@@ -101,6 +101,7 @@ private slots:
         TMessageBoxDialog box(MessageDlgRequest("PlayerBank: 710: likely crash",
                                                 TMsgDlgType::Warning, {.Yes = true, .No = true},
                                                 TMsgDlgBtn::No));
+        QVERIFY(box.defaultButton() != nullptr);
         QCOMPARE(box.defaultButton()->text(), QStringLiteral("&No"));
         box.show();
         QVERIFY(QTest::qWaitForWindowExposed(&box));

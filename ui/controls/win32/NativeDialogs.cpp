@@ -23,6 +23,13 @@ constexpr int FirstButtonId = 100;
 // close box answers 0 and nothing collides with DialogBox's own -1 for failure.
 constexpr INT_PTR AnswerShift = 1;
 
+// The list dialog's layout, in pixels: room for lines of about a hundred characters.
+constexpr int ListClientWidth = 640;
+constexpr int ListClientHeight = 360;
+constexpr int ListMinClientWidth = 320;
+constexpr int ListMinClientHeight = 160;
+constexpr int ListHeaderHeight = 16;
+
 // The largest path the wide file functions take.
 constexpr std::size_t PathBufferLength = 32768;
 
@@ -69,9 +76,10 @@ void Append(std::vector<WORD>& words, const std::wstring& text) {
     words.push_back(0);
 }
 
+constexpr DWORD FixedDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+
 // An empty dialog with the request's title in the dialog font; WM_INITDIALOG fills it.
-std::vector<WORD> DialogTemplate(const std::string& title) {
-    constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+std::vector<WORD> DialogTemplate(const std::string& title, DWORD style = FixedDialogStyle) {
     constexpr WORD pointSize = 8;
     std::vector<WORD> words{LOWORD(style),
                             HIWORD(style),
@@ -204,6 +212,135 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     }
 }
 
+// Places a dialog's frame around a client area of the given size, centred on the owner
+// when it shows, else on the work area, and kept inside the work area.
+void PlaceDialog(HWND dialog, int clientWidth, int clientHeight) {
+    RECT outer{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT around = area;
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (owner != nullptr && IsWindowVisible(owner) != FALSE && IsIconic(owner) == FALSE) {
+        GetWindowRect(owner, &around);
+    }
+    const int width = std::min<int>(outer.right - outer.left, area.right - area.left);
+    const int height = std::min<int>(outer.bottom - outer.top, area.bottom - area.top);
+    const int left = std::clamp<int>(around.left + (around.right - around.left - width) / 2,
+                                     area.left, area.right - width);
+    const int top = std::clamp<int>(around.top + (around.bottom - around.top - height) / 2,
+                                    area.top, area.bottom - height);
+    SetWindowPos(dialog, nullptr, left, top, width, height, SWP_NOZORDER);
+}
+
+struct TListDialogState {
+    const TListDialogRequest* Request = nullptr;
+    SIZE MinimumSize{}; // the whole window's, frame included
+};
+
+// Header on top, the buttons bottom right, the list in between: the list takes what the
+// user adds by resizing.
+void LayOutListDialog(HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    const int width = client.right;
+    const int buttonTop = client.bottom - Margin - ButtonHeight;
+    const int listTop = Margin + ListHeaderHeight + ButtonGap;
+    MoveWindow(GetDlgItem(dialog, ListHeaderId), Margin, Margin, width - 2 * Margin,
+               ListHeaderHeight, TRUE);
+    MoveWindow(GetDlgItem(dialog, ListLinesId), Margin, listTop, width - 2 * Margin,
+               std::max(buttonTop - Margin - listTop, ButtonHeight), TRUE);
+    const int closeLeft = width - Margin - ButtonWidth;
+    MoveWindow(GetDlgItem(dialog, IDCANCEL), closeLeft, buttonTop, ButtonWidth, ButtonHeight, TRUE);
+    MoveWindow(GetDlgItem(dialog, IDOK), closeLeft - ButtonGap - ButtonWidth, buttonTop,
+               ButtonWidth, ButtonHeight, TRUE);
+}
+
+void FillListDialog(HWND dialog, TListDialogState& state) {
+    const TListDialogRequest& request = *state.Request;
+    AddControl(dialog, L"STATIC", Widen(request.Header), SS_NOPREFIX | SS_ENDELLIPSIS, ListHeaderId,
+               {});
+    HWND lines = AddControl(dialog, L"LISTBOX", L"",
+                            LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_HSCROLL |
+                                WS_BORDER | WS_TABSTOP | WS_GROUP,
+                            ListLinesId, {});
+    // Wide lines scroll sideways rather than being cut.
+    HDC dc = GetDC(lines);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(lines, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (const std::string& line : request.Lines) {
+        const std::wstring text = Widen(line);
+        SendMessageW(lines, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        widest = std::max(widest, static_cast<int>(extent.cx));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(lines, dc);
+    SendMessageW(lines, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + Margin), 0);
+
+    HWND select = AddControl(dialog, L"BUTTON", Widen(request.SelectCaption),
+                             BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, IDOK, {});
+    AddControl(dialog, L"BUTTON", Widen(request.CloseCaption), BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
+               {});
+    SendMessageW(dialog, DM_SETDEFID, IDOK, 0);
+    // Nothing to choose until a line is selected: Enter then does nothing.
+    EnableWindow(select, FALSE);
+
+    RECT smallest{0, 0, ListMinClientWidth, ListMinClientHeight};
+    AdjustWindowRectEx(&smallest, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    state.MinimumSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
+    PlaceDialog(dialog, ListClientWidth, ListClientHeight);
+    LayOutListDialog(dialog);
+    SetFocus(lines);
+}
+
+INT_PTR CALLBACK ListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* state = reinterpret_cast<TListDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        FillListDialog(dialog, *reinterpret_cast<TListDialogState*>(lParam));
+        return FALSE; // the focus is set
+    case WM_SIZE:
+        if (state != nullptr) {
+            LayOutListDialog(dialog);
+        }
+        return TRUE;
+    case WM_GETMINMAXINFO:
+        // Also sent before WM_INITDIALOG, when there is no state yet.
+        if (state != nullptr) {
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {state->MinimumSize.cx,
+                                                                     state->MinimumSize.cy};
+        }
+        return TRUE;
+    case WM_COMMAND: {
+        HWND lines = GetDlgItem(dialog, ListLinesId);
+        const auto selected = static_cast<int>(SendMessageW(lines, LB_GETCURSEL, 0, 0));
+        const int id = LOWORD(wParam);
+        if (id == ListLinesId && HIWORD(wParam) == LBN_SELCHANGE) {
+            EnableWindow(GetDlgItem(dialog, IDOK), selected >= 0 ? TRUE : FALSE);
+        } else if ((id == ListLinesId && HIWORD(wParam) == LBN_DBLCLK) || id == IDOK) {
+            // A double click on a line, Enter, or the select button.
+            if (selected >= 0) {
+                EndDialog(dialog, selected + AnswerShift);
+            }
+        } else if (id == IDCANCEL) {
+            EndDialog(dialog, ListDialogClosed + AnswerShift);
+        }
+        return TRUE;
+    }
+    case WM_CLOSE:
+        EndDialog(dialog, ListDialogClosed + AnswerShift);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 class TWin32PlatformDialogs : public TPlatformDialogs {
 public:
     bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
@@ -248,6 +385,10 @@ public:
         return 0;
     }
 
+    int ShowListDialog(const TListDialogRequest& request) override {
+        return klarvon::ShowListDialog(request, DialogOwner());
+    }
+
     void Beep() override { MessageBeep(MB_OK); }
 
     // A document of the working folder opens in front, restored, on behalf of the main
@@ -273,6 +414,19 @@ int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner) {
     return index >= 0 && index < static_cast<INT_PTR>(request.Buttons.size())
                ? static_cast<int>(index)
                : MessageBoxClosed;
+}
+
+int ShowListDialog(const TListDialogRequest& request, HWND owner) {
+    TListDialogState state{&request, {}};
+    const std::vector<WORD> dialogTemplate = DialogTemplate(
+        request.Title, (FixedDialogStyle & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME);
+    const INT_PTR answer = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+        owner, ListDialogProc, reinterpret_cast<LPARAM>(&state));
+    const INT_PTR index = answer - AnswerShift;
+    return index >= 0 && index < static_cast<INT_PTR>(request.Lines.size())
+               ? static_cast<int>(index)
+               : ListDialogClosed;
 }
 
 std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs() {

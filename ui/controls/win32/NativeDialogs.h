@@ -22,4 +22,12 @@ int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner);
 // The window class of that dialog (the system's dialog class), for finding it while it shows.
 inline constexpr wchar_t MessageDialogClass[] = L"#32770";
 
+// The list dialog: modal, centred on its owner (on the screen without one), resizable.
+// Its controls, by id: the header (a STATIC), the lines (a LISTBOX), the select button
+// (IDOK, the default, usable only with a line selected) and the close button (IDCANCEL).
+// Returns the index of the line chosen, or ListDialogClosed. Of the same window class.
+int ShowListDialog(const TListDialogRequest& request, HWND owner);
+inline constexpr int ListHeaderId = 200;
+inline constexpr int ListLinesId = 201;
+
 } // namespace klarvon
