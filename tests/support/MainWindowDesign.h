@@ -125,6 +125,7 @@ struct TExpectedMenuItem {
     const char* Menu; // the top-level item it drops from; empty for a top-level item
     const char* Caption;
     bool Checkable;
+    bool StartsDisabled = false; // nothing to undo or check before a file is open
 };
 
 inline constexpr TExpectedMenuItem MenuDesign[] = {
@@ -132,8 +133,8 @@ inline constexpr TExpectedMenuItem MenuDesign[] = {
     {"Openexe1", "Programme1", "Open exe", false},
     {"Opencfg1", "Programme1", "Open cfg", false},
     {"Saveexe1", "Programme1", "Save exe", false},
-    {"Undoapply1", "Programme1", "Undo apply", false},
-    {"Check1", "Programme1", "Check", false},
+    {"Undoapply1", "Programme1", "Undo apply", false, true},
+    {"Check1", "Programme1", "Check", false, true},
     {"Exit1", "Programme1", "Exit", false},
     {"Settings1", "", "Settings", false},
     {"ShowUnknown1", "Settings1", "Show Unknown", true},

@@ -289,6 +289,7 @@ private slots:
         QCOMPARE(action->text(), QString::fromLatin1(expected.Caption));
         QCOMPARE(action->isCheckable(), expected.Checkable);
         QVERIFY(!action->isChecked());
+        QCOMPARE(action->isEnabled(), !expected.StartsDisabled);
         QVERIFY(action->shortcut().isEmpty());
         QVERIFY(!action->text().contains(QLatin1Char('&')));
         const QWidget* holder = QByteArray(expected.Menu).isEmpty()

@@ -523,9 +523,11 @@ TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
         SCOPED_TRACE(column.Caption);
         EXPECT_EQ(captionAt(bar, i), column.Caption);
         std::vector<std::string> items;
+        std::vector<UINT> states;
         for (const TExpectedMenuItem& item : MenuDesign) {
             if (std::string_view(item.Menu) == column.Name) {
                 items.push_back(item.Caption);
+                states.push_back(item.StartsDisabled ? MF_GRAYED : 0U);
             }
         }
         HMENU dropDown = GetSubMenu(bar, i);
@@ -534,7 +536,7 @@ TEST_F(WindowTest, MenuHoldsTheDesignedItemsAndShowUnknownWidensTheWindow) {
             EXPECT_EQ(captionAt(dropDown, j), items[static_cast<std::size_t>(j)]);
             EXPECT_EQ(GetMenuState(dropDown, static_cast<UINT>(j), MF_BYPOSITION) &
                           (MF_CHECKED | MF_GRAYED),
-                      0U);
+                      states[static_cast<std::size_t>(j)]);
         }
     }
 
