@@ -49,8 +49,8 @@ protected:
     void Select(int line) {
         HWND list = Handle("ListBox1");
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-        SendMessageW(GetParent(list), WM_COMMAND,
-                     MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
     }
     void SetSlider(int position) { form_->TrackBar1->SetPosition(position); }
     // Apply, then the confirmation from the window timer.
