@@ -150,6 +150,37 @@ TEST(CliFault, ACfgChangeKilledAtAnyStepLeavesTheOldFileWhole) {
     }
 }
 
+// A command opens the file it was given once, whichever kind it is: what tells an
+// executable from a cfg is read through the handle that then reads (and changes) it.
+TEST(CliFault, ACommandOpensItsFileOnce) {
+    if (!CanTrace()) {
+        GTEST_SKIP() << "strace cannot trace the program here";
+    }
+    TTempDir dir;
+    const std::string exe = WriteTableFile(dir, "gta_sa.exe");
+    const std::string cfg = dir.File("vehicleAudio.cfg");
+    const std::string text = "; sounds\ninfernus 0 38 37 1 0.9 1 2 1.06 2 0 7 0 2 0\n";
+    WriteBytes(cfg, TBytes(text.begin(), text.end()));
+    const std::vector<std::vector<std::string>> commands{
+        {"dump", exe},
+        {"dump", cfg},
+        {"set", exe, "400", "PowerOnSoundId=7"},
+        {"set", cfg, "infernus", "--game", "HornType=5"},
+    };
+    const std::string log = dir.File("calls.log");
+    for (const std::vector<std::string>& words : commands) {
+        SCOPED_TRACE(words[0] + ' ' + words[1]);
+        const TCliRun run = RunCli(words, "", Traced({"-f", "-o", log, "-e", "trace=open,openat"}));
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        std::ifstream calls(log);
+        int opens = 0;
+        for (std::string line; std::getline(calls, line);) {
+            opens += line.find('"' + words[1] + '"') != std::string::npos ? 1 : 0;
+        }
+        EXPECT_EQ(opens, 1);
+    }
+}
+
 TEST(CliFault, DemoForceReplacesOnlyRegularFiles) {
     TTempDir dir;
     const std::string fifo = dir.File("pipe.exe");
