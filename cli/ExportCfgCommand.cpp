@@ -6,7 +6,6 @@
 #include "cli/Failure.h"
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
-#include "exchange/AudioCfg.h"
 #include "exchange/CfgExport.h"
 
 #include <array>
@@ -14,9 +13,6 @@
 
 namespace klarvon::cli {
 
-using exchange::ETextError;
-using exchange::FormatAudioCfg;
-using exchange::TCfgEntry;
 using exchange::TCfgForm;
 
 namespace {
@@ -61,21 +57,8 @@ int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
     RequireExportable(arguments);
     const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
-    std::vector<TCfgEntry> entries;
-    for (const TVehicleRecord& record : RecordsToExport(arguments, table)) {
-        // A value no row can hold is named with its vehicle before anything is printed.
-        for (const TLayoutField& field : GameLayout()) {
-            try {
-                exchange::CfgValueText(field, ReadField(field, record.Bytes));
-            } catch (const ETextError& problem) {
-                throw EFailure(exchange::VehicleIdText(record.Vehicle) + ' ' +
-                               record.Vehicle.Model + ' ' + problem.what());
-            }
-        }
-        entries.push_back({record.Vehicle.Model, record.Bytes});
-    }
     const TCfgForm form = arguments.Has(RowsOnlyFlag) ? TCfgForm::RowsOnly : TCfgForm::WholeFile;
-    out << FormatAudioCfg(entries, form);
+    out << exchange::RecordsAsCfg(RecordsToExport(arguments, table), form);
     return ExitSuccess;
 }
 

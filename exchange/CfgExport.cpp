@@ -2,6 +2,8 @@
 
 #include "catalogue/ModelNames.h"
 #include "exchange/AudioCfg.h"
+#include "exchange/TextError.h"
+#include "table/FieldLayout.h"
 
 #include <algorithm>
 #include <array>
@@ -115,6 +117,22 @@ std::string FormatAudioCfg(std::span<const TCfgEntry> entries, TCfgForm form) {
         out += std::string(CfgEndMark) + '\n';
     }
     return out;
+}
+
+std::string RecordsAsCfg(std::span<const TVehicleRecord> records, TCfgForm form) {
+    std::vector<TCfgEntry> entries;
+    for (const TVehicleRecord& record : records) {
+        for (const TLayoutField& field : GameLayout()) {
+            try {
+                CfgValueText(field, ReadField(field, record.Bytes));
+            } catch (const ETextError& problem) {
+                throw ETextError(VehicleIdText(record.Vehicle) + ' ' + record.Vehicle.Model + ' ' +
+                                 problem.what());
+            }
+        }
+        entries.push_back({record.Vehicle.Model, record.Bytes});
+    }
+    return FormatAudioCfg(entries, form);
 }
 
 } // namespace klarvon::exchange
