@@ -126,17 +126,22 @@ void TVehicleTable::OpenCfg(TFileHandle&& file, TOpenMode mode) {
 
 TVehicleTable::~TVehicleTable() = default;
 
-std::vector<TVehicleRecord> TVehicleTable::ReadAll() const {
+std::vector<TVehicleRecord> SlotRecords(const TTableFile& executable) {
     std::vector<TVehicleRecord> records;
-    if (executable_) {
-        const std::vector<TRecordBytes> all = executable_->ReadAll();
-        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-            records.push_back({SlotVehicle(id),
-                               all[static_cast<std::size_t>(id - FirstVehicleId)],
-                               {executable_->RecordOffset(id), 0, {}}});
-        }
-        return records;
+    const std::vector<TRecordBytes> all = executable.ReadAll();
+    for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
+        records.push_back({SlotVehicle(id),
+                           all[static_cast<std::size_t>(id - FirstVehicleId)],
+                           {executable.RecordOffset(id), 0, {}}});
     }
+    return records;
+}
+
+std::vector<TVehicleRecord> TVehicleTable::ReadAll() const {
+    if (executable_) {
+        return SlotRecords(*executable_);
+    }
+    std::vector<TVehicleRecord> records;
     for (const TCfgDocumentRow* row : cfg_->EffectiveRows()) {
         records.push_back(RecordOfRow(*row));
     }

@@ -62,6 +62,9 @@ struct TPreparedChange {
     std::string CfgText; // a cfg's whole new text; empty for an executable
 };
 
+// Every slot's record of an executable, ID 400 first, with its offset.
+std::vector<TVehicleRecord> SlotRecords(const TTableFile& executable);
+
 class TVehicleTable {
 public:
     // mode: ReadOnly, ReadWrite (a file that cannot be written is refused at once), or

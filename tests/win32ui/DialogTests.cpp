@@ -1,6 +1,7 @@
 // The Windows side's own dialogs as the user answers them, driven through the messages the
 // system would deliver while they show: the list dialog, and a message dialog whose
 // default is not its first button.
+#include "tests/win32ui/KeyPress.h"
 #include "ui/controls/Dialogs.h"
 #include "ui/controls/win32/ControlImpl.h"
 #include "ui/controls/win32/NativeDialogs.h"
@@ -48,15 +49,6 @@ auto WhileShowing(const wchar_t* title, std::vector<std::function<void()>> steps
     KillTimer(nullptr, timer);
     EXPECT_EQ(ShowingDialog(), nullptr);
     return answer;
-}
-
-void Key(WPARAM key, wchar_t character) {
-    HWND focus = GetFocus();
-    PostMessageW(focus, WM_KEYDOWN, key, 0);
-    if (character != 0) {
-        PostMessageW(focus, WM_CHAR, character, 0);
-    }
-    PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
 HWND Item(int id) {

@@ -8,6 +8,7 @@
 #include "tests/support/MainWindowDesign.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowTestFiles.h"
+#include "tests/win32ui/KeyPress.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/Dialogs.h"
 #include "ui/controls/win32/ControlImpl.h"
@@ -778,15 +779,6 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR timer, DWORD) {
 
 HWND ShownDialog(const char* title) {
     return FindWindowW(MessageDialogClass, Widen(title).c_str());
-}
-
-void Key(WPARAM key, wchar_t character) {
-    HWND focus = GetFocus();
-    PostMessageW(focus, WM_KEYDOWN, key, 0);
-    if (character != 0) {
-        PostMessageW(focus, WM_CHAR, character, 0);
-    }
-    PostMessageW(focus, WM_KEYUP, key, 0);
 }
 
 TEST(MessageDialog, AnswersByButtonAcceleratorAndCloseBoxButNotEscWithoutEscButton) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace klarvon {
 
@@ -17,20 +18,28 @@ constexpr std::string_view AddedLineIndent = "      ";
 
 TEditorFile OpenEditorFile(const std::string& path,
                            const std::function<void(std::int64_t)>& onSize) {
-    TEditorFile file{path, false, {}, {}};
-    const exchange::TVehicleTable table(path, TOpenMode::ReadWrite, exchange::TTableKinds::Either,
-                                        onSize);
-    if (const TTableFile* executable = table.Executable()) {
-        file.Location = executable->Location();
+    TEditorFile file{path, false, false, {}, {}};
+    std::unique_ptr<exchange::TVehicleTable> table;
+    try {
+        table = std::make_unique<exchange::TVehicleTable>(path, TOpenMode::ReadWrite,
+                                                          exchange::TTableKinds::Either, onSize);
+    } catch (const exchange::ERejectedTable& rejected) {
+        file.IsRejected = true;
+        file.Location = rejected.Location;
+    }
+    if (table == nullptr || table->Executable() != nullptr) {
+        if (table != nullptr) {
+            file.Location = table->Executable()->Location();
+        }
         for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
             file.Vehicles.push_back(exchange::SlotVehicle(id));
         }
         return file;
     }
     file.IsCfg = true;
-    file.Location.FileSize = table.Size();
+    file.Location.FileSize = table->Size();
     std::vector<TVehicle> added;
-    for (const exchange::TVehicleRecord& record : table.ReadAll()) {
+    for (const exchange::TVehicleRecord& record : table->ReadAll()) {
         (record.Vehicle.Id ? file.Vehicles : added).push_back(record.Vehicle);
     }
     std::stable_sort(file.Vehicles.begin(), file.Vehicles.end(),
@@ -97,18 +106,9 @@ void CommitChange(const TEditorFile& file, const TVehicleChange& change) {
 
 std::vector<exchange::TVehicleRecord> ReadAllRecords(const TEditorFile& file) {
     if (!file.IsCfg) {
-        const TTableFile table(file.Path, TOpenMode::ReadOnly, file.Location);
-        std::vector<exchange::TVehicleRecord> records;
-        const std::vector<TRecordBytes> all = table.ReadAll();
-        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-            records.push_back({exchange::SlotVehicle(id),
-                               all[static_cast<std::size_t>(id - FirstVehicleId)],
-                               {table.RecordOffset(id), 0, {}}});
-        }
-        return records;
+        return exchange::SlotRecords(TTableFile(file.Path, TOpenMode::ReadOnly, file.Location));
     }
-    const exchange::TVehicleTable table(file.Path, TOpenMode::ReadOnly);
-    return table.ReadAll();
+    return exchange::TVehicleTable(file.Path, TOpenMode::ReadOnly).ReadAll();
 }
 
 } // namespace klarvon

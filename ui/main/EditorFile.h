@@ -22,14 +22,16 @@ using exchange::TVehicleChange;
 struct TEditorFile {
     std::string Path;
     bool IsCfg = false;
+    // An executable the editor refuses ("Unknown gta_sa.exe"): opened all the same, its
+    // slots listed, as the open runs to its end.
+    bool IsRejected = false;
     TTableLocation Location;        // an executable's, as found at the open
     std::vector<TVehicle> Vehicles; // the list's lines, in order
 };
 
 // Opens path as "Open" does, whatever its name: told by its content, its size handed to
-// onSize at once. An executable is located (one the editor refuses is
-// exchange::ERejectedTable, with what was found of it); a cfg lists its stock models in ID
-// order, then the vehicles it adds in file order.
+// onSize at once. An executable is located (one the editor refuses comes back IsRejected);
+// a cfg lists its stock models in ID order, then the vehicles it adds in file order.
 TEditorFile OpenEditorFile(const std::string& path,
                            const std::function<void(std::int64_t)>& onSize);
 

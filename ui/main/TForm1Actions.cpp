@@ -48,23 +48,15 @@ void TForm1::OpenChosenFile(const std::string& path) {
     Check1->SetEnabled(false);
     Undoapply1->SetEnabled(false);
     UpdateCaption();
-    TEditorFile opened;
-    try {
-        opened = OpenEditorFile(
-            path, [this](std::int64_t size) { Label(22).SetCaption(std::to_string(size)); });
-    } catch (const exchange::ERejectedTable& rejected) {
+    file_ = OpenEditorFile(
+        path, [this](std::int64_t size) { Label(22).SetCaption(std::to_string(size)); });
+    if (file_.IsRejected) {
         // The open still runs to its end, the list filled with the slots; the program ends
         // when the loop runs again.
-        Label(26).SetCaption(rejected.Location.VersionText);
+        Label(26).SetCaption(file_.Location.VersionText);
         MessageDlg(RejectedFileText, TMsgDlgType::Error, {.Yes = true});
         Application().Terminate();
-        opened.Path = path;
-        opened.Location = rejected.Location;
-        for (int id = FirstVehicleId; id <= LastVehicleId; ++id) {
-            opened.Vehicles.push_back(exchange::SlotVehicle(id));
-        }
     }
-    file_ = std::move(opened);
     history_.Opened(file_.Path);
     Undoapply1->SetEnabled(history_.CanUndo());
     Check1->SetEnabled(true);

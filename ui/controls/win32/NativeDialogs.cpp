@@ -402,31 +402,30 @@ public:
     }
 };
 
+// Runs the dialog modally; the index its procedure ended it with (shifted by AnswerShift),
+// or closed for anything that is not one of count choices.
+int RunDialog(const std::vector<WORD>& dialogTemplate, HWND owner, DLGPROC procedure, LPARAM state,
+              std::size_t count, int closed) {
+    const INT_PTR answer = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
+        owner, procedure, state);
+    const INT_PTR index = answer - AnswerShift;
+    return index >= 0 && index < static_cast<INT_PTR>(count) ? static_cast<int>(index) : closed;
+}
+
 } // namespace
 
 int ShowMessageDialog(const TMessageBoxRequest& request, HWND owner) {
     TDialogState state{&request};
-    const std::vector<WORD> dialogTemplate = DialogTemplate(request.Title);
-    const INT_PTR answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-        owner, MessageDialogProc, reinterpret_cast<LPARAM>(&state));
-    const INT_PTR index = answer - AnswerShift;
-    return index >= 0 && index < static_cast<INT_PTR>(request.Buttons.size())
-               ? static_cast<int>(index)
-               : MessageBoxClosed;
+    return RunDialog(DialogTemplate(request.Title), owner, MessageDialogProc,
+                     reinterpret_cast<LPARAM>(&state), request.Buttons.size(), MessageBoxClosed);
 }
 
 int ShowListDialog(const TListDialogRequest& request, HWND owner) {
     TListDialogState state{&request, {}};
-    const std::vector<WORD> dialogTemplate = DialogTemplate(
-        request.Title, (FixedDialogStyle & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME);
-    const INT_PTR answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-        owner, ListDialogProc, reinterpret_cast<LPARAM>(&state));
-    const INT_PTR index = answer - AnswerShift;
-    return index >= 0 && index < static_cast<INT_PTR>(request.Lines.size())
-               ? static_cast<int>(index)
-               : ListDialogClosed;
+    const DWORD resizable = (FixedDialogStyle & ~static_cast<DWORD>(DS_MODALFRAME)) | WS_THICKFRAME;
+    return RunDialog(DialogTemplate(request.Title, resizable), owner, ListDialogProc,
+                     reinterpret_cast<LPARAM>(&state), request.Lines.size(), ListDialogClosed);
 }
 
 std::unique_ptr<TPlatformDialogs> MakeNativePlatformDialogs() {
