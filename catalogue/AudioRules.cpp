@@ -188,6 +188,13 @@ constexpr auto Rules = std::to_array<TRule>({
          return record.Integer(field) == BankCount;
      },
      "likely crash: the game has 710 banks (0..709) and its range test lets 710 through"},
+    // Packs add banks past the stock ones through their own BankLkup.dat; without such a
+    // file the bank is never loaded. Only the user's files can tell, so it is no problem.
+    {"bank-beyond-stock", TSeverity::Note, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) > BankCount;
+     },
+     "beyond the stock 710 banks: silent unless your BankLkup.dat adds it"},
     {"bank-never-loaded", TSeverity::Problem, BankFields,
      [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
      "the bank is never loaded: silent"},
