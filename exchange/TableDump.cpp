@@ -3,8 +3,11 @@
 #include "catalogue/VehicleCatalogue.h"
 #include "exchange/Csv.h"
 #include "exchange/FieldText.h"
+#include "exchange/JsonText.h"
 
 #include <nlohmann/json.hpp>
+
+#include <sstream>
 
 namespace klarvon::exchange {
 
@@ -17,7 +20,7 @@ constexpr std::string_view BytesColumn = "bytes";
 
 // Keys in stored order, so the output reads like the CSV.
 nlohmann::ordered_json TextOrNull(std::string_view text) {
-    return text.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(std::string(text));
+    return text.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(JsonSafeText(text));
 }
 
 std::string_view CaptionOf(const TVehicle& vehicle) {
@@ -65,11 +68,15 @@ void WriteTableCsv(TLayout layout, std::span<const TVehicleRecord> records, std:
 }
 
 void WriteTableJson(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out) {
-    out << "[\n";
+    // Made whole first: a fault in the middle must not leave half a document behind.
+    std::ostringstream document;
+    document << "[\n";
     for (std::size_t i = 0; i < records.size(); ++i) {
-        out << RecordObject(layout, records[i]).dump() << (i + 1 < records.size() ? ",\n" : "\n");
+        document << RecordObject(layout, records[i]).dump()
+                 << (i + 1 < records.size() ? ",\n" : "\n");
     }
-    out << "]\n";
+    document << "]\n";
+    out << document.str();
 }
 
 } // namespace klarvon::exchange

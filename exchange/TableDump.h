@@ -18,7 +18,9 @@ namespace klarvon::exchange {
 void WriteTableCsv(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out);
 
 // The same keys in the same order; integers as JSON numbers, floats as JSON strings (their
-// text, which reads back to the same bits), a missing id, name or model as null.
+// text, which reads back to the same bits), a missing id, name or model as null, a model
+// name that is not UTF-8 as JsonSafeText (JsonText.h) makes it. The document is made whole
+// before any of it is written.
 void WriteTableJson(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out);
 
 } // namespace klarvon::exchange
