@@ -1,11 +1,12 @@
-// `check FILE [ID ...] [--json]`: what the game will do with the values of each record,
-// before a modder starts it.
+// `check FILE [ID ...] [--problems] [--all] [--json]`: what the game will do with the values
+// of each record, before a modder starts it.
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/Findings.h"
+#include "exchange/PackCheck.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,7 @@ using exchange::TRecordFinding;
 
 namespace {
 
-constexpr std::array<TFlag, 1> CheckFlags{FindingsJsonFlag};
+constexpr std::array<TFlag, 3> CheckFlags{ProblemsFlag, AllFlag, FindingsJsonFlag};
 
 int RunCheck(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
@@ -29,14 +30,22 @@ int RunCheck(const TArguments& arguments, TReport& out) {
     const std::span<const std::string> named = std::span(arguments.Positionals).subspan(1);
     const std::vector<TVehicleRecord> records =
         named.empty() ? table.ReadAll() : table.ReadNamed(named);
-    const std::vector<TRecordFinding> findings = exchange::CheckRecords(records);
+    const std::vector<TRecordFinding> findings = exchange::CheckPack(records, table.Cfg());
+
+    const bool all = arguments.Has(AllFlag);
+    const bool problemsOnly = arguments.Has(ProblemsFlag);
+    std::vector<TRecordFinding> listed = findings;
+    std::erase_if(listed, [all, problemsOnly](const TRecordFinding& found) {
+        return (found.Intended && !all) ||
+               (problemsOnly && found.Finding.Severity != TSeverity::Problem);
+    });
     if (arguments.Has(FindingsJsonFlag)) {
-        exchange::WriteCheckJson(path, findings, out);
+        exchange::WriteCheckJson(path, listed, out);
     } else {
-        for (const TRecordFinding& finding : findings) {
+        for (const TRecordFinding& finding : listed) {
             out << exchange::CheckLine(path, finding) << '\n';
         }
-        out << exchange::CountLine(findings, records.size()) << '\n';
+        out << exchange::RuleCountLine(findings, records.size(), all) << '\n';
     }
     return exchange::HasProblem(findings) ? ExitFailure : ExitSuccess;
 }
@@ -54,13 +63,32 @@ const TCommand CheckCommand{
     "the value first: 'FILE:LINE:COLUMN: '. An added vehicle's ID is '-'.\n"
     "A problem is an effect the game's code is known to have: no engine sound, no\n"
     "horn, no door sound, no radio, or a likely crash. A note is an effect that is\n"
-    "likely but unproven, or harmless on its own. A last line counts them:\n"
-    "'N problems, M notes in K vehicles'. The slots after 611 serve no stock\n"
-    "vehicle and are not checked.\n"
-    "Exits 0 when there is no problem (notes or not), 1 when there is one.\n"
-    "--json: an array with one object per finding, one per line, keys file, line,\n"
-    "column (null for an executable), id (null for an added vehicle), model,\n"
-    "field, value, severity, rule, what; no count line.\n",
+    "likely but unproven, or harmless on its own. A bank beyond the stock 710 is a\n"
+    "note: a pack may add it through its own BankLkup.dat. A cfg row whose model\n"
+    "name is not a stock model but one or two letters away from one gets a note\n"
+    "'- NAME: not a stock model: added as a new vehicle; did you mean MODEL?'\n"
+    "(rule not-a-stock-model). The slots after 611 serve no stock vehicle and are\n"
+    "not checked.\n"
+    "A finding can be marked as intended in the cfg, in a comment on its row after\n"
+    "the values or alone on the line just before the row:\n"
+    "  ; klarvon: intended no-vehicle-audio, no-horn (an electric car)\n"
+    "with rule names as --json gives them, separated by blanks or commas (other\n"
+    "words are ignored). Marked findings are not listed and never make the exit\n"
+    "status 1; --all lists them too, as 'SEVERITY (intended): ...'.\n"
+    "A last line counts the findings, per rule, the most frequent first (ties by\n"
+    "name), and those marked intended apart:\n"
+    "  3 problems (2 bank-never-loaded, 1 no-horn), 6 notes (6 no-vehicle-audio)\n"
+    "  in 246 vehicles; 20 marked intended (hidden; --all shows them)\n"
+    "(one line). --problems lists the problems alone; the last line still counts\n"
+    "the notes.\n"
+    "Exits 0 when there is no problem (notes or marked problems or not), 1 when\n"
+    "there is one.\n"
+    "--json: an array with one object per finding listed, one per line, keys\n"
+    "file, line, column (null for an executable), id (null for an added vehicle),\n"
+    "model, field, value (both null for a finding about the model name),\n"
+    "severity, rule, what, intended (true or false); no count line. In a name\n"
+    "that is not UTF-8, each byte outside UTF-8 is read as Latin-1 (the byte E9\n"
+    "as U+00E9, JSON's \"\\u00e9\").\n",
     CheckFlags,
     RunCheck,
 };

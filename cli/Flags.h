@@ -15,6 +15,8 @@ inline constexpr TFlag BackupFlag{"--backup", "",
 inline constexpr TFlag DryRunFlag{"--dry-run", "", "check and print the changes; write nothing"};
 inline constexpr TFlag JsonFlag{"--json", "", "JSON in place of CSV"};
 inline constexpr TFlag FindingsJsonFlag{"--json", "", "JSON in place of the lines"};
+inline constexpr TFlag ProblemsFlag{"--problems", "", "list the problems alone"};
+inline constexpr TFlag AllFlag{"--all", "", "list the findings marked as intended too"};
 inline constexpr TFlag FromFlag{
     "--from", "OTHER", "take the record of FROM from OTHER (an executable or a cfg), only read"};
 inline constexpr TFlag ReverseFlag{"--reverse", "",

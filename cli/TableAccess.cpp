@@ -8,6 +8,7 @@
 #include "exchange/AudioCfg.h"
 #include "exchange/Changes.h"
 #include "exchange/Findings.h"
+#include "exchange/PackCheck.h"
 #include "table/Backup.h"
 
 #include <iostream>
@@ -31,9 +32,16 @@ void WarnIfNotTheGame(const TVehicleTable& table, std::ostream& warnings) {
 }
 
 // Only problems a change makes are warned about: a value the file already held is not
-// this command's doing.
+// this command's doing. A row added under a misspelt stock name would silently be a new
+// vehicle.
 void WarnAboutProblems(const TChangeSet& set, std::ostream& warnings) {
     for (const TVehicleChange& change : set.Changes) {
+        if (!change.Before) {
+            if (const std::optional<std::string> misspelt =
+                    exchange::MisspeltModelWarning(change.Vehicle)) {
+                warnings << *misspelt << '\n';
+            }
+        }
         const std::vector<TFinding> problems =
             change.Before ? exchange::NewProblems(change.Vehicle, *change.Before, change.After)
                           : exchange::Problems(change.Vehicle, change.After);

@@ -22,7 +22,8 @@ namespace klarvon::exchange {
 
 struct TRecordFinding {
     TVehicleRecord Record; // the record the finding is about, with where it was read
-    TFinding Finding;
+    TFinding Finding;      // Field null: about the row's model name (see PackCheck.h)
+    bool Intended = false; // marked as intended in the cfg (see PackCheck.h)
 };
 
 // Every finding of the records, in their order, each record's in its fields' order.
@@ -42,11 +43,23 @@ std::string CountLine(std::span<const TRecordFinding> findings, std::size_t vehi
 
 // One line of `check` (no line end): "SEVERITY: ID MODEL FIELD: VALUE: WHAT", for a cfg
 // row preceded by "SOURCE:LINE:COLUMN: " of the value. source: the file as the user named it.
+// A finding about the model name is "SEVERITY: ID MODEL: WHAT" at the name's column; one
+// marked as intended says "SEVERITY (intended): ", which a search for "problem: " passes by.
 std::string CheckLine(std::string_view source, const TRecordFinding& finding);
+
+// `check`'s last line with a count per rule (no line end):
+// "3 problems (2 bank-never-loaded, 1 no-horn), 6 notes (6 no-vehicle-audio) in 246 vehicles",
+// the rules of each by count, the most first, ties by name. The findings marked as intended
+// are counted apart: "; 20 marked intended (hidden; --all shows them)", or when they are
+// listed (intendedShown), with their rules: "; 20 marked intended (20 no-vehicle-audio)".
+std::string RuleCountLine(std::span<const TRecordFinding> findings, std::size_t vehicles,
+                          bool intendedShown);
 
 // `check --json`: an array with one object per line, keys file, line, column (null for
 // an executable), id (null for an added vehicle), model, field, value (a string, as the
-// lines print it), severity, rule, what.
+// lines print it; both null for a finding about the model name), severity, rule, what,
+// intended. Names that are not UTF-8 are written as JsonSafeText (JsonText.h) makes them.
+// The document is made whole before any of it is written.
 void WriteCheckJson(std::string_view source, std::span<const TRecordFinding> findings,
                     std::ostream& out);
 

@@ -47,6 +47,7 @@ struct TRecordPlace {
     std::size_t Line = 0;             // cfg rows, 1-based; 0 for an executable
     std::vector<std::size_t> Columns; // cfg rows: the 1-based column of each value, in
                                       // GameLayout() order
+    std::size_t ModelColumn = 0;      // cfg rows: the 1-based column of the model name
 };
 
 struct TVehicleRecord {

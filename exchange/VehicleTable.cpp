@@ -53,6 +53,9 @@ TVehicleRecord RecordOfRow(const TCfgDocumentRow& row) {
     TVehicleRecord record{ModelVehicle(row.Row.Model), RowBytes(row.Row), {}};
     record.Place.Line = row.Row.Line;
     record.Place.Columns.assign(row.ValueColumns.begin(), row.ValueColumns.end());
+    // The model name stands before the first value, on the same line.
+    record.Place.ModelColumn =
+        row.ValueColumns[0] - (row.ValueSpans[0].Offset - row.ModelSpan.Offset);
     return record;
 }
 

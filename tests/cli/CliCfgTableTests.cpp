@@ -283,7 +283,8 @@ TEST(CliCheck, NamesEachFindingAtItsValueAndExitsOnProblems) {
                   ":4:7: problem: - mycar VehicleAudioType: 9: no engine sound (the special "
                   "engine code knows only artict1, artict2, artict3, petrotr, rcbandit, rctiger, "
                   "caddy, rcbaron, rcraider, rcgoblin and vortex)\n"
-                  "2 problems, 2 notes in 3 vehicles\n");
+                  "2 problems (1 no-horn, 1 special-engine-model), 2 notes (1 "
+                  "radio-forced-off, 1 radio-station-ignored) in 3 vehicles\n");
 
     const TCliRun notes = RunCli({"check", cfg, "landstal", "411", "--json"});
     const nlohmann::json findings = nlohmann::json::parse(notes.Out);

@@ -109,11 +109,11 @@ TEST(FindingText, JsonHasOneObjectPerLineWithNullsWhereThereIsNoPlaceOrId) {
               "\"model\":\"infernus\",\"field\":\"HornType\",\"value\":\"12\","
               "\"severity\":\"problem\",\"rule\":\"no-horn\",\"what\":\"" +
                   std::string(NoHorn) +
-                  "\"},\n"
+                  "\",\"intended\":false},\n"
                   "{\"file\":\"C:\\\\mods\\\\a.cfg\",\"line\":3,\"column\":45,\"id\":null,"
                   "\"model\":\"my\\\"car\",\"field\":\"RadioStation\",\"value\":\"20\","
                   "\"severity\":\"note\",\"rule\":\"radio-station-off\","
-                  "\"what\":\"treated as 13, radio off\"}\n"
+                  "\"what\":\"treated as 13, radio off\",\"intended\":false}\n"
                   "]\n");
 
     std::ostringstream none;
