@@ -10,6 +10,7 @@
 #include "exchange/AudioCfg.h"
 #include "exchange/CfgDocument.h"
 #include "exchange/Changes.h"
+#include "exchange/WrittenFloat.h"
 #include "table/Backup.h"
 #include "table/FileRead.h"
 
@@ -82,9 +83,15 @@ int RunImportCfg(const TArguments& arguments, TReport& out) {
             const std::optional<TVehicleRecord> current = table.Read(row.Vehicle);
             TVehicleChange change{row.Vehicle, std::nullopt, row.Bytes};
             if (current) {
-                // In an executable the pad bytes keep what the file holds.
+                // In an executable the pad bytes keep what the file holds, and a float the
+                // row writes as the executable's value rounded keeps its bits. Two cfgs'
+                // floats are both as written: their bits are compared.
+                const TRecordBytes values =
+                    table.HoldsPadBytes()
+                        ? exchange::AsWrittenBeside(current->Bytes, row.Bytes, row.Decimals)
+                        : row.Bytes;
                 change = {current->Vehicle, current->Bytes,
-                          exchange::WithRowValues(current->Bytes, row.Bytes)};
+                          exchange::WithRowValues(current->Bytes, values)};
             }
             WriteChangeLines(changes, set.Layout, change);
             set.Changes.push_back(change);

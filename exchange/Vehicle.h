@@ -53,6 +53,9 @@ struct TVehicleRecord {
     TVehicle Vehicle;
     TRecordBytes Bytes; // a cfg row's bytes have zero pad bytes
     TRecordPlace Place;
+    // A cfg row's: how many decimals each value's text writes (WrittenFloat.h), in
+    // GameLayout() order; empty for an executable, whose floats are their bits.
+    std::vector<std::size_t> Decimals = {};
 };
 
 } // namespace klarvon::exchange
