@@ -55,7 +55,7 @@ struct TVehicleRecord {
     TRecordPlace Place;
     // A cfg row's: how many decimals each value's text writes (WrittenFloat.h), in
     // GameLayout() order; empty for an executable, whose floats are their bits.
-    std::vector<std::size_t> Decimals = {};
+    std::vector<int> Decimals = {};
 };
 
 } // namespace klarvon::exchange

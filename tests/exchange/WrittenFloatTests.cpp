@@ -93,6 +93,16 @@ TEST(WrittenFloat, ATextStandsForTheValueItRoundsTo) {
         {pitch, "112246e-5", true},
         {0.0015F, "1.5e-3", true},
         {0.0015F, "1.6e-3", false},
+        // "%g" rounds large values to tens and more; a text without an exponent is exact
+        // to its last digit.
+        {6.04366195741745E28F, "6.04366e+28", true},
+        {6.04366195741745E28F, "6.04367e+28", false},
+        {-6.04366195741745E28F, "-6.04366e+28", true},
+        {3200672.0F, "3.20067e+06", true},
+        {3200672.0F, "3.20068e+06", false},
+        {3200672.0F, "3200670", false},
+        {3200672.0F, "3e+06", true},
+        {3200672.0F, "0.3e+07", true},
         // A value no text holds is only itself.
         {std::numeric_limits<float>::infinity(), "3.4028235e38", false},
     };
@@ -105,7 +115,7 @@ TEST(WrittenFloat, ATextStandsForTheValueItRoundsTo) {
 }
 
 TEST(WrittenFloat, CountsTheDecimalsATextWrites) {
-    const std::vector<std::pair<std::string_view, std::size_t>> cases{
+    const std::vector<std::pair<std::string_view, int>> cases{
         {"1", 0},
         {"-0", 0},
         {"1.", 0},
@@ -113,9 +123,11 @@ TEST(WrittenFloat, CountsTheDecimalsATextWrites) {
         {"+0.780", 3},
         {"1.12246", 5},
         {"1.5e-3", 4},
-        {"2.5E3", 0},
+        {"2.5E3", -2},
         {"1e-45", 45},
-        {"12e+1", 0},
+        {"12e+1", -1},
+        {"6.04366e+28", -23},
+        {"1e999", FewestDecimals},
         {"1e-999", AllDecimals},
         {"38", 0},
         {"1.122462034", 9},
@@ -141,7 +153,7 @@ TEST(WrittenFloat, ARowTakesTheExecutablesBitsOnlyWhereItRoundsThem) {
     for (std::size_t i = 0; i < CfgValueCount; ++i) {
         WriteField(GameLayout()[i], parsed.Values[i], row);
     }
-    const std::vector<std::size_t> decimals{0, 0, 0, 0, 2, 0, 0, 5, 0, 0, 0, 0, 0, 1};
+    const std::vector<int> decimals{0, 0, 0, 0, 2, 0, 0, 5, 0, 0, 0, 0, 0, 1};
 
     const TRecordBytes seen = AsWrittenBeside(executable, row, decimals);
     EXPECT_EQ(ReadField(Game("PlayerBank"), seen), 39U);
@@ -162,7 +174,7 @@ TEST(WrittenFloat, APatchFindsACfgsRoundedFloat) {
         TRecordBytes bytes{};
         WriteField(Game("HornPitch"), ParseCfgValue(Game("HornPitch"), pitch), bytes);
         WriteField(Game("BassFactor"), ParseCfgValue(Game("BassFactor"), bass), bytes);
-        std::vector<std::size_t> decimals(CfgValueCount, 0);
+        std::vector<int> decimals(CfgValueCount, 0);
         decimals[4] = WrittenDecimals(bass);
         decimals[7] = WrittenDecimals(pitch);
         return TVehicleRecord{SlotVehicle(411), bytes, {}, decimals};
