@@ -6,6 +6,7 @@
 #include "cli/TableAccess.h"
 #include "exchange/CfgDocument.h"
 #include "exchange/Changes.h"
+#include "exchange/WrittenFloat.h"
 
 #include <array>
 #include <sstream>
@@ -18,7 +19,7 @@ using exchange::WriteChanges;
 
 namespace {
 
-constexpr std::array<TFlag, 1> DiffFlags{GameFlag};
+constexpr std::array<TFlag, 2> DiffFlags{GameFlag, ExactFlag};
 
 // Each file's records, and whether they keep pad bytes (a cfg row has none).
 std::vector<TVehicleRecord> ReadTable(const std::string& path, bool& holdsPads) {
@@ -53,6 +54,7 @@ int RunDiff(const TArguments& arguments, TReport& out) {
     const std::vector<TVehicleRecord> a = ReadTable(pathA, padsA);
     const std::vector<TVehicleRecord> b = ReadTable(pathB, padsB);
     std::unordered_map<std::string, const TVehicleRecord*> inB;
+    const bool exact = arguments.Has(ExactFlag);
     for (const TVehicleRecord& record : b) {
         inB[VehicleKey(record.Vehicle)] = &record;
     }
@@ -66,12 +68,20 @@ int RunDiff(const TArguments& arguments, TReport& out) {
             continue;
         }
         // A cfg row has no pad bytes: beside an executable it stands for the executable's
-        // record with the row's values, as an import would make it.
-        const TRecordBytes& theirs = match->second->Bytes;
-        const TRecordBytes before =
-            !padsA && padsB ? exchange::WithRowValues(theirs, record.Bytes) : record.Bytes;
+        // record with the row's values, as an import would make it, its floats compared as
+        // they are written unless --exact.
+        const TVehicleRecord& other = *match->second;
+        const TRecordBytes& theirs = other.Bytes;
+        const auto asWritten = [exact](const TRecordBytes& executable, const TVehicleRecord& row) {
+            return exact ? row.Bytes
+                         : exchange::AsWrittenBeside(executable, row.Bytes, row.Decimals);
+        };
+        const TRecordBytes before = !padsA && padsB
+                                        ? exchange::WithRowValues(theirs, asWritten(theirs, record))
+                                        : record.Bytes;
         const TRecordBytes after =
-            !padsB && padsA ? exchange::WithRowValues(record.Bytes, theirs) : theirs;
+            !padsB && padsA ? exchange::WithRowValues(record.Bytes, asWritten(record.Bytes, other))
+                            : theirs;
         changes += WriteChanges(out, layout, record.Vehicle, before, after);
         inB.erase(match);
     }
@@ -110,6 +120,11 @@ const TCommand DiffCommand{
     "'apply --reverse' undoes them.\n"
     "A cfg row has no pad bytes: beside an executable it is compared as the record\n"
     "'import-cfg' would make of it, the executable's pad bytes kept.\n"
+    "Beside an executable, a cfg's float is the executable's value where its text\n"
+    "is that value rounded to as many decimals as the text has (1.12246 for\n"
+    "1.12246203422546, 0.78 for 0.779999971389771), as modders write floats: it is\n"
+    "not listed. --exact lists it, comparing floats bit for bit. Between two\n"
+    "executables, and between two cfgs, floats are compared bit for bit.\n"
     "A vehicle only one file has is listed after the changes as a note,\n"
     "'# ID NAME (model): only in FILE' ('# MODEL: only in FILE' for an added one);\n"
     "a slot without a model name is not listed beside a cfg, which cannot hold it.\n"

@@ -1,4 +1,5 @@
-// `find FILE FIELD=VALUE ... [--game]`: the slots whose fields all hold the given values.
+// `find FILE [FIELD=VALUE ...] [--bank N] [--game]`: the vehicles whose fields all hold
+// the given values or lie in the given ranges.
 
 #include "catalogue/VehicleCatalogue.h"
 #include "cli/Commands.h"
@@ -9,8 +10,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstring>
+#include <optional>
 #include <span>
-#include <utility>
 
 namespace klarvon::cli {
 
@@ -19,29 +22,104 @@ using exchange::ParseValueText;
 namespace {
 
 constexpr std::size_t FirstCondition = 1;
-constexpr std::array<TFlag, 1> FindFlags{GameFlag};
+constexpr TFlag BankFlag{"--bank", "N",
+                         "PlayerBank or DummyBank (PowerOnSoundId or PowerOffSoundId) holds N, "
+                         "or lies in LOW..HIGH"};
+constexpr std::array<TFlag, 2> FindFlags{GameFlag, BankFlag};
 constexpr std::string_view NoModel = "-"; // also no ID or caption: an added vehicle
 constexpr std::string_view NoMatchText = "no vehicle matches";
+constexpr std::string_view RangeMark = "..";
+constexpr std::string_view RangeForms = "LOW..HIGH, LOW.. or ..HIGH";
+// The game's two engine banks; the editor's PowerOnSoundId and PowerOffSoundId are the
+// same bytes.
+constexpr std::array<std::string_view, 2> BankFields{"PlayerBank", "DummyBank"};
+
+// What a condition asks of a field: one value, compared bit for bit (a float matches only
+// itself, 0x80000000 finds -0), or a range of numbers, both ends included (-0 is 0 there,
+// and a NaN lies in no range).
+struct TCondition {
+    const TLayoutField* Field;
+    std::optional<TFieldBits> Exact;
+    std::optional<double> Low;
+    std::optional<double> High;
+};
+
+double NumberOf(const TLayoutField& field, TFieldBits bits) {
+    if (field.Type != TValueType::Float32) {
+        return static_cast<double>(IntegerValue(field.Type, bits));
+    }
+    float value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+bool Holds(const TCondition& condition, const TRecordBytes& bytes) {
+    const TFieldBits bits = ReadField(*condition.Field, bytes);
+    if (condition.Exact) {
+        return bits == *condition.Exact;
+    }
+    const double number = NumberOf(*condition.Field, bits);
+    return !std::isnan(number) && (!condition.Low || number >= *condition.Low) &&
+           (!condition.High || number <= *condition.High);
+}
+
+// VALUE, or a range LOW..HIGH, LOW.. or ..HIGH, each end as 'set' takes a value; word is
+// the whole argument, which failures name.
+TCondition ParseCondition(const TLayoutField& field, std::string_view text,
+                          const std::string& word) {
+    return InContext(word, [&]() -> TCondition {
+        const std::size_t mark = text.find(RangeMark);
+        if (mark == std::string_view::npos) {
+            return {&field, ParseValueText(field, text), std::nullopt, std::nullopt};
+        }
+        const std::string_view low = text.substr(0, mark);
+        const std::string_view high = text.substr(mark + RangeMark.size());
+        if (low.empty() && high.empty()) {
+            throw EFailure("a range needs an end: " + std::string(RangeForms));
+        }
+        TCondition condition{&field, std::nullopt, std::nullopt, std::nullopt};
+        if (!low.empty()) {
+            condition.Low = NumberOf(field, ParseValueText(field, low));
+        }
+        if (!high.empty()) {
+            condition.High = NumberOf(field, ParseValueText(field, high));
+        }
+        const auto isNan = [](const std::optional<double>& end) { return end && std::isnan(*end); };
+        if (isNan(condition.Low) || isNan(condition.High)) {
+            throw EFailure("a range's ends must be numbers, not NaN");
+        }
+        if (condition.Low && condition.High && *condition.Low > *condition.High) {
+            throw EFailure("the range is empty: " + std::string(low) + " is above " +
+                           std::string(high) + " (" + std::string(RangeForms) + ")");
+        }
+        return condition;
+    });
+}
 
 int RunFind(const TArguments& arguments, TReport& out) {
-    RequirePositionals(arguments, FirstCondition + 1, true);
+    const std::optional<std::string> bank = arguments.Value(BankFlag);
+    RequirePositionals(arguments, FirstCondition + (bank ? 0 : 1), true);
     const TLayout layout = LayoutOf(arguments);
-    const std::vector<TAssignment> conditions =
-        ParseAssignments(layout, std::span(arguments.Positionals).subspan(FirstCondition));
-    // Values are compared as bits, so a float matches only itself (0x80000000 finds -0).
-    std::vector<std::pair<const TLayoutField*, TFieldBits>> wanted;
-    for (const TAssignment& condition : conditions) {
-        wanted.emplace_back(condition.Field, InContext(condition.Word, [&condition] {
-                                return ParseValueText(*condition.Field, condition.Text);
-                            }));
+    std::vector<TCondition> conditions;
+    for (const TAssignment& assignment :
+         ParseAssignments(layout, std::span(arguments.Positionals).subspan(FirstCondition))) {
+        conditions.push_back(ParseCondition(*assignment.Field, assignment.Text, assignment.Word));
+    }
+    // Either bank: a condition of its own on each bank field, of which one must hold.
+    std::vector<TCondition> banks;
+    for (const std::string_view name : BankFields) {
+        if (bank) {
+            banks.push_back(ParseCondition(*FindLayoutField(GameLayout(), name), *bank,
+                                           std::string(BankFlag.Name) + ' ' + *bank));
+        }
     }
 
     const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     std::size_t matches = 0;
     for (const TVehicleRecord& entry : table.ReadAll()) {
-        const bool match = std::all_of(wanted.begin(), wanted.end(), [&entry](const auto& w) {
-            return ReadField(*w.first, entry.Bytes) == w.second;
-        });
+        const auto holds = [&entry](const TCondition& c) { return Holds(c, entry.Bytes); };
+        const bool match = std::all_of(conditions.begin(), conditions.end(), holds) &&
+                           (banks.empty() || std::any_of(banks.begin(), banks.end(), holds));
         if (match) {
             const TVehicle& vehicle = entry.Vehicle;
             out << (vehicle.Id ? std::to_string(*vehicle.Id) : std::string(NoModel)) << '\t'
@@ -60,14 +138,20 @@ int RunFind(const TArguments& arguments, TReport& out) {
 
 const TCommand FindCommand{
     "find",
-    "FILE FIELD=VALUE [FIELD=VALUE ...]",
-    "Lists the vehicle slots whose fields all hold the given values, one line each\n"
+    "FILE [FIELD=VALUE ...]",
+    "Lists the vehicle slots whose fields all hold what is asked, one line each\n"
     "in ID order: 'ID<TAB>NAME<TAB>model' ('-' for a slot without a model name).\n"
     "In a cfg, one line per model in the order of its rows; an added vehicle has\n"
     "'-' for ID and NAME.\n"
-    "FIELD and VALUE are as 'set' takes them (with --game the game's fields); a\n"
-    "value matches only the very same bits, so a float is best given as 'show'\n"
-    "prints it (0x3F800000) or as 'dump' does.\n"
+    "Every condition must hold. FIELD and VALUE are as 'set' takes them (with\n"
+    "--game the game's fields); a value matches only the very same bits, so a\n"
+    "float is best given as 'show' prints it (0x3F800000) or as 'dump' does.\n"
+    "A range FIELD=LOW..HIGH, FIELD=LOW.. or FIELD=..HIGH holds for a value from\n"
+    "LOW to HIGH, both included, integers and floats compared as numbers\n"
+    "(PlayerBank=700.. finds the banks above 699, HornType=..0 no horn and the\n"
+    "bell). --bank N (or --bank LOW..HIGH) holds where either engine bank does:\n"
+    "the game's PlayerBank or DummyBank, the editor's PowerOnSoundId or\n"
+    "PowerOffSoundId, the same bytes. Give at least one condition or --bank.\n"
     "Exits 0 with the list, or 1 with 'no vehicle matches' on stderr.\n",
     FindFlags,
     RunFind,

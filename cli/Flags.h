@@ -25,6 +25,8 @@ inline constexpr TFlag SkipUnknownFlag{"--skip-unknown", "",
                                        "skip the rows of models the table has no slot for"};
 inline constexpr TFlag RowsOnlyFlag{"--rows-only", "",
                                     "the rows alone, without legend and ';the end'"};
+inline constexpr TFlag ExactFlag{
+    "--exact", "", "floats bit for bit, also where a cfg's text rounds the executable's value"};
 inline constexpr TFlag ForceFlag{"--force", "", "replace an existing OUT"};
 
 } // namespace klarvon::cli

@@ -10,6 +10,7 @@
 #include "exchange/AudioCfg.h"
 #include "exchange/CfgDocument.h"
 #include "exchange/Changes.h"
+#include "exchange/WrittenFloat.h"
 #include "table/Backup.h"
 #include "table/FileRead.h"
 
@@ -82,9 +83,15 @@ int RunImportCfg(const TArguments& arguments, TReport& out) {
             const std::optional<TVehicleRecord> current = table.Read(row.Vehicle);
             TVehicleChange change{row.Vehicle, std::nullopt, row.Bytes};
             if (current) {
-                // In an executable the pad bytes keep what the file holds.
+                // In an executable the pad bytes keep what the file holds, and a float the
+                // row writes as the executable's value rounded keeps its bits. Two cfgs'
+                // floats are both as written: their bits are compared.
+                const TRecordBytes values =
+                    table.HoldsPadBytes()
+                        ? exchange::AsWrittenBeside(current->Bytes, row.Bytes, row.Decimals)
+                        : row.Bytes;
                 change = {current->Vehicle, current->Bytes,
-                          exchange::WithRowValues(current->Bytes, row.Bytes)};
+                          exchange::WithRowValues(current->Bytes, values)};
             }
             WriteChangeLines(changes, set.Layout, change);
             set.Changes.push_back(change);
@@ -109,17 +116,20 @@ const TCommand ImportCfgCommand{
     "CFG:LINE:COLUMN (the first 20, then 'and N more') and nothing is written. A\n"
     "file in UTF-16 is refused: save it as ANSI or UTF-8.\n"
     "Into an executable, each row's fourteen values replace the game's fields of\n"
-    "its model's slot; the pad bytes keep what FILE holds. A model the table has\n"
-    "no slot for (a vehicle a mod adds) is a fault, unless --skip-unknown, which\n"
-    "names each skipped row on stderr. The changed records are written as one\n"
-    "change, in one write that is flushed to the disk: a process killed in the\n"
-    "middle leaves all or none of it, and a write that fails part-way is put back.\n"
-    "Into a cfg, a model's row is replaced in place (only the numbers that change\n"
-    "are rewritten) and a model FILE lacks gets a new row before ';the end'; FILE\n"
-    "is replaced as a whole, atomically, keeping every other byte. A new row whose\n"
-    "name is one or two letters away from a stock model's is added with a warning\n"
-    "on stderr: 'warning: NAME: not a stock model: added as a new vehicle; did\n"
-    "you mean MODEL?'.\n"
+    "its model's slot; the pad bytes keep what FILE holds, and a float whose text\n"
+    "is FILE's value rounded to the text's decimals keeps FILE's bits, as 'diff'\n"
+    "compares them: a cfg of FILE's own values written with fewer digits changes\n"
+    "nothing. A model the table has no slot for (a vehicle a mod adds) is a\n"
+    "fault, unless --skip-unknown, which names each skipped row on stderr. The\n"
+    "changed records are written as one change, in one write that is flushed to\n"
+    "the disk: a process killed in the middle leaves all or none of it, and a\n"
+    "write that fails part-way is put back.\n"
+    "Into a cfg, floats are compared bit for bit; a model's row is replaced in\n"
+    "place (only the numbers that change are rewritten) and a model FILE lacks\n"
+    "gets a new row before ';the end'; FILE is replaced as a whole, atomically,\n"
+    "keeping every other byte. A new row whose name is one or two letters away\n"
+    "from a stock model's is added with a warning on stderr: 'warning: NAME: not\n"
+    "a stock model: added as a new vehicle; did you mean MODEL?'.\n"
     "A value written that the game will have a problem with (see 'check') is\n"
     "written with a warning on stderr. Prints the changes as 'diff --game' does (a\n"
     "patch for 'apply'; a new row as a note '# new row: MODEL VALUES'), or\n"

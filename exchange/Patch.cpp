@@ -4,6 +4,7 @@
 #include "exchange/Changes.h"
 #include "exchange/FieldText.h"
 #include "exchange/TextLines.h"
+#include "exchange/WrittenFloat.h"
 #include "table/ErrorReport.h"
 #include "table/Errors.h"
 #include "table/TableLocator.h"
@@ -189,6 +190,31 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     return change;
 }
 
+// Where a cfg row's decimals tell how the float a change is about was written, or none:
+// the record is an executable's, or the change is not about one of the game's floats (the
+// editor's Unknown7 straddles two of the game's fields).
+std::optional<std::size_t> WrittenFloatOf(const TPatchChange& change,
+                                          const TVehicleRecord& record) {
+    if (change.Field == nullptr || change.Field->Type != TValueType::Float32) {
+        return std::nullopt;
+    }
+    const TLayout game = GameLayout();
+    for (std::size_t i = 0; i < game.size() && i < record.Decimals.size(); ++i) {
+        if (game[i].Type == TValueType::Float32 && game[i].Offset == change.Field->Offset) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether a cfg's float (found) stands for a patch's value as its text is written.
+bool HoldsAsWritten(const TPatchChange& change, const TVehicleRecord& record,
+                    std::optional<std::size_t> written, std::span<const std::uint8_t> value,
+                    std::span<const std::uint8_t> found) {
+    return written && SameAsWritten(LoadBits(change.Field->Type, value),
+                                    LoadBits(change.Field->Type, found), record.Decimals[*written]);
+}
+
 } // namespace
 
 TPatch ParsePatch(std::string_view text) {
@@ -225,9 +251,9 @@ std::string ChangeValueText(const TPatchChange& change, std::span<const std::uin
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
                                   std::vector<TVehicleRecord>& records) {
     const bool reverse = direction == TPatchDirection::Reverse;
-    std::unordered_map<std::string, TRecordBytes*> byVehicle;
+    std::unordered_map<std::string, TVehicleRecord*> byVehicle;
     for (TVehicleRecord& record : records) {
-        byVehicle[VehicleKey(record.Vehicle)] = &record.Bytes;
+        byVehicle[VehicleKey(record.Vehicle)] = &record;
     }
     std::vector<TConflict> conflicts;
     for (std::size_t n = 0; n < changes.size(); ++n) {
@@ -237,16 +263,25 @@ std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchD
             conflicts.push_back({&change, {}, true});
             continue;
         }
-        TRecordBytes& record = *entry->second;
+        TVehicleRecord& record = *entry->second;
         const std::vector<std::uint8_t>& from = reverse ? change.New : change.Old;
         const std::vector<std::uint8_t>& to = reverse ? change.Old : change.New;
-        std::vector<std::uint8_t> found = BytesAt(record, change.Offsets);
-        if (found != from) {
+        std::vector<std::uint8_t> found = BytesAt(record.Bytes, change.Offsets);
+        // A cfg's float is the patch's value where its text writes that value rounded; it
+        // is kept where it already writes the new one, so only real changes are written.
+        const std::optional<std::size_t> written = WrittenFloatOf(change, record);
+        if (found != from && !HoldsAsWritten(change, record, written, from, found)) {
             conflicts.push_back({&change, std::move(found), false});
             continue;
         }
+        if (found == to || HoldsAsWritten(change, record, written, to, found)) {
+            continue;
+        }
         for (std::size_t i = 0; i < change.Offsets.size(); ++i) {
-            record[change.Offsets[i]] = to[i];
+            record.Bytes[change.Offsets[i]] = to[i];
+        }
+        if (written) {
+            record.Decimals[*written] = AllDecimals; // its text is now the value's own
         }
     }
     if (reverse) {

@@ -57,7 +57,9 @@ struct TConflict {
 // Applies the changes one after another (the last first in reverse) to the records of a
 // table: each line finds its vehicle's record and there its OLD bytes (NEW in reverse), and
 // puts NEW (OLD). A line that finds anything else, or no such vehicle, is a conflict and
-// changes nothing.
+// changes nothing. In a cfg's record (one with Decimals) a float of the game's is found
+// where its text writes the value rounded (WrittenFloat.h), and is left as it is written
+// where it already writes the value to put.
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
                                   std::vector<TVehicleRecord>& records);
 

@@ -54,6 +54,9 @@ struct TVehicleRecord {
     TVehicle Vehicle;
     TRecordBytes Bytes; // a cfg row's bytes have zero pad bytes
     TRecordPlace Place;
+    // A cfg row's: how many decimals each value's text writes (WrittenFloat.h), in
+    // GameLayout() order; empty for an executable, whose floats are their bits.
+    std::vector<int> Decimals = {};
 };
 
 } // namespace klarvon::exchange

@@ -2,6 +2,7 @@
 
 #include "catalogue/ModelNames.h"
 #include "exchange/TextKind.h"
+#include "exchange/WrittenFloat.h"
 #include "table/FileHandle.h"
 #include "table/FileRead.h"
 
@@ -49,13 +50,16 @@ TContentKind KindOfText(const std::string& text) {
         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
-TVehicleRecord RecordOfRow(const TCfgDocumentRow& row) {
+TVehicleRecord RecordOfRow(const TCfgDocumentRow& row, std::string_view text) {
     TVehicleRecord record{ModelVehicle(row.Row.Model), RowBytes(row.Row), {}};
     record.Place.Line = row.Row.Line;
     record.Place.Columns.assign(row.ValueColumns.begin(), row.ValueColumns.end());
     // The model name stands before the first value, on the same line.
     record.Place.ModelColumn =
         row.ValueColumns[0] - (row.ValueSpans[0].Offset - row.ModelSpan.Offset);
+    for (const TTextSpan& span : row.ValueSpans) {
+        record.Decimals.push_back(WrittenDecimals(text.substr(span.Offset, span.Length)));
+    }
     return record;
 }
 
@@ -146,7 +150,7 @@ std::vector<TVehicleRecord> TVehicleTable::ReadAll() const {
     }
     std::vector<TVehicleRecord> records;
     for (const TCfgDocumentRow* row : cfg_->EffectiveRows()) {
-        records.push_back(RecordOfRow(*row));
+        records.push_back(RecordOfRow(*row, cfg_->Text()));
     }
     return records;
 }
@@ -212,7 +216,7 @@ std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const
         return std::nullopt;
     }
     if (const TCfgDocumentRow* row = cfg_->EffectiveRow(vehicle.Model)) {
-        return RecordOfRow(*row);
+        return RecordOfRow(*row, cfg_->Text());
     }
     return std::nullopt;
 }
