@@ -3,6 +3,7 @@
 #include "exchange/AudioCfg.h"
 #include "exchange/TextLines.h"
 
+#include <cctype>
 #include <cstddef>
 
 namespace klarvon::exchange {
@@ -25,6 +26,13 @@ std::size_t WordCount(std::string_view line) {
         at = line.find_first_of(CfgBlanks, at);
     }
     return words;
+}
+
+// Model names start with a letter, a digit or '_'; handling.cfg's lines of bikes, boats and
+// planes start with a mark ('!', '%', '$', '^') and may have about as many words as a row.
+bool StartsLikeModel(std::string_view words) {
+    const auto first = static_cast<unsigned char>(words.front());
+    return std::isalnum(first) != 0 || first == '_';
 }
 
 std::string_view Trimmed(std::string_view line) {
@@ -52,7 +60,7 @@ std::optional<std::string> NotACfgReason(std::string_view text) {
             continue;
         }
         const std::size_t count = WordCount(words);
-        if (count + 1 >= CfgColumns && count <= CfgColumns + 1) {
+        if (count + 1 >= CfgColumns && count <= CfgColumns + 1 && StartsLikeModel(words)) {
             return std::nullopt;
         }
         if (!firstRow) {
