@@ -2,6 +2,7 @@
 
 #include "exchange/VehicleTable.h"
 #include "table/ErrorReport.h"
+#include "table/FileRead.h"
 #include "table/InOutErrorCodes.h"
 
 #include <filesystem>
@@ -76,6 +77,10 @@ std::string HandledFailureLines() {
         return RejectedText(rejected) + '\n';
     } catch (const ENotACfg& notACfg) {
         return notACfg.Path + " is not a vehicle audio cfg: " + notACfg.Reason + '\n';
+    } catch (const ENamedInOutError& named) {
+        EInOutError failure(named.Code, named.what());
+        failure.Path = named.Context;
+        return FileFailureText(failure) + '\n';
     } catch (const EFailure& failure) {
         std::string lines = std::string(failure.what()) + '\n';
         if (!failure.Context.empty()) {
