@@ -3,6 +3,7 @@
 #include "exchange/VehicleTable.h"
 #include "table/ErrorReport.h"
 #include "table/FileRead.h"
+#include "table/InOutError.h"
 #include "table/InOutErrorCodes.h"
 
 #include <filesystem>
@@ -42,6 +43,12 @@ std::string CoreFailureText(const std::exception& failure) {
 
 std::string FileFailureText(const EInOutError& failure) {
     const std::string& path = failure.Path;
+    // A failure with more to say than the system's number (what became of a half-done
+    // write) keeps its own words.
+    if (ErrorReportText(failure.what()) !=
+        ErrorReportText(InOutErrorFromCode(failure.Code).what())) {
+        return path + ": " + ErrorReportText(failure.what());
+    }
     switch (failure.Code) {
     case CodeFileNotFound:
         return path + ": file not found";

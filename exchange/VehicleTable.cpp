@@ -63,6 +63,19 @@ TVehicleRecord RecordOfRow(const TCfgDocumentRow& row) {
     return record;
 }
 
+// Runs body; a failed file operation inside it names the file, for whoever words the
+// failure anew (the companion); its text stays as it is.
+template <class TBody> decltype(auto) OnFile(const std::string& path, TBody&& body) {
+    try {
+        return body();
+    } catch (EInOutError& failure) {
+        if (failure.Path.empty()) {
+            failure.Path = path;
+        }
+        throw;
+    }
+}
+
 std::string PadBytesText(const TVehicle& vehicle) {
     return VehicleSubject(vehicle) +
            ": the change sets pad bytes, which a cfg row does not hold; change the game's "
@@ -102,14 +115,7 @@ EPadBytes::EPadBytes(const TVehicle& vehicle, std::vector<std::size_t> offsets,
 TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode, TTableKinds accepted,
                              const std::function<void(std::int64_t)>& onSize)
     : path_(path) {
-    try {
-        Open(mode, accepted, onSize);
-    } catch (EInOutError& failure) {
-        if (failure.Path.empty()) {
-            failure.Path = path_;
-        }
-        throw;
-    }
+    OnFile(path_, [&] { Open(mode, accepted, onSize); });
 }
 
 void TVehicleTable::Open(TOpenMode mode, TTableKinds accepted,
@@ -192,7 +198,7 @@ std::vector<TVehicleRecord> SlotRecords(const TTableFile& executable) {
 
 std::vector<TVehicleRecord> TVehicleTable::ReadAll() const {
     if (executable_) {
-        return SlotRecords(*executable_);
+        return OnFile(path_, [this] { return SlotRecords(*executable_); });
     }
     std::vector<TVehicleRecord> records;
     for (const TCfgDocumentRow* row : cfg_->EffectiveRows()) {
@@ -300,7 +306,7 @@ std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const
                               vehicle.Model + "'; only a cfg can hold it");
         }
         return TVehicleRecord{SlotVehicle(*vehicle.Id),
-                              executable_->Read(*vehicle.Id),
+                              OnFile(path_, [&] { return executable_->Read(*vehicle.Id); }),
                               {executable_->RecordOffset(*vehicle.Id), 0, {}}};
     }
     // Every vehicle's Model is set, but for the slots after the model names, which no row
@@ -375,6 +381,10 @@ TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) 
 }
 
 void TVehicleTable::Commit(const TPreparedChange& prepared) {
+    OnFile(path_, [&] { CommitChanges(prepared); });
+}
+
+void TVehicleTable::CommitChanges(const TPreparedChange& prepared) {
     if (prepared.Changes.empty()) {
         return;
     }

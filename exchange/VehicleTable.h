@@ -152,7 +152,8 @@ public:
     // The prepared changes as one: in an executable one write of records in place, in a
     // cfg the file replaced by its new text. A record that no longer holds its Before (in
     // either kind, compared under the lock) is EStaleRecord and nothing is written. Needs
-    // TOpenMode::Change.
+    // TOpenMode::Change. Here as in the reads, a failed file operation is EInOutError with
+    // Path set.
     void Commit(const TPreparedChange& prepared);
 
     // What only one kind has: the executable behind the table (nullptr for a cfg), and the
@@ -165,6 +166,7 @@ private:
     void Open(TOpenMode mode, TTableKinds accepted,
               const std::function<void(std::int64_t)>& onSize);
     void OpenCfg(TFileHandle&& file, TOpenMode mode);
+    void CommitChanges(const TPreparedChange& prepared);
     TVehicle FindModel(std::string_view model) const;
     std::string RowsStartingWith(std::string_view word) const;
 

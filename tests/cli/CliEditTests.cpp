@@ -210,7 +210,7 @@ TEST(CliSet, ARecordPastTheEndOfTheFileIsNeitherWrittenNorGrown) {
     const std::string path = WriteTableFile(dir, "short.exe", before);
     const TCliRun run = RunCli({"set", path, "630", "Unknown1=5"});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Err, "Read beyond end of file.\n");
+    EXPECT_EQ(run.Err, path + ": Read beyond end of file.\n");
     EXPECT_EQ(ReadBytes(path), before);
 }
 

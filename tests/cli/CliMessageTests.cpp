@@ -171,6 +171,12 @@ TEST(CliMessages, EachFaultIsToldOnceWithTheFileItConcerns) {
     // The row reached by a word that starts with a digit is the one that changed.
     const TCliRun show = RunCli({"show", "--game", dir.File("mod.cfg"), "model:812m"});
     EXPECT_NE(show.Out.find("HornType\t4\t"), std::string::npos) << show.Out;
+
+    // A valid ID stays the ID, even beside a row of that name, which model: reaches.
+    const std::string ids = dir.File("ids.cfg");
+    WriteText(ids, "mesa 0 1 2 0 1 1 0 1 0 0 0 0 0 0\n500 0 3 4 0 1 1 0 1 0 0 0 0 0 0\n");
+    EXPECT_EQ(Lines(RunCli({"show", ids, "500"}).Out).at(0), "# 500 MESA (mesa) at " + ids + ":1");
+    EXPECT_EQ(Lines(RunCli({"show", ids, "model:500"}).Out).at(0), "# 500 at " + ids + ":2");
 }
 
 // A write-protected file, changed by a user who may not write it: named, with advice.

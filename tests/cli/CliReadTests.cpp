@@ -262,9 +262,10 @@ TEST(CliDump, ATableCutOffByTheEndOfTheFileFailsWithoutPrintingHalfOfIt) {
     TTempDir dir;
     TBytes bytes = MakeTableFile(SampleSignatureOffset, SampleRecord, 0);
     bytes.resize(bytes.size() - 10);
-    const TCliRun run = RunCli({"dump", WriteTableFile(dir, "cut.exe", bytes)});
+    const std::string path = WriteTableFile(dir, "cut.exe", bytes);
+    const TCliRun run = RunCli({"dump", path});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Err, "Read beyond end of file.\n");
+    EXPECT_EQ(run.Err, path + ": Read beyond end of file.\n");
     EXPECT_EQ(run.Out, "");
 }
 
