@@ -76,6 +76,11 @@ template <class TBody> decltype(auto) OnFile(const std::string& path, TBody&& bo
     }
 }
 
+std::string CfgLimitText() {
+    return "a vehicle audio cfg is at most " + std::to_string(LargestTextFile >> 20) + " MiB (" +
+           std::to_string(LargestTextFile) + " bytes)";
+}
+
 std::string PadBytesText(const TVehicle& vehicle) {
     return VehicleSubject(vehicle) +
            ": the change sets pad bytes, which a cfg row does not hold; change the game's "
@@ -92,9 +97,7 @@ ENotACfg::ENotACfg(const std::string& faults, std::string path, std::string reas
     : EFinalError(faults), Path(std::move(path)), Reason(std::move(reason)) {}
 
 std::string TooLargeCfgText(std::string_view path, std::int64_t size) {
-    return std::string(path) + " is " + std::to_string(size) +
-           " bytes; a vehicle audio cfg is at most " + std::to_string(LargestTextFile >> 20) +
-           " MiB (" + std::to_string(LargestTextFile) + " bytes)";
+    return std::string(path) + " is " + std::to_string(size) + " bytes; " + CfgLimitText();
 }
 
 std::optional<int> VehicleIdOfWord(std::string_view word) {
@@ -270,6 +273,9 @@ TVehicle TVehicleTable::FindOrNew(std::string_view word) const {
         try {
             slotId = IdOfVehicleWord(word);
         } catch (const EVehicleNameError& failure) {
+            if (!StartsLikeId(word)) {
+                throw;
+            }
             throw EVehicleNameError(failure.what() + RowsStartingWith(word));
         }
         TVehicle slot = SlotVehicle(slotId);
@@ -373,9 +379,7 @@ TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) 
     prepared.CfgText = NamingFile(path_, [this, &edits] { return cfg_->Edited(edits); });
     if (prepared.CfgText.size() > LargestTextFile) {
         throw EFinalError(path_ + " would grow to " + std::to_string(prepared.CfgText.size()) +
-                          " bytes; a vehicle audio cfg is at most " +
-                          std::to_string(LargestTextFile >> 20) + " MiB (" +
-                          std::to_string(LargestTextFile) + " bytes), so nothing was written");
+                          " bytes; " + CfgLimitText() + ", so nothing was written");
     }
     return prepared;
 }
