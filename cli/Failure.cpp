@@ -5,6 +5,7 @@
 #include "table/FileRead.h"
 #include "table/InOutError.h"
 #include "table/InOutErrorCodes.h"
+#include "table/PathText.h"
 
 #include <filesystem>
 #include <system_error>
@@ -58,7 +59,7 @@ std::string FileFailureText(const EInOutError& failure) {
     case CodeAccessDenied: {
         // The system says "denied" for a folder and a pipe as for a protected file.
         std::error_code ec;
-        const auto type = std::filesystem::status(path, ec).type();
+        const auto type = std::filesystem::status(FileSystemPath(path), ec).type();
         if (!ec && type == std::filesystem::file_type::directory) {
             return path + " is a folder, not a file";
         }
