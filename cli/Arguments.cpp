@@ -2,7 +2,10 @@
 
 #include "catalogue/ModelNames.h"
 #include "cli/Flags.h"
+#include "exchange/FieldText.h"
+#include "exchange/VehicleTable.h"
 #include "table/TableLocator.h"
+#include "table/ValueType.h"
 
 #include <algorithm>
 #include <cctype>
@@ -102,11 +105,46 @@ int ParseVehicleId(std::string_view text) {
 }
 
 void RequireVehicleWord(std::string_view text) {
+    if (text.starts_with(exchange::ModelWordPrefix)) {
+        if (text.size() == exchange::ModelWordPrefix.size()) {
+            throw EUsageError("'" + std::string(text) + "' names no model");
+        }
+        return;
+    }
     const bool modelLike =
         !text.empty() &&
-        (std::isalpha(static_cast<unsigned char>(text.front())) != 0 || text.front() == '_');
+        (std::isalnum(static_cast<unsigned char>(text.front())) != 0 || text.front() == '_');
     if (!modelLike) {
         ParseVehicleId(text);
+    }
+}
+
+TFieldBits ParseFieldValue(const TLayoutField& field, std::string_view text,
+                           const std::string& word) {
+    try {
+        return exchange::ParseValueText(field, text);
+    } catch (const ERangeError&) {
+        const TValueRange& range = RangeOf(field.Type);
+        throw EFailure(word + ": out of range " + std::to_string(range.Min) + ".." +
+                       std::to_string(range.Max));
+    } catch (const EConvertError& failure) {
+        // A decimal comma, as many a locale writes it: said plainly when a point reads.
+        std::string pointed(text);
+        std::replace(pointed.begin(), pointed.end(), ',', '.');
+        bool pointReads = false;
+        if (pointed != text) {
+            try {
+                exchange::ParseValueText(field, pointed);
+                pointReads = true;
+            } catch (const EKlarvonError&) {
+            }
+        }
+        if (pointReads) {
+            throw EFailure(word + ": write " + pointed + " with a point");
+        }
+        throw EFailure(CoreFailureText(failure), word);
+    } catch (const std::exception& failure) {
+        throw EFailure(CoreFailureText(failure), word);
     }
 }
 

@@ -49,10 +49,18 @@ void RequirePositionals(const TArguments& arguments, std::size_t count, bool orM
 int ParseVehicleId(std::string_view text);
 
 // Checks a vehicle word before any file is read, so wrong usage is told first: a word
-// that starts with a digit, or that no model name could be (model names start with a
-// letter or '_'), must be one ParseVehicleId takes. Other words may name a vehicle only a
-// cfg has, and are looked up in the file.
+// that no model name could be (empty, or starting with neither a letter, '_' nor a digit)
+// must be one ParseVehicleId takes, and "model:" must be followed by a name. Other words
+// may name a vehicle only a cfg has (a pack's 812m starts with a digit), and are looked up
+// in the file: a word that is no valid ID is wrong usage there unless it names a row.
 void RequireVehicleWord(std::string_view text);
+
+// A value as `set` takes it for the field (exchange::ParseValueText), word being the
+// FIELD=TEXT it came in. A failure names word and says what to do:
+// "HornType=300: out of range -128..127", "HornTone=1,5: write 1.5 with a point"; any
+// other is the core's text with "in WORD" after it.
+TFieldBits ParseFieldValue(const TLayoutField& field, std::string_view text,
+                           const std::string& word);
 
 // The view a command works in: the editor's fields, or the game's with --game.
 TLayout LayoutOf(const TArguments& arguments);

@@ -30,8 +30,9 @@ void RequireExportable(const TArguments& arguments) {
     for (std::size_t i = 1; i < arguments.Positionals.size(); ++i) {
         const std::string& word = arguments.Positionals[i];
         RequireVehicleWord(word);
-        if (StartsLikeId(word) && ModelName(ParseVehicleId(word)).empty()) {
-            throw EUsageError(NoModelNameText(ParseVehicleId(word)));
+        const std::optional<int> id = exchange::VehicleIdOfWord(word);
+        if (id && ModelName(*id).empty()) {
+            throw EUsageError(NoModelNameText(*id));
         }
     }
 }

@@ -35,7 +35,14 @@ inline EFailure RejectedFile() {
 // What the user reads on stderr for the failure being handled; call it only inside a
 // catch block. The failure's line (EFailure's text as it is, any other with the error
 // box's full stop), then "in CONTEXT" when it has one; each line ends in a line break.
+// A failure about a file the core named is worded here, in the companion's own words,
+// with the file's name first: "F: file not found", "F is a folder, not a file",
+// "F: access denied; is it read-only, or in use by the game?", "F is neither a gta_sa.exe
+// nor a vehicle audio cfg: ...", "F is not a vehicle audio cfg: ...".
 std::string HandledFailureLines();
+
+// The companion's words for a failed file operation on the file failure.Path names.
+std::string FileFailureText(const EInOutError& failure);
 
 // The text of any failure other than an EFailure, as the error box words it.
 std::string CoreFailureText(const std::exception& failure);
@@ -52,6 +59,11 @@ template <class TBody> decltype(auto) InContext(const std::string& context, TBod
         throw;
     } catch (const EUsageError&) {
         throw;
+    } catch (const EInOutError& failure) {
+        if (!failure.Path.empty()) {
+            throw; // names its file already
+        }
+        throw EFailure(CoreFailureText(failure), context);
     } catch (const std::exception& failure) {
         throw EFailure(CoreFailureText(failure), context);
     }

@@ -13,8 +13,6 @@
 
 namespace klarvon::cli {
 
-using exchange::ParseValueText;
-
 namespace {
 
 constexpr std::size_t FirstAssignment = 2;
@@ -32,9 +30,8 @@ int RunSet(const TArguments& arguments, TReport& out) {
     // number itself, checked only against the field's type, like any integer field.
     std::vector<std::pair<const TLayoutField*, TFieldBits>> values;
     for (const TAssignment& assignment : assignments) {
-        const TFieldBits bits = InContext(assignment.Word, [&assignment] {
-            return ParseValueText(*assignment.Field, assignment.Text);
-        });
+        const TFieldBits bits =
+            ParseFieldValue(*assignment.Field, assignment.Text, assignment.Word);
         values.emplace_back(assignment.Field, bits);
     }
 

@@ -36,11 +36,13 @@ constexpr std::string_view ProgramHelpTail =
     "last), and every change rewrites only the numbers it changes.\n"
     "ID is a vehicle ID, 400..630, or a vehicle's model name (infernus) or list\n"
     "caption (GOLFCART) in any case, where it names one slot; in a cfg also the\n"
-    "model name of a vehicle a mod adds. Run\n"
+    "model name of a vehicle a mod adds, and model:NAME for a model alone, however\n"
+    "it looks (model:812m). Run\n"
     "'klarvon-cli COMMAND --help' for a command's output format.\n"
-    "Exit status: 0 success, 1 failure (the message on stderr, as the editor's\n"
-    "error box words it, then possibly a line naming the file or field it\n"
-    "concerns) or, for check, a problem found, 2 wrong usage.\n";
+    "Exit status: 0 success, 1 failure (the message on stderr: about a file, the\n"
+    "file's name first and what to do; else as the editor's error box words it,\n"
+    "then possibly a line naming the field it concerns) or, for check, a problem\n"
+    "found, 2 wrong usage.\n";
 
 void WriteSynopses(std::ostream& out) {
     for (const TCommand* command : Commands) {

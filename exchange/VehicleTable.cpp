@@ -1,12 +1,15 @@
 #include "exchange/VehicleTable.h"
 
 #include "catalogue/ModelNames.h"
+#include "exchange/CfgShape.h"
 #include "exchange/TextKind.h"
 #include "exchange/WrittenFloat.h"
 #include "table/FileHandle.h"
 #include "table/FileRead.h"
 
 #include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <set>
 
 namespace klarvon::exchange {
@@ -25,15 +28,19 @@ TAccess AccessForTable(TOpenMode mode) {
 
 // What the open file holds. Its first bytes tell an executable (NUL bytes in its header)
 // and a UTF-16 text; a text must have no NUL byte at all, which a file of records after a
-// long run of text (as some test files are) would have further on. An empty file is no cfg,
-// and neither is one too large to be a text file of settings.
+// long run of text (as some test files are) would have further on. An empty file is no cfg.
+// A file too large to be a text file of settings is told by its first bytes alone: as a
+// text it is refused whatever follows, and it is not read through for nothing.
 TContentKind KindOfFile(const TFileHandle& file, std::int64_t size) {
-    if (size == 0 || size > static_cast<std::int64_t>(LargestTextFile)) {
+    if (size == 0) {
         return TContentKind::Binary;
     }
     std::vector<std::uint8_t> chunk(SniffedBytes);
     std::size_t length = file.ReadAt(0, chunk);
     const TContentKind kind = KindOfContent(std::span(chunk).first(length));
+    if (size > static_cast<std::int64_t>(LargestTextFile)) {
+        return kind;
+    }
     for (std::int64_t at = static_cast<std::int64_t>(length);
          kind == TContentKind::Text && length != 0; at += static_cast<std::int64_t>(length)) {
         length = file.ReadAt(at, chunk);
@@ -63,6 +70,24 @@ TVehicleRecord RecordOfRow(const TCfgDocumentRow& row, std::string_view text) {
     return record;
 }
 
+// Runs body; a failed file operation inside it names the file, for whoever words the
+// failure anew (the companion); its text stays as it is.
+template <class TBody> decltype(auto) OnFile(const std::string& path, TBody&& body) {
+    try {
+        return body();
+    } catch (EInOutError& failure) {
+        if (failure.Path.empty()) {
+            failure.Path = path;
+        }
+        throw;
+    }
+}
+
+std::string CfgLimitText() {
+    return "a vehicle audio cfg is at most " + std::to_string(LargestTextFile >> 20) + " MiB (" +
+           std::to_string(LargestTextFile) + " bytes)";
+}
+
 std::string PadBytesText(const TVehicle& vehicle) {
     return VehicleSubject(vehicle) +
            ": the change sets pad bytes, which a cfg row does not hold; change the game's "
@@ -71,8 +96,27 @@ std::string PadBytesText(const TVehicle& vehicle) {
 
 } // namespace
 
-ERejectedTable::ERejectedTable(const TTableLocation& location)
-    : EFinalError(std::string(RejectedFileText)), Location(location) {}
+ERejectedTable::ERejectedTable(const TTableLocation& location, std::string path, bool tooLargeText)
+    : EFinalError(std::string(RejectedFileText)), Location(location), Path(std::move(path)),
+      TooLargeText(tooLargeText) {}
+
+ENotACfg::ENotACfg(const std::string& faults, std::string path, std::string reason)
+    : EFinalError(faults), Path(std::move(path)), Reason(std::move(reason)) {}
+
+std::string TooLargeCfgText(std::string_view path, std::int64_t size) {
+    return std::string(path) + " is " + std::to_string(size) + " bytes; " + CfgLimitText();
+}
+
+std::optional<int> VehicleIdOfWord(std::string_view word) {
+    int id = 0;
+    const char* end = word.data() + word.size();
+    const auto [stop, error] = std::from_chars(word.data(), end, id);
+    if (word.empty() || std::isdigit(static_cast<unsigned char>(word.front())) == 0 ||
+        error != std::errc{} || stop != end || id < FirstVehicleId || id > LastVehicleId) {
+        return std::nullopt;
+    }
+    return id;
+}
 
 EPadBytes::EPadBytes(const TVehicle& vehicle, std::vector<std::size_t> offsets,
                      const std::string& path)
@@ -81,6 +125,12 @@ EPadBytes::EPadBytes(const TVehicle& vehicle, std::vector<std::size_t> offsets,
 TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode, TTableKinds accepted,
                              const std::function<void(std::int64_t)>& onSize)
     : path_(path) {
+    OnFile(path_, [&] { Open(mode, accepted, onSize); });
+}
+
+void TVehicleTable::Open(TOpenMode mode, TTableKinds accepted,
+                         const std::function<void(std::int64_t)>& onSize) {
+    const std::string& path = path_;
     TFileHandle file;
     file.Open(path, AccessForTable(mode));
     size_ = file.Size();
@@ -91,7 +141,12 @@ TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode, TTableKind
     if (accepted == TTableKinds::CfgOnly && size_ == 0) {
         throw EFinalError(path + " is empty: it holds no rows (a model name and 14 values)");
     }
-    if (kind != TContentKind::Binary) {
+    const bool tooLargeText =
+        kind != TContentKind::Binary && size_ > static_cast<std::int64_t>(LargestTextFile);
+    if (tooLargeText && accepted == TTableKinds::CfgOnly) {
+        throw EFinalError(TooLargeCfgText(path, size_));
+    }
+    if (kind != TContentKind::Binary && !tooLargeText) {
         OpenCfg(std::move(file), mode);
         if (cfg_) {
             return;
@@ -105,7 +160,7 @@ TVehicleTable::TVehicleTable(const std::string& path, TOpenMode mode, TTableKind
     executable_ = file.IsOpen() ? std::make_unique<TTableFile>(std::move(file), path, mode)
                                 : std::make_unique<TTableFile>(path, mode);
     if (IsRejected(executable_->Location())) {
-        throw ERejectedTable(executable_->Location());
+        throw ERejectedTable(executable_->Location(), path, tooLargeText);
     }
 }
 
@@ -128,7 +183,14 @@ void TVehicleTable::OpenCfg(TFileHandle&& file, TOpenMode mode) {
         return;
     }
     size_ = static_cast<std::int64_t>(text.size());
-    cfg_ = ReadingText(path_, [&text] { return std::make_unique<TCfgDocument>(std::move(text)); });
+    try {
+        cfg_ = ReadingText(path_, [&text] { return std::make_unique<TCfgDocument>(text); });
+    } catch (const EFinalError& faults) {
+        if (std::optional<std::string> reason = NotACfgReason(text)) {
+            throw ENotACfg(faults.what(), path_, std::move(*reason));
+        }
+        throw;
+    }
 }
 
 TVehicleTable::~TVehicleTable() = default;
@@ -146,7 +208,7 @@ std::vector<TVehicleRecord> SlotRecords(const TTableFile& executable) {
 
 std::vector<TVehicleRecord> TVehicleTable::ReadAll() const {
     if (executable_) {
-        return SlotRecords(*executable_);
+        return OnFile(path_, [this] { return SlotRecords(*executable_); });
     }
     std::vector<TVehicleRecord> records;
     for (const TCfgDocumentRow* row : cfg_->EffectiveRows()) {
@@ -165,15 +227,65 @@ TVehicle TVehicleTable::Find(std::string_view word) const {
     return vehicle;
 }
 
+TVehicle TVehicleTable::FindModel(std::string_view model) const {
+    if (model.empty()) {
+        throw EVehicleNameError("'" + std::string(ModelWordPrefix) + "' names no model");
+    }
+    if (cfg_) {
+        if (const TCfgDocumentRow* row = cfg_->EffectiveRow(model)) {
+            return ModelVehicle(row->Row.Model);
+        }
+    }
+    // A stock model is its slot; any other name an added model (which only a cfg holds:
+    // Read says so of an executable).
+    return ModelVehicle(model);
+}
+
+// "; PATH has a row 812m (give model:812m)" for the rows whose names start with the word,
+// in any case, up to a few; empty for none.
+std::string TVehicleTable::RowsStartingWith(std::string_view word) const {
+    constexpr std::size_t MostNamed = 3;
+    const std::string start = LowerCaseName(word);
+    std::vector<std::string> names;
+    for (const TCfgDocumentRow* row : cfg_->EffectiveRows()) {
+        if (LowerCaseName(row->Row.Model).starts_with(start) && names.size() < MostNamed) {
+            names.push_back(row->Row.Model);
+        }
+    }
+    if (names.empty()) {
+        return {};
+    }
+    std::string text = "; " + path_ + " has " + (names.size() == 1 ? "a row" : "rows");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? " " : ", ") + names[i];
+    }
+    return text + " (give " + std::string(ModelWordPrefix) + names.front() + ")";
+}
+
 TVehicle TVehicleTable::FindOrNew(std::string_view word) const {
+    if (word.starts_with(ModelWordPrefix)) {
+        return FindModel(word.substr(ModelWordPrefix.size()));
+    }
     if (executable_) {
         return SlotVehicle(IdOfVehicleWord(word));
     }
-    if (const TCfgDocumentRow* row = cfg_->EffectiveRow(word)) {
-        return ModelVehicle(row->Row.Model);
+    const std::optional<int> id = VehicleIdOfWord(word);
+    if (!id) {
+        if (const TCfgDocumentRow* row = cfg_->EffectiveRow(word)) {
+            return ModelVehicle(row->Row.Model);
+        }
     }
-    if (StartsLikeId(word) || !SlotsNamed(word).empty()) {
-        TVehicle slot = SlotVehicle(IdOfVehicleWord(word));
+    if (id || StartsLikeId(word) || !SlotsNamed(word).empty()) {
+        int slotId = 0;
+        try {
+            slotId = IdOfVehicleWord(word);
+        } catch (const EVehicleNameError& failure) {
+            if (!StartsLikeId(word)) {
+                throw;
+            }
+            throw EVehicleNameError(failure.what() + RowsStartingWith(word));
+        }
+        TVehicle slot = SlotVehicle(slotId);
         if (slot.Model.empty()) {
             throw EFinalError(std::to_string(*slot.Id) +
                               " has no model name, so a cfg has no row for it (only " +
@@ -207,7 +319,7 @@ std::optional<TVehicleRecord> TVehicleTable::Read(const TVehicle& vehicle) const
                               vehicle.Model + "'; only a cfg can hold it");
         }
         return TVehicleRecord{SlotVehicle(*vehicle.Id),
-                              executable_->Read(*vehicle.Id),
+                              OnFile(path_, [&] { return executable_->Read(*vehicle.Id); }),
                               {executable_->RecordOffset(*vehicle.Id), 0, {}}};
     }
     // Every vehicle's Model is set, but for the slots after the model names, which no row
@@ -272,10 +384,18 @@ TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) 
             {current ? current->Vehicle.Model : change.Vehicle.Model, RowValues(change.After)});
     }
     prepared.CfgText = NamingFile(path_, [this, &edits] { return cfg_->Edited(edits); });
+    if (prepared.CfgText.size() > LargestTextFile) {
+        throw EFinalError(path_ + " would grow to " + std::to_string(prepared.CfgText.size()) +
+                          " bytes; " + CfgLimitText() + ", so nothing was written");
+    }
     return prepared;
 }
 
 void TVehicleTable::Commit(const TPreparedChange& prepared) {
+    OnFile(path_, [&] { CommitChanges(prepared); });
+}
+
+void TVehicleTable::CommitChanges(const TPreparedChange& prepared) {
     if (prepared.Changes.empty()) {
         return;
     }

@@ -31,12 +31,35 @@ namespace klarvon::exchange {
 enum class TTableKinds { Either, CfgOnly };
 
 // An executable the editor refuses ("Unknown gta_sa.exe"), with what was found of it, so
-// that its size and version can still be shown.
+// that its size and version can still be shown. Path is the file; TooLargeText says that it
+// is text, only too large for a cfg (LargestTextFile), so it was tried as an executable.
 class ERejectedTable : public EFinalError {
 public:
-    explicit ERejectedTable(const TTableLocation& location);
+    explicit ERejectedTable(const TTableLocation& location, std::string path = {},
+                            bool tooLargeText = false);
     TTableLocation Location;
+    std::string Path;
+    bool TooLargeText = false;
 };
+
+// A text that is no vehicle audio cfg at all (see NotACfgReason): what() lists its rows'
+// faults as a faulty cfg's are listed, Reason says in one sentence why it is none.
+class ENotACfg : public EFinalError {
+public:
+    ENotACfg(const std::string& faults, std::string path, std::string reason);
+    std::string Path;
+    std::string Reason;
+};
+
+// "PATH is 17000000 bytes; a vehicle audio cfg is at most 16 MiB (16777216 bytes)".
+std::string TooLargeCfgText(std::string_view path, std::int64_t size);
+
+// What a word names a vehicle by model name alone: "model:812m" is the row of 812m, however
+// much its name looks like an ID.
+inline constexpr std::string_view ModelWordPrefix = "model:";
+
+// The ID a word is, when it is one: plain decimal digits, 400..630.
+std::optional<int> VehicleIdOfWord(std::string_view word);
 
 // A change that would set bytes a cfg row does not hold (a cfg keeps only the game's
 // fields); nothing was written. Offsets: the record's pad bytes it would set.
@@ -71,8 +94,10 @@ public:
     // Change (Klarvon's write lock, held until Commit or the end; a cfg's text is read
     // under it). onSize hears the file's size first. An executable the editor would refuse
     // is ERejectedTable; a UTF-16 text, and a text that is no cfg, each fail with their own
-    // message naming the file. With CfgOnly, an empty file and one that is not text fail
-    // with messages of their own.
+    // message naming the file; a text that is no cfg at all is ENotACfg. With CfgOnly, an
+    // empty file, one that is not text and a text over LargestTextFile fail with messages
+    // of their own; with Either, such a text is ERejectedTable with TooLargeText. A failure
+    // to open or read the file is EInOutError with Path set.
     TVehicleTable(const std::string& path, TOpenMode mode,
                   TTableKinds accepted = TTableKinds::Either,
                   const std::function<void(std::int64_t)>& onSize = {});
@@ -87,9 +112,11 @@ public:
     std::vector<TVehicleRecord> ReadAll() const;
 
     // The vehicle a modder's word means. In an executable, an ID or a name
-    // (IdOfVehicleWord, whose EVehicleNameError passes). In a cfg, a model name the file
-    // has a row for, else an ID or a stock name whose model has a row; a vehicle without a
-    // row is an EFinalError naming the file.
+    // (IdOfVehicleWord, whose EVehicleNameError passes). In a cfg, an ID (VehicleIdOfWord)
+    // stays an ID; any other word the file has a row of names that row, else a stock name
+    // whose model has a row; a word that starts like an ID but is none is EVehicleNameError,
+    // naming the rows whose names start with it. "model:NAME" is the model NAME alone. A
+    // vehicle without a row is an EFinalError naming the file.
     TVehicle Find(std::string_view word) const;
     // The same, but a vehicle a cfg has no row for yet is named all the same (a stock
     // slot's model, or the word itself as an added model's name), for a row to be added.
@@ -117,14 +144,16 @@ public:
 
     // Checks changes against the file before anything is written: a cfg refuses pad bytes
     // that are not zero (EPadBytes), a model name a row cannot hold and a float no row can
-    // write; a vehicle the file cannot hold is refused too. Works out a cfg's new text
+    // write; a vehicle the file cannot hold is refused too, and so is a cfg text that would
+    // grow past LargestTextFile (no program could read it back). Works out a cfg's new text
     // once, for Commit.
     TPreparedChange Prepare(std::span<const TVehicleChange> changes) const;
 
     // The prepared changes as one: in an executable one write of records in place, in a
     // cfg the file replaced by its new text. A record that no longer holds its Before (in
     // either kind, compared under the lock) is EStaleRecord and nothing is written. Needs
-    // TOpenMode::Change.
+    // TOpenMode::Change. Here as in the reads, a failed file operation is EInOutError with
+    // Path set.
     void Commit(const TPreparedChange& prepared);
 
     // What only one kind has: the executable behind the table (nullptr for a cfg), and the
@@ -134,7 +163,12 @@ public:
     std::int64_t Size() const { return size_; }
 
 private:
+    void Open(TOpenMode mode, TTableKinds accepted,
+              const std::function<void(std::int64_t)>& onSize);
     void OpenCfg(TFileHandle&& file, TOpenMode mode);
+    void CommitChanges(const TPreparedChange& prepared);
+    TVehicle FindModel(std::string_view model) const;
+    std::string RowsStartingWith(std::string_view word) const;
 
     std::string path_;
     std::int64_t size_ = 0;

@@ -45,6 +45,9 @@ class EInOutError : public EKlarvonError {
 public:
     EInOutError(int code, const std::string& message) : EKlarvonError(message), Code(code) {}
     int Code;
+    // The file it concerns, where whoever opened it said so; empty otherwise. what() never
+    // holds it: the editor names its file in its own window, the companion words it itself.
+    std::string Path;
 };
 
 // A failure whose text is final as it stands (no full stop is added), and what it

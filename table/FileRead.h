@@ -44,8 +44,18 @@ std::string ReadFileHead(const std::filesystem::path& path, std::size_t limit);
 std::string FileErrorText(std::string_view what, const std::filesystem::path& path,
                           const std::string& reason);
 
+// A failed file operation named by NamingFile: an EFinalError as any other, which also
+// keeps the system's Code (see EInOutError) for whoever words the failure anew.
+class ENamedInOutError : public EFinalError {
+public:
+    ENamedInOutError(const EInOutError& failure, const std::string& path)
+        : EFinalError(ErrorReportText(failure.what()), path), Code(failure.Code) {}
+    int Code;
+};
+
 // Runs body; a failure inside it that names nothing yet comes out as EFinalError naming
-// path, with the text the user reads (ErrorReportText for the core's texts).
+// path, with the text the user reads (ErrorReportText for the core's texts); a failed file
+// operation as ENamedInOutError.
 template <class TBody> decltype(auto) NamingFile(const std::string& path, TBody&& body) {
     try {
         return body();
@@ -54,6 +64,8 @@ template <class TBody> decltype(auto) NamingFile(const std::string& path, TBody&
             throw;
         }
         throw EFinalError(failure.what(), path);
+    } catch (const EInOutError& failure) {
+        throw ENamedInOutError(failure, path);
     } catch (const std::exception& failure) {
         throw EFinalError(ErrorReportText(failure.what()), path);
     }

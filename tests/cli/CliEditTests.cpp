@@ -148,21 +148,21 @@ struct TFailingSet {
 
 TEST(CliSet, AFailingSetLeavesTheFileByteIdentical) {
     const std::vector<TFailingSet> cases{
-        {{"400", "PowerOnSoundId=32768"}, 1, "Range check error."},
-        {{"400", "Unknown4=256"}, 1, "Range check error."},
-        {{"400", "Unknown4=-1"}, 1, "Range check error."},
-        {{"400", "RadioStation=256"}, 1, "Range check error."},
-        {{"400", "VehicleType=-32769"}, 1, "Range check error."},
+        {{"400", "PowerOnSoundId=32768"}, 1, "PowerOnSoundId=32768: out of range -32768..32767"},
+        {{"400", "Unknown4=256"}, 1, "Unknown4=256: out of range 0..255"},
+        {{"400", "Unknown4=-1"}, 1, "Unknown4=-1: out of range 0..255"},
+        {{"400", "RadioStation=256"}, 1, "RadioStation=256: out of range 0..255"},
+        {{"400", "VehicleType=-32769"}, 1, "VehicleType=-32769: out of range -32768..32767"},
         {{"400", "Unknown5=12a"}, 1, "'12a' is not a valid integer value."},
         {{"400", "Unknown5=12 "}, 1, "'12 ' is not a valid integer value."},
         {{"400", "HornType=1.5"}, 1, "'1.5' is not a valid integer value."},
         {{"400", "Unknown1="}, 1, "'' is not a valid integer value."},
         {{"400", "HornTone=1E39"}, 1, "Floating point overflow."},
         {{"400", "HornTone=1E5000"}, 1, "'1E5000' is not a valid floating point value."},
-        {{"400", "HornTone=1,5"}, 1, "'1,5' is not a valid floating point value."},
+        {{"400", "HornTone=1,5"}, 1, "HornTone=1,5: write 1.5 with a point"},
         {{"400", "Unknown2=INF"}, 1, "'INF' is not a valid floating point value."},
         // A good assignment before a bad one is not written either.
-        {{"400", "PowerOnSoundId=1", "Unknown4=300"}, 1, "Range check error."},
+        {{"400", "PowerOnSoundId=1", "Unknown4=300"}, 1, "Unknown4=300: out of range 0..255"},
         {{"399", "Unknown4=1"}, 2, "klarvon-cli: '399' is not a vehicle ID (400..630)"},
         {{"631", "Unknown4=1"}, 2, "klarvon-cli: '631' is not a vehicle ID (400..630)"},
         {{"0x190", "Unknown4=1"}, 2, "klarvon-cli: '0x190' is not a vehicle ID (400..630)"},
@@ -198,8 +198,9 @@ TEST(CliSet, FailuresNameTheAssignmentOrFile) {
     TTempDir dir;
     const std::string path = WriteTableFile(dir, "name.exe");
     EXPECT_EQ(RunCli({"set", path, "400", "Unknown6=1", "Unknown4=300"}).Err,
-              "Range check error.\nin Unknown4=300\n");
-    EXPECT_EQ(RunCli({"set", dir.File("none.exe"), "400", "Unknown4=3"}).Err, "File not found.\n");
+              "Unknown4=300: out of range 0..255\n");
+    EXPECT_EQ(RunCli({"set", dir.File("none.exe"), "400", "Unknown4=3"}).Err,
+              dir.File("none.exe") + ": file not found\n");
 }
 
 TEST(CliSet, ARecordPastTheEndOfTheFileIsNeitherWrittenNorGrown) {
@@ -209,7 +210,7 @@ TEST(CliSet, ARecordPastTheEndOfTheFileIsNeitherWrittenNorGrown) {
     const std::string path = WriteTableFile(dir, "short.exe", before);
     const TCliRun run = RunCli({"set", path, "630", "Unknown1=5"});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Err, "Read beyond end of file.\n");
+    EXPECT_EQ(run.Err, path + ": Read beyond end of file.\n");
     EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -288,7 +289,10 @@ TEST(CliDiff, ShowsLookAlikeFloatsAsBitsAndNamesTheFailingFile) {
     const std::string rejected = WriteTableFile(dir, "r.exe", TBytes(100, 0));
     const TCliRun run = RunCli({"diff", a, rejected});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Err, "Unknown gta_sa.exe\nin " + rejected + "\n");
+    EXPECT_EQ(run.Err, rejected +
+                           " is neither a gta_sa.exe nor a vehicle audio cfg: it is not text (it "
+                           "holds NUL bytes), and no vehicle audio table was found in it (no "
+                           "table signature)\n");
     EXPECT_EQ(run.Out, "");
 }
 

@@ -167,11 +167,11 @@ TEST(CliGameView, AFailingSetLeavesTheFileByteIdentical) {
         std::string FirstErrorLine;
     };
     const std::vector<TCase> cases{
-        {{"VehicleAudioType=128"}, 1, "Range check error."},
-        {{"EngineUpgrade=-1"}, 1, "Range check error."},
-        {{"DoorType=1", "HornType=-129"}, 1, "Range check error."},
+        {{"VehicleAudioType=128"}, 1, "VehicleAudioType=128: out of range -128..127"},
+        {{"EngineUpgrade=-1"}, 1, "EngineUpgrade=-1: out of range 0..255"},
+        {{"DoorType=1", "HornType=-129"}, 1, "HornType=-129: out of range -128..127"},
         {{"BassFactor=0x8000000"}, 1, "'0x8000000' is not a valid floating point value."},
-        {{"PlayerBank=0x80000000"}, 1, "Range check error."},
+        {{"PlayerBank=0x80000000"}, 1, "PlayerBank=0x80000000: out of range -32768..32767"},
         {{"DoorSoundType=1"},
          2,
          "klarvon-cli: 'DoorSoundType' is not a field (it is one without --game); the fields "
@@ -286,7 +286,7 @@ TEST(CliCopy, CopiesOnlyTheNamedFieldsOrTheRecordFromAnotherFile) {
     const std::string missing = dir.File("missing.exe");
     const TCliRun run = RunCli({"copy", path, "400", "401", "--from", missing});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Err, "File not found.\nin " + missing + "\n");
+    EXPECT_EQ(run.Err, missing + ": file not found\n");
     EXPECT_EQ(ReadBytes(path), original);
 }
 
@@ -433,7 +433,7 @@ TEST(CliReadOnly, ReadingCommandsWorkOnAFileTheUserMayNotWrite) {
 
     const TCliRun set = RunCli({"set", locked, "400", "Unknown4=1"}, "", asNobody);
     EXPECT_EQ(set.ExitCode, 1);
-    EXPECT_EQ(set.Err, "File access denied.\n");
+    EXPECT_EQ(set.Err, locked + ": access denied; is it read-only, or in use by the game?\n");
     EXPECT_EQ(ReadBytes(locked), original);
 }
 

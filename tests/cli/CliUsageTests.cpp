@@ -1,6 +1,7 @@
 // Help, usage errors and exit codes of the built program.
 
 #include "CliProcess.h"
+#include "TableFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
         {{"info", "a", "b"}, 2, "", "klarvon-cli: too many arguments ('b' is one too many)"},
         {{"dump", "x", "--xml"}, 2, "", "klarvon-cli: unknown option '--xml'"},
         {{"info", "x", "--json"}, 2, "", "klarvon-cli: unknown option '--json'"},
-        {{"show", "x", "4OO"}, 2, "", "klarvon-cli: '4OO' is not a vehicle ID (400..630)"},
+        {{"show", "EXE", "4OO"}, 2, "", "klarvon-cli: '4OO' is not a vehicle ID (400..630)"},
         {{"show", "x", "-400"},
          2,
          "",
@@ -82,19 +83,24 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
          2,
          "",
          "klarvon-cli: field 'HornType' is named twice"},
-        {{"copy", "x", "400", "631"}, 2, "", "klarvon-cli: '631' is not a vehicle ID (400..630)"},
+        {{"copy", "EXE", "400", "631"}, 2, "", "klarvon-cli: '631' is not a vehicle ID (400..630)"},
         {{"diff", "x"}, 2, "", "klarvon-cli: missing arguments"},
         {{"demo"}, 2, "", "klarvon-cli: missing arguments"},
         // After "--" a word is a file name, however it looks.
-        {{"info", "--", "--help"}, 1, "", "File not found."},
+        {{"info", "--", "--help"}, 1, "", "--help: file not found"},
     };
+    // A word that is no vehicle ID may name a cfg's row, so it is judged with a file at hand.
+    TTempDir dir;
+    const std::string exe = WriteTableFile(dir, "usage.exe");
     for (const TUsageCase& c : cases) {
         std::string trace;
-        for (const std::string& word : c.Arguments) {
+        std::vector<std::string> arguments = c.Arguments;
+        for (std::string& word : arguments) {
             trace += word + ' ';
+            word = word == "EXE" ? exe : word;
         }
         SCOPED_TRACE(trace);
-        const TCliRun run = RunCli(c.Arguments);
+        const TCliRun run = RunCli(arguments);
         EXPECT_EQ(run.ExitCode, c.ExitCode);
         EXPECT_TRUE(run.Out.starts_with(c.OutStart)) << run.Out;
         EXPECT_EQ(run.FirstErrorLine(), c.FirstErrorLine);
@@ -106,9 +112,11 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
 }
 
 TEST(CliUsage, ACommandsUsageErrorShowsItsSynopsis) {
-    EXPECT_EQ(RunCli({"show", "x", "7"}).Err, "klarvon-cli: '7' is not a vehicle ID (400..630)\n"
-                                              "usage: klarvon-cli show FILE ID [--game]\n"
-                                              "Try 'klarvon-cli show --help' for more.\n");
+    TTempDir dir;
+    EXPECT_EQ(RunCli({"show", WriteTableFile(dir, "usage.exe"), "7"}).Err,
+              "klarvon-cli: '7' is not a vehicle ID (400..630)\n"
+              "usage: klarvon-cli show FILE ID [--game]\n"
+              "Try 'klarvon-cli show --help' for more.\n");
 }
 
 // The option lines are what the manual page lists: every option of the synopsis, its
