@@ -17,7 +17,6 @@
 
 namespace klarvon::cli {
 
-using exchange::ParseValueText;
 
 namespace {
 
@@ -67,33 +66,36 @@ bool Holds(const TCondition& condition, const TRecordBytes& bytes) {
 // the whole argument, which failures name.
 TCondition ParseCondition(const TLayoutField& field, std::string_view text,
                           const std::string& word) {
-    return InContext(word, [&]() -> TCondition {
-        const std::size_t mark = text.find(RangeMark);
-        if (mark == std::string_view::npos) {
-            return {&field, ParseValueText(field, text), std::nullopt, std::nullopt};
-        }
-        const std::string_view low = text.substr(0, mark);
-        const std::string_view high = text.substr(mark + RangeMark.size());
-        if (low.empty() && high.empty()) {
-            throw EFailure("a range needs an end: " + std::string(RangeForms));
-        }
-        TCondition condition{&field, std::nullopt, std::nullopt, std::nullopt};
-        if (!low.empty()) {
-            condition.Low = NumberOf(field, ParseValueText(field, low));
-        }
-        if (!high.empty()) {
-            condition.High = NumberOf(field, ParseValueText(field, high));
-        }
-        const auto isNan = [](const std::optional<double>& end) { return end && std::isnan(*end); };
-        if (isNan(condition.Low) || isNan(condition.High)) {
-            throw EFailure("a range's ends must be numbers, not NaN");
-        }
-        if (condition.Low && condition.High && *condition.Low > *condition.High) {
-            throw EFailure("the range is empty: " + std::string(low) + " is above " +
-                           std::string(high) + " (" + std::string(RangeForms) + ")");
-        }
-        return condition;
-    });
+    // Each end is read as 'set' reads a value, with its range and comma advice.
+    const auto number = [&](std::string_view end) {
+        return NumberOf(field, ParseFieldValue(field, end, word));
+    };
+    const std::size_t mark = text.find(RangeMark);
+    if (mark == std::string_view::npos) {
+        return {&field, ParseFieldValue(field, text, word), std::nullopt, std::nullopt};
+    }
+    const std::string_view low = text.substr(0, mark);
+    const std::string_view high = text.substr(mark + RangeMark.size());
+    if (low.empty() && high.empty()) {
+        throw EFailure("a range needs an end: " + std::string(RangeForms), word);
+    }
+    TCondition condition{&field, std::nullopt, std::nullopt, std::nullopt};
+    if (!low.empty()) {
+        condition.Low = number(low);
+    }
+    if (!high.empty()) {
+        condition.High = number(high);
+    }
+    const auto isNan = [](const std::optional<double>& end) { return end && std::isnan(*end); };
+    if (isNan(condition.Low) || isNan(condition.High)) {
+        throw EFailure("a range's ends must be numbers, not NaN", word);
+    }
+    if (condition.Low && condition.High && *condition.Low > *condition.High) {
+        throw EFailure("the range is empty: " + std::string(low) + " is above " +
+                           std::string(high) + " (" + std::string(RangeForms) + ")",
+                       word);
+    }
+    return condition;
 }
 
 int RunFind(const TArguments& arguments, TReport& out) {
