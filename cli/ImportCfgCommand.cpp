@@ -3,6 +3,7 @@
 
 #include "catalogue/ModelNames.h"
 
+#include "catalogue/MisspeltModel.h"
 #include "cli/Commands.h"
 #include "cli/Failure.h"
 #include "cli/Flags.h"
@@ -46,10 +47,13 @@ std::vector<TVehicleRecord> RowsWithSlots(const TVehicleTable& table, const std:
         if (table.CanHold(row.Vehicle)) {
             return false;
         }
-        unknown.emplace_back(row.Place.Line, 1,
-                             "'" + row.Vehicle.Model + "' is not a model of the table (" +
-                                 std::to_string(FirstVehicleId) + ".." +
-                                 std::to_string(LastModelId) + ")");
+        std::string fault = "'" + row.Vehicle.Model + "' is not a model of the table (" +
+                            std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) +
+                            ")";
+        if (const auto meant = MisspeltStockModel(row.Vehicle.Model)) {
+            fault += "; did you mean " + std::string(*meant) + "?";
+        }
+        unknown.emplace_back(row.Place.Line, 1, std::move(fault));
         return true;
     });
     std::stable_sort(rows.begin(), rows.end(),

@@ -140,6 +140,14 @@ TEST(CliCfg, ImportChecksEveryRowFirstAndTheLastRowOfAModelWins) {
          true,
          "",
          "skipped: CFG:2:1: 'mycar' is not a model of the table (400..611)\n"},
+        {"a misspelt model",
+         "infernos 0 1 2 0 1 1 0 1 0 0 0 0 0 0\n",
+         {},
+         1,
+         false,
+         "",
+         "CFG:1:1: 'infernos' is not a model of the table (400..611); did you mean infernus?; "
+         "--skip-unknown skips such rows\n"},
         {"dry run", first, {"--dry-run"}, 0, false, "", "dry run: nothing was written\n"},
         // A bank above 410 is only a note; a door type the game has no sound for is a
         // problem, written with a warning.
