@@ -14,17 +14,6 @@
 namespace klarvon::test {
 namespace {
 
-std::string WriteText(const TTempDir& dir, const std::string& name, const std::string& text) {
-    const std::string path = dir.File(name);
-    WriteBytes(path, TBytes(text.begin(), text.end()));
-    return path;
-}
-
-std::string ReadText(const std::string& path) {
-    const TBytes bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;

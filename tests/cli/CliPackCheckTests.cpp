@@ -15,17 +15,6 @@
 namespace klarvon::test {
 namespace {
 
-std::string WriteText(const TTempDir& dir, const std::string& name, const std::string& text) {
-    const std::string path = dir.File(name);
-    WriteBytes(path, TBytes(text.begin(), text.end()));
-    return path;
-}
-
-std::string ReadText(const std::string& path) {
-    const TBytes bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 // Notes only: two electric cars without vehicle audio, a bank a pack's own BankLkup.dat adds.
 const std::string Notes = "; a pack\n"
                           "electra 10 38 37 0 1 1 3 1 2 0 13 0 0 0\n"

@@ -53,12 +53,6 @@ TBytes GameFieldsCleared(TBytes file) {
     return file;
 }
 
-std::string WriteText(const TTempDir& dir, const std::string& name, const std::string& text) {
-    const std::string path = dir.File(name);
-    WriteBytes(path, TBytes(text.begin(), text.end()));
-    return path;
-}
-
 TEST(CliCfg, ExportThenImportGivesBackTheVeryBytes) {
     TTempDir dir;
     const TBytes odd = MakeTableFile(SampleSignatureOffset, OddRecord);

@@ -23,17 +23,6 @@ namespace {
 const std::set<std::size_t> FloatWords{5, 6, 8, 14};
 constexpr std::size_t HornPitchWord = 8;
 
-std::string WriteText(const TTempDir& dir, const std::string& name, const std::string& text) {
-    const std::string path = dir.File(name);
-    WriteBytes(path, TBytes(text.begin(), text.end()));
-    return path;
-}
-
-std::string ReadText(const std::string& path) {
-    const TBytes bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
 std::string PrintfG(const std::string& text) {
     std::array<char, 64> buffer{};
     std::snprintf(buffer.data(), buffer.size(), "%g",

@@ -81,4 +81,17 @@ inline std::string WriteTableFile(const TTempDir& dir, const std::string& name,
     return path;
 }
 
+// A text file of the test's own, written byte for byte (no line-end translation).
+inline std::string WriteText(const TTempDir& dir, const std::string& name,
+                             const std::string& text) {
+    const std::string path = dir.File(name);
+    WriteBytes(path, TBytes(text.begin(), text.end()));
+    return path;
+}
+
+inline std::string ReadText(const std::string& path) {
+    const TBytes bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
 } // namespace klarvon::test
