@@ -6,11 +6,11 @@
 #include "CliProcess.h"
 #include "TableFiles.h"
 #include "Tracing.h"
+#include "support/AclBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -213,25 +213,6 @@ TEST(CliFault, AKilledRunsTemporaryIsRemovedByTheNextThatWritesThere) {
     }
 }
 
-// A POSIX access control list as Linux stores it in system.posix_acl_access: a version,
-// then each entry's tag, permissions and ID, in little-endian order.
-std::string AclBytes(const std::vector<std::array<std::uint32_t, 3>>& entries) {
-    std::string bytes;
-    const auto put = [&bytes](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i) {
-            bytes += static_cast<char>((value >> (8 * i)) & 0xFFU);
-        }
-    };
-    constexpr std::uint32_t AclVersion = 2;
-    put(AclVersion, 4);
-    for (const auto& [tag, permissions, id] : entries) {
-        put(tag, 2);
-        put(permissions, 2);
-        put(id, 4);
-    }
-    return bytes;
-}
-
 std::optional<std::string> Attribute(const std::string& path, const std::string& name) {
     std::string value(4096, '\0');
     const ssize_t size = ::getxattr(path.c_str(), name.c_str(), value.data(), value.size());
@@ -262,16 +243,11 @@ TEST(CliCfgReplace, KeepsTheExtendedAttributesAndTheAcl) {
         GTEST_SKIP() << "neither the build folder's nor the temporary folder's file system "
                         "keeps user extended attributes";
     }
-    constexpr std::uint32_t NoId = 0xFFFFFFFF;
     const std::pair<std::string, std::string> attributes[] = {
         {"user.klarvon", "a mod manager's mark"},
         {"user.binary", std::string("\0\1\2", 3)},
         // Read and write for the owner and for nobody; read for the group and others.
-        {"system.posix_acl_access", AclBytes({{0x01, 6, NoId},
-                                              {0x02, 6, NobodyId()},
-                                              {0x04, 4, NoId},
-                                              {0x10, 6, NoId},
-                                              {0x20, 4, NoId}})},
+        {"system.posix_acl_access", AclGranting(NobodyId(), 6, 4, 4)},
     };
     const std::string cfg = WriteCfg(*dir);
     for (const auto& [name, value] : attributes) {
