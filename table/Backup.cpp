@@ -1,10 +1,12 @@
 #include "table/Backup.h"
 
 #include "table/Errors.h"
+#include "table/FileHandle.h"
 #include "table/FileRead.h"
 #include "table/FileWrite.h"
 #include "table/PathText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
@@ -26,6 +28,19 @@ void SayKept(const std::string& backup, std::ostream& notes) {
     notes << "backup: kept " << backup << ", which already exists\n";
 }
 
+// The name of one of the backup's temporaries beside a backup called backupName:
+// "gta_sa.exe.bak.new", then "gta_sa.exe.bak.new1" up to ".new99", exactly.
+bool IsBackupTemporary(std::string_view name, std::string_view backupName) {
+    const std::string stem = std::string(backupName) + std::string(TemporarySuffix);
+    if (name.substr(0, stem.size()) != stem) {
+        return false;
+    }
+    const std::string_view number = name.substr(stem.size());
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return number.empty() || (number.size() <= 2 && number[0] != '0' &&
+                              std::all_of(number.begin(), number.end(), digit));
+}
+
 } // namespace
 
 void BackUp(const std::string& path, std::ostream& notes) {
@@ -44,6 +59,11 @@ void BackUp(const std::string& path, std::ostream& notes) {
     }
     const std::vector<std::uint8_t> bytes =
         NamingFile(path, [&path] { return ReadFileBytes(path); });
+    // A run killed while writing its copy left it under one of these names.
+    const std::string backupName = Utf8Text(FileSystemPath(backup).filename());
+    RemoveLeftovers(backup, [&backupName](std::string_view name) {
+        return IsBackupTemporary(name, backupName);
+    });
     std::string temporary;
     for (int attempt = 0; attempt < TemporaryAttempts && temporary.empty(); ++attempt) {
         const std::string name =
@@ -75,6 +95,9 @@ void BackUp(const std::string& path, std::ostream& notes) {
                               "; nothing was written",
                           backup);
     }
+    // The backup's name on the disk before the file it keeps is touched: else a power cut
+    // could keep the change and lose the backup.
+    NamingFile(backup, [&backup] { FlushFolderOf(backup); });
     notes << "backup: made " << backup << '\n';
 }
 

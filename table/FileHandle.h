@@ -33,6 +33,14 @@ public:
     std::string SystemWording;
 };
 
+// What a replacement could not keep of the file it was to replace (its owner, its group,
+// an extended attribute, its access control list); what() names the file and says that
+// nothing was written, and Context is the file.
+class EKeptAttributeError : public EFinalError {
+public:
+    using EFinalError::EFinalError;
+};
+
 class TFileHandle {
 public:
     TFileHandle() = default;
@@ -58,8 +66,10 @@ public:
     // renamed over it, or it was deleted or renamed away.
     bool IsFileAt(const std::string& path) const;
     // Gives this file (one of our own, just created) the permissions of model: on POSIX its
-    // owner and group where we may set them, and its read, write and execute bits; on
-    // Windows its hidden and system attributes.
+    // owner and group, its extended attributes (its access control list among them) and
+    // its read, write and execute bits; on Windows its hidden and system attributes. On
+    // POSIX, an owner, group or attribute this file cannot be given is refused with
+    // EKeptAttributeError naming model, so that the caller writes nothing.
     void TakePermissionsOf(const TFileHandle& model);
     std::int64_t Size() const;
     // Up to buffer.size() bytes at offset; fewer only where the file ends.
@@ -112,6 +122,13 @@ void RequireRegularOrNothing(const std::string& path);
 // Renames from to to, replacing what is there in one step: a reader of to finds either
 // the old file or the new one, never neither and never a part.
 void MoveOver(const std::string& from, const std::string& to);
+
+// Makes the names in the folder holding path (a rename, a link, a new file or a removal
+// there) as lasting as flushed bytes are: without it, a power cut after a rename can bring
+// the old file back, or lose a new one, although its bytes were flushed. POSIX flushes the
+// folder itself; Windows asks the same of the folder where the file system allows it,
+// MoveOver being written through already.
+void FlushFolderOf(const std::string& path);
 
 // MoveOver onto the file held open (ReadWriteReplaceable) at to, then closes held, so that
 // its lock is let go only once the new file is at to. Where the system refuses to rename

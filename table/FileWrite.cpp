@@ -4,6 +4,7 @@
 #include "table/FileHandle.h"
 #include "table/PathText.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -32,17 +33,61 @@ void WriteFlushClose(TFileHandle& file, std::span<const std::uint8_t> bytes) {
     file.Close();
 }
 
+// The most digits an unsigned 32-bit number has.
+constexpr std::size_t NumberDigits = 10;
+
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+}
+
 // A hidden name beside path, so the rename stays within one file system; the number is
 // random, so programs replacing the same file at once do not keep meeting each other.
 std::string TemporaryName(const std::string& path, unsigned number) {
     const std::filesystem::path target = FileSystemPath(path);
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     const std::string name = '.' + Utf8Text(target.filename()) + '.' + std::to_string(number);
-    return Utf8Text(folder / FileSystemPath(name));
+    return Utf8Text(FolderOf(target) / FileSystemPath(name));
+}
+
+bool IsLeftover(const std::filesystem::directory_entry& entry, std::filesystem::file_time_type now,
+                const std::function<bool(std::string_view name)>& isOurs) {
+    std::error_code error;
+    if (!isOurs(Utf8Text(entry.path().filename())) ||
+        !std::filesystem::is_regular_file(entry.symlink_status(error))) {
+        return false;
+    }
+    const std::filesystem::file_time_type written =
+        std::filesystem::last_write_time(entry.path(), error);
+    return !error && now - written >= LeftoverAge;
 }
 
 } // namespace
+
+bool IsReplacementTemporary(std::string_view name, std::string_view target) {
+    if (name.size() < target.size() + 3 || name[0] != '.' ||
+        name.substr(1, target.size()) != target || name[target.size() + 1] != '.') {
+        return false;
+    }
+    const std::string_view number = name.substr(target.size() + 2);
+    return number.size() <= NumberDigits &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void RemoveLeftovers(const std::string& path,
+                     const std::function<bool(std::string_view name)>& isOurs) noexcept {
+    try {
+        const std::filesystem::file_time_type now = std::filesystem::file_time_type::clock::now();
+        std::error_code error;
+        std::filesystem::directory_iterator entry(FolderOf(FileSystemPath(path)), error);
+        for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            if (IsLeftover(*entry, now, isOurs)) {
+                std::error_code ignored;
+                std::filesystem::remove(entry->path(), ignored);
+            }
+        }
+    } catch (...) {
+        // A name that is no text, or no memory: the leftovers wait for the next run.
+    }
+}
 
 void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes,
                   std::string_view whenTaken) {
@@ -61,6 +106,7 @@ void WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes,
         Discard(file, path); // ours: created above, never a file that was there before
         throw;
     }
+    FlushFolderOf(path);
 }
 
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -93,6 +139,10 @@ void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes,
         Discard(file, temporary);
         throw;
     }
+    const std::string target = Utf8Text(FileSystemPath(path).filename());
+    RemoveLeftovers(
+        path, [&target](std::string_view name) { return IsReplacementTemporary(name, target); });
+    FlushFolderOf(path);
 }
 
 } // namespace klarvon

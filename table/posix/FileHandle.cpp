@@ -1,9 +1,11 @@
 #include "table/FileHandle.h"
 
 #include "table/InOutError.h"
+#include "table/posix/KeptAttributes.h"
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <system_error>
 
@@ -21,9 +23,6 @@ namespace {
 
 constexpr std::int64_t MaxOffset = std::numeric_limits<std::int64_t>::max();
 constexpr mode_t NewFileMode = 0666; // narrowed by the user's umask
-// Only the read, write and execute bits pass to a replacement: set-user-ID and set-group-ID
-// on a file now owned by whoever replaced it would hand that user's rights to its text.
-constexpr mode_t PermissionBits = 0777;
 
 int Descriptor(std::intptr_t native) {
     return static_cast<int>(native);
@@ -131,21 +130,7 @@ bool TFileHandle::IsFileAt(const std::string& path) const {
 }
 
 void TFileHandle::TakePermissionsOf(const TFileHandle& model) {
-    struct stat info {};
-    if (::fstat(Descriptor(model.native_), &info) != 0) {
-        throw Failure(errno, model.path_);
-    }
-    // Only root may give a file away, and others may only pass on a group of their own;
-    // what may not be passed on stays as for any file we create. EPERM also comes from
-    // file systems without owners or modes (FAT), where there is nothing to keep.
-    const int fd = Descriptor(native_);
-    if (::fchown(fd, info.st_uid, info.st_gid) != 0 &&
-        ::fchown(fd, static_cast<uid_t>(-1), info.st_gid) != 0 && errno != EPERM) {
-        throw Failure(errno, path_);
-    }
-    if (::fchmod(fd, info.st_mode & PermissionBits) != 0 && errno != EPERM) {
-        throw Failure(errno, path_);
-    }
+    KeepAttributes(Descriptor(model.native_), model.path_, Descriptor(native_), path_);
 }
 
 std::int64_t TFileHandle::Size() const {
@@ -321,6 +306,29 @@ void RequireRegularOrNothing(const std::string& path) {
 void MoveOver(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) {
         throw Failure(errno, to);
+    }
+}
+
+void FlushFolderOf(const std::string& path) {
+    const std::filesystem::path at(path);
+    const std::string folder = at.has_parent_path() ? at.parent_path().string() : ".";
+    int fd = -1;
+    do {
+        fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        throw Failure(errno, folder);
+    }
+    int result = 0;
+    do {
+        result = ::fsync(fd);
+    } while (result != 0 && errno == EINTR);
+    const int cause = errno;
+    ::close(fd);
+    // As for a file's flush: some file systems cannot sync a folder and have nothing to
+    // lose for it.
+    if (result != 0 && cause != EINVAL && cause != EROFS) {
+        throw Failure(cause, folder);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -347,6 +348,21 @@ void MoveOver(const std::string& from, const std::string& to) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throw LastError();
     }
+}
+
+void FlushFolderOf(const std::string& path) {
+    // NTFS flushes a folder opened for writing; FAT, older systems and Wine may refuse, and
+    // then the folder's names reach the disk as the system gets to them (MoveOver does not
+    // wait for this: it is written through).
+    const std::filesystem::path folder = std::filesystem::path(WidePath(path)).parent_path();
+    const HANDLE handle =
+        ::CreateFileW(folder.empty() ? L"." : folder.c_str(), GENERIC_READ | GENERIC_WRITE,
+                      ShareEverything, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    ::FlushFileBuffers(handle);
+    ::CloseHandle(handle);
 }
 
 void MoveOverHeld(const std::string& from, TFileHandle& held, const std::string& to) {

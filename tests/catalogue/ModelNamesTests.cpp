@@ -1,9 +1,11 @@
+#include "GameModelNames.h"
 #include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "support/ExpectError.h"
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -30,6 +32,18 @@ TEST(ModelNames, EachSlotUpTo611HasItsOwnNameAndTheRestNone) {
     }
     EXPECT_THROW(ModelName(399), std::out_of_range);
     EXPECT_THROW(ModelName(631), std::out_of_range);
+}
+
+// A misspelt name makes a cfg row of the game's own model a new vehicle, and sends the
+// stock one's change nowhere: every slot's name is checked against a second typing.
+TEST(ModelNames, EachSlotsNameIsTheGames) {
+    ASSERT_EQ(std::size(test::GameModelNames), static_cast<std::size_t>(LastModelId - 400 + 1));
+    int expectedId = 400;
+    for (const auto& [id, model] : test::GameModelNames) {
+        EXPECT_EQ(id, expectedId++) << "the second typing skips or repeats a slot";
+        EXPECT_EQ(ModelName(id), model) << id;
+        EXPECT_EQ(IdOfModelName(model), id) << model;
+    }
 }
 
 TEST(ModelNames, ANameMeansOneSlotWhateverItsCase) {

@@ -18,14 +18,14 @@ using TBytes = std::vector<std::uint8_t>;
 
 class TTempDir {
 public:
+    TTempDir() : TTempDir(std::filesystem::temp_directory_path()) {}
 #ifdef _WIN32
     // No mkdtemp: a random name, taken only if create_directory made it just now.
-    TTempDir() {
+    explicit TTempDir(const std::filesystem::path& parent) {
         constexpr int Attempts = 100;
         std::random_device random;
         for (int attempt = 0; attempt < Attempts; ++attempt) {
-            const auto candidate = std::filesystem::temp_directory_path() /
-                                   ("klarvon-test-" + std::to_string(random()));
+            const auto candidate = parent / ("klarvon-test-" + std::to_string(random()));
             if (std::filesystem::create_directory(candidate)) {
                 path_ = candidate;
                 return;
@@ -34,9 +34,9 @@ public:
         throw std::runtime_error("no free temporary folder name");
     }
 #else
-    TTempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "klarvon-test-XXXXXX").string();
+    // In parent: a test that needs what its file system offers can choose it.
+    explicit TTempDir(const std::filesystem::path& parent) {
+        std::string pattern = (parent / "klarvon-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("mkdtemp failed");
         }

@@ -5,6 +5,7 @@
 #include "table/Errors.h"
 #include "table/FileRead.h"
 #include "table/LockedFile.h"
+#include "tests/support/AclBytes.h"
 #include "tests/support/ExeBuilder.h"
 #include "tests/support/ExpectError.h"
 #include "tests/support/TempDir.h"
@@ -16,6 +17,10 @@
 #include <future>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/xattr.h>
+#endif
+
 namespace klarvon::test {
 namespace {
 
@@ -24,6 +29,7 @@ using namespace std::chrono_literals;
 
 const std::string OldText = "landstal\t1\t2\r\n;the end\r\n";
 const std::string NewText = "landstal\t7\t2\r\n;the end\r\n";
+constexpr std::uint32_t NobodyId = 65534;
 
 std::string TextOf(const std::string& path) {
     const TBytes bytes = ReadBytes(path);
@@ -83,6 +89,27 @@ TEST(LockedFile, ALinkStaysALinkAndItsFileGetsTheChange) {
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(TextOf(served), NewText);
     EXPECT_EQ(EntriesIn(dir.File("mods")), 1u) << "a temporary was left behind";
+}
+
+// A folder whose default ACL lets another user in gives every new file that ACL; a cfg
+// that had none must not gain it by being replaced.
+TEST(LockedFile, AReplacementGainsNoAclTheFileDidNotHave) {
+    const TTempDir dir;
+    const fs::path folder = dir.Path() / "shared";
+    fs::create_directory(folder);
+    const std::string given = AclGranting(NobodyId, 7, 5, 5);
+    if (::setxattr(folder.c_str(), "system.posix_acl_default", given.data(), given.size(), 0) !=
+        0) {
+        GTEST_SKIP() << "the file system of " << dir.Path() << " keeps no ACLs";
+    }
+    const std::string path = (folder / "gtasa_vehicleAudioSettings.cfg").string();
+    WriteText(path, OldText);
+    ASSERT_EQ(::removexattr(path.c_str(), "system.posix_acl_access"), 0);
+    fs::permissions(path, fs::perms(0644));
+    TLockedFile(path).Replace(NewText);
+    EXPECT_EQ(TextOf(path), NewText);
+    EXPECT_LT(::getxattr(path.c_str(), "system.posix_acl_access", nullptr, 0), 0);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0644));
 }
 #endif
 

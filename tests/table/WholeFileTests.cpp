@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <future>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #ifndef _WIN32
@@ -23,6 +24,8 @@
 
 namespace klarvon::test {
 namespace {
+
+using namespace std::chrono_literals;
 
 const TBytes OldBytes{'o', 'l', 'd'};
 const TBytes NewBytes{'n', 'e', 'w', '!'};
@@ -66,6 +69,55 @@ TEST(WholeFile, AReplacementLeavesOnlyTheWholeNewFile) {
                              "File access denied");
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder")));
     EXPECT_EQ(EntriesIn(dir.Path()), 2u);
+}
+
+// What a killed run left beside the file is removed by the next replacement, and nothing
+// else: not a name that only looks like ours, not a folder or a link, and not a temporary
+// young enough to be a live writer's.
+TEST(FileWrite, AReplacementRemovesOnlyItsOwnOldLeftovers) {
+    const TTempDir dir;
+    const std::string path = dir.File("vehicleAudio.cfg");
+    const auto old = std::filesystem::file_time_type::clock::now() - LeftoverAge - 1min;
+    const struct {
+        std::string Name;
+        bool Removed;
+    } cases[] = {
+        {".vehicleAudio.cfg.0", true},
+        {".vehicleAudio.cfg.4294967295", true},
+        {".vehicleAudio.cfg.12345678901", false},
+        {".vehicleAudio.cfg.", false},
+        {".vehicleAudio.cfg.1a", false},
+        {".vehicleAudio.cfg.1.bak", false},
+        {"vehicleAudio.cfg.1", false},
+        {"..vehicleAudio.cfg.1", false},
+        {".vehicleAudio.cfg", false},
+        {".vehicleAudio.cfgx.1", false},
+        {".vehicleAudio.cf.1", false},
+        {".other.cfg.1", false},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(dir.File(c.Name), OldBytes);
+        std::filesystem::last_write_time(dir.File(c.Name), old);
+    }
+    WriteBytes(dir.File(".vehicleAudio.cfg.77"), OldBytes); // written just now
+    std::filesystem::create_directory(dir.File(".vehicleAudio.cfg.78"));
+    std::error_code unchanged; // Windows may refuse to date a folder; it is kept all the same
+    std::filesystem::last_write_time(dir.File(".vehicleAudio.cfg.78"), old, unchanged);
+#ifndef _WIN32
+    std::filesystem::create_symlink(".other.cfg.1", dir.File(".vehicleAudio.cfg.79"));
+#endif
+    WriteBytes(path, OldBytes);
+    ReplaceFile(path, NewBytes);
+    EXPECT_EQ(ReadBytes(path), NewBytes);
+    for (const auto& c : cases) {
+        EXPECT_EQ(std::filesystem::exists(dir.File(c.Name)), !c.Removed) << c.Name;
+    }
+    for (const char* kept : {".vehicleAudio.cfg.77", ".vehicleAudio.cfg.78"}) {
+        EXPECT_TRUE(std::filesystem::exists(dir.File(kept))) << kept;
+    }
+#ifndef _WIN32
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File(".vehicleAudio.cfg.79")));
+#endif
 }
 
 // Every failure of a text file names it, with the text as the user reads it.
