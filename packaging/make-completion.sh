@@ -35,12 +35,13 @@ kind_of() {
   esac
 }
 
-# Per command: its flags (a flag followed by a placeholder takes a value, a file), and
+# Per command: its flags (a flag followed by a placeholder takes a value: a file, or a
+# number where the placeholder is N), and
 # its arguments' kinds in order, the last one repeating when the synopsis has "...".
 cases=""
 commands=""
 while read -r name rest; do
-  flags="" value_flags="" kinds="" repeats=false
+  flags="" value_flags="" number_flags="" kinds="" repeats=false
   read -ra words <<<"${rest//[][]/ }"
   for ((i = 0; i < ${#words[@]}; i++)); do
     word=${words[$i]}
@@ -48,6 +49,7 @@ while read -r name rest; do
       flags+=" $word"
       if [[ ${words[$((i + 1))]:-} =~ ^[A-Z] ]]; then
         value_flags+=" $word"
+        [ "${words[$((i + 1))]}" != N ] || number_flags+=" $word"
         i=$((i + 1))
       fi
     elif [ "$word" = ... ]; then
@@ -57,7 +59,7 @@ while read -r name rest; do
     fi
   done
   commands+=" $name"
-  cases+="    $name) flags='--help$flags' value_flags='${value_flags# }' kinds='${kinds# }' repeats=$repeats ;;"$'\n'
+  cases+="    $name) flags='--help$flags' value_flags='${value_flags# }' number_flags='${number_flags# }' kinds='${kinds# }' repeats=$repeats ;;"$'\n'
 done < <("$program" --help | sed -n '/^usage:$/,/^[^ ]/{/^  /s/^  [^ ]* //p}' | grep -v '^-')
 
 cat >"$output.tmp" <<EOF
@@ -100,7 +102,7 @@ _klarvon_cli() {
   if [ "\${#words[@]}" -le 1 ]; then
     candidates="${commands# } --help --version"
   else
-    local command=\${words[1]} flags="" value_flags="" kinds="" repeats=false
+    local command=\${words[1]} flags="" value_flags="" number_flags="" kinds="" repeats=false
     case \$command in
 $cases    *) return 0 ;;
     esac
@@ -121,10 +123,10 @@ $cases    *) return 0 ;;
     local kind=none
     if [ "\${#words[@]}" -gt 2 ] && [ "\$options_end" = false ] &&
       [[ " \$value_flags " == *" \$previous "* ]]; then
-      kind=file
+      [[ " \$number_flags " == *" \$previous "* ]] || kind=file
     elif [ "\$options_end" = false ] && [[ \$cur == --*=* ]] &&
       [[ " \$value_flags " == *" \${cur%%=*} "* ]]; then
-      kind=file
+      [[ " \$number_flags " == *" \${cur%%=*} "* ]] || kind=file
     elif [ "\$options_end" = false ] && [[ \$cur == -* ]]; then
       candidates=\$flags
     elif [ "\$positionals" -lt "\${#kind_list[@]}" ]; then

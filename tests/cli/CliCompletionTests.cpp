@@ -109,6 +109,10 @@ TEST(CliCompletion, OffersWhatEachArgumentTakes) {
         {"klarvon-cli import-cfg gta_sa.exe mod.c", {"mod.cfg"}, {}},
         {"klarvon-cli copy gta_sa.exe 411 400 --from gta_", {"gta_sa.exe"}, {}},
         {"klarvon-cli demo ", {"gta_sa.exe", "mod.cfg"}, {"landstal"}},
+        // A number is typed, not a file: --bank's value is offered nothing.
+        {"klarvon-cli find gta_sa.exe --bank ", {}, {"gta_sa.exe", "--game", "landstal"}},
+        {"klarvon-cli check gta_sa.exe --", {"--problems", "--all", "--json"}, {"--game"}},
+        {"klarvon-cli diff gta_sa.exe mod.cfg --", {"--exact", "--game"}, {"--json"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Line);
