@@ -62,6 +62,19 @@ TFieldBits ParseCfgFloat(const TLayoutField& field, std::string_view text) {
     float value = 0;
     const auto [stop, error] = std::from_chars(digits.data(), end, value);
     if (stop != end || digits.empty() || (error == std::errc{} && !std::isfinite(value))) {
+        // A decimal comma, as many a locale writes it, is said plainly where a point reads.
+        std::string pointed(text);
+        std::replace(pointed.begin(), pointed.end(), ',', '.');
+        float read = 0;
+        const std::string_view again = WithoutPlus(pointed);
+        const auto [readStop, readError] =
+            std::from_chars(again.data(), again.data() + again.size(), read);
+        if (pointed != text && readStop == again.data() + again.size() &&
+            readError == std::errc{} && std::isfinite(read)) {
+            throw ETextError("'" + std::string(text) + "' is not a finite number (" +
+                             std::string(field.Name) + ", " + std::string(TypeName(field.Type)) +
+                             "); write " + pointed + " with a point");
+        }
         Reject(field, text, "a finite number");
     }
     if (error != std::errc{}) {

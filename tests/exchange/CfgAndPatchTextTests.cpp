@@ -75,7 +75,7 @@ TEST(CfgText, RefusesShortRowsAndJunkAtTheirLineAndColumn) {
         {"landstal 0 99x 98 0 0.78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 12,
          "'99x' is not an integer (PlayerBank, int16)"},
         {"landstal 0 99 98 0 0,78 1.0 7 1.0 2 0 8 0 0 0.0", 1, 20,
-         "'0,78' is not a finite number (BassFactor, float32)"},
+         "'0,78' is not a finite number (BassFactor, float32); write 0.78 with a point"},
         {"landstal 0 99 98 0 0.78 inf 7 1.0 2 0 8 0 0 0.0", 1, 25,
          "'inf' is not a finite number (EnginePitch, float32)"},
         {"landstal 0 99 98 0 0.78 1.0 7 1.0 2 0 8 0 0 1e39", 1, 45,
