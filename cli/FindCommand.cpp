@@ -17,7 +17,6 @@
 
 namespace klarvon::cli {
 
-
 namespace {
 
 constexpr std::size_t FirstCondition = 1;
