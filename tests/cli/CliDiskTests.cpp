@@ -284,6 +284,7 @@ TEST(CliCfgReplace, KeepsTheOwnerAndGroupOrWritesNothing) {
         gid_t Group;
         bool AsNobody;
         std::string Refusal; // after the file's name; empty when the change is made
+        fs::perms Folder = fs::perms::all;
     } cases[] = {
         {"root changes nobody's", nobody, nogroup, false, ""},
         {"root changes a group's", 0, nogroup, false, ""},
@@ -293,11 +294,15 @@ TEST(CliCfgReplace, KeepsTheOwnerAndGroupOrWritesNothing) {
         {"nobody changes a group not its own", nobody, 0, true,
          " is of the group root, which a new file written by nobody in its place could not be "
          "given; change it as a member of root or as root; nothing was written"},
+        // A drop folder: written in, never listed. Its flush cannot be asked for; the
+        // change is made and said so.
+        {"nobody changes its own in a folder it may not read", nobody, nogroup, true, "",
+         fs::perms(0733)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         TTempDir dir;
-        fs::permissions(dir.Path(), fs::perms::all);
+        fs::permissions(dir.Path(), c.Folder);
         const std::string cfg = WriteCfg(dir);
         ASSERT_EQ(::chown(cfg.c_str(), c.Owner, c.Group), 0);
         fs::permissions(cfg, fs::perms(0666));
