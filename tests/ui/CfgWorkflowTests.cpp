@@ -305,6 +305,31 @@ private slots:
         QCOMPARE(BoxTexts(),
                  std::vector<std::string>{"Nothing found: 0 problems, 0 notes in 3 vehicles"});
     }
+
+    // As `check` does: a finding the cfg marks as intended is left out, and a row whose name
+    // is a stock model's misspelt gets its note.
+    void checkLeavesOutWhatTheCfgMarksIntended() {
+        std::string text(CfgText);
+        const std::size_t bank = text.find("mycar     0   38") + 14;
+        text = text.substr(0, bank) + "710" + text.substr(bank + 2);
+        const std::size_t mycar = text.find("mycar");
+        text = text.substr(0, mycar) + "; klarvon: intended bank-710\r\n" + text.substr(mycar);
+        const std::size_t end = text.find(";the end");
+        text =
+            text.substr(0, end) +
+            "infernos  0   38   37   0  0.9   1          2   1.2599211  2   0  10  0   11  0\r\n" +
+            text.substr(end);
+        OpenCfg(Write("marked.cfg", Bytes(text)));
+        answers_.ListAnswer = 0;
+        form_->Check1->Click();
+        QCOMPARE(answers_.ListRequests.size(), std::size_t{1});
+        const TListDialogRequest& list = answers_.ListRequests.front();
+        QCOMPARE(list.Header, std::string("0 problems, 1 note in 4 vehicles"));
+        QCOMPARE(list.Lines.size(), std::size_t{1});
+        QVERIFY(list.Lines[0].find("infernos: not a stock model: added as a new vehicle; did "
+                                   "you mean infernus?") != std::string::npos);
+        QCOMPARE(form_->ListBox1->ItemIndex(), 3);
+    }
 };
 
 namespace {

@@ -1,6 +1,7 @@
 #include "ui/main/EditorFile.h"
 
 #include "catalogue/VehicleCatalogue.h"
+#include "exchange/PackCheck.h"
 #include "table/TableFile.h"
 
 #include <algorithm>
@@ -104,11 +105,18 @@ void CommitChange(const TEditorFile& file, const TVehicleChange& change) {
     table.Commit(table.Prepare(changes));
 }
 
-std::vector<exchange::TVehicleRecord> ReadAllRecords(const TEditorFile& file) {
+TEditorCheck CheckEditorFile(const TEditorFile& file) {
     if (!file.IsCfg) {
-        return exchange::SlotRecords(TTableFile(file.Path, TOpenMode::ReadOnly, file.Location));
+        const std::vector<exchange::TVehicleRecord> records =
+            exchange::SlotRecords(TTableFile(file.Path, TOpenMode::ReadOnly, file.Location));
+        return {exchange::CheckRecords(records), records.size()};
     }
-    return exchange::TVehicleTable(file.Path, TOpenMode::ReadOnly).ReadAll();
+    const exchange::TVehicleTable table(file.Path, TOpenMode::ReadOnly);
+    const std::vector<exchange::TVehicleRecord> records = table.ReadAll();
+    TEditorCheck check{exchange::CheckPack(records, table.Cfg()), records.size()};
+    std::erase_if(check.Findings,
+                  [](const exchange::TRecordFinding& found) { return found.Intended; });
+    return check;
 }
 
 } // namespace klarvon

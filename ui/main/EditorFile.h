@@ -4,6 +4,7 @@
 // and replaced through the same table as the companion's. Nothing is held open between
 // events: each show and each apply opens the file, does its work and closes it.
 
+#include "exchange/Findings.h"
 #include "exchange/VehicleTable.h"
 #include "table/TableLocator.h"
 #include "table/VehicleAudioRecord.h"
@@ -58,7 +59,12 @@ void RequireWritable(const TEditorFile& file);
 // exchange::EPadBytes; nothing is written then.
 void CommitChange(const TEditorFile& file, const TVehicleChange& change);
 
-// The records of the open file, in the list's order, for its check.
-std::vector<exchange::TVehicleRecord> ReadAllRecords(const TEditorFile& file);
+// What the open file's check finds, as `check` does: in a cfg, a misspelt model's note too,
+// and without the findings the cfg marks as intended.
+struct TEditorCheck {
+    std::vector<exchange::TRecordFinding> Findings;
+    std::size_t Vehicles = 0;
+};
+TEditorCheck CheckEditorFile(const TEditorFile& file);
 
 } // namespace klarvon

@@ -143,13 +143,13 @@ void TForm1::Undoapply1Click() {
 // --- Check --------------------------------------------------------------------------------------
 
 void TForm1::Check1Click() {
-    const std::vector<exchange::TVehicleRecord> records = ReadAllRecords(file_);
-    std::vector<exchange::TRecordFinding> findings = exchange::CheckRecords(records);
+    TEditorCheck check = CheckEditorFile(file_);
+    std::vector<exchange::TRecordFinding>& findings = check.Findings;
     std::stable_partition(findings.begin(), findings.end(),
                           [](const exchange::TRecordFinding& found) {
                               return found.Finding.Severity == TSeverity::Problem;
                           });
-    const std::string count = exchange::CountLine(findings, records.size());
+    const std::string count = exchange::CountLine(findings, check.Vehicles);
     const TEditorTexts& texts = EditorTexts(language_);
     if (findings.empty()) {
         MessageDlg(std::string(texts.NoFindings) + ' ' + count, TMsgDlgType::Information,
