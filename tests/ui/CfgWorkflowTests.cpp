@@ -10,10 +10,10 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowTestFiles.h"
 #include "tests/ui/UiTests.h"
+#include "tests/ui/WorkingFolder.h"
 #include "ui/controls/qt/ControlImpl.h"
 #include "ui/main/TForm1.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -50,8 +50,7 @@ class CfgWorkflowTests : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TTempDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<TWorkingFolder> folder_;
     TAnsweringDialogs answers_;
     std::unique_ptr<TPlatformDialogsOverride> seam_;
     std::unique_ptr<TForm1> form_;
@@ -106,9 +105,8 @@ private:
 
 private slots:
     void init() {
-        folder_ = std::make_unique<TTempDir>();
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(folder_->Path().string())));
+        folder_ = std::make_unique<TWorkingFolder>();
+        QVERIFY(folder_->Entered());
         answers_ = TAnsweringDialogs();
         seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
         form_ = std::make_unique<TForm1>();
@@ -119,7 +117,6 @@ private slots:
     void cleanup() {
         form_.reset();
         seam_.reset();
-        QDir::setCurrent(previousFolder_);
         folder_.reset();
     }
 

@@ -5,6 +5,7 @@
 #include "tests/support/AnsweringDialogs.h"
 #include "tests/support/TempDir.h"
 #include "tests/ui/UiTests.h"
+#include "tests/ui/WorkingFolder.h"
 #include "ui/controls/FileLookup.h"
 #include "ui/main/TForm1.h"
 
@@ -58,20 +59,15 @@ class FileLookupTests : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TTempDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<TWorkingFolder> folder_;
 
 private slots:
     void init() {
-        folder_ = std::make_unique<TTempDir>();
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(folder_->Path().string())));
+        folder_ = std::make_unique<TWorkingFolder>();
+        QVERIFY(folder_->Entered());
     }
 
-    void cleanup() {
-        QDir::setCurrent(previousFolder_);
-        folder_.reset();
-    }
+    void cleanup() { folder_.reset(); }
 
     void documentFoldersStartBesideTheProgramAndEndInTheWorkingFolder() {
         const std::vector<fs::path> folders = DocumentFolders();

@@ -9,11 +9,11 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowTestFiles.h"
 #include "tests/ui/UiTests.h"
+#include "tests/ui/WorkingFolder.h"
 #include "ui/About/TForm2.h"
 #include "ui/controls/qt/ControlImpl.h"
 #include "ui/main/TForm1.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,8 +88,7 @@ class WorkflowTests : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TTempDir> folder_;
-    QString previousFolder_;
+    std::unique_ptr<TWorkingFolder> folder_;
     TAnsweringDialogs answers_;
     std::unique_ptr<TPlatformDialogsOverride> seam_;
     std::unique_ptr<TForm1> form_;
@@ -156,9 +155,8 @@ private:
 
 private slots:
     void init() {
-        folder_ = std::make_unique<TTempDir>();
-        previousFolder_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(QString::fromStdString(folder_->Path().string())));
+        folder_ = std::make_unique<TWorkingFolder>();
+        QVERIFY(folder_->Entered());
         answers_ = TAnsweringDialogs();
         seam_ = std::make_unique<TPlatformDialogsOverride>(answers_);
         MakeWindows();
@@ -170,7 +168,6 @@ private slots:
         about_.reset();
         form_.reset();
         seam_.reset();
-        QDir::setCurrent(previousFolder_);
         folder_.reset();
     }
 
