@@ -85,13 +85,7 @@ TEST(CliCfgTable, AChangeRewritesOnlyTheNumberItChanges) {
                 TTempDir dir;
                 const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
                 const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
-                std::vector<std::string> arguments = c.Arguments;
-                for (std::string& word : arguments) {
-                    word = word == "CFG"   ? cfg
-                           : word == "MOD" ? WriteText(dir, "mod.cfg", c.Mod)
-                                           : word;
-                }
-                const TCliRun run = RunCli(arguments);
+                const TCliRun run = RunCli(WithCfgFiles(c.Arguments, dir, cfg, c.Mod));
                 ASSERT_EQ(run.ExitCode, 0) << run.Err;
                 const std::size_t row =
                     before.find(c.Name == "set in tabs" ? "landstal" : "INFERNUS");

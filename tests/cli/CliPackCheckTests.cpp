@@ -148,11 +148,7 @@ TEST(CliPackCheck, AMisspeltModelIsNotedByCheckAndWarnedOfWhereARowIsAdded) {
         SCOPED_TRACE(c.Name);
         TTempDir dir;
         const std::string cfg = WriteText(dir, "sounds.cfg", stock);
-        std::vector<std::string> arguments = c.Arguments;
-        for (std::string& word : arguments) {
-            word = word == "CFG" ? cfg : word == "MOD" ? WriteText(dir, "mod.cfg", c.Mod) : word;
-        }
-        const TCliRun run = RunCli(arguments);
+        const TCliRun run = RunCli(WithCfgFiles(c.Arguments, dir, cfg, c.Mod));
         ASSERT_EQ(run.ExitCode, 0) << run.Err;
         EXPECT_EQ(run.Err.find(warning) != std::string::npos, c.Warns) << run.Err;
     }
@@ -219,11 +215,7 @@ TEST(CliPackCheck, WritingCommandsKeepTheMarksWhereTheyStand) {
         SCOPED_TRACE(c.Name);
         TTempDir dir;
         const std::string cfg = WriteText(dir, "pack.cfg", before);
-        std::vector<std::string> arguments = c.Arguments;
-        for (std::string& word : arguments) {
-            word = word == "CFG" ? cfg : word == "MOD" ? WriteText(dir, "mod.cfg", c.Mod) : word;
-        }
-        const TCliRun run = RunCli(arguments);
+        const TCliRun run = RunCli(WithCfgFiles(c.Arguments, dir, cfg, c.Mod));
         ASSERT_EQ(run.ExitCode, 0) << run.Err;
         std::string expected = before;
         expected.replace(expected.find(c.From), c.From.size(), c.To);

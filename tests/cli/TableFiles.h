@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace klarvon::test {
 
@@ -92,6 +93,16 @@ inline std::string WriteText(const TTempDir& dir, const std::string& name,
 inline std::string ReadText(const std::string& path) {
     const TBytes bytes = ReadBytes(path);
     return {bytes.begin(), bytes.end()};
+}
+
+// A command's words with "CFG" standing for the cfg and "MOD" for a mod's cfg, written
+// beside it with the text mod when the words name it.
+inline std::vector<std::string> WithCfgFiles(std::vector<std::string> words, const TTempDir& dir,
+                                             const std::string& cfg, const std::string& mod) {
+    for (std::string& word : words) {
+        word = word == "CFG" ? cfg : word == "MOD" ? WriteText(dir, "mod.cfg", mod) : word;
+    }
+    return words;
 }
 
 } // namespace klarvon::test
