@@ -22,4 +22,13 @@ TContentKind KindOfContent(std::span<const std::uint8_t> bytes);
 // UTF-8 ...".
 std::string Utf16Refusal(std::string_view source);
 
+// UTF-8's byte-order mark, which Notepad puts first in a text it saves as "UTF-8".
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// The text that a reader of any other text of source (a patch) reads: what follows a UTF-8
+// byte-order mark, so that a mark an editor added is no fault of the first line. A UTF-16
+// text throws EFinalError "SOURCE is UTF-16 text (...); save it as ANSI or UTF-8", which
+// that reader would otherwise report as a fault of its first character.
+std::string_view PlainText(std::string_view text, std::string_view source);
+
 } // namespace klarvon::exchange

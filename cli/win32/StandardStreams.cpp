@@ -5,12 +5,9 @@
 #include "table/WideText.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <streambuf>
 
-#include <fcntl.h>
-#include <io.h>
 #include <shellapi.h>
 #include <windows.h>
 
@@ -75,6 +72,26 @@ void WriteConsoleText(HANDLE handle, std::string_view text) {
     }
 }
 
+// The text with the CR LF line ends that Windows programs (Notepad, findstr, a batch
+// file's for /f) read: a bare LF gets its CR. afterCr says whether the stream's last byte
+// so far was a CR, so that a CR LF cut in two between two writes stays one line end.
+std::string WithCrLf(std::string_view text, bool& afterCr) {
+    std::string lines;
+    lines.reserve(text.size() + static_cast<std::size_t>(std::ranges::count(text, '\n')));
+    for (const char c : text) {
+        if (c == '\n' && !afterCr) {
+            lines += '\r';
+        }
+        lines += c;
+        afterCr = c == '\r';
+    }
+    return lines;
+}
+
+// Whether the last byte written to standard output (error) was a CR.
+bool outputAfterCr = false;
+bool errorAfterCr = false;
+
 void WriteTo(DWORD stream, std::string_view text) {
     const HANDLE handle = ::GetStdHandle(stream);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -86,7 +103,8 @@ void WriteTo(DWORD stream, std::string_view text) {
     if (IsConsole(handle)) {
         WriteConsoleText(handle, text);
     } else {
-        WriteBytes(handle, text);
+        WriteBytes(handle,
+                   WithCrLf(text, stream == STD_OUTPUT_HANDLE ? outputAfterCr : errorAfterCr));
     }
 }
 
@@ -179,10 +197,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return words;
 }
 
-void UseBinaryStandardStreams() {
-    // Anything printed through the C runtime keeps its LFs as they are.
-    ::_setmode(::_fileno(stdout), _O_BINARY);
-    ::_setmode(::_fileno(stderr), _O_BINARY);
+void UseStandardStreams() {
     static TStandardStreams streams;
 }
 

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <regex>
 #include <sstream>
 
 namespace klarvon::test {
@@ -274,6 +276,26 @@ TEST(CliOutput, AFullDiskIsAFailureNotASuccess) {
     const TCliRun run = RunCli({"dump", WriteTableFile(dir, "full.exe")}, "/dev/full");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "Disk full.\n");
+}
+
+// Notepad, findstr and a batch file's for /f read lines ended by CR LF: what the Windows
+// program prints into a pipe or a file has them, on both streams; the Linux program's
+// keeps bare LFs.
+TEST(CliOutput, RedirectedTextHasTheSystemsLineEnds) {
+    TTempDir dir;
+    const std::string path = WriteTableFile(dir, "game.exe");
+    const std::string file = dir.File("dump.csv");
+    const TCliRun dump = RunCli({"dump", path});
+    ASSERT_EQ(RunCli({"dump", path}, file).ExitCode, 0);
+    const TCliRun usage = RunCli({"dumb", path}); // several lines on stderr
+    const std::string lineEnd = CliIsWindowsProgram() ? "\r\n" : "\n";
+    const std::vector<std::pair<std::string, std::string>> printed{
+        {dump.RawOut, dump.Out}, {ReadText(file), dump.Out}, {usage.RawErr, usage.Err}};
+    for (const auto& [raw, text] : printed) {
+        EXPECT_EQ(text.find('\r'), std::string::npos);
+        EXPECT_GT(std::ranges::count(text, '\n'), 2) << text;
+        EXPECT_EQ(raw, std::regex_replace(text, std::regex("\n"), lineEnd));
+    }
 }
 
 } // namespace
