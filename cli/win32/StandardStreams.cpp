@@ -1,10 +1,13 @@
 #include "cli/StandardStreams.h"
 
 #include "cli/Commands.h"
+#include "cli/CrLfLines.h"
 #include "table/InOutError.h"
 #include "table/WideText.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <streambuf>
 
@@ -72,25 +75,9 @@ void WriteConsoleText(HANDLE handle, std::string_view text) {
     }
 }
 
-// The text with the CR LF line ends that Windows programs (Notepad, findstr, a batch
-// file's for /f) read: a bare LF gets its CR. afterCr says whether the stream's last byte
-// so far was a CR, so that a CR LF cut in two between two writes stays one line end.
-std::string WithCrLf(std::string_view text, bool& afterCr) {
-    std::string lines;
-    lines.reserve(text.size() + static_cast<std::size_t>(std::ranges::count(text, '\n')));
-    for (const char c : text) {
-        if (c == '\n' && !afterCr) {
-            lines += '\r';
-        }
-        lines += c;
-        afterCr = c == '\r';
-    }
-    return lines;
-}
-
-// Whether the last byte written to standard output (error) was a CR.
-bool outputAfterCr = false;
-bool errorAfterCr = false;
+// What goes to a file or a pipe, each stream's pieces as one text.
+TCrLfLines outputLines;
+TCrLfLines errorLines;
 
 void WriteTo(DWORD stream, std::string_view text) {
     const HANDLE handle = ::GetStdHandle(stream);
@@ -103,8 +90,7 @@ void WriteTo(DWORD stream, std::string_view text) {
     if (IsConsole(handle)) {
         WriteConsoleText(handle, text);
     } else {
-        WriteBytes(handle,
-                   WithCrLf(text, stream == STD_OUTPUT_HANDLE ? outputAfterCr : errorAfterCr));
+        WriteBytes(handle, (stream == STD_OUTPUT_HANDLE ? outputLines : errorLines)(text));
     }
 }
 
@@ -163,12 +149,16 @@ private:
 // back at the end, before the runtime's own last flush.
 class TStandardStreams {
 public:
-    TStandardStreams() : oldOut_(std::cout.rdbuf(&out_)), oldError_(std::cerr.rdbuf(&error_)) {}
+    TStandardStreams()
+        : oldOut_(std::cout.rdbuf(&out_)), oldError_(std::cerr.rdbuf(&error_)),
+          oldLog_(std::clog.rdbuf(&error_)) {}
     ~TStandardStreams() {
         std::cout.flush();
         std::cerr.flush();
+        std::clog.flush();
         std::cout.rdbuf(oldOut_);
         std::cerr.rdbuf(oldError_);
+        std::clog.rdbuf(oldLog_);
     }
     TStandardStreams(const TStandardStreams&) = delete;
     TStandardStreams& operator=(const TStandardStreams&) = delete;
@@ -178,7 +168,28 @@ private:
     TStandardStreamBuffer error_{STD_ERROR_HANDLE};
     std::streambuf* oldOut_;
     std::streambuf* oldError_;
+    std::streambuf* oldLog_;
 };
+
+// A failure that nothing caught: the runtime would print its text through the C runtime,
+// in the console's code page (a Cyrillic path as garbage); it goes the way of every other
+// message instead.
+[[noreturn]] void Terminate() {
+    std::string text = std::string(ProgramName) + ": internal failure";
+    if (const std::exception_ptr failure = std::current_exception()) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& caught) {
+            text += ": " + std::string(caught.what());
+        } catch (...) {
+        }
+    }
+    try {
+        WriteTo(STD_ERROR_HANDLE, text + '\n');
+    } catch (...) {
+    }
+    std::abort();
+}
 
 } // namespace
 
@@ -199,6 +210,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
 
 void UseStandardStreams() {
     static TStandardStreams streams;
+    std::set_terminate(Terminate);
 }
 
 void WriteStandardOutput(std::string_view text) {

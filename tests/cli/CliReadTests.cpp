@@ -4,6 +4,7 @@
 #include "TableFiles.h"
 #include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
+#include "cli/CrLfLines.h"
 #include "table/TextConversions.h"
 
 #include <gtest/gtest.h>
@@ -295,6 +296,24 @@ TEST(CliOutput, RedirectedTextHasTheSystemsLineEnds) {
         EXPECT_EQ(text.find('\r'), std::string::npos);
         EXPECT_GT(std::ranges::count(text, '\n'), 2) << text;
         EXPECT_EQ(raw, std::regex_replace(text, std::regex("\n"), lineEnd));
+    }
+}
+
+// The Windows program writes each piece as it comes (stderr a piece per <<): a CR LF
+// printed as such, even cut between two pieces, stays one line end, not CR CR LF.
+TEST(CliOutput, WindowsLineEndsStayWholeWhereverAWriteEnds) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"a\nb\n"}, "a\r\nb\r\n"},       {{"a\r\nb\r\n"}, "a\r\nb\r\n"},
+        {{"a\r", "\nb\n"}, "a\r\nb\r\n"}, {{"a", "\n", "\n"}, "a\r\n\r\n"},
+        {{"a\r", "b\n"}, "a\rb\r\n"},
+    };
+    for (const auto& [pieces, expected] : cases) {
+        cli::TCrLfLines lines;
+        std::string written;
+        for (const std::string& piece : pieces) {
+            written += lines(piece);
+        }
+        EXPECT_EQ(written, expected);
     }
 }
 
