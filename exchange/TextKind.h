@@ -2,7 +2,8 @@
 // Telling a cfg from an executable by what a file holds, not by its name: a cfg is text and
 // has no NUL bytes, an executable always has some near its start. A text saved as UTF-16
 // (Notepad's "Unicode") has NUL bytes too, but in a pattern of its own, and is named as
-// such, since the loader cannot read it either.
+// such, since the loader cannot read it either. Any other text read (a patch) goes through
+// PlainText, which names UTF-16 the same way and skips a UTF-8 byte-order mark.
 
 #include <cstdint>
 #include <span>
