@@ -7,6 +7,7 @@
 #include "cli/TableAccess.h"
 #include "exchange/Changes.h"
 #include "exchange/Patch.h"
+#include "exchange/TextKind.h"
 #include "table/Backup.h"
 #include "table/FileRead.h"
 
@@ -69,7 +70,8 @@ int RunApply(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 2);
     const std::string& patchPath = arguments.Positionals[1];
     const std::string text = ReadTextFile(patchPath);
-    const TPatch patch = exchange::ReadingText(patchPath, [&text] { return ParsePatch(text); });
+    const TPatch patch = exchange::ReadingText(
+        patchPath, [&] { return ParsePatch(exchange::PlainText(text, patchPath)); });
     if (patch.Changes.empty()) {
         if (!patch.SaysNoChange) {
             throw EFailure(patchPath + " holds no patch lines (ID NAME FIELD: OLD -> NEW)");

@@ -146,6 +146,12 @@ int Run(const std::vector<std::string>& words) {
 } // namespace klarvon::cli
 
 int main(int argc, char** argv) {
-    klarvon::cli::UseBinaryStandardStreams();
-    return klarvon::cli::Run(klarvon::cli::ProgramArguments(argc, argv));
+    klarvon::cli::UseStandardStreams();
+    // A failure outside a command (no memory for the arguments, say) is printed on the same
+    // path as any other, rather than by the runtime in the console's code page.
+    try {
+        return klarvon::cli::Run(klarvon::cli::ProgramArguments(argc, argv));
+    } catch (const std::exception&) {
+        return klarvon::cli::ReportHandledFailure();
+    }
 }

@@ -10,6 +10,7 @@
 // are A for the model name and B to O for the fourteen values.
 
 #include "exchange/TextError.h"
+#include "exchange/TextKind.h"
 #include "table/FieldLayout.h"
 
 #include <array>
@@ -26,7 +27,7 @@ inline constexpr std::size_t CfgValueCount = 14; // the game layout's fields
 inline constexpr char CfgCommentMark = ';';
 inline constexpr std::string_view CfgEndMark = ";the end";
 // UTF-8's byte-order mark, which an editor may put first in the file.
-inline constexpr std::string_view CfgByteOrderMark = "\xEF\xBB\xBF";
+inline constexpr std::string_view CfgByteOrderMark = Utf8ByteOrderMark;
 // What separates the words of a line.
 inline constexpr std::string_view CfgBlanks = " \t\r\v\f";
 

@@ -1,5 +1,7 @@
 #include "exchange/TextKind.h"
 
+#include "table/Errors.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -38,6 +40,11 @@ bool LooksLikeUtf16(std::span<const std::uint8_t> bytes, bool marked) {
     return marked || (characters > 0 && 2 * std::max(littleEndian, bigEndian) >= characters);
 }
 
+std::string Utf16RefusalWhy(std::string_view source, std::string_view why) {
+    return std::string(source) + " is UTF-16 text (\"Unicode\" in Notepad)" + std::string(why) +
+           "; save it as ANSI or UTF-8";
+}
+
 } // namespace
 
 TContentKind KindOfContent(std::span<const std::uint8_t> bytes) {
@@ -53,9 +60,15 @@ TContentKind KindOfContent(std::span<const std::uint8_t> bytes) {
 }
 
 std::string Utf16Refusal(std::string_view source) {
-    return std::string(source) +
-           " is UTF-16 text (\"Unicode\" in Notepad), which the limit adjuster cannot read; "
-           "save it as ANSI or UTF-8";
+    return Utf16RefusalWhy(source, ", which the limit adjuster cannot read");
+}
+
+std::string_view PlainText(std::string_view text, std::string_view source) {
+    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (KindOfContent(bytes) == TContentKind::Utf16Text) {
+        throw EFinalError(Utf16RefusalWhy(source, ""));
+    }
+    return text.starts_with(Utf8ByteOrderMark) ? text.substr(Utf8ByteOrderMark.size()) : text;
 }
 
 } // namespace klarvon::exchange

@@ -196,40 +196,74 @@ fi
 with_crlf() { # with_crlf SOURCE TARGET
   sed -e 's/\r$//' -e 's/$/\r/' "$1" >"$2"
 }
+# Windows opens a .txt with a double click; any other name asks which program to use.
 with_crlf ReadMe.txt "$stage/ReadMe.txt"
 with_crlf AUTHORS.txt "$stage/AUTHORS.txt"
-with_crlf THIRD-PARTY-NOTICES.md "$stage/THIRD-PARTY-NOTICES.md"
-# Windows opens a .txt with a double click; a bare LICENSE asks which program to use.
 with_crlf LICENSE "$stage/LICENSE.txt"
+# What the Windows programs contain (no Qt), naming the licence files below as the zip
+# holds them.
+with_crlf THIRD-PARTY-NOTICES-WINDOWS.md "$stage/THIRD-PARTY-NOTICES.txt"
 # The mingw-w64 runtime (C runtime start-up, its number reading and printing, winpthreads)
-# is linked into both programs; its licences ask for their notices to travel with them.
+# is linked into both programs, libjpeg-turbo into the editor; their licences ask for their
+# notices to travel with them.
 with_crlf /usr/share/doc/mingw-w64-common/copyright "$stage/mingw-w64-runtime-copyright.txt"
+with_crlf "$prefix/libjpeg-turbo-LICENSE.md" "$stage/libjpeg-turbo-LICENSE.txt"
 
 # What the zip must hold before it ships: every text line ended by CR LF (the last one
-# too), and in each program its manifest and a version resource whose product version is
-# the project's (CMake writes it into the .rc files from project(VERSION)).
+# too); in each program its manifest and a version resource whose product version is the
+# project's and whose LegalCopyright is LICENSE's copyright line (CMake writes both into
+# the .rc files); every .txt a text names, under that name; no text naming Qt, which the
+# Windows programs do not contain; and in the icon a 256-pixel image stored as PNG.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build_dir/CMakeCache.txt")
+copyright=$(grep -m 1 '^Copyright ' LICENSE)
 release_faults=0
+release_fault() {
+  echo "release check: $*" >&2
+  release_faults=$((release_faults + 1))
+}
 for file in "$stage"/*; do
+  name=$(basename "$file")
   case "$file" in
   *.exe)
-    if ! VERSION="$version" perl -0777 -ne '
+    # A value of a version resource: its key and its text in UTF-16, NUL padding between.
+    if ! VERSION="$version" COPYRIGHT="$copyright" perl -0777 -ne '
         my $wide = sub { join "\0", split(//, $_[0]), "" };
-        my $version = quotemeta($wide->("ProductVersion")) . "(?:\0\0)+" . quotemeta($wide->($ENV{VERSION}));
+        my $value = sub { quotemeta($wide->($_[0])) . "(?:\0\0)+" . quotemeta($wide->($_[1])) };
+        my ($version, $copyright) = ($value->("ProductVersion", $ENV{VERSION}),
+                                     $value->("LegalCopyright", $ENV{COPYRIGHT}));
         exit !(/requestedExecutionLevel/ && index($_, $wide->("VS_VERSION_INFO")) >= 0
-               && /$version/)' "$file"; then
-      echo "release check: $(basename "$file") lacks its manifest or version $version" >&2
-      release_faults=$((release_faults + 1))
+               && /$version/ && /$copyright/)' "$file"; then
+      release_fault "$name lacks its manifest, version $version or LegalCopyright '$copyright'"
     fi
     ;;
   *)
     if ! perl -ne 'exit 1 unless /\r\n\z/' "$file"; then
-      echo "release check: $(basename "$file") has a line not ended by CR LF" >&2
-      release_faults=$((release_faults + 1))
+      release_fault "$name has a line not ended by CR LF"
     fi
     ;;
   esac
 done
+for file in "$stage"/*.txt; do
+  for named in $(grep -oE '[A-Za-z0-9_.-]+\.txt' "$file" | sort -u || true); do
+    if [ ! -f "$stage/$named" ]; then
+      release_fault "$(basename "$file") names $named, which the zip does not hold"
+    fi
+  done
+  if grep -qw 'Qt' "$file"; then
+    release_fault "$(basename "$file") names Qt, which the Windows programs do not contain"
+  fi
+done
+# The icon's directory: after a 6-byte header, 16 bytes an image, whose first byte is the
+# width (0 for 256) and whose last 8 are the image's size and offset.
+if ! perl -0777 -ne '
+    my $count = unpack("x4 v", $_);
+    for my $i (0 .. $count - 1) {
+      my ($width, $size, $offset) = unpack("C x7 V V", substr($_, 6 + 16 * $i, 16));
+      exit 0 if $width == 0 && substr($_, $offset, 8) eq "\x89PNG\r\n\x1a\n";
+    }
+    exit 1' app/win32/klarvon.ico; then
+  release_fault "app/win32/klarvon.ico holds no 256-pixel PNG image (scripts/make-icon.sh)"
+fi
 if [ "$release_faults" -gt 0 ]; then
   exit 1
 fi

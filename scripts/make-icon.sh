@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the program icon: a rounded blue tile with a white "K" and three sound-wave arcs.
-# Writes the Windows icon app/win32/klarvon.ico (16, 32 and 48 pixels) and the Linux
+# Writes the Windows icon app/win32/klarvon.ico (16, 32, 48 and 256 pixels) and the Linux
 # desktop icons packaging/klarvon-48.png and packaging/klarvon-256.png. Deterministic for
 # a given ImageMagick version; the files carry no metadata.
 set -euo pipefail
@@ -25,7 +25,11 @@ convert -size 256x256 xc:none \
 for size in 16 32 48; do
   convert "$work/icon-256.png" -resize "${size}x${size}" -strip "$work/icon-$size.png"
 done
-convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" app/win32/klarvon.ico
+# The 256-pixel image, which Explorer shows in large views, goes in as PNG, as Windows
+# Vista and later take it (ImageMagick stores an image of 256 pixels so); the small ones
+# stay bitmaps, which every version reads.
+convert "$work/icon-16.png" "$work/icon-32.png" "$work/icon-48.png" "$work/icon-256.png" \
+  -define png:exclude-chunks=date,time app/win32/klarvon.ico
 echo "wrote app/win32/klarvon.ico"
 for size in 48 256; do
   convert "$work/icon-$size.png" -depth 8 -define png:exclude-chunks=date,time "packaging/klarvon-$size.png"

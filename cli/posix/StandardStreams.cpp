@@ -14,7 +14,7 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-void UseBinaryStandardStreams() {
+void UseStandardStreams() {
     // POSIX streams are bytes already.
 }
 

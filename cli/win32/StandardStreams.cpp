@@ -1,16 +1,16 @@
 #include "cli/StandardStreams.h"
 
 #include "cli/Commands.h"
+#include "cli/CrLfLines.h"
 #include "table/InOutError.h"
 #include "table/WideText.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <streambuf>
 
-#include <fcntl.h>
-#include <io.h>
 #include <shellapi.h>
 #include <windows.h>
 
@@ -75,6 +75,10 @@ void WriteConsoleText(HANDLE handle, std::string_view text) {
     }
 }
 
+// What goes to a file or a pipe, each stream's pieces as one text.
+TCrLfLines outputLines;
+TCrLfLines errorLines;
+
 void WriteTo(DWORD stream, std::string_view text) {
     const HANDLE handle = ::GetStdHandle(stream);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -86,7 +90,7 @@ void WriteTo(DWORD stream, std::string_view text) {
     if (IsConsole(handle)) {
         WriteConsoleText(handle, text);
     } else {
-        WriteBytes(handle, text);
+        WriteBytes(handle, (stream == STD_OUTPUT_HANDLE ? outputLines : errorLines)(text));
     }
 }
 
@@ -145,12 +149,16 @@ private:
 // back at the end, before the runtime's own last flush.
 class TStandardStreams {
 public:
-    TStandardStreams() : oldOut_(std::cout.rdbuf(&out_)), oldError_(std::cerr.rdbuf(&error_)) {}
+    TStandardStreams()
+        : oldOut_(std::cout.rdbuf(&out_)), oldError_(std::cerr.rdbuf(&error_)),
+          oldLog_(std::clog.rdbuf(&error_)) {}
     ~TStandardStreams() {
         std::cout.flush();
         std::cerr.flush();
+        std::clog.flush();
         std::cout.rdbuf(oldOut_);
         std::cerr.rdbuf(oldError_);
+        std::clog.rdbuf(oldLog_);
     }
     TStandardStreams(const TStandardStreams&) = delete;
     TStandardStreams& operator=(const TStandardStreams&) = delete;
@@ -160,7 +168,28 @@ private:
     TStandardStreamBuffer error_{STD_ERROR_HANDLE};
     std::streambuf* oldOut_;
     std::streambuf* oldError_;
+    std::streambuf* oldLog_;
 };
+
+// A failure that nothing caught: the runtime would print its text through the C runtime,
+// in the console's code page (a Cyrillic path as garbage); it goes the way of every other
+// message instead.
+[[noreturn]] void Terminate() {
+    std::string text = std::string(ProgramName) + ": internal failure";
+    if (const std::exception_ptr failure = std::current_exception()) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const std::exception& caught) {
+            text += ": " + std::string(caught.what());
+        } catch (...) {
+        }
+    }
+    try {
+        WriteTo(STD_ERROR_HANDLE, text + '\n');
+    } catch (...) {
+    }
+    std::abort();
+}
 
 } // namespace
 
@@ -179,11 +208,9 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return words;
 }
 
-void UseBinaryStandardStreams() {
-    // Anything printed through the C runtime keeps its LFs as they are.
-    ::_setmode(::_fileno(stdout), _O_BINARY);
-    ::_setmode(::_fileno(stderr), _O_BINARY);
+void UseStandardStreams() {
     static TStandardStreams streams;
+    std::set_terminate(Terminate);
 }
 
 void WriteStandardOutput(std::string_view text) {

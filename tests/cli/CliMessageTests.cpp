@@ -59,9 +59,26 @@ TEST(CliMessages, EachFaultIsToldOnceWithTheFileItConcerns) {
     WriteText(dir.File("big.cfg"), CfgOfSize(CfgLimit + 1));
     WriteText(dir.File("full.cfg"), CfgOfSize(CfgLimit - 20));
     std::filesystem::create_directory(dir.File("folder.cfg"));
+    // As Notepad saves them: "UTF-8" with a byte-order mark and CR LF line ends, and
+    // "Unicode", UTF-16 with its mark.
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string change = "400 LANDSTAL PowerOnSoundId: 400 -> 100\r\n# more\r\n";
+    WriteText(dir.File("notepad.patch"), mark + change);
+    std::string unicode = "\xFF\xFE";
+    for (const char c : change) {
+        unicode += {c, '\0'};
+    }
+    WriteText(dir.File("unicode.patch"), unicode);
+    WriteText(dir.File("notepad.cfg"), mark + "; a pack\r\n" + PackModel + Landstal);
 
     const std::vector<TMessageCase> cases{
         {"a folder", {"show", "@/folder.cfg", "400"}, 1, "@/folder.cfg is a folder, not a file"},
+        {"a patch in UTF-16",
+         {"apply", "@/game.exe", "@/unicode.patch"},
+         1,
+         "@/unicode.patch is UTF-16 text (\"Unicode\" in Notepad); save it as ANSI or UTF-8"},
+        {"a patch with a byte-order mark", {"apply", "@/game.exe", "@/notepad.patch"}, 0, ""},
+        {"a cfg with a byte-order mark", {"import-cfg", "@/mod.cfg", "@/notepad.cfg"}, 0, ""},
         {"import-cfg, FILE missing",
          {"import-cfg", "@/none.exe", "@/mod.cfg"},
          1,

@@ -50,7 +50,7 @@ private:
 // other fills up (a dump is larger than a pipe's buffer).
 void Drain(TPipe& out, TPipe& err, TCliRun& run) {
     std::array<pollfd, 2> fds{{{out.Read(), POLLIN, 0}, {err.Read(), POLLIN, 0}}};
-    std::array<std::string*, 2> sinks{&run.Out, &run.Err};
+    std::array<std::string*, 2> sinks{&run.RawOut, &run.RawErr};
     // A pipe closed already (the output of a closed-pipe run) has nothing to read.
     int open = static_cast<int>(
         std::count_if(fds.begin(), fds.end(), [](const pollfd& fd) { return fd.fd >= 0; }));
@@ -99,7 +99,23 @@ std::vector<std::string> CliCommand() {
     return words;
 }
 
+// text with each CR LF read as LF.
+std::string WithLf(const std::string& text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') {
+            lines += text[i];
+        }
+    }
+    return lines;
+}
+
 } // namespace
+
+bool CliIsWindowsProgram() {
+    return CliCommand().back().ends_with(".exe");
+}
 
 bool CliIsNative() {
     const char* command = std::getenv("KLARVON_CLI_COMMAND");
@@ -145,6 +161,9 @@ TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& std
 
     TCliRun run;
     Drain(out, err, run);
+    const bool windows = CliIsWindowsProgram();
+    run.Out = windows ? WithLf(run.RawOut) : run.RawOut;
+    run.Err = windows ? WithLf(run.RawErr) : run.RawErr;
     int status = 0;
     while (::waitpid(child, &status, 0) < 0) {
         if (errno != EINTR) {

@@ -9,8 +9,13 @@ namespace klarvon::test {
 
 struct TCliRun {
     int ExitCode = -1;
+    // What the program printed, with LF line ends as on Linux: a CR LF of the Windows
+    // program's is read as LF.
     std::string Out;
     std::string Err;
+    // The bytes as the program wrote them.
+    std::string RawOut;
+    std::string RawErr;
 
     // The first line of stderr, without its line break.
     std::string FirstErrorLine() const { return Err.substr(0, Err.find('\n')); }
@@ -37,5 +42,8 @@ TCliRun RunCli(const std::vector<std::string>& arguments, const std::string& std
 
 // Whether the program is the one built here, run directly (not through Wine).
 bool CliIsNative();
+
+// Whether the program is a Windows one (klarvon-cli.exe, under Wine).
+bool CliIsWindowsProgram();
 
 } // namespace klarvon::test

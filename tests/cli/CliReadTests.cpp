@@ -4,11 +4,14 @@
 #include "TableFiles.h"
 #include "catalogue/ModelNames.h"
 #include "catalogue/VehicleCatalogue.h"
+#include "cli/CrLfLines.h"
 #include "table/TextConversions.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <regex>
 #include <sstream>
 
 namespace klarvon::test {
@@ -274,6 +277,44 @@ TEST(CliOutput, AFullDiskIsAFailureNotASuccess) {
     const TCliRun run = RunCli({"dump", WriteTableFile(dir, "full.exe")}, "/dev/full");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "Disk full.\n");
+}
+
+// Notepad, findstr and a batch file's for /f read lines ended by CR LF: what the Windows
+// program prints into a pipe or a file has them, on both streams; the Linux program's
+// keeps bare LFs.
+TEST(CliOutput, RedirectedTextHasTheSystemsLineEnds) {
+    TTempDir dir;
+    const std::string path = WriteTableFile(dir, "game.exe");
+    const std::string file = dir.File("dump.csv");
+    const TCliRun dump = RunCli({"dump", path});
+    ASSERT_EQ(RunCli({"dump", path}, file).ExitCode, 0);
+    const TCliRun usage = RunCli({"dumb", path}); // several lines on stderr
+    const std::string lineEnd = CliIsWindowsProgram() ? "\r\n" : "\n";
+    const std::vector<std::pair<std::string, std::string>> printed{
+        {dump.RawOut, dump.Out}, {ReadText(file), dump.Out}, {usage.RawErr, usage.Err}};
+    for (const auto& [raw, text] : printed) {
+        EXPECT_EQ(text.find('\r'), std::string::npos);
+        EXPECT_GT(std::ranges::count(text, '\n'), 2) << text;
+        EXPECT_EQ(raw, std::regex_replace(text, std::regex("\n"), lineEnd));
+    }
+}
+
+// The Windows program writes each piece as it comes (stderr a piece per <<): a CR LF
+// printed as such, even cut between two pieces, stays one line end, not CR CR LF.
+TEST(CliOutput, WindowsLineEndsStayWholeWhereverAWriteEnds) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{"a\nb\n"}, "a\r\nb\r\n"},       {{"a\r\nb\r\n"}, "a\r\nb\r\n"},
+        {{"a\r", "\nb\n"}, "a\r\nb\r\n"}, {{"a", "\n", "\n"}, "a\r\n\r\n"},
+        {{"a\r", "b\n"}, "a\rb\r\n"},
+    };
+    for (const auto& [pieces, expected] : cases) {
+        cli::TCrLfLines lines;
+        std::string written;
+        for (const std::string& piece : pieces) {
+            written += lines(piece);
+        }
+        EXPECT_EQ(written, expected);
+    }
 }
 
 } // namespace
