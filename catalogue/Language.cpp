@@ -92,6 +92,8 @@ constexpr TEditorTexts EnglishEditorTexts{
     "Nothing found:",
     "Select",
     "Close",
+    "(read-only)",
+    "(read-only: in use by another program)",
 };
 constexpr TEditorTexts RussianEditorTexts{
     "С этими значениями у игры будут проблемы:",
@@ -100,6 +102,8 @@ constexpr TEditorTexts RussianEditorTexts{
     "Ничего не найдено:",
     "Выбрать",
     "Закрыть",
+    "(только чтение)",
+    "(только чтение: файл занят другой программой)",
 };
 
 // The text ends at the first NUL; the first line at the first CR or LF.

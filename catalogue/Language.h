@@ -53,7 +53,8 @@ std::string_view SaveConfirmationText(const TLanguage& language);
 std::string StaleRecordText(const TLanguage& language);
 
 // The texts of what the editor adds to its window: the warning before a value the game
-// has a problem with, undo and the check window.
+// has a problem with, undo, the check window and the caption's word on a file that is
+// shown read-only.
 struct TEditorTexts {
     std::string_view ProblemsHeader; // above the problems a write would make
     std::string_view WriteAnyway;    // the question under them
@@ -61,6 +62,8 @@ struct TEditorTexts {
     std::string_view NoFindings;     // before check's count line when nothing was found
     std::string_view Select;         // the check window's buttons
     std::string_view Close;
+    std::string_view ReadOnlyMark; // after the file's name: it may not be written
+    std::string_view InUseMark;    // after the file's name: another program holds it
 };
 const TEditorTexts& EditorTexts(const TLanguage& language);
 

@@ -1,12 +1,13 @@
 // The editor on the limit adjuster's cfg and the safety nets of an apply: opening a cfg
-// either way, an apply that changes the file exactly as the companion's `set` does, the
-// stale and pad-byte refusals, the warning before a value the game has a problem with,
-// undo, and the check window. Dialogs are answered by the test; the companion runs as
-// the user would run it.
+// either way or from the command line, an apply that changes the file exactly as the
+// companion's `set` does, the stale and pad-byte refusals, a file the user may not write,
+// the warning before a value the game has a problem with, undo, and the check window.
+// Dialogs are answered by the test; the companion runs as the user would run it.
 #include "catalogue/VehicleCatalogue.h"
 #include "table/ValueCodes.h"
 #include "tests/support/AnsweringDialogs.h"
 #include "tests/support/ExeBuilder.h"
+#include "tests/support/NobodyFileAccess.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowTestFiles.h"
 #include "tests/ui/UiTests.h"
@@ -19,6 +20,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace klarvon::test {
@@ -144,6 +147,98 @@ private slots:
                     std::string::npos);
             QVERIFY(form_->Caption().ends_with(CaptionCredit));
         }
+    }
+
+    // What the program was started with opens as if chosen in the Open dialog, told by its
+    // content, and the dialog then starts beside it; a file that cannot be opened gets the
+    // dialog's error box and leaves the list empty.
+    void startFileOpensAsIfChosen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("cfg") << "gtasa_vehicleAudioSettings.cfg" << 3 << "";
+        QTest::newRow("executable") << "gta_sa.exe" << Slots << "";
+        QTest::newRow("missing") << "missing_gta_sa.exe" << 0 << "File not found.";
+    }
+
+    void startFileOpensAsIfChosen() {
+        QFETCH(QString, name);
+        QFETCH(int, lines);
+        QFETCH(QString, box);
+        Write("gta_sa.exe", TableExecutable(7, PlainRecord));
+        const std::string path = folder_->File(name.toStdString());
+        Application().Invoke([this, &path] { form_->OpenStartFile(path); });
+        const std::vector<std::string> boxes =
+            box.isEmpty() ? std::vector<std::string>{} : std::vector{box.toStdString()};
+        QCOMPARE(BoxTexts(), boxes);
+        QCOMPARE(form_->ListBox1->Count(), lines);
+        QVERIFY(!form_->Button(2).Enabled());
+        answers_.ChosenFile.clear();
+        form_->Button(1).Click();
+        QCOMPARE(answers_.OpenRequests.back().FileName, path);
+    }
+
+    // A file the user may not write opens read-only and the caption says so; Apply is
+    // refused with the system's error and writes nothing. Once the file may be written,
+    // selecting the vehicle again clears the mark and Apply writes, without a new open.
+    void fileThatMayNotBeWrittenIsShownReadOnly_data() {
+        QTest::addColumn<bool>("cfg");
+        QTest::addColumn<bool>("russian");
+        QTest::newRow("executable, English") << false << false;
+        QTest::newRow("cfg, Russian") << true << true;
+    }
+
+    void fileThatMayNotBeWrittenIsShownReadOnly() {
+        QFETCH(bool, cfg);
+        QFETCH(bool, russian);
+        namespace fs = std::filesystem;
+        if (russian) {
+            std::ofstream(folder_->File("Settings.ini"), std::ios::binary) << "Rus\r\n";
+            form_.reset();
+            form_ = std::make_unique<TForm1>();
+            form_->Show();
+        }
+        const std::string path = cfg ? cfg_ : Write("gta_sa.exe", TableExecutable(7, PlainRecord));
+        const std::string name = fs::path(path).filename().string();
+        const int line = cfg ? InfernusLine : InfernusSlot;
+        const TBytes original = ReadBytes(path);
+        fs::permissions(folder_->Path(), fs::perms::owner_all | fs::perms::group_read |
+                                             fs::perms::group_exec | fs::perms::others_read |
+                                             fs::perms::others_exec);
+        fs::permissions(path,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        const std::string mark = russian ? "(только чтение)" : "(read-only)";
+        {
+            const TNobodyFileAccess nobody;
+            QVERIFY(nobody.Binding());
+            OpenExe(path);
+            QVERIFY(answers_.Boxes.empty());
+            QCOMPARE(form_->ListBox1->Count(), cfg ? 3 : Slots);
+            QVERIFY2(form_->Caption().find(" - " + name + " " + mark + " ") != std::string::npos,
+                     form_->Caption().c_str());
+            QVERIFY(form_->Caption().ends_with(CaptionCredit));
+            Select(line);
+            QVERIFY(form_->Button(2).Enabled());
+            const std::string powerOn = form_->Edit(1).Text();
+            QVERIFY(!powerOn.empty());
+            ClickOn(form_->RadioButton(2));
+            form_->Button(2).Click();
+            QCOMPARE(BoxTexts(), std::vector<std::string>{"File access denied."});
+            QVERIFY(ReadBytes(path) == original);
+            QVERIFY(!form_->Timer1->Enabled());
+            QVERIFY(form_->Caption().find(mark) != std::string::npos);
+        }
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+        Select(line + 1);
+        Select(line);
+        QVERIFY2(form_->Caption().find(" - " + name + " ") != std::string::npos &&
+                     form_->Caption().find('(') == std::string::npos,
+                 form_->Caption().c_str());
+        ClickOn(form_->RadioButton(2));
+        answers_.Boxes.clear();
+        Apply();
+        QCOMPARE(answers_.Boxes.size(), std::size_t{1});
+        QVERIFY(ReadBytes(path) != original);
     }
 
     // What the editor writes into a cfg is what `set` writes: the same bytes, every

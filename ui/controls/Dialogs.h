@@ -34,6 +34,8 @@ public:
     void SetFilters(std::vector<TFileFilter> filters) { request_.Filters = std::move(filters); }
     void SetHideReadOnly(bool hide) { request_.HideReadOnly = hide; }
     const std::string& FileName() const { return request_.FileName; }
+    // Where the dialog starts: beside this file.
+    void SetFileName(std::string_view fileName) { request_.FileName = fileName; }
 
     bool Execute();
 

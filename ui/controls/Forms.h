@@ -97,6 +97,12 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
+    // The command line as the program was started with it: ParamCount() arguments after the
+    // program, ParamStr(1) to ParamStr(ParamCount()) each whole and in UTF-8 whatever the
+    // system's code page, ParamStr(0) the program itself; an index past them is empty.
+    int ParamCount() const;
+    std::string ParamStr(int index) const;
+
     const std::string& Title() const { return title_; }
     void SetTitle(std::string_view title) { title_ = title; }
 

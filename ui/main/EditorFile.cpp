@@ -2,6 +2,7 @@
 
 #include "catalogue/VehicleCatalogue.h"
 #include "exchange/PackCheck.h"
+#include "table/InOutErrorCodes.h"
 #include "table/TableFile.h"
 
 #include <algorithm>
@@ -15,19 +16,52 @@ namespace {
 // An added vehicle's line starts where a slot's ID does.
 constexpr std::string_view AddedLineIndent = "      ";
 
+// Runs read(mode) with the file open read-write, as an apply will open it; where writing is
+// refused, runs it again read-only. file.Refusal says which it was. A read that fails for
+// any other reason, or fails read-only too, fails as it stands.
+template <class TRead> void ReadWritableOrNot(TEditorFile& file, const TRead& read) {
+    TWriteRefusal refusal = TWriteRefusal::None;
+    try {
+        read(TOpenMode::ReadWrite);
+        file.Refusal = TWriteRefusal::None;
+        return;
+    } catch (const EInOutError& error) {
+        refusal = WriteRefusalOf(error);
+        if (refusal == TWriteRefusal::None) {
+            throw;
+        }
+    }
+    read(TOpenMode::ReadOnly);
+    file.Refusal = refusal;
+}
+
 } // namespace
+
+TWriteRefusal WriteRefusalOf(const EInOutError& error) {
+    switch (error.Code) {
+    case CodeAccessDenied:
+        return TWriteRefusal::ReadOnly;
+    case CodeSharingViolation:
+    case CodeLockViolation:
+        return TWriteRefusal::InUse;
+    default:
+        return TWriteRefusal::None;
+    }
+}
 
 TEditorFile OpenEditorFile(const std::string& path,
                            const std::function<void(std::int64_t)>& onSize) {
-    TEditorFile file{path, false, false, {}, {}};
+    TEditorFile file{path, false, false, {}, {}, TWriteRefusal::None};
     std::unique_ptr<exchange::TVehicleTable> table;
-    try {
-        table = std::make_unique<exchange::TVehicleTable>(path, TOpenMode::ReadWrite,
-                                                          exchange::TTableKinds::Either, onSize);
-    } catch (const exchange::ERejectedTable& rejected) {
-        file.IsRejected = true;
-        file.Location = rejected.Location;
-    }
+    ReadWritableOrNot(file, [&](TOpenMode mode) {
+        try {
+            table = std::make_unique<exchange::TVehicleTable>(
+                path, mode, exchange::TTableKinds::Either, onSize);
+        } catch (const exchange::ERejectedTable& rejected) {
+            file.IsRejected = true;
+            file.Location = rejected.Location;
+        }
+    });
     if (table == nullptr || table->Executable() != nullptr) {
         if (table != nullptr) {
             file.Location = table->Executable()->Location();
@@ -64,16 +98,22 @@ std::optional<int> ListPosition(const TEditorFile& file, const TVehicle& vehicle
     return static_cast<int>(found - file.Vehicles.begin());
 }
 
-void ReadVehicleFields(const TEditorFile& file, const TVehicle& vehicle,
-                       TVehicleAudioRecord& current, const std::function<void(TField)>& onField) {
+void ReadVehicleFields(TEditorFile& file, const TVehicle& vehicle, TVehicleAudioRecord& current,
+                       const std::function<void(TField)>& onField) {
     if (!file.IsCfg) {
-        TTableFile table(file.Path, TOpenMode::ReadWrite, file.Location);
-        table.ReadFields(*vehicle.Id, current, onField);
-        table.Close();
+        std::unique_ptr<TTableFile> table;
+        ReadWritableOrNot(file, [&](TOpenMode mode) {
+            table = std::make_unique<TTableFile>(file.Path, mode, file.Location);
+        });
+        table->ReadFields(*vehicle.Id, current, onField);
+        table->Close();
         return;
     }
-    const exchange::TVehicleTable table(file.Path, TOpenMode::ReadWrite);
-    const std::optional<exchange::TVehicleRecord> record = table.Read(vehicle);
+    std::unique_ptr<exchange::TVehicleTable> table;
+    ReadWritableOrNot(file, [&](TOpenMode mode) {
+        table = std::make_unique<exchange::TVehicleTable>(file.Path, mode);
+    });
+    const std::optional<exchange::TVehicleRecord> record = table->Read(vehicle);
     if (!record) {
         throw EFinalError(file.Path + " has no row for " + vehicle.Model +
                           " any more: open the file again");
@@ -88,8 +128,17 @@ void ReadVehicleFields(const TEditorFile& file, const TVehicle& vehicle,
     }
 }
 
-void RequireWritable(const TEditorFile& file) {
-    TRecordFile(file.Path, TOpenMode::ReadWrite).Close();
+void RequireWritable(TEditorFile& file) {
+    try {
+        TRecordFile(file.Path, TOpenMode::ReadWrite).Close();
+    } catch (const EInOutError& error) {
+        const TWriteRefusal refusal = WriteRefusalOf(error);
+        if (refusal != TWriteRefusal::None) {
+            file.Refusal = refusal;
+        }
+        throw;
+    }
+    file.Refusal = TWriteRefusal::None;
 }
 
 void CommitChange(const TEditorFile& file, const TVehicleChange& change) {

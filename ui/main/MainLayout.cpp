@@ -131,16 +131,23 @@ std::span<const TMenuRow> MainMenuLayout() {
     return Menu;
 }
 
-std::string MainCaption(int gap, std::string_view fileName) {
+std::string MainCaption(int gap, std::string_view fileName, std::string_view writeMark) {
     std::string caption(CaptionTitle);
     if (!fileName.empty()) {
         caption.append(CaptionFileMark);
         caption.append(fileName);
     }
-    // The name takes its room from the run of spaces (a letter is about twice as wide as
-    // a space), so the credit stays near where it was and the name is not cut.
-    const int added = static_cast<int>(caption.size() - CaptionTitle.size());
-    const int spaces = std::max(MinCaptionGap, gap - 2 * added);
+    if (!writeMark.empty()) {
+        caption.append(CaptionWriteMarkGap);
+        caption.append(writeMark);
+    }
+    // The name and the mark take their room from the run of spaces (a letter is about twice
+    // as wide as a space), so the credit stays near where it was and nothing is cut. Letters
+    // are counted, not bytes: a Cyrillic letter takes two bytes but no more room.
+    const auto letters =
+        std::count_if(caption.begin() + CaptionTitle.size(), caption.end(),
+                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U; });
+    const int spaces = std::max(MinCaptionGap, gap - 2 * static_cast<int>(letters));
     caption.append(static_cast<std::size_t>(spaces), ' ');
     caption.append(CaptionCredit);
     return caption;

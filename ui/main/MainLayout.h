@@ -66,9 +66,11 @@ inline constexpr int WideCaptionGap = 80;
 // Shown after "Version :" for a cfg, which has no release of its own.
 inline constexpr std::string_view CfgVersionText = "cfg";
 
-// Once a file is open, its name follows the title ("... - gta_sa.exe").
+// Once a file is open, its name follows the title ("... - gta_sa.exe"), and after it, for a
+// file shown read-only, the word on why ("... - gta_sa.exe (read-only)").
 inline constexpr std::string_view CaptionFileMark = " - ";
+inline constexpr std::string_view CaptionWriteMarkGap = " ";
 inline constexpr int MinCaptionGap = 3;
-std::string MainCaption(int gap, std::string_view fileName = {});
+std::string MainCaption(int gap, std::string_view fileName = {}, std::string_view writeMark = {});
 
 } // namespace klarvon

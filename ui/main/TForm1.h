@@ -24,7 +24,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace klarvon {
@@ -81,6 +83,11 @@ public:
     // The file open now; an empty path before the first open.
     const TEditorFile& OpenFile() const { return file_; }
 
+    // The file the program was started with (a file dropped on it, "Open with"), opened
+    // as if chosen in the Open dialog, which then starts beside it. A failure ends it as an
+    // event's does; run it through Application().Invoke.
+    void OpenStartFile(const std::string& path);
+
 private:
     template <class T, std::size_t N> static T* At(const std::array<T*, N>& family, int n) {
         T* control = n > 0 ? family.at(static_cast<std::size_t>(n)) : nullptr;
@@ -102,6 +109,9 @@ private:
     void EnableEdits(const TCheckBox& checkBox, int firstEdit, int lastEdit);
     void SetCaptionOf(std::string_view name, std::string_view caption);
     void UpdateCaption();
+    // Runs work; a change in whether the file may be written shows in the caption, whether
+    // work ends well or not.
+    void KeepingCaptionCurrent(const std::function<void()>& work);
     // Actions (TForm1Actions.cpp).
     void OpenChosenFile(const std::string& path);
     bool WriteAnyway(const TVehicleChange& change);

@@ -19,6 +19,19 @@ std::string_view FileNameOf(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+// The caption's word on why the file is shown read-only; empty when it may be written.
+std::string_view WriteMark(TWriteRefusal refusal, const TEditorTexts& texts) {
+    switch (refusal) {
+    case TWriteRefusal::ReadOnly:
+        return texts.ReadOnlyMark;
+    case TWriteRefusal::InUse:
+        return texts.InUseMark;
+    case TWriteRefusal::None:
+        break;
+    }
+    return {};
+}
+
 // The editor's fields whose bytes a refused change would set though a cfg row has no
 // place for them: "Unknown5", "Unknown5, Unknown6".
 std::string FieldsAt(const std::vector<std::size_t>& offsets) {
@@ -76,7 +89,23 @@ void TForm1::OpenChosenFile(const std::string& path) {
 
 void TForm1::UpdateCaption() {
     const int gap = ShowUnknown1->Checked() ? WideCaptionGap : NarrowCaptionGap;
-    SetCaption(MainCaption(gap, FileNameOf(file_.Path)));
+    SetCaption(
+        MainCaption(gap, FileNameOf(file_.Path), WriteMark(file_.Refusal, EditorTexts(language_))));
+}
+
+void TForm1::KeepingCaptionCurrent(const std::function<void()>& work) {
+    const TWriteRefusal before = file_.Refusal;
+    try {
+        work();
+    } catch (...) {
+        if (file_.Refusal != before) {
+            UpdateCaption();
+        }
+        throw;
+    }
+    if (file_.Refusal != before) {
+        UpdateCaption();
+    }
 }
 
 // --- Apply -------------------------------------------------------------------------------------
@@ -128,6 +157,8 @@ void TForm1::Undoapply1Click() {
         return;
     }
     const TAppliedChange undo = history_.UndoChange();
+    // Refused as an apply is, with the caption brought up to date.
+    KeepingCaptionCurrent([this] { RequireWritable(file_); });
     try {
         CommitChange(file_, undo.Change);
     } catch (const EStaleRecord&) {

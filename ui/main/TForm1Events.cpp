@@ -67,6 +67,11 @@ void TForm1::Openexe1Click() {
     Button(1).Click();
 }
 
+void TForm1::OpenStartFile(const std::string& path) {
+    OpenDialog1->SetFileName(path);
+    OpenChosenFile(path);
+}
+
 void TForm1::Opencfg1Click() {
     if (!OpenDialog2->Execute()) {
         return;
@@ -86,9 +91,11 @@ void TForm1::ListBox1Click() {
     view_.BeginShow();
     // The view learns the field before its control is set: setting the slider runs
     // TrackBar1Change, which rewrites the current record's horn type.
-    ReadVehicleFields(file_, vehicle, current_, [this](TField field) {
-        view_.FieldArrived(field, current_[field], DecimalSeparator());
-        PutField(field, view_.Shown(), controls_);
+    KeepingCaptionCurrent([this, &vehicle] {
+        ReadVehicleFields(file_, vehicle, current_, [this](TField field) {
+            view_.FieldArrived(field, current_[field], DecimalSeparator());
+            PutField(field, view_.Shown(), controls_);
+        });
     });
     Button(2).SetEnabled(view_.IsWhole());
 }
@@ -100,7 +107,7 @@ void TForm1::Button2Click() {
     const TVehicle vehicle = file_.Vehicles.at(static_cast<std::size_t>(position_));
     // A file that cannot be written is reported before a mistyped value. Untouched controls
     // keep the bits as read; a failure writes nothing.
-    RequireWritable(file_);
+    KeepingCaptionCurrent([this] { RequireWritable(file_); });
     const TVehicleAudioRecord record = view_.Collect(ReadControls(controls_), DecimalSeparator());
     const TVehicleChange change{vehicle, view_.AsRead().Bytes, record.Bytes};
     if (!WriteAnyway(change)) {

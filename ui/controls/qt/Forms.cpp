@@ -170,6 +170,18 @@ TApplication::~TApplication() {
     gApplication = nullptr;
 }
 
+int TApplication::ParamCount() const {
+    return static_cast<int>(QCoreApplication::arguments().size()) - 1;
+}
+
+std::string TApplication::ParamStr(int index) const {
+    const QStringList arguments = QCoreApplication::arguments();
+    if (index < 0 || index >= arguments.size()) {
+        return {};
+    }
+    return arguments.at(index).toStdString();
+}
+
 int TApplication::Run() {
     if (terminated_) {
         return 0;

@@ -1,9 +1,11 @@
 #include "ui/controls/Forms.h"
 #include "table/TextConversions.h"
+#include "table/WideText.h"
 #include "ui/controls/Platform.h"
 #include "ui/controls/win32/ControlImpl.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <stdexcept>
 
@@ -282,6 +284,31 @@ TApplication::TApplication(int& /*argc*/, char** /*argv*/)
 
 TApplication::~TApplication() {
     gApplication = nullptr;
+}
+
+int TApplication::ParamCount() const {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) {
+        return 0;
+    }
+    LocalFree(arguments);
+    return count - 1;
+}
+
+std::string TApplication::ParamStr(int index) const {
+    // The wide command line: argv is in the ANSI code page, which cannot spell every name.
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (arguments == nullptr) {
+        return {};
+    }
+    std::string argument;
+    if (index >= 0 && index < count) {
+        argument = FromWide(arguments[index]);
+    }
+    LocalFree(arguments);
+    return argument;
 }
 
 int TApplication::Run() {
