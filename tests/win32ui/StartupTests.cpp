@@ -156,6 +156,18 @@ std::wstring Caption(HWND window) {
     return text;
 }
 
+// A message box's text.
+std::wstring BoxText(HWND box) {
+    wchar_t text[512] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 512);
+    return text;
+}
+
+std::string Utf8(const std::wstring& text) {
+    const std::u8string utf8 = std::filesystem::path(text).u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 // A file given on the command line, as dropping it on the program or "Open with" gives it,
 // opens at start; one that cannot be opened gets the open's error box and leaves the
 // program running with an empty list.
@@ -176,18 +188,20 @@ TEST(Editor, OpensTheFileGivenOnItsCommandLine) {
     std::filesystem::copy_file(EditorPath(), editor);
     for (const auto& c : cases) {
         const std::filesystem::path file = folder / c.File;
-        SCOPED_TRACE(file.string());
+        SCOPED_TRACE(Utf8(file.wstring()));
         if (c.Exists) {
-            WriteBytes(file.string(), TableExecutable(1));
+            const TBytes bytes = TableExecutable(1);
+            std::ofstream(file, std::ios::binary)
+                .write(reinterpret_cast<const char*>(bytes.data()),
+                       static_cast<std::streamsize>(bytes.size()));
+            ASSERT_TRUE(std::filesystem::exists(file));
         }
         const PROCESS_INFORMATION process = StartEditor(editor, L" \"" + file.wstring() + L"\"");
         ASSERT_NE(process.hProcess, nullptr);
         if (c.Error != nullptr) {
             HWND box = WaitForWindow(process.dwProcessId, MessageBoxClass);
             ASSERT_NE(box, nullptr) << "no error box";
-            wchar_t text[256] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 256); // a message box's text
-            EXPECT_EQ(std::wstring(text), c.Error);
+            EXPECT_EQ(BoxText(box), c.Error);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         const HWND form = WaitForWindow(process.dwProcessId, FormClass);
@@ -200,9 +214,10 @@ TEST(Editor, OpensTheFileGivenOnItsCommandLine) {
         }
         EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), c.Lines);
         EXPECT_EQ(Caption(form).find(file.filename().wstring()) != std::wstring::npos, c.Exists)
-            << std::filesystem::path(Caption(form)).string();
-        EXPECT_EQ(WaitForWindow(process.dwProcessId, MessageBoxClass, 0), nullptr)
-            << "an error box is showing";
+            << Utf8(Caption(form));
+        if (HWND box = WaitForWindow(process.dwProcessId, MessageBoxClass, 0)) {
+            ADD_FAILURE() << "an error box is showing: " << Utf8(BoxText(box));
+        }
         CloseEditor(process, form);
     }
 }
