@@ -255,5 +255,23 @@ TEST(Language, CaptionsUseTheIntendedAlphabetAndSpacing) {
     EXPECT_EQ(RussianCaption("RadioButton6"), "\u0421\u0430\u043c\u043e\u043b" + yo + "\u0442");
 }
 
+// Every text the editor adds to its window has a wording in both languages: a text left
+// out of a table would show as nothing (the caption's read-only marks among them), and
+// one left in English would show in a Russian window.
+TEST(Language, EditorTextsAreGivenInBothLanguages) {
+    for (const char* language : {"Rus", "Eng"}) {
+        const TEditorTexts& t = EditorTexts(language);
+        const std::string_view texts[] = {t.ProblemsHeader, t.WriteAnyway, t.UndoStale,
+                                          t.NoFindings,     t.Select,      t.Close,
+                                          t.ReadOnlyMark,   t.InUseMark};
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            EXPECT_FALSE(texts[i].empty()) << language << " text " << i;
+            if (IsRussian(language)) {
+                EXPECT_EQ(LatinLetters(texts[i]), "") << "text " << i;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace klarvon

@@ -274,6 +274,39 @@ private slots:
         QVERIFY(offCentre.manhattanLength() <= 4);
     }
 
+    // The caption once a file is open: its name, then for a file shown read-only the word on
+    // why in the window's language; the run of spaces gives them its room, letter by letter,
+    // and the credit stays at the end.
+    void captionNamesTheFileAndWhyItIsReadOnly() {
+        struct TCase {
+            int Gap;
+            std::string_view File;
+            std::string_view Mark;
+            std::string Expected;
+        };
+        const TEditorTexts& english = EditorTexts("Eng");
+        const TEditorTexts& russian = EditorTexts("Rus");
+        const std::string title = "Klarvon for GTA San Andreas";
+        const std::string credit(CaptionCredit);
+        const auto spaces = [](int count) { return std::string(std::size_t(count), ' '); };
+        const TCase cases[] = {
+            {NarrowCaptionGap, "", "", title + spaces(39) + credit},
+            {NarrowCaptionGap, "gta_sa.exe", "", title + " - gta_sa.exe" + spaces(13) + credit},
+            {WideCaptionGap, "gta_sa.exe", english.ReadOnlyMark,
+             title + " - gta_sa.exe (read-only)" + spaces(30) + credit},
+            {WideCaptionGap, "gta_sa.exe", english.InUseMark,
+             title + " - gta_sa.exe (read-only: in use by another program)" + spaces(3) + credit},
+            {WideCaptionGap, "gta_sa.exe", russian.ReadOnlyMark,
+             title + " - gta_sa.exe (только чтение)" + spaces(22) + credit},
+            {NarrowCaptionGap, "gta_sa.exe", russian.InUseMark,
+             title + " - gta_sa.exe (только чтение: файл занят другой программой)" + spaces(3) +
+                 credit},
+        };
+        for (const TCase& c : cases) {
+            QCOMPARE(MainCaption(c.Gap, c.File, c.Mark), c.Expected);
+        }
+    }
+
     void menu_data() {
         QTest::addColumn<int>("row");
         for (int row = 0; row < static_cast<int>(std::size(MenuDesign)); ++row) {
