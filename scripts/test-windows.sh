@@ -3,7 +3,8 @@
 #   - the core's test programs (table_values_tests, table_file_tests, catalogue_tests,
 #     exchange_tests),
 #   - the companion's end-to-end suite (the Linux cli_tests) against klarvon-cli.exe,
-#   - the window test program, under Xvfb, when the Windows window layer is built.
+#   - the window test program, under Xvfb, when the Windows window layer is built (as
+#     root, its cases on a file with the read-only attribute run apart, as nobody).
 # Wine runs in a temporary prefix that is removed afterwards. Exits non-zero on any failure
 # and ends with one summary line.
 set -euo pipefail
@@ -41,7 +42,8 @@ trap cleanup EXIT
 
 # Root bypasses file permissions, and Wine keeps a file's read-only attribute as its
 # permission bits, so as root a read-only file would open for writing where Windows
-# refuses it. The core's tests therefore run as an ordinary user when we are root.
+# refuses it. The core's tests, and the window tests' cases on a read-only file, therefore
+# run as an ordinary user when we are root.
 as_tester=()
 if [ "$(id -u)" -eq 0 ]; then
   as_tester=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
@@ -144,13 +146,33 @@ run_gtest cli_tests env HOME="$runner_dir" WINEPREFIX="$runner_dir/prefix" \
 # servers started without one: this program gets a prefix of its own, booted under the
 # same Xvfb it runs under.
 window_tests=$build_win/tests/win32ui/klarvon_win32ui_tests.exe
+# The cases that need a file the user may not write.
+read_only_cases=ReadOnlyOpen.FileWithReadOnlyAttribute
 if [ -f "$window_tests" ]; then
+  window_filter=()
+  if [ "${#as_tester[@]}" -gt 0 ]; then
+    window_filter=(--gtest_filter="-$read_only_cases")
+  fi
   window_dir=$work/windows
   mkdir -p "$window_dir/prefix"
   servers+=("$window_dir")
   run_gtest klarvon_win32ui_tests env HOME="$window_dir" WINEPREFIX="$window_dir/prefix" \
     xvfb-run -a sh -c '"$0" wineboot -i >/dev/null 2>&1 && exec "$0" "$@"' \
-    "$wine_loader" "$window_tests"
+    "$wine_loader" "$window_tests" "${window_filter[@]}"
+  if [ "${#as_tester[@]}" -gt 0 ]; then
+    # The program and the helper it starts, copied where the tester may read them.
+    window_tester_dir=$work/windows-tester
+    mkdir -p "$window_tester_dir/prefix"
+    install -m 755 "$window_tests" "$build_win/tests/win32ui/klarvon_file_holder.exe" \
+      "$window_tester_dir/"
+    chown -R nobody:nogroup "$window_tester_dir"
+    servers+=("$window_tester_dir as-tester")
+    run_gtest klarvon_win32ui_as_user "${as_tester[@]}" env HOME="$window_tester_dir" \
+      WINEPREFIX="$window_tester_dir/prefix" \
+      xvfb-run -a sh -c '"$0" wineboot -i >/dev/null 2>&1 && exec "$0" "$@"' \
+      "$wine_loader" "$window_tester_dir/klarvon_win32ui_tests.exe" \
+      --gtest_filter="$read_only_cases"
+  fi
 fi
 # ----------------------------------------------------------------------------------------
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string_view>
 
 namespace klarvon::test {
 
@@ -101,6 +102,18 @@ inline TBytes TableExecutable(std::uint32_t seed,
     }
     return bytes;
 }
+
+// A cfg of two stock models and one a mod adds, with CR LF line ends as the limit
+// adjuster ships it; the editor lists the stock models in ID order, then the added one.
+inline constexpr std::string_view TwoStockOneAddedCfg =
+    "; two stock models and one a mod adds\r\n"
+    "infernus  0   38   37   0  0.9   1          2   1.2599211  2   0  10  0   11  0\r\n"
+    "landstal  0   33   32   0  0.65  1          5   1.122462   3   0  6   0   0   0\r\n"
+    "mycar     0   710  37   0  0.9   1          2   1.2599211  2   0  10  0   11  0\r\n"
+    ";the end\r\n";
+inline constexpr int CfgInfernusLine = 1; // landstal (400) comes before infernus (411)
+inline constexpr int CfgMyCarLine = 2;
+inline constexpr int CfgInfernusHornType = 2;
 
 // The one edit: slot 3, a Boat (vehicle type 3, horn type 3, horn tone 1), becomes a
 // MotorBike (the second vehicle-type button), with the slider at horn type 7 and the tone

@@ -20,14 +20,9 @@
 namespace klarvon::test {
 namespace {
 
-constexpr std::string_view CfgText =
-    "; two stock models and one a mod adds\r\n"
-    "infernus  0   38   37   0  0.9   1          2   1.2599211  2   0  10  0   11  0\r\n"
-    "landstal  0   33   32   0  0.65  1          5   1.122462   3   0  6   0   0   0\r\n"
-    "mycar     0   710  37   0  0.9   1          2   1.2599211  2   0  10  0   11  0\r\n"
-    ";the end\r\n";
-constexpr int InfernusLine = 1; // stock models in ID order: landstal (400), infernus (411)
-constexpr int MyCarLine = 2;
+constexpr std::string_view CfgText = TwoStockOneAddedCfg;
+constexpr int InfernusLine = CfgInfernusLine;
+constexpr int MyCarLine = CfgMyCarLine;
 
 class CfgWindowTest : public ::testing::Test {
 protected:
@@ -81,7 +76,7 @@ TEST_F(CfgWindowTest, OpenApplyUndoAndCheckACfg) {
 
     // A row shown and changed; the file then differs only there.
     Select(InfernusLine);
-    EXPECT_EQ(SendMessageW(Handle("TrackBar1"), TBM_GETPOS, 0, 0), 2);
+    EXPECT_EQ(SendMessageW(Handle("TrackBar1"), TBM_GETPOS, 0, 0), CfgInfernusHornType);
     SetSlider(6);
     ApplyAndConfirm();
     EXPECT_EQ(answers_.Boxes.back().Text, "Saved successful.");
