@@ -353,12 +353,18 @@ TRecordBytes TVehicleTable::AsHeld(const TRecordBytes& record) const {
 TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) const {
     TPreparedChange prepared;
     for (const TVehicleChange& change : changes) {
-        if (change.Before != change.After) {
+        if (change.Removed && !change.Before) {
+            throw std::logic_error("A row is removed only where there is one");
+        }
+        if (change.Before != change.After || change.Removed) {
             prepared.Changes.push_back(change);
         }
     }
     if (executable_) {
         for (const TVehicleChange& change : prepared.Changes) {
+            if (change.Removed) {
+                throw EFinalError(path_ + " is an executable, whose slots cannot be removed");
+            }
             if (!change.Vehicle.Id || !change.Before) {
                 Read(change.Vehicle); // names the added model an executable cannot hold
                 throw std::logic_error("A slot's change has no record as read");
@@ -368,6 +374,11 @@ TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) 
     }
     std::vector<TCfgEdit> edits;
     for (const TVehicleChange& change : prepared.Changes) {
+        if (change.Removed) {
+            const std::optional<TVehicleRecord> current = Read(change.Vehicle);
+            edits.push_back({current ? current->Vehicle.Model : change.Vehicle.Model, {}, true});
+            continue;
+        }
         const TRecordBytes held = AsHeld(change.After);
         if (held != change.After) {
             std::vector<std::size_t> offsets;
