@@ -174,9 +174,7 @@ std::vector<std::uint8_t> ParseRowValues(std::size_t line, std::string_view text
         try {
             WriteField(layout[count], ParseCfgValue(layout[count], value), bytes);
         } catch (const ETextError& problem) {
-            throw ETextError(line, ColumnOf(text, value),
-                             std::string(problem.what()) + " (" + std::string(layout[count].Name) +
-                                 ")");
+            throw problem.At(line, ColumnOf(text, value)); // its text names the field
         }
         ++count;
         at = end;

@@ -375,8 +375,18 @@ TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) 
     std::vector<TCfgEdit> edits;
     for (const TVehicleChange& change : prepared.Changes) {
         if (change.Removed) {
-            const std::optional<TVehicleRecord> current = Read(change.Vehicle);
-            edits.push_back({current ? current->Vehicle.Model : change.Vehicle.Model, {}, true});
+            const std::string model = Read(change.Vehicle)->Vehicle.Model;
+            const auto rows = std::count_if(
+                cfg_->Rows().begin(), cfg_->Rows().end(), [&model](const TCfgDocumentRow& row) {
+                    return LowerCaseName(row.Row.Model) == LowerCaseName(model);
+                });
+            if (rows > 1) {
+                // Taking out the row that counts would only bring an earlier one back.
+                throw EFinalError(path_ + " has " + std::to_string(rows) + " rows for " + model +
+                                  ", and only a model's one row is removed: delete the others "
+                                  "by hand first");
+            }
+            edits.push_back({model, {}, true});
             continue;
         }
         const TRecordBytes held = AsHeld(change.After);
