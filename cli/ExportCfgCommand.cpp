@@ -25,6 +25,27 @@ namespace {
 
 constexpr std::array<TFlag, 4> ExportFlags{RowsOnlyFlag, OutputFlag, ForceFlag, OutputBackupFlag};
 
+// A file written is text as the system's own: CRLF on Windows, as Notepad and the game's
+// data files have them.
+#ifdef _WIN32
+constexpr std::string_view FileLineEnd = "\r\n";
+#else
+constexpr std::string_view FileLineEnd = "\n";
+#endif
+
+std::string WithFileLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (const char c : text) {
+        if (c == '\n') {
+            out += FileLineEnd;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string NoModelNameText(int id) {
     return std::to_string(id) + " has no model name, so a cfg cannot name it (only " +
            std::to_string(FirstVehicleId) + ".." + std::to_string(LastModelId) +
@@ -63,7 +84,8 @@ std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
 // The cfg put at path whole: a new file is created as one, and an existing one (with
 // --force) replaced in one step, so a reader, a crash or a full disk never finds half a cfg;
 // nor does a cfg a mod merged into get lost by a mistyped name.
-void WriteCfgFile(const TArguments& arguments, const std::string& path, const std::string& text) {
+void WriteCfgFile(const TArguments& arguments, const std::string& path, const std::string& cfg) {
+    const std::string text = WithFileLineEnds(cfg);
     const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     if (!arguments.Has(ForceFlag)) {
         WriteNewFile(path, bytes,
@@ -123,9 +145,9 @@ const TCommand ExportCfgCommand{
     "--output CFG writes the cfg to the file CFG in place of printing it, and says\n"
     "'wrote CFG: N rows'. The file is written whole under another name beside CFG,\n"
     "flushed to the disk and then renamed to CFG, so CFG is never left half\n"
-    "written. An existing CFG is never replaced unless --force is given (a cfg\n"
-    "that mods were merged into is easily lost); --backup first copies it to\n"
-    "CFG.bak, as the writing commands do.\n",
+    "written; its lines end in CRLF on Windows. An existing CFG is never replaced\n"
+    "unless --force is given (a cfg that mods were merged into is easily lost);\n"
+    "--backup first copies it to CFG.bak, as the writing commands do.\n",
     ExportFlags,
     RunExportCfg,
 };
