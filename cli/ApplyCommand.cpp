@@ -12,6 +12,7 @@
 #include "table/FileRead.h"
 
 #include <array>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -23,6 +24,7 @@ using exchange::ChangeValueText;
 using exchange::ETextError;
 using exchange::PadBytesName;
 using exchange::ParsePatch;
+using exchange::RowName;
 using exchange::TConflict;
 using exchange::TPatch;
 using exchange::TPatchChange;
@@ -34,7 +36,50 @@ constexpr std::array<TFlag, 3> ApplyFlags{ReverseFlag, DryRunFlag, BackupFlag};
 
 std::string Subject(const TPatchChange& change) {
     return ChangeSubject(change.Layout, change.Vehicle,
-                         change.Field ? change.Field->Name : PadBytesName);
+                         change.Row     ? RowName
+                         : change.Field ? change.Field->Name
+                                        : PadBytesName);
+}
+
+// An executable's slots are fixed: a line adding or removing a row is for a cfg only, and
+// is refused before anything is looked at.
+void RequireNoRowLines(const std::string& patch, const TVehicleTable& table,
+                       std::span<const TPatchChange> changes) {
+    if (!table.HoldsPadBytes()) {
+        return;
+    }
+    for (const TPatchChange& change : changes) {
+        if (change.Row) {
+            throw EFailure(patch + ':' + std::to_string(change.Line) + ": " + Subject(change) +
+                           ": a line adding or removing a row is for a cfg; " + table.Path() +
+                           " is an executable, whose slots are fixed; nothing was written");
+        }
+    }
+}
+
+// What the patch made of each record: changed, added (a cfg's new row) or removed.
+std::vector<TVehicleChange> ChangesMade(const std::vector<TVehicleRecord>& before,
+                                        const std::vector<TVehicleRecord>& after) {
+    std::map<std::string, const TVehicleRecord*> now;
+    for (const TVehicleRecord& record : after) {
+        now[exchange::VehicleKey(record.Vehicle)] = &record;
+    }
+    std::vector<TVehicleChange> changes;
+    for (const TVehicleRecord& record : before) {
+        const auto found = now.find(exchange::VehicleKey(record.Vehicle));
+        if (found == now.end()) {
+            changes.push_back({record.Vehicle, record.Bytes, record.Bytes, true});
+        } else {
+            changes.push_back({record.Vehicle, record.Bytes, found->second->Bytes});
+            now.erase(found);
+        }
+    }
+    for (const TVehicleRecord& record : after) {
+        if (now.contains(exchange::VehicleKey(record.Vehicle))) {
+            changes.push_back({record.Vehicle, std::nullopt, record.Bytes});
+        }
+    }
+    return changes;
 }
 
 std::string ConflictText(const std::string& patch, const TVehicleTable& table,
@@ -84,6 +129,7 @@ int RunApply(const TArguments& arguments, TReport& out) {
     const TPatchDirection direction = reverse ? TPatchDirection::Reverse : TPatchDirection::Forward;
     const std::string& path = arguments.Positionals[0];
     return RunChange(arguments, path, out, [&](const TVehicleTable& table) {
+        RequireNoRowLines(patchPath, table, patch.Changes);
         const std::vector<TVehicleRecord> before = table.ReadAll();
         std::vector<TVehicleRecord> after = before;
         const std::vector<TConflict> conflicts = ApplyPatch(patch.Changes, direction, after);
@@ -106,9 +152,7 @@ int RunApply(const TArguments& arguments, TReport& out) {
                            (reverse ? " changed from" : " changes to") + "; nothing was written\n";
             return set;
         }
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            set.Changes.push_back({before[i].Vehicle, before[i].Bytes, after[i].Bytes});
-        }
+        set.Changes = ChangesMade(before, after);
         set.NoChange = "no change: every line of " + patchPath + " keeps its value\n";
         std::ostringstream applied;
         WriteApplied(applied, patch.Changes, reverse);
@@ -130,6 +174,11 @@ const TCommand ApplyCommand{
     "starting with '#' and blank lines are notes. The lines are applied in order:\n"
     "each finds OLD in FILE and writes NEW; with --reverse, last line first, each\n"
     "finds NEW and writes OLD, which undoes the patch.\n"
+    "A line 'MODEL --game row: none -> VALUES' (the fourteen values as a cfg row\n"
+    "writes them) adds a cfg's row for a model that has none; undone, it removes\n"
+    "the row if it still holds VALUES. A model that already has a row, or a row\n"
+    "that holds other values, is a conflict, and an executable, whose slots are\n"
+    "fixed, refuses the line.\n"
     "Every line is read and checked first (a fault is reported as\n"
     "PATCH:LINE:COLUMN). A line whose field holds neither value is a conflict: all\n"
     "conflicts are listed on stderr, nothing is written and the exit status is 1;\n"

@@ -9,6 +9,9 @@ namespace {
 constexpr std::string_view OptionsHeading = "options:";
 constexpr std::string_view Indent = "  ";
 constexpr std::size_t HelpGap = 2;
+constexpr std::string_view UsagePrefix = "usage: ";
+// The prefix of the program's own synopsis lines (main.cpp): "  klarvon-cli NAME ".
+constexpr std::size_t SynopsisIndent = 2;
 
 std::string FlagWithValue(const TFlag& flag) {
     std::string text(flag.Name);
@@ -19,22 +22,44 @@ std::string FlagWithValue(const TFlag& flag) {
     return text;
 }
 
-} // namespace
+// The width of "klarvon-cli NAME ", where the operands start after a line's own prefix.
+std::size_t CommandWidth(const TCommand& command) {
+    return ProgramName.size() + 1 + command.Name.size() + 1;
+}
 
-std::string Synopsis(const TCommand& command) {
+// The operands, then the options; an option that would end past HelpWidth, the text
+// starting at column start, goes on a line of its own indented to start. Operands are
+// never split, so the synopsis reads back as one line once its indented lines are joined.
+std::string WrappedSynopsis(const TCommand& command, std::size_t start) {
     std::string synopsis(command.Operands);
+    std::size_t column = start + synopsis.size();
     for (const TFlag& flag : command.Flags) {
-        synopsis += " [" + FlagWithValue(flag) + ']';
+        const std::string option = '[' + FlagWithValue(flag) + ']';
+        if (column + 1 + option.size() > HelpWidth) {
+            synopsis += '\n' + std::string(start, ' ') + option;
+            column = start + option.size();
+        } else {
+            synopsis += ' ' + option;
+            column += 1 + option.size();
+        }
     }
     return synopsis;
 }
 
+} // namespace
+
+std::string Synopsis(const TCommand& command) {
+    return WrappedSynopsis(command, SynopsisIndent + CommandWidth(command));
+}
+
 std::string UsageLine(const TCommand& command) {
-    return std::string(ProgramName) + ' ' + std::string(command.Name) + ' ' + Synopsis(command);
+    return std::string(ProgramName) + ' ' + std::string(command.Name) + ' ' +
+           WrappedSynopsis(command, UsagePrefix.size() + CommandWidth(command));
 }
 
 std::string CommandHelp(const TCommand& command) {
-    std::string help = "usage: " + UsageLine(command) + "\n\n" + std::string(command.Help);
+    std::string help =
+        std::string(UsagePrefix) + UsageLine(command) + "\n\n" + std::string(command.Help);
     if (command.Flags.empty()) {
         return help;
     }

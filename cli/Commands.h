@@ -4,6 +4,7 @@
 #include "cli/Arguments.h"
 #include "cli/Report.h"
 
+#include <cstddef>
 #include <ostream>
 #include <span>
 #include <string>
@@ -16,6 +17,8 @@ inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsage = 2;
 
 inline constexpr std::string_view ProgramName = "klarvon-cli";
+// No line of help is wider: it fits a console window as it opens.
+inline constexpr std::size_t HelpWidth = 80;
 
 struct TCommand {
     std::string_view Name;
@@ -28,10 +31,13 @@ struct TCommand {
 };
 
 // The arguments after the command name: its operands, then "[--game]",
-// "[--from OTHER]" for each option in turn.
+// "[--from OTHER]" for each option in turn. As the program's help prints it after
+// "  klarvon-cli NAME ": options that would go past HelpWidth go on lines of their own,
+// indented to the operands.
 std::string Synopsis(const TCommand& command);
 
-// "klarvon-cli NAME SYNOPSIS", the usage line of --help and of wrong usage.
+// "klarvon-cli NAME SYNOPSIS", the usage line of --help and of wrong usage, wrapped as
+// Synopsis is for the "usage: " before it.
 std::string UsageLine(const TCommand& command);
 
 // What COMMAND --help prints: the usage line, the help text, then one line per option.

@@ -75,9 +75,9 @@ const TCommand CopyCommand{
     "comes from another executable or cfg (an untouched original, say); a cfg\n"
     "row has no pad bytes, so an executable's TO keeps its own.\n"
     "Prints each field of TO that changed as 'ID NAME FIELD: a -> b' (a new cfg\n"
-    "row as '# new row: MODEL VALUES'), or 'ID NAME: no change'. A value written\n"
-    "that the game will have a problem with (see 'check') is written with a\n"
-    "warning on stderr, as 'set' does; so is a new row whose TO is one or two\n"
+    "row as 'TO --game row: none -> VALUES'), or 'ID NAME: no change'. A value\n"
+    "written that the game will have a problem with (see 'check') is written with\n"
+    "a warning on stderr, as 'set' does; so is a new row whose TO is one or two\n"
     "letters away from a stock model's name: 'warning: TO: not a stock model:\n"
     "added as a new vehicle; did you mean MODEL?'.\n",
     CopyFlags,

@@ -1,5 +1,5 @@
-// `export-cfg FILE [ID ...] [--rows-only]`: the table as the limit adjuster's vehicle
-// audio cfg.
+// `export-cfg FILE [ID ...] [--rows-only] [--output CFG] [--force] [--backup]`: the table
+// as the limit adjuster's vehicle audio cfg, printed or written to a file whole.
 
 #include "catalogue/ModelNames.h"
 #include "cli/Commands.h"
@@ -7,9 +7,15 @@
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/CfgExport.h"
+#include "table/Backup.h"
+#include "table/FileWrite.h"
+#include "table/PathText.h"
 
 #include <array>
+#include <filesystem>
+#include <iostream>
 #include <span>
+#include <system_error>
 
 namespace klarvon::cli {
 
@@ -17,7 +23,28 @@ using exchange::TCfgForm;
 
 namespace {
 
-constexpr std::array<TFlag, 1> ExportFlags{RowsOnlyFlag};
+constexpr std::array<TFlag, 4> ExportFlags{RowsOnlyFlag, OutputFlag, ForceFlag, OutputBackupFlag};
+
+// A file written is text as the system's own: CRLF on Windows, as Notepad and the game's
+// data files have them.
+#ifdef _WIN32
+constexpr std::string_view FileLineEnd = "\r\n";
+#else
+constexpr std::string_view FileLineEnd = "\n";
+#endif
+
+std::string WithFileLineEnds(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 32);
+    for (const char c : text) {
+        if (c == '\n') {
+            out += FileLineEnd;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
 
 std::string NoModelNameText(int id) {
     return std::to_string(id) + " has no model name, so a cfg cannot name it (only " +
@@ -54,12 +81,46 @@ std::vector<TVehicleRecord> RecordsToExport(const TArguments& arguments,
     return records;
 }
 
+// The cfg put at path whole: a new file is created as one, and an existing one (with
+// --force) replaced in one step, so a reader, a crash or a full disk never finds half a cfg;
+// nor does a cfg a mod merged into get lost by a mistyped name.
+void WriteCfgFile(const TArguments& arguments, const std::string& path, const std::string& cfg) {
+    const std::string text = WithFileLineEnds(cfg);
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (!arguments.Has(ForceFlag)) {
+        WriteNewFile(path, bytes,
+                     "add " + std::string(ForceFlag.Name) + " to replace it (" +
+                         std::string(OutputBackupFlag.Name) + " keeps the old one)");
+        return;
+    }
+    std::error_code error;
+    if (arguments.Has(OutputBackupFlag) &&
+        std::filesystem::exists(std::filesystem::symlink_status(FileSystemPath(path), error))) {
+        BackUp(path, std::cerr);
+    }
+    ReplaceFile(path, bytes);
+}
+
 int RunExportCfg(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
     RequireExportable(arguments);
+    const std::optional<std::string> output = arguments.Value(OutputFlag);
+    if (!output && (arguments.Has(ForceFlag) || arguments.Has(OutputBackupFlag))) {
+        throw EUsageError(
+            std::string(arguments.Has(ForceFlag) ? ForceFlag.Name : OutputBackupFlag.Name) +
+            " is for a file written: give " + std::string(OutputFlag.Name) + " CFG");
+    }
     const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     const TCfgForm form = arguments.Has(RowsOnlyFlag) ? TCfgForm::RowsOnly : TCfgForm::WholeFile;
-    out << exchange::RecordsAsCfg(RecordsToExport(arguments, table), form);
+    const std::vector<TVehicleRecord> records = RecordsToExport(arguments, table);
+    const std::string text = exchange::RecordsAsCfg(records, form);
+    if (!output) {
+        out << text;
+        return ExitSuccess;
+    }
+    WriteCfgFile(arguments, *output, text);
+    out.FileChanged = true;
+    out << "wrote " << *output << ": " << records.size() << " rows\n";
     return ExitSuccess;
 }
 
@@ -80,7 +141,13 @@ const TCommand ExportCfgCommand{
     "Floats are printed as the shortest text that reads back to the same float, so\n"
     "'import-cfg' gives back the very same bytes (the pad bytes are not in a cfg and\n"
     "stay as they are). A float that is infinite or not a number cannot be written\n"
-    "in a cfg: the export fails and names it.\n",
+    "in a cfg: the export fails and names it.\n"
+    "--output CFG writes the cfg to the file CFG in place of printing it, and says\n"
+    "'wrote CFG: N rows'. The file is written whole under another name beside CFG,\n"
+    "flushed to the disk and then renamed to CFG, so CFG is never left half\n"
+    "written; its lines end in CRLF on Windows. An existing CFG is never replaced\n"
+    "unless --force is given (a cfg that mods were merged into is easily lost);\n"
+    "--backup first copies it to CFG.bak, as the writing commands do.\n",
     ExportFlags,
     RunExportCfg,
 };

@@ -20,9 +20,7 @@ namespace klarvon::cli {
 namespace {
 
 constexpr std::size_t FirstCondition = 1;
-constexpr TFlag BankFlag{"--bank", "N",
-                         "PlayerBank or DummyBank (PowerOnSoundId or PowerOffSoundId) holds N, "
-                         "or lies in LOW..HIGH"};
+constexpr TFlag BankFlag{"--bank", "N", "PlayerBank or DummyBank holds N, or lies in LOW..HIGH"};
 constexpr std::array<TFlag, 2> FindFlags{GameFlag, BankFlag};
 constexpr std::string_view NoModel = "-"; // also no ID or caption: an added vehicle
 constexpr std::string_view NoMatchText = "no vehicle matches";

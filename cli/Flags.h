@@ -17,16 +17,20 @@ inline constexpr TFlag JsonFlag{"--json", "", "JSON in place of CSV"};
 inline constexpr TFlag FindingsJsonFlag{"--json", "", "JSON in place of the lines"};
 inline constexpr TFlag ProblemsFlag{"--problems", "", "list the problems alone"};
 inline constexpr TFlag AllFlag{"--all", "", "list the findings marked as intended too"};
-inline constexpr TFlag FromFlag{
-    "--from", "OTHER", "take the record of FROM from OTHER (an executable or a cfg), only read"};
+inline constexpr TFlag FromFlag{"--from", "OTHER",
+                                "take FROM's record from OTHER (an executable or cfg, only read)"};
 inline constexpr TFlag ReverseFlag{"--reverse", "",
                                    "undo the patch: last line first, each NEW back to OLD"};
 inline constexpr TFlag SkipUnknownFlag{"--skip-unknown", "",
                                        "skip the rows of models the table has no slot for"};
 inline constexpr TFlag RowsOnlyFlag{"--rows-only", "",
                                     "the rows alone, without legend and ';the end'"};
-inline constexpr TFlag ExactFlag{
-    "--exact", "", "floats bit for bit, also where a cfg's text rounds the executable's value"};
-inline constexpr TFlag ForceFlag{"--force", "", "replace an existing OUT"};
+inline constexpr TFlag ExactFlag{"--exact", "",
+                                 "floats bit for bit, also where a cfg's text rounds them"};
+inline constexpr TFlag ForceFlag{"--force", "", "replace the file written if it exists"};
+inline constexpr TFlag OutputFlag{"--output", "CFG", "write to CFG, whole, in place of stdout"};
+// --backup of a command whose file written is CFG.
+inline constexpr TFlag OutputBackupFlag{
+    "--backup", "", "first copy an existing CFG to CFG.bak, unless that exists"};
 
 } // namespace klarvon::cli

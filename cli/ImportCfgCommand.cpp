@@ -135,9 +135,10 @@ const TCommand ImportCfgCommand{
     "from a stock model's is added with a warning on stderr: 'warning: NAME: not\n"
     "a stock model: added as a new vehicle; did you mean MODEL?'.\n"
     "A value written that the game will have a problem with (see 'check') is\n"
-    "written with a warning on stderr. Prints the changes as 'diff --game' does (a\n"
-    "patch for 'apply'; a new row as a note '# new row: MODEL VALUES'), or\n"
-    "'no change: ...'.\n",
+    "written with a warning on stderr. Prints the changes as 'diff --game' does, a\n"
+    "new row as 'MODEL --game row: none -> VALUES' (VALUES as the row writes\n"
+    "them), or 'no change: ...'. The changes printed are a patch: 'apply --reverse'\n"
+    "with it undoes the import, the new rows removed.\n",
     ImportFlags,
     RunImportCfg,
 };

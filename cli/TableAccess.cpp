@@ -18,8 +18,6 @@ namespace klarvon::cli {
 
 namespace {
 
-constexpr std::string_view NewRowNote = "# new row: ";
-
 // A file of the known size whose table is not preceded by the signature is probably not
 // the game at all; it is edited all the same, as the editor does, but not blindly.
 void WarnIfNotTheGame(const TVehicleTable& table, std::ostream& warnings) {
@@ -36,6 +34,9 @@ void WarnIfNotTheGame(const TVehicleTable& table, std::ostream& warnings) {
 // vehicle.
 void WarnAboutProblems(const TChangeSet& set, std::ostream& warnings) {
     for (const TVehicleChange& change : set.Changes) {
+        if (change.Removed) {
+            continue;
+        }
         if (!change.Before) {
             if (const std::optional<std::string> misspelt =
                     exchange::MisspeltModelWarning(change.Vehicle)) {
@@ -54,16 +55,12 @@ void WarnAboutProblems(const TChangeSet& set, std::ostream& warnings) {
 } // namespace
 
 void WriteChangeLines(std::ostream& out, TLayout layout, const TVehicleChange& change) {
-    if (change.Before) {
+    if (change.Before && !change.Removed) {
         exchange::WriteChanges(out, layout, change.Vehicle, *change.Before, change.After);
         return;
     }
-    out << NewRowNote << change.Vehicle.Model;
-    const TLayout game = GameLayout();
-    for (const TLayoutField& field : game) {
-        out << ' ' << exchange::CfgValueText(field, ReadField(field, change.After));
-    }
-    out << '\n';
+    exchange::WriteRowChange(out, change.Vehicle, change.Before,
+                             change.Removed ? std::nullopt : std::optional(change.After));
 }
 
 TChangeSet ChangeOfOne(const TLayout& layout, const TVehicleChange& change) {

@@ -36,7 +36,7 @@ struct TChangeSet {
 };
 
 // The change lines of one vehicle's change (see exchange/Changes.h); a row a cfg does not
-// have yet is a note line with the row as it will be written: "# new row: mycar 0 8 ...".
+// have yet, or one removed, is a line of the whole row: "mycar --game row: none -> 0 8 ...".
 void WriteChangeLines(std::ostream& out, TLayout layout, const TVehicleChange& change);
 
 // The change of one record, reported as its changed fields in layout, or as

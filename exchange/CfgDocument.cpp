@@ -235,6 +235,21 @@ std::string TCfgDocument::NewRow(const std::string& model,
     return line;
 }
 
+TCfgDocument::TReplacement TCfgDocument::RemovedLine(const TCfgDocumentRow& row) const {
+    const std::string key = LowerCaseName(row.Row.Model);
+    const auto rows = std::count_if(rows_.begin(), rows_.end(), [&key](const TCfgDocumentRow& r) {
+        return LowerCaseName(r.Row.Model) == key;
+    });
+    if (rows > 1) {
+        throw ETextError(row.Row.Model + " has " + std::to_string(rows) +
+                         " rows, and only a model's one row is removed: delete the others by "
+                         "hand first");
+    }
+    const std::size_t start = LineStart(row.ModelSpan.Offset);
+    const std::size_t end = text_.find('\n', row.ModelSpan.Offset);
+    return {start, (end == std::string::npos ? text_.size() : end + 1) - start, {}};
+}
+
 std::string TCfgDocument::Edited(std::span<const TCfgEdit> edits) const {
     std::unordered_map<std::string, std::size_t> byModel;
     std::vector<const TCfgEdit*> latest; // one per model, in the order first named
@@ -247,16 +262,17 @@ std::string TCfgDocument::Edited(std::span<const TCfgEdit> edits) const {
         }
     }
 
-    struct TReplacement {
-        std::size_t Offset;
-        std::size_t Length;
-        std::string Text;
-    };
     std::vector<TReplacement> replacements;
     std::string added;
     const TLayout layout = GameLayout();
     for (const TCfgEdit* edit : latest) {
         const TCfgDocumentRow* row = EffectiveRow(edit->Model);
+        if (edit->Remove) {
+            if (row != nullptr) {
+                replacements.push_back(RemovedLine(*row));
+            }
+            continue;
+        }
         if (row == nullptr) {
             CheckCfgModelName(edit->Model);
         }

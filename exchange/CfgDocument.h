@@ -48,10 +48,11 @@ struct TCfgRowsRead {
 TCfgRowsRead ReadCfgRows(std::string_view text);
 
 // A model's new values: its row's values change to these, or, for a model the file has no
-// row for, a row is added.
+// row for, a row is added. Remove takes the model's row out instead (Values unused).
 struct TCfgEdit {
     std::string Model;
     std::array<TFieldBits, CfgValueCount> Values; // GameLayout() order
+    bool Remove = false;
 };
 
 class TCfgDocument {
@@ -80,10 +81,18 @@ public:
     // row just before ";the end" (at the end without one), laid out as the file's last row
     // and ending as the file's lines end. Throws ETextError for a value a row cannot hold
     // (an infinite float) or a model name a row cannot hold (blanks, ';' first, empty).
-    // Of several edits of one model, the last counts.
+    // Of several edits of one model, the last counts. A removed row goes with its whole
+    // line (a comment after its values too); a model with several rows is an ETextError,
+    // as taking out the last would only bring an earlier one back.
     std::string Edited(std::span<const TCfgEdit> edits) const;
 
 private:
+    struct TReplacement {
+        std::size_t Offset;
+        std::size_t Length;
+        std::string Text;
+    };
+
     std::string text_;
     std::vector<TCfgDocumentRow> rows_;
     std::optional<std::size_t> endMark_;
@@ -103,6 +112,8 @@ private:
                               const std::array<std::string, CfgValueCount>& values) const;
     std::string NewRow(const std::string& model,
                        const std::array<std::string, CfgValueCount>& values) const;
+    // The row's whole line, its line end included, replaced by nothing.
+    TReplacement RemovedLine(const TCfgDocumentRow& row) const;
 };
 
 // The record bytes a row stands for: its values in the game's fields, pad bytes zero.

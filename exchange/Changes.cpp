@@ -1,5 +1,6 @@
 #include "exchange/Changes.h"
 
+#include "exchange/AudioCfg.h"
 #include "exchange/FieldText.h"
 
 #include <algorithm>
@@ -36,6 +37,25 @@ std::size_t WriteChanges(std::ostream& out, TLayout layout, const TVehicle& vehi
         ++changes;
     }
     return changes;
+}
+
+std::string RowText(const std::optional<TRecordBytes>& row) {
+    if (!row) {
+        return std::string(NoRowText);
+    }
+    std::string text;
+    for (const TLayoutField& field : GameLayout()) {
+        text += text.empty() ? "" : " ";
+        text += CfgValueText(field, ReadField(field, *row));
+    }
+    return text;
+}
+
+void WriteRowChange(std::ostream& out, const TVehicle& vehicle,
+                    const std::optional<TRecordBytes>& before,
+                    const std::optional<TRecordBytes>& after) {
+    out << ChangeSubject(GameLayout(), vehicle, RowName) << ": " << RowText(before) << " -> "
+        << RowText(after) << '\n';
 }
 
 } // namespace klarvon::exchange

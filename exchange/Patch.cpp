@@ -1,6 +1,7 @@
 #include "exchange/Patch.h"
 
 #include "catalogue/ModelNames.h"
+#include "exchange/AudioCfg.h"
 #include "exchange/Changes.h"
 #include "exchange/FieldText.h"
 #include "exchange/TextLines.h"
@@ -75,7 +76,8 @@ std::vector<std::uint8_t> ParseHexBytes(std::string_view text, std::size_t count
 
 struct TSubject {
     TLayout Layout;
-    const TLayoutField* Field; // nullptr: pad bytes
+    const TLayoutField* Field; // nullptr: pad bytes, or the whole row
+    bool Row = false;
 };
 
 // "NAME [--game] FIELD", the part of the line between the ID and ": ".
@@ -107,6 +109,14 @@ TSubject ParseSubject(std::size_t line, std::string_view text, std::string_view 
         }
     }
     const bool game = layout == GameLayout();
+    if (fieldName == RowName) {
+        if (!game) {
+            throw ETextError(line, ColumnOf(text, fieldName),
+                             "a row is of the game's fields ('" + std::string(GameLayout().Mark) +
+                                 " row')");
+        }
+        return {layout, nullptr, true};
+    }
     if (fieldName == PadBytesName) {
         if (PadOffsets(layout).empty()) {
             throw ETextError(line, ColumnOf(text, fieldName),
@@ -142,6 +152,42 @@ std::vector<std::uint8_t> ParseValue(const TPatchChange& change, std::string_vie
     }
 }
 
+// A row line's side: "none", or the fourteen values as a cfg row writes them, each within
+// its field's type; a fault is placed at the value.
+std::vector<std::uint8_t> ParseRowValues(std::size_t line, std::string_view text,
+                                         std::string_view values) {
+    if (values == NoRowText) {
+        return {};
+    }
+    const TLayout layout = GameLayout();
+    TRecordBytes bytes{};
+    std::size_t count = 0;
+    std::size_t at = 0;
+    while ((at = values.find_first_not_of(Blanks, at)) != std::string_view::npos) {
+        const std::size_t end = std::min(values.find_first_of(Blanks, at), values.size());
+        const std::string_view value = values.substr(at, end - at);
+        if (count == layout.size()) {
+            throw ETextError(line, ColumnOf(text, value),
+                             "'" + std::string(value) + "' follows the row's " +
+                                 std::to_string(layout.size()) + " values");
+        }
+        try {
+            WriteField(layout[count], ParseCfgValue(layout[count], value), bytes);
+        } catch (const ETextError& problem) {
+            throw problem.At(line, ColumnOf(text, value)); // its text names the field
+        }
+        ++count;
+        at = end;
+    }
+    if (count < layout.size()) {
+        throw ETextError(line, ColumnOf(text, values) + values.size(),
+                         "the row ends after " + std::to_string(count) + " of its " +
+                             std::to_string(layout.size()) + " values, or '" +
+                             std::string(NoRowText) + "'");
+    }
+    return {bytes.begin(), bytes.end()};
+}
+
 // One change line, or nothing for an "ID NAME: no change" line.
 std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     std::size_t space = text.find(' ');
@@ -169,7 +215,20 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
     }
     const std::string_view subject = text.substr(space + 1, mark - space - 1);
     const TSubject parsed = ParseSubject(line, text, subject, byId ? vehicle.Id : std::nullopt);
-    TPatchChange change{line, vehicle, parsed.Layout, parsed.Field, {}, {}, {}};
+    TPatchChange change{line, vehicle, parsed.Layout, parsed.Field, {}, {}, {}, parsed.Row};
+    const std::size_t valueStart = mark + ValueMark.size();
+    const std::string_view before = text.substr(valueStart, arrow - valueStart);
+    const std::string_view after = text.substr(arrow + Arrow.size());
+    if (change.Row) {
+        change.Old = ParseRowValues(line, text, before);
+        change.New = ParseRowValues(line, text, after);
+        if (change.Old.empty() == change.New.empty()) {
+            throw ETextError(line, ColumnOf(text, before),
+                             "a row line adds a row or removes one: one side is '" +
+                                 std::string(NoRowText) + "'");
+        }
+        return change;
+    }
     if (parsed.Field == nullptr) {
         change.Offsets = PadOffsets(parsed.Layout);
     } else {
@@ -177,9 +236,6 @@ std::optional<TPatchChange> ParseLine(std::size_t line, std::string_view text) {
             change.Offsets.push_back(parsed.Field->Offset + i);
         }
     }
-    const std::size_t valueStart = mark + ValueMark.size();
-    const std::string_view before = text.substr(valueStart, arrow - valueStart);
-    const std::string_view after = text.substr(arrow + Arrow.size());
     for (const auto& [value, bytes] : {std::pair{before, &change.Old}, {after, &change.New}}) {
         try {
             *bytes = ParseValue(change, value);
@@ -215,6 +271,24 @@ bool HoldsAsWritten(const TPatchChange& change, const TVehicleRecord& record,
                                     LoadBits(change.Field->Type, found), record.Decimals[*written]);
 }
 
+// Whether a record holds a row line's values: each of the game's fields bit for bit, or, a
+// cfg's float, where its text writes the value rounded.
+bool HoldsRow(const TVehicleRecord& record, std::span<const std::uint8_t> row) {
+    TRecordBytes bytes{};
+    std::copy(row.begin(), row.end(), bytes.begin());
+    const TLayout game = GameLayout();
+    for (std::size_t i = 0; i < game.size(); ++i) {
+        const TFieldBits value = ReadField(game[i], bytes);
+        const TFieldBits found = ReadField(game[i], record.Bytes);
+        const bool asWritten = game[i].Type == TValueType::Float32 && i < record.Decimals.size() &&
+                               SameAsWritten(value, found, record.Decimals[i]);
+        if (value != found && !asWritten) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 TPatch ParsePatch(std::string_view text) {
@@ -242,6 +316,14 @@ TPatch ParsePatch(std::string_view text) {
 }
 
 std::string ChangeValueText(const TPatchChange& change, std::span<const std::uint8_t> bytes) {
+    if (change.Row) {
+        std::optional<TRecordBytes> row;
+        if (bytes.size() == RecordSize) {
+            row.emplace();
+            std::copy(bytes.begin(), bytes.end(), row->begin());
+        }
+        return RowText(row);
+    }
     if (change.Field == nullptr) {
         return BytesHex(bytes);
     }
@@ -251,21 +333,44 @@ std::string ChangeValueText(const TPatchChange& change, std::span<const std::uin
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
                                   std::vector<TVehicleRecord>& records) {
     const bool reverse = direction == TPatchDirection::Reverse;
-    std::unordered_map<std::string, TVehicleRecord*> byVehicle;
-    for (TVehicleRecord& record : records) {
-        byVehicle[VehicleKey(record.Vehicle)] = &record;
-    }
+    std::unordered_map<std::string, std::size_t> byVehicle;
+    const auto index = [&byVehicle, &records] {
+        byVehicle.clear();
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            byVehicle[VehicleKey(records[i].Vehicle)] = i;
+        }
+    };
+    index();
     std::vector<TConflict> conflicts;
     for (std::size_t n = 0; n < changes.size(); ++n) {
         const TPatchChange& change = changes[reverse ? changes.size() - 1 - n : n];
-        const auto entry = byVehicle.find(VehicleKey(change.Vehicle));
-        if (entry == byVehicle.end()) {
-            conflicts.push_back({&change, {}, true});
-            continue;
-        }
-        TVehicleRecord& record = *entry->second;
+        const std::string key = VehicleKey(change.Vehicle);
+        const auto entry = byVehicle.find(key);
         const std::vector<std::uint8_t>& from = reverse ? change.New : change.Old;
         const std::vector<std::uint8_t>& to = reverse ? change.Old : change.New;
+        if (entry == byVehicle.end()) {
+            if (change.Row && from.empty()) {
+                TVehicleRecord added{change.Vehicle, {}, {}, {}};
+                std::copy(to.begin(), to.end(), added.Bytes.begin());
+                byVehicle[key] = records.size();
+                records.push_back(std::move(added));
+            } else {
+                conflicts.push_back({&change, {}, true});
+            }
+            continue;
+        }
+        TVehicleRecord& record = records[entry->second];
+        if (change.Row) {
+            // A row is added only where there is none, and removed only where it holds the
+            // line's values, so a row changed since is never taken out unseen.
+            if (from.empty() || !HoldsRow(record, from)) {
+                conflicts.push_back({&change, {record.Bytes.begin(), record.Bytes.end()}, false});
+            } else {
+                records.erase(records.begin() + static_cast<std::ptrdiff_t>(entry->second));
+                index();
+            }
+            continue;
+        }
         std::vector<std::uint8_t> found = BytesAt(record.Bytes, change.Offsets);
         // A cfg's float is the patch's value where its text writes that value rounded; it
         // is kept where it already writes the new one, so only real changes are written.

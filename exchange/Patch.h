@@ -6,6 +6,8 @@
 //   ID NAME [--game] FIELD: OLD -> NEW
 //   ID NAME [--game] pad bytes: OLDHEX -> NEWHEX
 //   MODEL [--game] FIELD: OLD -> NEW      (a vehicle a mod adds, which only a cfg holds)
+//   ID NAME --game row: none -> VALUES    (a cfg's row added; "VALUES -> none" removed)
+//   MODEL --game row: none -> VALUES
 //
 // "--game" marks a field of the game's layout; values are as dump prints them. Lines
 // starting with '#' and blank lines are notes, and the "ID NAME: no change" and
@@ -31,6 +33,9 @@ struct TPatchChange {
     const TLayoutField* Field;          // nullptr for the layout's pad bytes
     std::vector<std::size_t> Offsets;   // the record bytes the line is about
     std::vector<std::uint8_t> Old, New; // those bytes before and after
+    // A whole cfg row added or removed: Old and New are a record's bytes (pad bytes zero),
+    // or empty for no row; Field and Offsets are unused.
+    bool Row = false;
 };
 
 struct TPatch {
@@ -39,8 +44,9 @@ struct TPatch {
 };
 
 // Every line read and checked (the ID, that the name is one of the slot's, the field,
-// both values within the field's type); the first fault throws ETextError with its
-// line and column.
+// both values within the field's type; a row line's fourteen values each within its
+// field's type, one side "none"); the first fault throws ETextError with its line and
+// column.
 TPatch ParsePatch(std::string_view text);
 
 // The value a change's bytes stand for, as its line writes it.
@@ -59,7 +65,9 @@ struct TConflict {
 // puts NEW (OLD). A line that finds anything else, or no such vehicle, is a conflict and
 // changes nothing. In a cfg's record (one with Decimals) a float of the game's is found
 // where its text writes the value rounded (WrittenFloat.h), and is left as it is written
-// where it already writes the value to put.
+// where it already writes the value to put. A row line adds the row where the vehicle has
+// none (a conflict where it has one) and removes it where the row holds the line's values
+// (a conflict where it holds others, or none).
 std::vector<TConflict> ApplyPatch(std::span<const TPatchChange> changes, TPatchDirection direction,
                                   std::vector<TVehicleRecord>& records);
 

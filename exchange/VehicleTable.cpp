@@ -353,12 +353,18 @@ TRecordBytes TVehicleTable::AsHeld(const TRecordBytes& record) const {
 TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) const {
     TPreparedChange prepared;
     for (const TVehicleChange& change : changes) {
-        if (change.Before != change.After) {
+        if (change.Removed && !change.Before) {
+            throw std::logic_error("A row is removed only where there is one");
+        }
+        if (change.Before != change.After || change.Removed) {
             prepared.Changes.push_back(change);
         }
     }
     if (executable_) {
         for (const TVehicleChange& change : prepared.Changes) {
+            if (change.Removed) {
+                throw EFinalError(path_ + " is an executable, whose slots cannot be removed");
+            }
             if (!change.Vehicle.Id || !change.Before) {
                 Read(change.Vehicle); // names the added model an executable cannot hold
                 throw std::logic_error("A slot's change has no record as read");
@@ -368,6 +374,21 @@ TPreparedChange TVehicleTable::Prepare(std::span<const TVehicleChange> changes) 
     }
     std::vector<TCfgEdit> edits;
     for (const TVehicleChange& change : prepared.Changes) {
+        if (change.Removed) {
+            const std::string model = Read(change.Vehicle)->Vehicle.Model;
+            const auto rows = std::count_if(
+                cfg_->Rows().begin(), cfg_->Rows().end(), [&model](const TCfgDocumentRow& row) {
+                    return LowerCaseName(row.Row.Model) == LowerCaseName(model);
+                });
+            if (rows > 1) {
+                // Taking out the row that counts would only bring an earlier one back.
+                throw EFinalError(path_ + " has " + std::to_string(rows) + " rows for " + model +
+                                  ", and only a model's one row is removed: delete the others "
+                                  "by hand first");
+            }
+            edits.push_back({model, {}, true});
+            continue;
+        }
         const TRecordBytes held = AsHeld(change.After);
         if (held != change.After) {
             std::vector<std::size_t> offsets;

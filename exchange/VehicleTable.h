@@ -71,11 +71,12 @@ public:
 };
 
 // One vehicle's change: its record as read (none for a row a cfg does not have yet) and as
-// it is to be.
+// it is to be; or, Removed, a cfg's row taken out (After is then not used).
 struct TVehicleChange {
     TVehicle Vehicle;
     std::optional<TRecordBytes> Before;
     TRecordBytes After;
+    bool Removed = false;
 };
 
 // Changes checked against the file they are for and worked out as that file will hold
@@ -145,8 +146,9 @@ public:
     // Checks changes against the file before anything is written: a cfg refuses pad bytes
     // that are not zero (EPadBytes), a model name a row cannot hold and a float no row can
     // write; a vehicle the file cannot hold is refused too, and so is a cfg text that would
-    // grow past LargestTextFile (no program could read it back). Works out a cfg's new text
-    // once, for Commit.
+    // grow past LargestTextFile (no program could read it back), and a removal where there
+    // is no row to remove or from an executable, whose slots are fixed. Works out a cfg's
+    // new text once, for Commit.
     TPreparedChange Prepare(std::span<const TVehicleChange> changes) const;
 
     // The prepared changes as one: in an executable one write of records in place, in a

@@ -35,7 +35,7 @@ kind_of() {
   esac
 }
 
-# Per command: its flags (a flag followed by a placeholder takes a value: a file, or a
+# Per command (a synopsis wrapped onto indented lines read as one): its flags (a flag followed by a placeholder takes a value: a file, or a
 # number where the placeholder is N), and
 # its arguments' kinds in order, the last one repeating when the synopsis has "...".
 cases=""
@@ -60,7 +60,8 @@ while read -r name rest; do
   done
   commands+=" $name"
   cases+="    $name) flags='--help$flags' value_flags='${value_flags# }' number_flags='${number_flags# }' kinds='${kinds# }' repeats=$repeats ;;"$'\n'
-done < <("$program" --help | sed -n '/^usage:$/,/^[^ ]/{/^  /s/^  [^ ]* //p}' | grep -v '^-')
+done < <("$program" --help | sed -n '/^usage:$/,/^[^ ]/{/^  /s/^  [^ ]* //p}' | grep -v '^-' |
+  awk '/^ / { line = line $0; next } NR > 1 { print line } { line = $0 } END { print line }')
 
 cat >"$output.tmp" <<EOF
 # bash completion for klarvon-cli, written by make-completion.sh from the program's own

@@ -22,7 +22,8 @@ program_name=${name%% *}
 # The synopsis: the indented lines after "usage:"; the description: what follows them.
 synopsis=$(sed -n '/^usage:$/,/^[^ ]/{/^  /s/^  //p}' <<<"$help")
 description=$(sed -n '/^usage:$/,$p' <<<"$help" | sed -n '/^[^ u]/,$p')
-commands=$(awk '$2 !~ /^-/ && !seen[$2]++ {print $2}' <<<"$synopsis")
+# A synopsis too wide for one line goes on on indented lines, which name no command.
+commands=$(awk '/^[^ ]/ && $2 !~ /^-/ && !seen[$2]++ {print $2}' <<<"$synopsis")
 
 page_name=$(tr '[:lower:]' '[:upper:]' <<<"$program_name")
 {

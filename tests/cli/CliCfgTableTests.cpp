@@ -107,8 +107,7 @@ TEST(CliCfgTable, ANewModelGetsARowBeforeTheEndInTheFilesLineEnds) {
             const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
             const TCliRun copy = RunCli({"copy", cfg, "landstal", "mycar"});
             ASSERT_EQ(copy.ExitCode, 0) << copy.Err;
-            EXPECT_EQ(copy.Out.rfind("# new row: mycar 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n", 0), 0U)
-                << copy.Out;
+            EXPECT_EQ(copy.Out, "mycar --game row: none -> 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n");
 
             const std::string after = ReadText(cfg);
             const std::size_t split = endMark ? before.find(";the end") : before.size();
@@ -140,7 +139,7 @@ TEST(CliCfgTable, ImportMergesAModsRowsIntoACfg) {
     const TCliRun run = RunCli({"import-cfg", cfg, mod});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     // In the order of the mod's rows that count.
-    EXPECT_EQ(run.Out, "# new row: bigrig 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
+    EXPECT_EQ(run.Out, "bigrig --game row: none -> 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
                        "411 INFERNUS --game PlayerBank: 38 -> 40\n"
                        "411 INFERNUS --game DummyBank: 37 -> 39\n");
     const std::string after = ReadText(cfg);
@@ -201,6 +200,81 @@ TEST(CliCfgTable, AFaultyFileIsRefusedWholeWithEveryFaultListed) {
             EXPECT_EQ(ReadText(cfg), SampleCfg(true));
             EXPECT_EQ(ReadText(mod), c.Mod);
         }
+    }
+}
+
+// What a merge prints is a patch: reversed, it gives back the cfg as it was, byte for byte,
+// the rows it added taken out again; made again, the merged cfg.
+TEST(CliCfgTable, AMergesReportUndoesItAndMakesItAgain) {
+    for (const bool endMark : {true, false}) {
+        for (const std::string lineEnd : {"\n", "\r\n"}) {
+            SCOPED_TRACE(std::string(endMark ? "" : "no end mark, ") +
+                         (lineEnd == "\n" ? "LF" : "CRLF"));
+            TTempDir dir;
+            const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
+            const std::string cfg = WriteText(dir, "main.cfg", before);
+            const std::string mod = WriteText(dir, "mod.cfg",
+                                              "bigrig 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
+                                              "infernus 0 40 39 1 0.9 1 2 1.06 2 0 7 0 2 0\n"
+                                              "mycar 0 81 80 0 1 1 6 1.1892071 4 0 4 0 1 0\n");
+            const TCliRun merge = RunCli({"import-cfg", cfg, mod});
+            ASSERT_EQ(merge.ExitCode, 0) << merge.Err;
+            const std::string merged = ReadText(cfg);
+            const std::string patch = WriteText(dir, "merge.patch", merge.Out);
+
+            const TCliRun undo = RunCli({"apply", cfg, patch, "--reverse"});
+            ASSERT_EQ(undo.ExitCode, 0) << undo.Err;
+            EXPECT_EQ(Lines(undo.Out).back(),
+                      "bigrig --game row: 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6 -> none");
+            EXPECT_EQ(ReadText(cfg), before);
+            EXPECT_TRUE(RunCli({"apply", cfg, patch, "--reverse"}).Out.starts_with("already"));
+            ASSERT_EQ(RunCli({"apply", cfg, patch}).ExitCode, 0);
+            EXPECT_EQ(ReadText(cfg), merged);
+        }
+    }
+}
+
+// A row line never takes out a row changed since, nor adds one over another; an
+// executable's slots are fixed; a model with two rows is not half removed.
+TEST(CliCfgTable, ARowLineRefusesWhatItWouldDamage) {
+    TTempDir dir;
+    const std::string row = "0 81 80 0 1 1 6 1.1892071 4 0 4 0 1 0";
+    const std::string patch =
+        WriteText(dir, "row.patch", "# a car\nmycar --game row: none -> " + row + "\n");
+    const std::string cfg = WriteText(dir, "main.cfg", SampleCfg(true));
+    ASSERT_EQ(RunCli({"apply", cfg, patch}).ExitCode, 0);
+    ASSERT_EQ(RunCli({"set", cfg, "mycar", "--game", "HornType=3"}).ExitCode, 0);
+    const std::string exe = WriteTableFile(dir, "gta_sa.exe");
+    const std::string twice =
+        WriteText(dir, "twice.cfg", SampleCfg(false) + "mycar " + row + "\nmycar " + row + "\n");
+    const std::string conflict =
+        "1 of 1 patch lines do not match the file; nothing was written\nconflict: " + patch +
+        ":2: mycar --game row is 0 81 80 0 1 1 3 1.1892071 4 0 4 0 1 0, not ";
+    const struct {
+        std::string File;
+        bool Reverse;
+        std::string Err;
+    } cases[] = {
+        {cfg, true, conflict + row + "\n"},
+        {cfg, false, conflict + "none\n"},
+        {exe, false,
+         patch + ":2: mycar --game row: a line adding or removing a row is for a cfg; " + exe +
+             " is an executable, whose slots are fixed; nothing was written\n"},
+        {twice, true,
+         twice + " has 2 rows for mycar, and only a model's one row is removed: delete the "
+                 "others by hand first\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.File + (c.Reverse ? " --reverse" : ""));
+        const TBytes before = ReadBytes(c.File);
+        std::vector<std::string> arguments{"apply", c.File, patch};
+        if (c.Reverse) {
+            arguments.emplace_back("--reverse");
+        }
+        const TCliRun run = RunCli(arguments);
+        EXPECT_EQ(run.ExitCode, 1);
+        EXPECT_EQ(run.Err, c.Err);
+        EXPECT_EQ(ReadBytes(c.File), before);
     }
 }
 

@@ -85,6 +85,10 @@ TEST(CliCompletion, OffersWhatEachArgumentTakes) {
         {"klarvon-cli dump gta_sa.exe --", {"--json", "--game"}, {"--backup"}},
         {"klarvon-cli apply gta_sa.exe --", {"--reverse", "--dry-run", "--backup"}, {"--game"}},
         {"klarvon-cli import-cfg gta_sa.exe mod.cfg --", {"--dry-run", "--skip-unknown"}, {}},
+        // A synopsis wrapped onto a second line of --help keeps its last flags.
+        {"klarvon-cli export-cfg gta_sa.exe --",
+         {"--rows-only", "--output", "--force", "--backup"},
+         {"--game"}},
         // Models and IDs for a vehicle: ID, copy's FROM and TO, check's IDs; never files.
         {"klarvon-cli show gta_sa.exe infer", {"infernus"}, {}},
         {"klarvon-cli show gta_sa.exe 41", {"411", "410"}, {"400"}},
@@ -108,6 +112,7 @@ TEST(CliCompletion, OffersWhatEachArgumentTakes) {
         {"klarvon-cli apply gta_sa.exe mod.p", {"mod.patch"}, {}},
         {"klarvon-cli import-cfg gta_sa.exe mod.c", {"mod.cfg"}, {}},
         {"klarvon-cli copy gta_sa.exe 411 400 --from gta_", {"gta_sa.exe"}, {}},
+        {"klarvon-cli export-cfg gta_sa.exe --output mod.", {"mod.cfg"}, {"landstal"}},
         {"klarvon-cli demo ", {"gta_sa.exe", "mod.cfg"}, {"landstal"}},
         // A number is typed, not a file: --bank's value is offered nothing.
         {"klarvon-cli find gta_sa.exe --bank ", {}, {"gta_sa.exe", "--game", "landstal"}},

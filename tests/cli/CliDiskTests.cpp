@@ -1,7 +1,7 @@
 // What the companion promises about the disk beyond the bytes: a rename reaches the disk
 // before the change is made or reported, a killed run's temporary is cleared away by the
-// next, and a replaced cfg keeps its owner, group, ACL and extended attributes, or is
-// refused whole.
+// next, a replaced cfg keeps its owner, group, ACL and extended attributes, or is
+// refused whole, and a cfg exported to a file never replaces one by mistake.
 
 #include "CliProcess.h"
 #include "TableFiles.h"
@@ -323,6 +323,91 @@ TEST(CliCfgReplace, KeepsTheOwnerAndGroupOrWritesNothing) {
             EXPECT_EQ(run.FirstErrorLine(), "'" + cfg + "'" + c.Refusal);
             EXPECT_EQ(TextOf(cfg), CfgText);
         }
+    }
+}
+
+// A cfg that mods were merged into is not lost to a mistyped name: it is replaced only with
+// --force (and kept with --backup), and no temporary is left beside it.
+TEST(CliExportCfg, OutputWritesANewFileAndReplacesOneOnlyWithForce) {
+    const struct {
+        const char* Name;
+        std::vector<std::string> Flags;
+        bool Existing;
+        bool Written;
+        bool Backup;
+        std::string Err; // OUT stands for the cfg's path
+    } cases[] = {
+        {"a new file", {}, false, true, false, ""},
+        {"an existing one",
+         {},
+         true,
+         false,
+         false,
+         "'OUT' already exists; add --force to replace it (--backup keeps the old one)\n"},
+        {"an existing one with --backup alone",
+         {"--backup"},
+         true,
+         false,
+         false,
+         "'OUT' already exists; add --force to replace it (--backup keeps the old one)\n"},
+        {"--force", {"--force"}, true, true, false, ""},
+        {"--force --backup", {"--force", "--backup"}, true, true, true, "backup: made OUT.bak\n"},
+        {"--force --backup, no file yet", {"--force", "--backup"}, false, true, false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTempDir dir;
+        const std::string exe = WriteTableFile(dir, "gta_sa.exe");
+        const std::string out = c.Existing ? WriteCfg(dir) : dir.File("vehicleAudio.cfg");
+        std::vector<std::string> arguments{"export-cfg", exe, "--output", out};
+        arguments.insert(arguments.end(), c.Flags.begin(), c.Flags.end());
+        const TCliRun run = RunCli(arguments);
+
+        std::string err = c.Err;
+        for (std::size_t at = 0; (at = err.find("OUT", at)) != std::string::npos;
+             at += out.size()) {
+            err.replace(at, 3, out);
+        }
+        EXPECT_EQ(run.Err, err);
+        EXPECT_EQ(run.ExitCode, c.Written ? 0 : 1);
+        EXPECT_EQ(run.Out, c.Written ? "wrote " + out + ": 212 rows\n" : "");
+        // As printed, in the system's line ends.
+        std::string printed = RunCli({"export-cfg", exe}).Out;
+        std::erase(printed, '\r');
+        std::string written = TextOf(out);
+        EXPECT_EQ(written.find("\r\n") != std::string::npos, c.Written && !CliIsNative());
+        std::erase(written, '\r');
+        EXPECT_EQ(written, c.Written ? printed : CfgText);
+        if (c.Backup) {
+            EXPECT_EQ(TextOf(out + ".bak"), CfgText);
+        }
+        EXPECT_EQ(NamesIn(dir.Path()).size(), c.Backup ? 3U : 2U) << "a temporary was left";
+    }
+    EXPECT_EQ(RunCli({"export-cfg", "x.exe", "--force"}).ExitCode, 2) << "--force without --output";
+}
+
+// A folder the user may not write in: nothing is created there, an existing cfg stays.
+TEST(CliExportCfg, AFolderThatCannotBeWrittenInGetsNoFileAndNoTemporary) {
+    if (!CliIsNative() || ::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to run the program as nobody";
+    }
+    const std::vector<std::string> asNobody{"setpriv", "--reuid=nobody", "--regid=nogroup",
+                                            "--clear-groups", "--"};
+    TTempDir dir;
+    fs::permissions(dir.Path(), fs::perms(0755));
+    const std::string exe = WriteTableFile(dir, "gta_sa.exe");
+    const std::string cfg = WriteCfg(dir);
+    fs::permissions(exe, fs::perms(0644));
+    fs::permissions(cfg, fs::perms(0666));
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"export-cfg", exe, "--output", dir.File("new.cfg")},
+                                               {"export-cfg", exe, "--output", cfg, "--force"}}) {
+        SCOPED_TRACE(arguments[3]);
+        const TCliRun run = RunCli(arguments, "", asNobody);
+        EXPECT_EQ(run.ExitCode, 1) << run.Out;
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(NamesIn(dir.Path()), (std::set<std::string>{"gta_sa.exe", "vehicleAudio.cfg"}));
+        EXPECT_EQ(TextOf(cfg), CfgText);
     }
 }
 

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 namespace klarvon::test {
 namespace {
 
@@ -33,7 +36,8 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
          ""},
         {{"copy", "--help"},
          0,
-         "usage: klarvon-cli copy FILE FROM TO [FIELD ...] [--game] [--from OTHER] [--backup]\n",
+         "usage: klarvon-cli copy FILE FROM TO [FIELD ...] [--game] [--from OTHER]\n"
+         "                        [--backup]\n",
          ""},
         {{"find", "--help"},
          0,
@@ -125,16 +129,105 @@ TEST(CliUsage, HelpEndsWithALineForEachOption) {
     const std::vector<std::pair<std::string, std::string>> cases{
         {"copy", "\noptions:\n"
                  "  --game        the game's fields in place of the editor's\n"
-                 "  --from OTHER  take the record of FROM from OTHER (an executable or a cfg), "
-                 "only read\n"
+                 "  --from OTHER  take FROM's record from OTHER (an executable or cfg, only "
+                 "read)\n"
                  "  --backup      first copy FILE to FILE.bak, unless that exists\n"},
-        {"demo", "\noptions:\n  --force  replace an existing OUT\n"},
+        {"demo", "\noptions:\n  --force  replace the file written if it exists\n"},
     };
     for (const auto& [command, options] : cases) {
         const std::string help = RunCli({command, "--help"}).Out;
         EXPECT_TRUE(help.ends_with(options)) << help;
     }
     EXPECT_EQ(RunCli({"info", "--help"}).Out.find("options:"), std::string::npos);
+}
+
+// A help line wider than a console window as it opens (80 columns, cmd.exe's too) wraps
+// in the middle of a word. Characters are counted, not bytes.
+TEST(CliUsage, EveryHelpFitsEightyColumns) {
+    const std::string program = RunCli({"--help"}).Out;
+    std::vector<std::vector<std::string>> helps{{"--help"}};
+    for (const std::string& line : Lines(program)) {
+        const std::string prefix = "  klarvon-cli ";
+        if (line.starts_with(prefix) && line[prefix.size()] != '-') {
+            helps.push_back(
+                {line.substr(prefix.size(), line.find(' ', prefix.size()) - prefix.size()),
+                 "--help"});
+        }
+    }
+    EXPECT_EQ(helps.size(), 13U) << program;
+    for (const std::vector<std::string>& arguments : helps) {
+        const TCliRun run = RunCli(arguments);
+        ASSERT_EQ(run.ExitCode, 0) << arguments[0];
+        for (const std::string& line : Lines(run.Out)) {
+            const auto characters = std::count_if(line.begin(), line.end(), [](char c) {
+                return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+            });
+            EXPECT_LE(characters, 80) << arguments[0] << ": " << line;
+        }
+    }
+}
+
+// The commands of the guide's and the README's examples, as a user copies them into a
+// Linux shell or cmd.exe: cmd.exe has no grep, head or tail, passes single quotes on as
+// part of the word, takes '#' and what follows as arguments, and a '\' at a line's end
+// for a path. A cfg printed with '>' over the one mods were merged into is lost.
+TEST(CliDocs, EveryCommandWorksInCmdToo) {
+    if (!CliIsNative()) {
+        GTEST_SKIP() << "the docs are read where they were built";
+    }
+    const std::vector<std::pair<std::string, std::string>> faults{
+        {"grep", "grep, which cmd.exe does not have: use find or findstr"},
+        {"| head", "head, which cmd.exe does not have"},
+        {"| tail", "tail, which cmd.exe does not have"},
+        {" '", "a single-quoted argument, which cmd.exe does not unquote"},
+        {" # ", "a '#' comment after the command, arguments to cmd.exe"},
+    };
+    std::size_t commands = 0;
+    for (const std::string name : {"docs/cli.md", "README.md"}) {
+        std::ifstream file(std::string(KLARVON_SOURCE_DIR) + "/" + name);
+        ASSERT_TRUE(file) << name;
+        bool inBlock = false;
+        std::size_t number = 0;
+        for (std::string line; std::getline(file, line);) {
+            ++number;
+            if (line.starts_with("```")) {
+                inBlock = !inBlock;
+                continue;
+            }
+            // A block's lines, and outside blocks the commands quoted in the text.
+            std::vector<std::string> found;
+            if (inBlock && line.starts_with("$ ")) {
+                found.push_back(line.substr(2));
+                EXPECT_TRUE(found.back().starts_with("klarvon-cli ") ||
+                            found.back().starts_with("cd "))
+                    << name << ":" << number << ": " << line << "\nnot a command of cmd.exe";
+            } else if (inBlock) {
+                found.push_back(line);
+            } else {
+                for (std::size_t at = 0;
+                     (at = line.find("`klarvon-cli ", at)) != std::string::npos;) {
+                    const std::size_t end = std::min(line.find('`', at + 1), line.size());
+                    found.push_back(line.substr(at + 1, end - at - 1));
+                    at = end;
+                }
+            }
+            for (const std::string& command : found) {
+                if (!command.starts_with("klarvon-cli ")) {
+                    continue;
+                }
+                ++commands;
+                const std::string place = name + ":" + std::to_string(number) + ": " + command;
+                for (const auto& [word, fault] : faults) {
+                    EXPECT_EQ(command.find(word), std::string::npos) << place << "\n" << fault;
+                }
+                EXPECT_FALSE(command.ends_with("\\")) << place << "\na '\\' continuation";
+                EXPECT_FALSE(command.find("export-cfg") != std::string::npos &&
+                             command.find('>') != std::string::npos)
+                    << place << "\nexport-cfg with '>': use --output, which keeps an existing cfg";
+            }
+        }
+    }
+    EXPECT_GT(commands, 50U) << "the blocks were not found";
 }
 
 } // namespace

@@ -166,6 +166,16 @@ TEST(PatchText, RefusesWhatIsNotAPatchLineAtItsColumn) {
         {"400 LANDSTAL Unknown8: 1 -> 256", 29, "Range check error. (Unknown8)"},
         {"400 LANDSTAL HornTone: 1,5 -> 1", 24,
          "'1,5' is not a valid floating point value. (HornTone)"},
+        // A whole row: the game's fields, all fourteen, each within its type, added or removed.
+        {"mycar row: none -> 0", 7, "a row is of the game's fields ('--game row')"},
+        {"mycar --game row: none -> 0 1 2", 32, "the row ends after 3 of its 14 values, or 'none'"},
+        {"mycar --game row: none -> 0 1 2 0 0 1 9 0.8 3 0 2 0 3 6 7", 57,
+         "'7' follows the row's 14 values"},
+        {"mycar --game row: none -> 0 1 2 0 0 1 9 0.8 3 300 2 0 3 6", 47,
+         "300 is out of range for EngineUpgrade (uint8, or a signed byte as the loader reads "
+         "it: -128..255)"},
+        {"mycar --game row: none -> none", 19,
+         "a row line adds a row or removes one: one side is 'none'"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Line);
