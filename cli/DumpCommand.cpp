@@ -34,7 +34,7 @@ const TCommand DumpCommand{
     "FILE",
     "Prints all 231 vehicle slots, ID 400 first.\n"
     "CSV (the default): a header row, then one row per slot, quoted as RFC 4180 says;\n"
-    "lines end in LF. Columns:\n"
+    "lines end in LF (CRLF on Windows). Columns:\n"
     "  id, name, model, VehicleType, PowerOnSoundId, PowerOffSoundId, Unknown1,\n"
     "  Unknown2, Unknown3, HornType, HornTone, DoorSoundType, RadioStation,\n"
     "  RadioType, Unknown4, Unknown5, Unknown6, Unknown7, Unknown8, bytes\n"
