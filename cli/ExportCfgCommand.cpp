@@ -3,6 +3,7 @@
 
 #include "catalogue/ModelNames.h"
 #include "cli/Commands.h"
+#include "cli/CrLfLines.h"
 #include "cli/Failure.h"
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
@@ -27,23 +28,12 @@ constexpr std::array<TFlag, 4> ExportFlags{RowsOnlyFlag, OutputFlag, ForceFlag, 
 
 // A file written is text as the system's own: CRLF on Windows, as Notepad and the game's
 // data files have them.
-#ifdef _WIN32
-constexpr std::string_view FileLineEnd = "\r\n";
-#else
-constexpr std::string_view FileLineEnd = "\n";
-#endif
-
 std::string WithFileLineEnds(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 32);
-    for (const char c : text) {
-        if (c == '\n') {
-            out += FileLineEnd;
-        } else {
-            out += c;
-        }
-    }
-    return out;
+#ifdef _WIN32
+    return TCrLfLines{}(text);
+#else
+    return text;
+#endif
 }
 
 std::string NoModelNameText(int id) {

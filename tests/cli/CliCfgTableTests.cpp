@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,19 @@ const std::string EndMark = ";the end\n; notes after the end stay too\n";
 
 std::string SampleCfg(bool endMark) {
     return Legend + Landstal + OldInfernus + "\n" + Infernus + (endMark ? EndMark : "");
+}
+
+// The sample in every shape modders' cfgs come in: with and without the end mark, with LF
+// and with CRLF line ends; test gets the text, whether it has the mark, and its line end.
+void ForEachSampleShape(
+    const std::function<void(const std::string&, bool, const std::string&)>& test) {
+    for (const bool endMark : {true, false}) {
+        for (const std::string lineEnd : {"\n", "\r\n"}) {
+            SCOPED_TRACE(std::string(endMark ? "" : "no end mark, ") +
+                         (lineEnd == "\n" ? "LF" : "CRLF"));
+            test(WithLineEnd(SampleCfg(endMark), lineEnd), endMark, lineEnd);
+        }
+    }
 }
 
 // Each change is of one number of the same width, so the file must be the old one with
@@ -77,55 +91,45 @@ TEST(CliCfgTable, AChangeRewritesOnlyTheNumberItChanges) {
          "   7   0   2",
          "   6   0   2"},
     };
-    for (const bool endMark : {true, false}) {
-        for (const std::string lineEnd : {"\n", "\r\n"}) {
-            for (const TCase& c : cases) {
-                SCOPED_TRACE(c.Name + (endMark ? "" : ", no end mark") +
-                             (lineEnd == "\n" ? ", LF" : ", CRLF"));
-                TTempDir dir;
-                const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
-                const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
-                const TCliRun run = RunCli(WithCfgFiles(c.Arguments, dir, cfg, c.Mod));
-                ASSERT_EQ(run.ExitCode, 0) << run.Err;
-                const std::size_t row =
-                    before.find(c.Name == "set in tabs" ? "landstal" : "INFERNUS");
-                const std::string expected =
-                    before.substr(0, row) + Replaced(before.substr(row), c.From, c.To);
-                EXPECT_EQ(ReadText(cfg), expected);
-            }
+    ForEachSampleShape([&cases](const std::string& before, bool, const std::string&) {
+        for (const TCase& c : cases) {
+            SCOPED_TRACE(c.Name);
+            TTempDir dir;
+            const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
+            const TCliRun run = RunCli(WithCfgFiles(c.Arguments, dir, cfg, c.Mod));
+            ASSERT_EQ(run.ExitCode, 0) << run.Err;
+            const std::size_t row = before.find(c.Name == "set in tabs" ? "landstal" : "INFERNUS");
+            const std::string expected =
+                before.substr(0, row) + Replaced(before.substr(row), c.From, c.To);
+            EXPECT_EQ(ReadText(cfg), expected);
         }
-    }
+    });
 }
 
 TEST(CliCfgTable, ANewModelGetsARowBeforeTheEndInTheFilesLineEnds) {
-    for (const bool endMark : {true, false}) {
-        for (const std::string lineEnd : {"\n", "\r\n"}) {
-            SCOPED_TRACE(std::string(endMark ? "" : "no end mark, ") +
-                         (lineEnd == "\n" ? "LF" : "CRLF"));
-            TTempDir dir;
-            const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
-            const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
-            const TCliRun copy = RunCli({"copy", cfg, "landstal", "mycar"});
-            ASSERT_EQ(copy.ExitCode, 0) << copy.Err;
-            EXPECT_EQ(copy.Out, "mycar --game row: none -> 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n");
+    ForEachSampleShape([](const std::string& before, bool endMark, const std::string& lineEnd) {
+        TTempDir dir;
+        const std::string cfg = WriteText(dir, "vehicleAudio.cfg", before);
+        const TCliRun copy = RunCli({"copy", cfg, "landstal", "mycar"});
+        ASSERT_EQ(copy.ExitCode, 0) << copy.Err;
+        EXPECT_EQ(copy.Out, "mycar --game row: none -> 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n");
 
-            const std::string after = ReadText(cfg);
-            const std::size_t split = endMark ? before.find(";the end") : before.size();
-            ASSERT_EQ(after.substr(0, split), before.substr(0, split));
-            ASSERT_EQ(after.substr(after.size() - (before.size() - split)), before.substr(split));
-            const std::string row = after.substr(split, after.size() - before.size());
-            EXPECT_TRUE(row.starts_with("mycar")) << row;
-            EXPECT_TRUE(row.ends_with(lineEnd)) << row;
-            EXPECT_EQ(row.find('\n'), row.size() - 1) << "one line";
+        const std::string after = ReadText(cfg);
+        const std::size_t split = endMark ? before.find(";the end") : before.size();
+        ASSERT_EQ(after.substr(0, split), before.substr(0, split));
+        ASSERT_EQ(after.substr(after.size() - (before.size() - split)), before.substr(split));
+        const std::string row = after.substr(split, after.size() - before.size());
+        EXPECT_TRUE(row.starts_with("mycar")) << row;
+        EXPECT_TRUE(row.ends_with(lineEnd)) << row;
+        EXPECT_EQ(row.find('\n'), row.size() - 1) << "one line";
 
-            // The new row is a row like any other: shown, changed, compared.
-            const TCliRun set = RunCli({"set", cfg, "MyCar", "--game", "HornType=3"});
-            ASSERT_EQ(set.ExitCode, 0) << set.Err;
-            EXPECT_EQ(set.Out, "mycar --game HornType: 7 -> 3\n");
-            const TCliRun diff = RunCli({"diff", "--game", WriteText(dir, "old.cfg", before), cfg});
-            EXPECT_EQ(diff.Out, "# mycar: only in " + cfg + "\n");
-        }
-    }
+        // The new row is a row like any other: shown, changed, compared.
+        const TCliRun set = RunCli({"set", cfg, "MyCar", "--game", "HornType=3"});
+        ASSERT_EQ(set.ExitCode, 0) << set.Err;
+        EXPECT_EQ(set.Out, "mycar --game HornType: 7 -> 3\n");
+        const TCliRun diff = RunCli({"diff", "--game", WriteText(dir, "old.cfg", before), cfg});
+        EXPECT_EQ(diff.Out, "# mycar: only in " + cfg + "\n");
+    });
 }
 
 TEST(CliCfgTable, ImportMergesAModsRowsIntoACfg) {
@@ -206,32 +210,27 @@ TEST(CliCfgTable, AFaultyFileIsRefusedWholeWithEveryFaultListed) {
 // What a merge prints is a patch: reversed, it gives back the cfg as it was, byte for byte,
 // the rows it added taken out again; made again, the merged cfg.
 TEST(CliCfgTable, AMergesReportUndoesItAndMakesItAgain) {
-    for (const bool endMark : {true, false}) {
-        for (const std::string lineEnd : {"\n", "\r\n"}) {
-            SCOPED_TRACE(std::string(endMark ? "" : "no end mark, ") +
-                         (lineEnd == "\n" ? "LF" : "CRLF"));
-            TTempDir dir;
-            const std::string before = WithLineEnd(SampleCfg(endMark), lineEnd);
-            const std::string cfg = WriteText(dir, "main.cfg", before);
-            const std::string mod = WriteText(dir, "mod.cfg",
-                                              "bigrig 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
-                                              "infernus 0 40 39 1 0.9 1 2 1.06 2 0 7 0 2 0\n"
-                                              "mycar 0 81 80 0 1 1 6 1.1892071 4 0 4 0 1 0\n");
-            const TCliRun merge = RunCli({"import-cfg", cfg, mod});
-            ASSERT_EQ(merge.ExitCode, 0) << merge.Err;
-            const std::string merged = ReadText(cfg);
-            const std::string patch = WriteText(dir, "merge.patch", merge.Out);
+    ForEachSampleShape([](const std::string& before, bool, const std::string&) {
+        TTempDir dir;
+        const std::string cfg = WriteText(dir, "main.cfg", before);
+        const std::string mod = WriteText(dir, "mod.cfg",
+                                          "bigrig 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6\n"
+                                          "infernus 0 40 39 1 0.9 1 2 1.06 2 0 7 0 2 0\n"
+                                          "mycar 0 81 80 0 1 1 6 1.1892071 4 0 4 0 1 0\n");
+        const TCliRun merge = RunCli({"import-cfg", cfg, mod});
+        ASSERT_EQ(merge.ExitCode, 0) << merge.Err;
+        const std::string merged = ReadText(cfg);
+        const std::string patch = WriteText(dir, "merge.patch", merge.Out);
 
-            const TCliRun undo = RunCli({"apply", cfg, patch, "--reverse"});
-            ASSERT_EQ(undo.ExitCode, 0) << undo.Err;
-            EXPECT_EQ(Lines(undo.Out).back(),
-                      "bigrig --game row: 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6 -> none");
-            EXPECT_EQ(ReadText(cfg), before);
-            EXPECT_TRUE(RunCli({"apply", cfg, patch, "--reverse"}).Out.starts_with("already"));
-            ASSERT_EQ(RunCli({"apply", cfg, patch}).ExitCode, 0);
-            EXPECT_EQ(ReadText(cfg), merged);
-        }
-    }
+        const TCliRun undo = RunCli({"apply", cfg, patch, "--reverse"});
+        ASSERT_EQ(undo.ExitCode, 0) << undo.Err;
+        EXPECT_EQ(Lines(undo.Out).back(),
+                  "bigrig --game row: 0 84 83 0 0 1 9 0.84 3 0 2 0 3 6 -> none");
+        EXPECT_EQ(ReadText(cfg), before);
+        EXPECT_TRUE(RunCli({"apply", cfg, patch, "--reverse"}).Out.starts_with("already"));
+        ASSERT_EQ(RunCli({"apply", cfg, patch}).ExitCode, 0);
+        EXPECT_EQ(ReadText(cfg), merged);
+    });
 }
 
 // A row line never takes out a row changed since, nor adds one over another; an
