@@ -163,8 +163,10 @@ TEST(GameSounds, EveryFaultOfTheFilesIsAClearErrorNamingTheFileAndTheBank) {
             },
             fault.Text);
         if (failure) {
-            EXPECT_EQ(failure->Context, fault.File.empty() ? folder.Path().string()
-                                                           : (folder.Path() / fault.File).string());
+            const std::filesystem::path named =
+                fault.File.empty() ? folder.Path() : folder.Path() / fault.File;
+            EXPECT_EQ(std::filesystem::path(failure->Context).lexically_normal(),
+                      named.lexically_normal());
         }
     }
 }
