@@ -120,7 +120,7 @@ constexpr TSoundTexts EnglishSoundTexts{
     "There is no sound device to play on.",
 };
 constexpr TSoundTexts RussianSoundTexts{
-    "Звуковых файлов игры (audio/CONFIG/BankLkup.dat) нет в этой папке:",
+    "В этой папке нет звуковых файлов игры (audio/CONFIG/BankLkup.dat):",
     "Выберите папку игры.",
     "Выберите папку игры (ту, в которой папка audio)",
     "Нечего проиграть:",
