@@ -207,6 +207,14 @@ private slots:
         form_->Testdrive1->Click();
         QCOMPARE(answers_.Played.size(), std::size_t{2});
         QCOMPARE(answers_.Boxes.size(), std::size_t{4});
+
+        // Every bank cut short, as a broken copy leaves them: said, and nothing read past.
+        std::filesystem::resize_file(PackageFile(folder_->Path(), "GENRL"), 100);
+        form_->Testdrive1->Click();
+        QCOMPARE(answers_.Played.size(), std::size_t{2});
+        QCOMPARE(answers_.Boxes.size(), std::size_t{5});
+        QVERIFY(answers_.Boxes[4].Text.starts_with(SoundTexts("Eng").NothingToPlay));
+        QVERIFY(answers_.Boxes[4].Text.find("GENRL") != std::string::npos);
     }
 };
 
