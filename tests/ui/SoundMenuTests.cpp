@@ -37,17 +37,14 @@ constexpr int DoorButton = 13; // Type 3
 TTestInstall CarInstall() {
     TTestInstall install;
     int seed = 0;
-    const auto bank = [&seed](int sounds) {
-        TTestBank made;
+    for (const auto& [bank, sounds] : {std::pair{PlayerBank, 3},
+                                       {DummyBank, 2},
+                                       {sound::HornBank, 10},
+                                       {sound::VehicleGeneralBank, 44}}) {
         for (int i = 0; i < sounds; ++i) {
-            made.Sounds.push_back(TestTone(22050, 96, ++seed));
+            install.Banks[bank].Sounds.push_back(TestTone(22050, 96, ++seed));
         }
-        return made;
-    };
-    install.Banks = {{PlayerBank, bank(3)},
-                     {DummyBank, bank(2)},
-                     {sound::HornBank, bank(10)},
-                     {sound::VehicleGeneralBank, bank(44)}};
+    }
     return install;
 }
 
@@ -77,16 +74,15 @@ private:
     }
 
     // The record as the edits make it, put together by hand from the file's bytes.
-    static TRecordBytes EditedCar(const TBytes& file) {
-        TBytes bytes(file.begin() + static_cast<std::ptrdiff_t>(RecordAt(CarSlot)),
-                     file.begin() + static_cast<std::ptrdiff_t>(RecordAt(CarSlot) + RecordSize));
-        Put(bytes, 2, LittleEndian(PlayerBank, 2));
-        Put(bytes, 4, LittleEndian(DummyBank, 2));
-        Put(bytes, 16, LittleEndian(HornPosition, 4));
-        Put(bytes, 20, LittleEndian(FloatBits(1.5F), 4));
-        Put(bytes, 24, LittleEndian(3, 2));
+    static TRecordBytes EditedCar(TBytes file) {
+        const std::size_t at = RecordAt(CarSlot);
+        Put(file, at + 2, LittleEndian(PlayerBank, 2));
+        Put(file, at + 4, LittleEndian(DummyBank, 2));
+        Put(file, at + 16, LittleEndian(HornPosition, 4));
+        Put(file, at + 20, LittleEndian(FloatBits(1.5F), 4));
+        Put(file, at + 24, LittleEndian(3, 2));
         TRecordBytes record{};
-        std::copy(bytes.begin(), bytes.end(), record.begin());
+        std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(at), RecordSize, record.begin());
         return record;
     }
 
