@@ -15,7 +15,7 @@ namespace {
 // Saveexe1 captions is Cyrillic (U+0435 U+0445 U+0435) while "exe" in GroupBox6's is
 // Latin; Button2 and Label1 end with a space; the vehicle types have no leading spaces
 // although their English captions do.
-constexpr std::array<TCaption, 60> RussianCaptionTable{{
+constexpr std::array<TCaption, 66> RussianCaptionTable{{
     {"Button1", "Открыть ехе SA"},
     {"Button2", "Сохранить "},
     {"Button3", "Об авторе"},
@@ -73,6 +73,12 @@ constexpr std::array<TCaption, 60> RussianCaptionTable{{
     {"Exit1", "Выход"},
     {"Settings1", "Настройки"},
     {"ShowUnknown1", "Показывать неизвестное"},
+    {"Sounds1", "Звуки"},
+    {"Testdrive1", "Тест-драйв"},
+    {"Horn1", "Сигнал"},
+    {"Doors1", "Двери"},
+    {"Stop1", "Стоп"},
+    {"Gamefolder1", "Папка игры..."},
     {"About1", "Помощь"},
     {"Help1", "Помощь"},
     {"About2", "Об авторе"},
@@ -104,6 +110,21 @@ constexpr TEditorTexts RussianEditorTexts{
     "Закрыть",
     "(только чтение)",
     "(только чтение: файл занят другой программой)",
+};
+
+constexpr TSoundTexts EnglishSoundTexts{
+    "The game's sound files (audio/CONFIG/BankLkup.dat) are not in this folder:",
+    "Choose the game's folder.",
+    "Choose the game's folder (the one holding the audio folder)",
+    "Nothing to play:",
+    "There is no sound device to play on.",
+};
+constexpr TSoundTexts RussianSoundTexts{
+    "В этой папке нет звуковых файлов игры (audio/CONFIG/BankLkup.dat):",
+    "Выберите папку игры.",
+    "Выберите папку игры (ту, в которой папка audio)",
+    "Нечего проиграть:",
+    "Нет звукового устройства.",
 };
 
 // The text ends at the first NUL; the first line at the first CR or LF.
@@ -144,6 +165,10 @@ std::string StaleRecordText(const TLanguage& language) {
 
 const TEditorTexts& EditorTexts(const TLanguage& language) {
     return IsRussian(language) ? RussianEditorTexts : EnglishEditorTexts;
+}
+
+const TSoundTexts& SoundTexts(const TLanguage& language) {
+    return IsRussian(language) ? RussianSoundTexts : EnglishSoundTexts;
 }
 
 } // namespace klarvon

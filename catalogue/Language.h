@@ -67,4 +67,14 @@ struct TEditorTexts {
 };
 const TEditorTexts& EditorTexts(const TLanguage& language);
 
+// The texts of the Sounds menu: its boxes and the folder dialog's title.
+struct TSoundTexts {
+    std::string_view NoSoundFiles;  // above the folder that lacks the game's sound files
+    std::string_view ChooseFolder;  // under it, when the folder dialog follows
+    std::string_view FolderTitle;   // the folder dialog's title
+    std::string_view NothingToPlay; // above the reasons, when no part of a sound is left
+    std::string_view NoDevice;      // no sound device to play on
+};
+const TSoundTexts& SoundTexts(const TLanguage& language);
+
 } // namespace klarvon

@@ -5,6 +5,7 @@
 #   main-linux-en.png, main-linux-ru.png   the Linux editor (./build), under Xvfb
 #   main-windows-en.png, main-windows-ru.png   the Windows editor (./build-win), under Wine
 #   about-linux.png                        the About window
+#   sounds-menu-linux-en.png               the main window with its Sounds menu open
 #   cfg-linux-en.png, cfg-linux-ru.png, cfg-windows-en.png, cfg-windows-ru.png
 #                                          the editor showing the demo's cfg (export-cfg),
 #                                          opened through Actions > Open cfg
@@ -85,12 +86,17 @@ keys() {
   done
 }
 
-# Saves a window with its frame, and squeezes the file.
-save() { # save WINDOW NAME
+# Saves a window with its frame, and squeezes the file. With "screen", taken from the screen,
+# so that a menu dropped over the window shows too.
+save() { # save WINDOW NAME [screen]
   sleep "$settle"
   xdotool mousemove 0 0
   sleep 0.3
-  import -frame -window "$1" "$work/$2"
+  local from=()
+  if [ "${3:-}" = screen ]; then
+    from=(-screen)
+  fi
+  import -frame "${from[@]}" -window "$1" "$work/$2"
   optipng -quiet -o5 -strip all "$work/$2"
   mv "$work/$2" "$images/$2"
   echo "wrote docs/images/$2 ($(stat -c %s "$images/$2") bytes)"
@@ -178,7 +184,10 @@ linux_pictures() {
     drive_main_window "$window" "$folder/gta_sa.exe" 60 49
     save "$window" "main-linux-$language.png"
     if [ "$language" = en ]; then
-      keys alt Right Right Down Down Down Return
+      keys alt Down Right Right
+      save "$window" sounds-menu-linux-en.png screen
+      keys Escape Escape
+      keys alt Right Right Right Down Down Down Return
       save "$(wait_window '^A B O U T$')" about-linux.png
     fi
     kill "$pid"

@@ -195,7 +195,9 @@ TEST(Language, CaptionsCoverTheControlsInOrder) {
         "CheckBox2",     "CheckBox3",     "Label19",       "Label20",       "RadioButton29",
         "RadioButton30", "RadioButton31", "Label1",        "Programme1",    "Openexe1",
         "Opencfg1",      "Saveexe1",      "Undoapply1",    "Check1",        "Exit1",
-        "Settings1",     "ShowUnknown1",  "About1",        "Help1",         "About2"};
+        "Settings1",     "ShowUnknown1",  "Sounds1",       "Testdrive1",    "Horn1",
+        "Doors1",        "Stop1",         "Gamefolder1",   "About1",        "Help1",
+        "About2"};
     const auto table = RussianCaptions();
     ASSERT_EQ(table.size(), controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -270,6 +272,25 @@ TEST(Language, EditorTextsAreGivenInBothLanguages) {
                 EXPECT_EQ(LatinLetters(texts[i]), "") << "text " << i;
             }
         }
+    }
+    // The Sounds menu's boxes; a Russian one keeps only the file names Latin.
+    struct TSoundCase {
+        std::string_view TSoundTexts::*Text;
+        std::string_view Latin;
+    };
+    const TSoundCase sounds[] = {
+        {&TSoundTexts::NoSoundFiles, "audioCONFIGBankLkupdat"},
+        {&TSoundTexts::ChooseFolder, ""},
+        {&TSoundTexts::FolderTitle, "audio"},
+        {&TSoundTexts::NothingToPlay, ""},
+        {&TSoundTexts::NoDevice, ""},
+    };
+    for (const TSoundCase& c : sounds) {
+        const std::string_view english = SoundTexts("Eng").*c.Text;
+        const std::string_view russian = SoundTexts("Rus").*c.Text;
+        EXPECT_FALSE(english.empty()) << c.Latin;
+        EXPECT_NE(russian, english);
+        EXPECT_EQ(LatinLetters(russian), c.Latin) << russian;
     }
 }
 

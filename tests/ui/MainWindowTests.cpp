@@ -336,7 +336,12 @@ private slots:
         for (const QAction* action : window_->menuBar()->actions()) {
             top << action->objectName();
         }
-        QCOMPARE(top, (QStringList{"Programme1", "Settings1", "About1"}));
+        QCOMPARE(top, (QStringList{"Programme1", "Settings1", "Sounds1", "About1"}));
+        QStringList sounds;
+        for (const QAction* action : window_->findChild<QMenu*>("Sounds1")->actions()) {
+            sounds << action->objectName();
+        }
+        QCOMPARE(sounds, (QStringList{"Testdrive1", "Horn1", "Doors1", "Stop1", "Gamefolder1"}));
         QStringList help;
         for (const QAction* action : window_->findChild<QMenu*>("About1")->actions()) {
             help << action->objectName();

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace klarvon {
 
@@ -55,6 +57,13 @@ void TApplication::ShellOpen(std::string_view target) {
         const std::u8string found = FindFile(target, DocumentFolders()).u8string();
         PlatformDialogs().ShellOpen(std::string(found.begin(), found.end()));
     }
+}
+
+bool TApplication::PlayWave(std::vector<std::uint8_t> wav) {
+    return PlatformDialogs().PlayWave({.Wav = std::move(wav)});
+}
+void TApplication::StopWave() {
+    PlatformDialogs().StopWave();
 }
 
 } // namespace klarvon

@@ -144,4 +144,14 @@ int ListDlg(std::string_view title, std::string_view header, const std::vector<s
     return answer;
 }
 
+bool SelectDirectory(std::string_view title, std::string_view startFolder, std::string& folder) {
+    std::string chosen;
+    if (!PlatformDialogs().ExecuteFolderDialog(
+            {.Title = std::string(title), .Folder = std::string(startFolder)}, chosen)) {
+        return false;
+    }
+    folder = chosen;
+    return true;
+}
+
 } // namespace klarvon

@@ -14,6 +14,7 @@
 //                closes it (mrCancel).
 //   ListDlg      a list of lines under a header line; the index of the line the user
 //                chose, or -1 when the dialog was closed without a choice.
+//   SelectDirectory  a folder dialog starting in a folder; false when the user cancels.
 
 #include "ui/controls/Controls.h"
 #include "ui/controls/Platform.h"
@@ -74,5 +75,8 @@ TListDialogRequest ListDlgRequest(std::string_view title, std::string_view heade
 // lines, whatever the seam answers.
 int ListDlg(std::string_view title, std::string_view header, const std::vector<std::string>& lines,
             std::string_view selectCaption, std::string_view closeCaption);
+
+// true with the folder chosen in folder; false, folder untouched, when the user cancels.
+bool SelectDirectory(std::string_view title, std::string_view startFolder, std::string& folder);
 
 } // namespace klarvon

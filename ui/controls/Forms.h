@@ -8,12 +8,14 @@
 //                 area: children are placed below the menu bar. Caption is the title.
 //   TApplication  one per program: Title (the title of every error box), Run(),
 //                 Terminate(), ShowException / ShowError (the one error box), Beep,
-//                 ShellOpen. Modal dialogs, the beep and the shell go through the
+//                 ShellOpen, PlayWave / StopWave. Modal dialogs, the beep, the shell and
+//                 sounds go through the
 //                 platform seam (ui/controls/Platform.h), which tests replace.
 //   DecimalSeparator()  the user's decimal separator, for the texts of float values.
 
 #include "ui/controls/Controls.h"
 
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <map>
@@ -126,6 +128,10 @@ public:
     // by its file name (looked for in DocumentFolders(), ui/controls/FileLookup.h), with
     // its default program; the outcome is not reported.
     void ShellOpen(std::string_view target);
+    // Starts playing a WAV file's bytes (a sound still playing stops first); false when
+    // there is no sound device, and then nothing plays.
+    bool PlayWave(std::vector<std::uint8_t> wav);
+    void StopWave();
 
 private:
     std::unique_ptr<TApplicationImpl> impl_;

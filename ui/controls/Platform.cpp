@@ -11,6 +11,17 @@ int TPlatformDialogs::ShowListDialog(const TListDialogRequest& /*request*/) {
     return ListDialogClosed;
 }
 
+bool TPlatformDialogs::ExecuteFolderDialog(const TFolderDialogRequest& /*request*/,
+                                           std::string& /*folder*/) {
+    return false;
+}
+
+bool TPlatformDialogs::PlayWave(const TWaveRequest& /*request*/) {
+    return false;
+}
+
+void TPlatformDialogs::StopWave() {}
+
 TPlatformDialogs& PlatformDialogs() {
     if (gInstalled != nullptr) {
         return *gInstalled;

@@ -1,7 +1,9 @@
 #pragma once
 // The seam between the program and whatever asks the user or the system something:
-// the file-open dialog, message boxes, the list to choose from, the beep and the shell. Everything
-// modal goes through TPlatformDialogs, so a test answers instead of a person.
+// the file-open and folder dialogs, message boxes, the list to choose from, the beep, the shell
+// and the sound played. Everything modal goes through TPlatformDialogs, so a test answers
+// instead of a person, and a sound is handed over as its bytes, so a test hears exactly what
+// would sound.
 //
 // The platform layer supplies the real implementation (Qt: QFileDialog, QMessageBox,
 // a QDialog around a list, QApplication::beep, QDesktopServices). A test installs its own for a
@@ -60,6 +62,17 @@ struct TListDialogRequest {
 // What a list dialog returned when it was closed without a line chosen.
 inline constexpr int ListDialogClosed = -1;
 
+// A folder to choose, starting in Folder (empty: wherever the system likes).
+struct TFolderDialogRequest {
+    std::string Title;
+    std::string Folder;
+};
+
+// A sound to play: a whole WAV file (RIFF, 16-bit PCM), as it would be on disk.
+struct TWaveRequest {
+    std::vector<std::uint8_t> Wav;
+};
+
 class TPlatformDialogs {
 public:
     virtual ~TPlatformDialogs() = default;
@@ -76,6 +89,15 @@ public:
     virtual int ShowListDialog(const TListDialogRequest& request);
     virtual void Beep() = 0;
     virtual void ShellOpen(const std::string& target) = 0;
+    // true with the chosen folder's path (as ExecuteOpenDialog's) in folder; false, folder
+    // untouched, when the user cancels. A stand-in that never shows folders cancels.
+    virtual bool ExecuteFolderDialog(const TFolderDialogRequest& request, std::string& folder);
+    // Starts the sound and returns at once; a sound still playing stops first. false when
+    // there is no sound device to play it on: then nothing plays. A stand-in that plays
+    // nothing answers false.
+    virtual bool PlayWave(const TWaveRequest& request);
+    // Stops the sound playing, if any.
+    virtual void StopWave();
 
 protected:
     TPlatformDialogs() = default;

@@ -76,6 +76,12 @@ void TForm1::CreateMenu() {
     Exit1 = items.at("Exit1");
     Settings1 = items.at("Settings1");
     ShowUnknown1 = items.at("ShowUnknown1");
+    Sounds1 = items.at("Sounds1");
+    Testdrive1 = items.at("Testdrive1");
+    Horn1 = items.at("Horn1");
+    Doors1 = items.at("Doors1");
+    Stop1 = items.at("Stop1");
+    Gamefolder1 = items.at("Gamefolder1");
     About1 = items.at("About1");
     IDofEngineSound1 = items.at("IDofEngineSound1");
     Help1 = items.at("Help1");
@@ -195,6 +201,11 @@ void TForm1::ConnectEvents() {
     Check1->OnClick = [this] { Check1Click(); };
     Exit1->OnClick = [this] { Exit1Click(); };
     ShowUnknown1->OnClick = [this] { ShowUnknown1Click(); };
+    Testdrive1->OnClick = [this] { Testdrive1Click(); };
+    Horn1->OnClick = [this] { Horn1Click(); };
+    Doors1->OnClick = [this] { Doors1Click(); };
+    Stop1->OnClick = [this] { Stop1Click(); };
+    Gamefolder1->OnClick = [this] { Gamefolder1Click(); };
     IDofEngineSound1->OnClick = [this] { IDofEngineSound1Click(); };
     Help1->OnClick = [this] { Help1Click(); };
     About2->OnClick = [this] { About2Click(); };

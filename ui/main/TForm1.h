@@ -24,7 +24,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -65,6 +67,12 @@ public:
     TMenuItem* Exit1 = nullptr;
     TMenuItem* Settings1 = nullptr;
     TMenuItem* ShowUnknown1 = nullptr;
+    TMenuItem* Sounds1 = nullptr;
+    TMenuItem* Testdrive1 = nullptr;
+    TMenuItem* Horn1 = nullptr;
+    TMenuItem* Doors1 = nullptr;
+    TMenuItem* Stop1 = nullptr;
+    TMenuItem* Gamefolder1 = nullptr;
     TMenuItem* About1 = nullptr;
     TMenuItem* IDofEngineSound1 = nullptr;
     TMenuItem* Help1 = nullptr;
@@ -82,6 +90,8 @@ public:
     const TLanguage& Language() const { return language_; }
     // The file open now; an empty path before the first open.
     const TEditorFile& OpenFile() const { return file_; }
+    // The game's folder chosen through Sounds > Game folder... this session, if any.
+    const std::optional<std::filesystem::path>& GameFolder() const { return gameFolder_; }
 
     // The file the program was started with (a file dropped on it, "Open with"), opened
     // as if chosen in the Open dialog, which then starts beside it. A failure ends it as an
@@ -118,6 +128,11 @@ private:
     void Commit(const TVehicleChange& change);
     void SelectVehicle(const TVehicle& vehicle);
     void WaitForConfirmation();
+    // Sounds (TForm1Sounds.cpp).
+    enum class TSoundPick : std::uint8_t { TestDrive, Horn, Doors };
+    void PlayVehicle(TSoundPick pick);
+    std::optional<std::filesystem::path> SoundFolder();
+    std::optional<std::filesystem::path> AskGameFolder(const std::filesystem::path& start);
 
     // Handlers (TForm1Events.cpp).
     void FormCreate();
@@ -140,6 +155,11 @@ private:
     void Check1Click();
     void Exit1Click();
     void ShowUnknown1Click();
+    void Testdrive1Click();
+    void Horn1Click();
+    void Doors1Click();
+    void Stop1Click();
+    void Gamefolder1Click();
     void IDofEngineSound1Click();
     void Help1Click();
     void About2Click();
@@ -161,6 +181,7 @@ private:
     TApplyHistory history_;
     int position_ = 0;
     TLanguage language_;
+    std::optional<std::filesystem::path> gameFolder_;
 };
 
 } // namespace klarvon

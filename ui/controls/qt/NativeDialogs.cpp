@@ -1,5 +1,6 @@
 #include "ui/controls/qt/NativeDialogs.h"
 #include "ui/controls/qt/ControlImpl.h"
+#include "ui/controls/qt/WavePlayer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -71,6 +72,23 @@ public:
                              : QUrl::fromLocalFile(QDir::current().absoluteFilePath(text));
         QDesktopServices::openUrl(url);
     }
+
+    bool ExecuteFolderDialog(const TFolderDialogRequest& request, std::string& folder) override {
+        const QString chosen = QFileDialog::getExistingDirectory(
+            QApplication::activeWindow(), ToQt(request.Title),
+            QFile::decodeName(QByteArray::fromStdString(request.Folder)));
+        if (chosen.isEmpty()) {
+            return false;
+        }
+        folder = QFile::encodeName(chosen).toStdString();
+        return true;
+    }
+
+    bool PlayWave(const TWaveRequest& request) override { return player_.Play(request.Wav); }
+    void StopWave() override { player_.Stop(); }
+
+private:
+    TWavePlayer player_;
 };
 
 } // namespace

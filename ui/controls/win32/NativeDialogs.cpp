@@ -3,9 +3,12 @@
 #include "ui/controls/win32/ControlImpl.h"
 
 #include <commdlg.h>
+#include <mmsystem.h>
 #include <shellapi.h>
+#include <shobjidl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace klarvon {
@@ -341,6 +344,45 @@ INT_PTR CALLBACK ListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// The folder dialog of the shell; false when the user cancels or it cannot be shown.
+bool PickFolder(const TFolderDialogRequest& request, std::string& folder) {
+    // The dialog is a COM object; the apartment may well be there already.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IFileOpenDialog* dialog = nullptr;
+    bool chosen = false;
+    if (SUCCEEDED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_IFileOpenDialog, reinterpret_cast<void**>(&dialog)))) {
+        FILEOPENDIALOGOPTIONS options = 0;
+        dialog->GetOptions(&options);
+        dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
+        const std::wstring title = Widen(request.Title);
+        dialog->SetTitle(title.c_str());
+        const std::wstring start = WideText(request.Folder);
+        IShellItem* startItem = nullptr;
+        if (!start.empty() &&
+            SUCCEEDED(SHCreateItemFromParsingName(start.c_str(), nullptr, IID_IShellItem,
+                                                  reinterpret_cast<void**>(&startItem)))) {
+            dialog->SetFolder(startItem);
+            startItem->Release();
+        }
+        IShellItem* result = nullptr;
+        if (SUCCEEDED(dialog->Show(DialogOwner())) && SUCCEEDED(dialog->GetResult(&result))) {
+            PWSTR path = nullptr;
+            if (SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, &path))) {
+                folder = FromWide(path);
+                chosen = true;
+                CoTaskMemFree(path);
+            }
+            result->Release();
+        }
+        dialog->Release();
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return chosen;
+}
+
 class TWin32PlatformDialogs : public TPlatformDialogs {
 public:
     bool ExecuteOpenDialog(const TOpenDialogRequest& request, std::string& fileName) override {
@@ -400,6 +442,34 @@ public:
         ShellExecuteW(isWebPage ? nullptr : MainFormWindow(), L"open", file.c_str(), nullptr,
                       nullptr, isWebPage ? SW_HIDE : SW_RESTORE);
     }
+
+    bool ExecuteFolderDialog(const TFolderDialogRequest& request, std::string& folder) override {
+        return PickFolder(request, folder);
+    }
+
+    bool PlayWave(const TWaveRequest& request) override {
+        // The system reads the bytes while it plays: they stay here until the next sound or
+        // the stop, and the sound playing stops before they change.
+        StopWave();
+        if (waveOutGetNumDevs() == 0) {
+            return false;
+        }
+        playing_ = request.Wav;
+        if (PlaySoundW(reinterpret_cast<LPCWSTR>(playing_.data()), nullptr,
+                       SND_MEMORY | SND_ASYNC | SND_NODEFAULT) == FALSE) {
+            playing_.clear();
+            return false;
+        }
+        return true;
+    }
+
+    void StopWave() override {
+        PlaySoundW(nullptr, nullptr, 0);
+        playing_.clear();
+    }
+
+private:
+    std::vector<std::uint8_t> playing_;
 };
 
 // Runs the dialog modally; the index its procedure ended it with (shifted by AnswerShift),
