@@ -23,9 +23,11 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 12> Commands{
-    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,   &CopyCommand,
-    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &CheckCommand, &DemoCommand,
+constexpr std::array<const TCommand*, 16> Commands{
+    &InfoCommand,      &ShowCommand,      &DumpCommand,        &FindCommand,
+    &SetCommand,       &CopyCommand,      &DiffCommand,        &ApplyCommand,
+    &ExportCfgCommand, &ImportCfgCommand, &CheckCommand,       &DemoCommand,
+    &BanksCommand,     &SoundsCommand,    &ExportSoundCommand, &ListenCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
