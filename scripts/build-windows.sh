@@ -173,7 +173,7 @@ cmake -S "$root" -B "$build_dir" \
   -Dnlohmann_json_DIR="$prefix/share/cmake/nlohmann_json" \
   >/dev/null
 
-targets=(klarvon-cli table_values_tests table_file_tests catalogue_tests exchange_tests)
+targets=(klarvon-cli table_values_tests table_file_tests catalogue_tests exchange_tests sound_tests)
 for optional in klarvon klarvon_win32ui_tests; do
   if has_target "$optional"; then
     targets+=("$optional")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows leg of the tests: cross-builds (scripts/build-windows.sh), then under Wine
 #   - the core's test programs (table_values_tests, table_file_tests, catalogue_tests,
-#     exchange_tests),
+#     exchange_tests, sound_tests),
 #   - the companion's end-to-end suite (the Linux cli_tests) against klarvon-cli.exe,
 #   - the window test program, under Xvfb, when the Windows window layer is built (as
 #     root, its cases on a file with the read-only attribute run apart, as nobody).
@@ -121,7 +121,7 @@ else
   make_prefix "$tester_dir"
 fi
 for program in table/table_values_tests table/table_file_tests catalogue/catalogue_tests \
-  exchange/exchange_tests; do
+  exchange/exchange_tests sound/sound_tests; do
   name=$(basename "$program")
   install -m 755 "$build_win/tests/$program.exe" "$tester_dir/$name.exe"
   run_gtest "$name" "${as_tester[@]}" env HOME="$tester_dir" WINEPREFIX="$tester_dir/prefix" \
