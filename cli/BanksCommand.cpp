@@ -70,11 +70,7 @@ TBankLine ReadBankLine(const sound::TGameSounds& sounds, std::int64_t bank) {
     line.Bytes = sounds.Location(bank).Bytes;
     line.FitsPlayer = line.Bytes <= sounds.PlayerSlotBytes();
     line.FitsDummy = line.Bytes <= sounds.DummySlotBytes();
-    if (std::optional<std::string> why = sounds.WhyUnloadable(bank)) {
-        line.Problem = "bank " + std::to_string(bank) + ": " + *why;
-        std::cerr << *line.Problem << '\n';
-        return line;
-    }
+    // Reading the header checks the bank against its package: the error names both.
     try {
         const std::vector<sound::TSoundEntry> entries = sounds.Sounds(bank);
         line.Sounds = entries.size();
@@ -87,6 +83,11 @@ TBankLine ReadBankLine(const sound::TGameSounds& sounds, std::int64_t bank) {
         if (!failure.Context.empty()) {
             std::cerr << "in " << failure.Context << '\n';
         }
+        return line;
+    }
+    if (std::optional<std::string> why = sounds.WhyUnloadable(bank)) {
+        line.Problem = "bank " + std::to_string(bank) + ": " + *why;
+        std::cerr << *line.Problem << '\n';
     }
     return line;
 }

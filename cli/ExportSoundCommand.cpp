@@ -45,9 +45,8 @@ void MakeFolder(const std::string& path) {
     const std::filesystem::path folder = FileSystemPath(path);
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (!std::filesystem::is_directory(folder)) {
-        throw EFailure(path + " is not a folder, and no folder can be made there" +
-                       (error ? " (" + error.message() + ")" : std::string()));
+    if (!std::filesystem::is_directory(folder, error)) {
+        throw EFailure(path + " is not a folder, and no folder can be made there");
     }
 }
 
