@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 
 namespace klarvon::cli {
 

@@ -7,6 +7,7 @@
 #include "support/SoundInstall.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cmath>
@@ -129,6 +130,15 @@ TEST(CliSounds, BanksListsEveryBankAndTheOnesThatCannotBeRead) {
     const std::vector<std::string> lines = Lines(named.Out);
     ASSERT_EQ(lines.size(), 3U);
     EXPECT_TRUE(lines[1].starts_with("300\t") && lines[2].starts_with("38\t")) << named.Out;
+
+    // Scripts read the same from JSON: the broken bank's error, the slot that is too small.
+    const TCliRun json = RunCli({"banks", game, "39", "300", "--json"});
+    EXPECT_EQ(json.ExitCode, 1);
+    const nlohmann::json banks = nlohmann::json::parse(json.Out);
+    ASSERT_EQ(banks.size(), 2U);
+    EXPECT_TRUE(banks[0]["error"].is_string() && banks[0]["sounds"].is_null()) << json.Out;
+    EXPECT_EQ(banks[1]["dummy_slot"], false);
+    EXPECT_EQ(banks[1]["bytes"], 74498);
 
     const TCliRun missing = RunCli({"banks", game + "/gta_sa.exe", "900"});
     EXPECT_EQ(missing.ExitCode, 1);
