@@ -3,6 +3,7 @@
 
 #include "catalogue/BankNames.h"
 #include "cli/Commands.h"
+#include "cli/Failure.h"
 #include "cli/Flags.h"
 #include "cli/SoundAccess.h"
 #include "exchange/JsonText.h"
@@ -70,7 +71,7 @@ TBankLine ReadBankLine(const sound::TGameSounds& sounds, std::int64_t bank) {
     line.Bytes = sounds.Location(bank).Bytes;
     line.FitsPlayer = line.Bytes <= sounds.PlayerSlotBytes();
     line.FitsDummy = line.Bytes <= sounds.DummySlotBytes();
-    // Reading the header checks the bank against its package: the error names both.
+    // Reading the header checks the bank against its package first: the error names both.
     try {
         const std::vector<sound::TSoundEntry> entries = sounds.Sounds(bank);
         line.Sounds = entries.size();
@@ -83,10 +84,9 @@ TBankLine ReadBankLine(const sound::TGameSounds& sounds, std::int64_t bank) {
         if (!failure.Context.empty()) {
             std::cerr << "in " << failure.Context << '\n';
         }
-        return line;
-    }
-    if (std::optional<std::string> why = sounds.WhyUnloadable(bank)) {
-        line.Problem = "bank " + std::to_string(bank) + ": " + *why;
+    } catch (const EInOutError& failure) {
+        // A package the system will not read (no access, a disk error).
+        line.Problem = "bank " + std::to_string(bank) + ": " + FileFailureText(failure);
         std::cerr << *line.Problem << '\n';
     }
     return line;
