@@ -55,5 +55,9 @@ extern const TCommand ExportCfgCommand;
 extern const TCommand ImportCfgCommand;
 extern const TCommand CheckCommand;
 extern const TCommand DemoCommand;
+extern const TCommand BanksCommand;
+extern const TCommand SoundsCommand;
+extern const TCommand ExportSoundCommand;
+extern const TCommand ListenCommand;
 
 } // namespace klarvon::cli

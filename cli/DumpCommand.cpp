@@ -46,7 +46,8 @@ const TCommand DumpCommand{
     "--json: an array of 231 objects, one per line, with the same keys in the same\n"
     "order; integers are JSON numbers, floats JSON strings, a missing model null.\n"
     "--game: the game's own fields in place of the editor's (see 'show --help');\n"
-    "its pad bytes are in 'bytes' only.\n"
+    "its pad bytes are in 'bytes' only. With --json, each bank's short name follows\n"
+    "its number: keys PlayerBankName and DummyBankName (null for -1).\n"
     "A cfg gives one row per model, in the order of the rows that count (the last\n"
     "of a model's rows); an added vehicle has an empty id and name (null in JSON).\n",
     DumpFlags,

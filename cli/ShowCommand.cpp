@@ -5,6 +5,7 @@
 #include "cli/Flags.h"
 #include "cli/TableAccess.h"
 #include "exchange/FieldText.h"
+#include "exchange/TableDump.h"
 
 #include <array>
 
@@ -42,7 +43,11 @@ int RunShow(const TArguments& arguments, TReport& out) {
         // A float's stored value is its bits: that shows even what the editor cannot.
         const std::string stored =
             field.Type == TValueType::Float32 ? BitsHex(field, bits) : StoredText(field, bits);
-        out << field.Name << Tab << stored << Tab << ShownText(layout, field, bits) << '\n';
+        out << field.Name << Tab << stored << Tab << ShownText(layout, field, bits);
+        if (const std::string_view bank = exchange::BankNameOfField(field, bits); !bank.empty()) {
+            out << " (" << bank << ')';
+        }
+        out << '\n';
     }
     return ExitSuccess;
 }
@@ -66,7 +71,9 @@ const TCommand ShowCommand{
     "DummyBank, BassSetting, BassFactor, EnginePitch, HornType, HornPitch,\n"
     "DoorType, EngineUpgrade, RadioStation, RadioType, VehicleAudioTypeForName,\n"
     "EngineVolumeOffset); 'shown' is then what the game makes of the value where\n"
-    "that is known ('car', 'horn 3', 'off'), else the value's text.\n"
+    "that is known ('car', 'horn 3', 'off'), else the value's text; a bank's\n"
+    "number is followed by its short name ('38 (Cobra V8 sports car engine,\n"
+    "player bank)').\n"
     "A cfg row is shown as the record it makes: its values in the game's fields,\n"
     "pad bytes zero.\n",
     ShowFlags,

@@ -23,9 +23,11 @@ namespace {
 #endif
 constexpr std::string_view Version = KLARVON_VERSION;
 
-constexpr std::array<const TCommand*, 12> Commands{
-    &InfoCommand, &ShowCommand,  &DumpCommand,      &FindCommand,      &SetCommand,   &CopyCommand,
-    &DiffCommand, &ApplyCommand, &ExportCfgCommand, &ImportCfgCommand, &CheckCommand, &DemoCommand,
+constexpr std::array<const TCommand*, 16> Commands{
+    &InfoCommand,      &ShowCommand,      &DumpCommand,        &FindCommand,
+    &SetCommand,       &CopyCommand,      &DiffCommand,        &ApplyCommand,
+    &ExportCfgCommand, &ImportCfgCommand, &CheckCommand,       &DemoCommand,
+    &BanksCommand,     &SoundsCommand,    &ExportSoundCommand, &ListenCommand,
 };
 
 constexpr std::string_view ProgramHelpTail =
@@ -37,7 +39,9 @@ constexpr std::string_view ProgramHelpTail =
     "ID is a vehicle ID, 400..630, or a vehicle's model name (infernus) or list\n"
     "caption (GOLFCART) in any case, where it names one slot; in a cfg also the\n"
     "model name of a vehicle a mod adds, and model:NAME for a model alone, however\n"
-    "it looks (model:812m). Run\n"
+    "it looks (model:812m).\n"
+    "GAME is the game's folder, or any file in it: its sound files (audio/CONFIG,\n"
+    "audio/SFX) are read, whatever the case of their names. Run\n"
     "'klarvon-cli COMMAND --help' for a command's output format.\n"
     "Exit status: 0 success, 1 failure (the message on stderr: about a file, the\n"
     "file's name first and what to do; else as the editor's error box words it,\n"

@@ -1,5 +1,6 @@
 #include "exchange/TableDump.h"
 
+#include "catalogue/BankNames.h"
 #include "catalogue/VehicleCatalogue.h"
 #include "exchange/Csv.h"
 #include "exchange/FieldText.h"
@@ -7,7 +8,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
+#include <string>
 
 namespace klarvon::exchange {
 
@@ -17,6 +21,14 @@ constexpr std::string_view IdColumn = "id";
 constexpr std::string_view NameColumn = "name";
 constexpr std::string_view ModelColumn = "model";
 constexpr std::string_view BytesColumn = "bytes";
+constexpr std::string_view BankNameSuffix = "Name";
+// The game's fields that hold a bank's number.
+constexpr std::string_view BankFields[] = {"PlayerBank", "DummyBank"};
+
+bool HoldsBank(const TLayoutField& field) {
+    return std::find(std::begin(BankFields), std::end(BankFields), field.Name) !=
+           std::end(BankFields);
+}
 
 // Keys in stored order, so the output reads like the CSV.
 nlohmann::ordered_json TextOrNull(std::string_view text) {
@@ -42,12 +54,27 @@ nlohmann::ordered_json RecordObject(TLayout layout, const TVehicleRecord& entry)
         } else {
             value = IntegerValue(field.Type, bits);
         }
+        if (HoldsBank(field)) {
+            object[BankNameKey(field)] = TextOrNull(BankNameOfField(field, bits));
+        }
     }
     object[std::string(BytesColumn)] = RecordHex(record);
     return object;
 }
 
 } // namespace
+
+std::string_view BankNameOfField(const TLayoutField& field, TFieldBits bits) {
+    if (!HoldsBank(field)) {
+        return {};
+    }
+    const TBankName* name = StockBankName(IntegerValue(field.Type, bits));
+    return name == nullptr ? std::string_view() : name->Name;
+}
+
+std::string BankNameKey(const TLayoutField& field) {
+    return std::string(field.Name) + std::string(BankNameSuffix);
+}
 
 void WriteTableCsv(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out) {
     out << IdColumn << ',' << NameColumn << ',' << ModelColumn;

@@ -9,6 +9,7 @@
 
 #include <ostream>
 #include <span>
+#include <string_view>
 
 namespace klarvon::exchange {
 
@@ -17,7 +18,16 @@ namespace klarvon::exchange {
 // has an empty id and name.
 void WriteTableCsv(TLayout layout, std::span<const TVehicleRecord> records, std::ostream& out);
 
-// The same keys in the same order; integers as JSON numbers, floats as JSON strings (their
+// For a field that holds a sound bank (the game's PlayerBank and DummyBank), the stock name
+// of the bank it holds ("Cobra V8 sports car engine, player bank"); empty for any other
+// field, and for a number the stock game has no bank for (-1).
+std::string_view BankNameOfField(const TLayoutField& field, TFieldBits bits);
+
+// The key after a bank field (BankNameOfField) that names its bank in JSON: "PlayerBankName".
+std::string BankNameKey(const TLayoutField& field);
+
+// The same keys in the same order, and after each bank field its BankNameKey (the name, or
+// null); integers as JSON numbers, floats as JSON strings (their
 // text, which reads back to the same bits), a missing id, name or model as null, a model
 // name that is not UTF-8 as JsonSafeText (JsonText.h) makes it. The document is made whole
 // before any of it is written.

@@ -25,10 +25,11 @@ if [ -z "$editor_fields" ] || [ -z "$game_fields" ] || [ -z "$models" ] || [ -z 
 fi
 
 # What an argument is, from its placeholder in the synopsis: a vehicle, a FIELD=VALUE
-# assignment, a field name, or else a file.
+# assignment, a field name, a bank's number (nothing to offer), or else a file.
 kind_of() {
   case $1 in
   ID | FROM | TO) echo vehicle ;;
+  BANK) echo none ;;
   FIELD=*) echo assignment ;;
   FIELD) echo field ;;
   *) echo file ;;

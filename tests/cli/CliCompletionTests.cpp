@@ -79,7 +79,8 @@ TEST(CliCompletion, OffersWhatEachArgumentTakes) {
         // Commands, and each command's flags.
         {"klarvon-cli ",
          {"info", "show", "dump", "find", "set", "copy", "diff", "apply", "export-cfg",
-          "import-cfg", "check", "demo", "--help", "--version"},
+          "import-cfg", "check", "demo", "banks", "sounds", "export-sound", "listen", "--help",
+          "--version"},
          {"gta_sa.exe"}},
         {"klarvon-cli set gta_sa.exe 400 --", {"--game", "--backup", "--help"}, {"--json"}},
         {"klarvon-cli dump gta_sa.exe --", {"--json", "--game"}, {"--backup"}},
@@ -114,6 +115,9 @@ TEST(CliCompletion, OffersWhatEachArgumentTakes) {
         {"klarvon-cli copy gta_sa.exe 411 400 --from gta_", {"gta_sa.exe"}, {}},
         {"klarvon-cli export-cfg gta_sa.exe --output mod.", {"mod.cfg"}, {"landstal"}},
         {"klarvon-cli demo ", {"gta_sa.exe", "mod.cfg"}, {"landstal"}},
+        {"klarvon-cli listen gta_sa.exe ", {"infernus", "411"}, {"gta_sa.exe"}},
+        {"klarvon-cli listen gta_sa.exe 411 --", {"--game-dir", "--force"}, {"--game"}},
+        {"klarvon-cli banks gta_sa.exe ", {}, {"gta_sa.exe"}},
         // A number is typed, not a file: --bank's value is offered nothing.
         {"klarvon-cli find gta_sa.exe --bank ", {}, {"gta_sa.exe", "--game", "landstal"}},
         {"klarvon-cli check gta_sa.exe --", {"--problems", "--all", "--json"}, {"--game"}},

@@ -87,8 +87,8 @@ TEST(CliGameView, ShowAndDumpReadTheGamesFieldsFromTheBytes) {
                             "\n"
                             "field\tstored\tshown\n"
                             "VehicleAudioType\t0\tcar\n"
-                            "PlayerBank\t38\t38\n"
-                            "DummyBank\t37\t37\n"
+                            "PlayerBank\t38\t38 (Cobra V8 sports car engine, player bank)\n"
+                            "DummyBank\t37\t37 (Cobra V8 sports car engine, dummy bank)\n"
                             "BassSetting\t1\tboost\n"
                             "BassFactor\t0x3F666666\t0.899999976158142\n"
                             "EnginePitch\t0x3F800000\t1\n"
@@ -126,7 +126,12 @@ TEST(CliGameView, ShowAndDumpReadTheGamesFieldsFromTheBytes) {
     for (const auto& item : object.items()) {
         keys += (keys.empty() ? "" : ",") + item.key();
     }
-    EXPECT_EQ(keys, header);
+    // Each bank's name follows its number; the CSV's keys keep their order around them.
+    EXPECT_EQ(keys, "id,name,model,VehicleAudioType,PlayerBank,PlayerBankName,DummyBank,"
+                    "DummyBankName,BassSetting,BassFactor,EnginePitch,HornType,HornPitch,"
+                    "DoorType,EngineUpgrade,RadioStation,RadioType,VehicleAudioTypeForName,"
+                    "EngineVolumeOffset,bytes");
+    EXPECT_EQ(object["PlayerBankName"], "Cobra V8 sports car engine, player bank");
     EXPECT_EQ(object["DoorType"], 2);
     EXPECT_EQ(object["RadioType"], -1);
     EXPECT_EQ(object["EngineVolumeOffset"], "-6");

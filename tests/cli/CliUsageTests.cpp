@@ -57,6 +57,30 @@ TEST(CliUsage, HelpAndWrongUsageHaveTheirExitCodes) {
          "",
          "klarvon-cli: unknown option '--skip-unknown'"},
         {{"demo", "--help"}, 0, "usage: klarvon-cli demo OUT [--force]\n", ""},
+        {{"banks", "--help"}, 0, "usage: klarvon-cli banks GAME [BANK ...] [--json]\n", ""},
+        {{"sounds", "-h"}, 0, "usage: klarvon-cli sounds GAME BANK [--json]\n", ""},
+        {{"export-sound", "--help"},
+         0,
+         "usage: klarvon-cli export-sound GAME BANK [SOUND] OUT [--force]\n",
+         ""},
+        {{"listen", "--help"},
+         0,
+         "usage: klarvon-cli listen FILE ID OUT [--game-dir DIR] [--force]\n",
+         ""},
+        {{"banks", "g", "38", "-1"}, 2, "", "klarvon-cli: '-1' is not a bank number (0 or more)"},
+        {{"sounds", "g"}, 2, "", "klarvon-cli: missing arguments"},
+        {{"export-sound", "g", "38", "400", "x"},
+         2,
+         "",
+         "klarvon-cli: '400' is not a sound number (0..399)"},
+        {{"export-sound", "g", "38", "0", "x", "y"},
+         2,
+         "",
+         "klarvon-cli: too many arguments ('y' is one too many)"},
+        {{"listen", "EXE", "4OO", "x.wav"},
+         2,
+         "",
+         "klarvon-cli: '4OO' is not a vehicle ID (400..630)"},
         {{"info"}, 2, "", "klarvon-cli: missing arguments"},
         {{"info", "a", "b"}, 2, "", "klarvon-cli: too many arguments ('b' is one too many)"},
         {{"dump", "x", "--xml"}, 2, "", "klarvon-cli: unknown option '--xml'"},
@@ -154,7 +178,7 @@ TEST(CliUsage, EveryHelpFitsEightyColumns) {
                  "--help"});
         }
     }
-    EXPECT_EQ(helps.size(), 13U) << program;
+    EXPECT_EQ(helps.size(), 17U) << program;
     for (const std::vector<std::string>& arguments : helps) {
         const TCliRun run = RunCli(arguments);
         ASSERT_EQ(run.ExitCode, 0) << arguments[0];
