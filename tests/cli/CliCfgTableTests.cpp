@@ -325,7 +325,7 @@ TEST(CliCheck, NamesEachFindingAtItsValueAndExitsOnProblems) {
                                       "; sample\n"
                                       "landstal 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n"
                                       "infernus 0 38 37 1 0.9 1 12 1.06 2 0 7 2 2 0\n"
-                                      "mycar 9 40 38 0 1 1 3 1 2 0 13 1 5 0\n");
+                                      "mycar 9 41 40 0 1 1 3 1 2 0 13 1 5 0\n");
     const TCliRun all = RunCli({"check", cfg});
     EXPECT_EQ(all.ExitCode, 1);
     EXPECT_EQ(all.Out,
