@@ -95,6 +95,14 @@ std::optional<int> StockTypeOf(const TRecordValues& record) {
 
 // ---- The banks ------------------------------------------------------------------
 
+// The rules that judge a bank by what it is, and those that judged it by its number before
+// (FormerRule).
+constexpr std::string_view PlayerOverrunRule = "player-bank-too-big";
+constexpr std::string_view DummyOverrunRule = "dummy-bank-too-big";
+constexpr std::string_view WrongKindRule = "bank-wrong-kind";
+constexpr std::string_view NotVehicleBankRule = "not-vehicle-bank";
+constexpr std::string_view GeneralBankRule = "general-bank";
+
 bool UsersFiles(const TRecordValues& record) {
     return !record.Banks.UsersFolder.empty();
 }
@@ -312,8 +320,8 @@ constexpr auto Rules = std::to_array<TRule>({
      "the bank is never loaded: silent"},
     {"bank-not-in-files", TSeverity::Problem, BankFields, NotInFiles, "", NotInFilesWhat},
     // The game copies a bank into its slot without a size check.
-    {"player-bank-too-big", TSeverity::Problem, PlayerBankField, Overruns, "", OverrunWhat},
-    {"dummy-bank-too-big", TSeverity::Problem, DummyBankField, Overruns, "", OverrunWhat},
+    {PlayerOverrunRule, TSeverity::Problem, PlayerBankField, Overruns, "", OverrunWhat},
+    {DummyOverrunRule, TSeverity::Problem, DummyBankField, Overruns, "", OverrunWhat},
     // Packs add banks past the stock ones through their own BankLkup.dat; without such a
     // file the bank is never loaded. Where the user's files are not known this cannot be
     // told, so it is no problem; where they are, they have judged it above.
@@ -322,7 +330,7 @@ constexpr auto Rules = std::to_array<TRule>({
          return record.Integer(field) > BankCount && !UsersFiles(record);
      },
      "beyond the stock 710 banks: silent unless your BankLkup.dat adds it"},
-    {"bank-wrong-kind", TSeverity::Note, BankFields,
+    {WrongKindRule, TSeverity::Note, BankFields,
      [](const TRecordValues& record, const TLayoutField& field) {
          return WrongKind(record, field).has_value();
      },
@@ -434,18 +442,18 @@ std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
 }
 
 std::optional<std::string_view> FormerRule(const TFinding& finding) {
-    constexpr std::array<std::string_view, 3> ByWhatTheyAre{
-        "player-bank-too-big", "dummy-bank-too-big", "bank-wrong-kind"};
+    constexpr std::array<std::string_view, 3> ByWhatTheyAre{PlayerOverrunRule, DummyOverrunRule,
+                                                            WrongKindRule};
     if (finding.Field == nullptr || std::find(ByWhatTheyAre.begin(), ByWhatTheyAre.end(),
                                               finding.Rule) == ByWhatTheyAre.end()) {
         return std::nullopt;
     }
     const std::int64_t bank = IntegerValue(finding.Field->Type, finding.Value);
     if (IsNotVehicleBankNumber(bank)) {
-        return "not-vehicle-bank";
+        return NotVehicleBankRule;
     }
     if (IsGeneralBank(bank)) {
-        return "general-bank";
+        return GeneralBankRule;
     }
     return std::nullopt;
 }
