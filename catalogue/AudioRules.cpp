@@ -1,5 +1,6 @@
 #include "catalogue/AudioRules.h"
 
+#include "catalogue/BankNames.h"
 #include "catalogue/ModelNames.h"
 #include "table/TableLocator.h"
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <stdexcept>
+#include <utility>
 
 namespace klarvon {
 
@@ -42,7 +44,8 @@ constexpr std::array<std::string_view, 11> SpecialEngineModels{
     "caddy",   "rcbaron", "rcraider", "rcgoblin", "vortex",
 };
 
-// General sound banks among the vehicle banks that hold no engine.
+// General sound banks among the vehicle banks that hold no engine, which the rules once
+// judged by number (FormerRule).
 constexpr std::array<std::int64_t, 18> GeneralBanks{27, 28, 29, 30, 31, 39,  51,  52,  59,
                                                     60, 66, 67, 74, 82, 105, 128, 138, 143};
 
@@ -64,6 +67,7 @@ struct TRecordValues {
     std::optional<int> Id;
     std::string_view Model;
     const TRecordBytes& Bytes;
+    const TBankFacts& Banks;
 
     std::int64_t Integer(const TLayoutField& field) const {
         return IntegerValue(field.Type, ReadField(field, Bytes));
@@ -87,6 +91,125 @@ bool IsSpecialEngineModel(std::string_view model) {
 
 std::optional<int> StockTypeOf(const TRecordValues& record) {
     return record.Id ? StockAudioType(*record.Id) : std::nullopt;
+}
+
+// ---- The banks ------------------------------------------------------------------
+
+// The rules that judge a bank by what it is, and those that judged it by its number before
+// (FormerRule).
+constexpr std::string_view PlayerOverrunRule = "player-bank-too-big";
+constexpr std::string_view DummyOverrunRule = "dummy-bank-too-big";
+constexpr std::string_view WrongKindRule = "bank-wrong-kind";
+constexpr std::string_view NotVehicleBankRule = "not-vehicle-bank";
+constexpr std::string_view GeneralBankRule = "general-bank";
+
+bool UsersFiles(const TRecordValues& record) {
+    return !record.Banks.UsersFolder.empty();
+}
+
+bool IsPlayerBank(const TLayoutField& field) {
+    return field.Name == "PlayerBank";
+}
+
+// A boat's PlayerBank is never loaded nor played: its size and kind do not matter.
+bool IsUnusedBank(const TRecordValues& record, const TLayoutField& field) {
+    return IsPlayerBank(field) && record.AudioType() == BoatKind;
+}
+
+// The facts' state of the bank the field names; null for -1 and for a bank they do not hold.
+const TBankState* BankState(const TRecordValues& record, const TLayoutField& field) {
+    const std::int64_t bank = record.Integer(field);
+    if (bank < 0 || std::cmp_greater_equal(bank, record.Banks.Banks.size())) {
+        return nullptr;
+    }
+    return &record.Banks.Banks[static_cast<std::size_t>(bank)];
+}
+
+std::uint32_t SlotBytes(const TRecordValues& record, const TLayoutField& field) {
+    return IsPlayerBank(field) ? record.Banks.PlayerSlotBytes : record.Banks.DummySlotBytes;
+}
+
+bool Overruns(const TRecordValues& record, const TLayoutField& field) {
+    const TBankState* state = BankState(record, field);
+    return state != nullptr && !IsUnusedBank(record, field) &&
+           state->Bytes > SlotBytes(record, field);
+}
+
+// "96,336": sizes as a modder compares them with a tool's.
+std::string GroupedDigits(std::uint32_t number) {
+    std::string digits = std::to_string(number);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    }
+    return digits;
+}
+
+std::string OverrunWhat(const TRecordValues& record, const TLayoutField& field) {
+    const std::string sizes = "the bank's " + GroupedDigits(BankState(record, field)->Bytes) +
+                              " bytes overrun the " + GroupedDigits(SlotBytes(record, field)) +
+                              "-byte ";
+    if (IsPlayerBank(field)) {
+        return sizes + "player engine slot: the footsteps' slot after it is overwritten, a "
+                       "crash is possible";
+    }
+    return sizes + "dummy engine slot: the next slot's sounds are overwritten, a crash is "
+                   "possible";
+}
+
+// Only a user's own lookup says which banks exist and where; the game loads none it lacks.
+bool NotInFiles(const TRecordValues& record, const TLayoutField& field) {
+    if (!UsersFiles(record) || record.Integer(field) < 0 || IsUnusedBank(record, field)) {
+        return false;
+    }
+    const TBankState* state = BankState(record, field);
+    return state == nullptr || state->Unloadable.has_value();
+}
+
+std::string NotInFilesWhat(const TRecordValues& record, const TLayoutField& field) {
+    const std::string silent = "the bank is never loaded, silent: ";
+    if (const TBankState* state = BankState(record, field)) {
+        return silent + *state->Unloadable;
+    }
+    const std::size_t count = record.Banks.Banks.size();
+    return silent + "your BankLkup.dat holds " + std::to_string(count) + " banks" +
+           (count == 0 ? std::string() : " (0 to " + std::to_string(count - 1) + ")");
+}
+
+// The game plays sounds 0 to 2 of whatever bank it is given as the engine: a bank of the
+// other type, or no vehicle sound at all, is heard wrong. Judged by the stock game's banks;
+// one a pack adds past them is unknown.
+std::optional<std::string_view> WrongKind(const TRecordValues& record, const TLayoutField& field) {
+    const std::int64_t bank = record.Integer(field);
+    if (StockBankName(bank) == nullptr || IsUnusedBank(record, field)) {
+        return std::nullopt;
+    }
+    switch (StockBankRole(bank)) {
+    case TBankRole::NotVehicle:
+        return "not a vehicle sound";
+    case TBankRole::DummyEngine:
+        return IsPlayerBank(field) ? std::optional("a dummy-type bank as PlayerBank")
+                                   : std::nullopt;
+    case TBankRole::PlayerEngine:
+        return IsPlayerBank(field) ? std::nullopt
+                                   : std::optional("a player-type bank as DummyBank");
+    case TBankRole::Vehicle:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::string WrongKindWhat(const TRecordValues& record, const TLayoutField& field) {
+    const TBankName& name = *StockBankName(record.Integer(field));
+    return std::string(*WrongKind(record, field)) + " (" + std::string(name.Name) +
+           "): wrong sounds, the game plays its sounds 0 to 2 as the engine";
+}
+
+bool IsGeneralBank(std::int64_t bank) {
+    return std::find(GeneralBanks.begin(), GeneralBanks.end(), bank) != GeneralBanks.end();
+}
+
+bool IsNotVehicleBankNumber(std::int64_t bank) {
+    return bank > LastVehicleBank && bank < BankCount;
 }
 
 std::string SpecialModelsWhat(const TRecordValues&, const TLayoutField&) {
@@ -132,6 +255,8 @@ struct TRule {
 
 constexpr std::array<std::string_view, 1> AudioTypeField{"VehicleAudioType"};
 constexpr std::array<std::string_view, 2> BankFields{"PlayerBank", "DummyBank"};
+constexpr std::array<std::string_view, 1> PlayerBankField{"PlayerBank"};
+constexpr std::array<std::string_view, 1> DummyBankField{"DummyBank"};
 constexpr std::array<std::string_view, 1> BassSettingField{"BassSetting"};
 constexpr std::array<std::string_view, 1> BassFactorField{"BassFactor"};
 constexpr std::array<std::string_view, 4> FloatFields{"BassFactor", "EnginePitch", "HornPitch",
@@ -188,29 +313,31 @@ constexpr auto Rules = std::to_array<TRule>({
          return record.Integer(field) == BankCount;
      },
      "likely crash: the game has 710 banks (0..709) and its range test lets 710 through"},
+    {"bank-never-loaded", TSeverity::Problem, BankFields,
+     [](const TRecordValues& record, const TLayoutField& field) {
+         return record.Integer(field) < NoBank;
+     },
+     "the bank is never loaded: silent"},
+    {"bank-not-in-files", TSeverity::Problem, BankFields, NotInFiles, "", NotInFilesWhat},
+    // The game copies a bank into its slot without a size check.
+    {PlayerOverrunRule, TSeverity::Problem, PlayerBankField, Overruns, "", OverrunWhat},
+    {DummyOverrunRule, TSeverity::Problem, DummyBankField, Overruns, "", OverrunWhat},
     // Packs add banks past the stock ones through their own BankLkup.dat; without such a
-    // file the bank is never loaded. Only the user's files can tell, so it is no problem.
+    // file the bank is never loaded. Where the user's files are not known this cannot be
+    // told, so it is no problem; where they are, they have judged it above.
     {"bank-beyond-stock", TSeverity::Note, BankFields,
      [](const TRecordValues& record, const TLayoutField& field) {
-         return record.Integer(field) > BankCount;
+         return record.Integer(field) > BankCount && !UsersFiles(record);
      },
      "beyond the stock 710 banks: silent unless your BankLkup.dat adds it"},
-    {"bank-never-loaded", TSeverity::Problem, BankFields,
-     [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
-     "the bank is never loaded: silent"},
-    // Speech and mission banks are larger than an engine slot; mods have crashed on them.
-    {"not-vehicle-bank", TSeverity::Note, BankFields,
+    {WrongKindRule, TSeverity::Note, BankFields,
      [](const TRecordValues& record, const TLayoutField& field) {
-         return record.Integer(field) > LastVehicleBank;
+         return WrongKind(record, field).has_value();
      },
-     "not a vehicle bank (speech and mission banks); a large bank may overrun the engine "
-     "slot; a multiplayer mod caps banks at 410 after crashes"},
-    {"general-bank", TSeverity::Note, BankFields,
-     [](const TRecordValues& record, const TLayoutField& field) {
-         const std::int64_t bank = record.Integer(field);
-         return std::find(GeneralBanks.begin(), GeneralBanks.end(), bank) != GeneralBanks.end();
-     },
-     "a general sound bank that is not an engine bank"},
+     "", WrongKindWhat},
+    // Every bank the stock game numbers as a speech, mission or general bank (once judged
+    // by number alone: not-vehicle-bank, general-bank) is no vehicle sound: the kind and
+    // size above speak for it (FormerRule).
 
     {"bass-preset-unknown", TSeverity::Note, BassSettingField,
      [](const TRecordValues& record, const TLayoutField& field) { return !Handled(record, field); },
@@ -291,7 +418,7 @@ std::optional<int> StockAudioType(int id) {
 }
 
 std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
-                                  const TRecordBytes& bytes) {
+                                  const TRecordBytes& bytes, const TBankFacts& banks) {
     if (id && (*id < FirstVehicleId || *id > LastVehicleId)) {
         throw std::out_of_range("no vehicle slot " + std::to_string(*id));
     }
@@ -300,7 +427,7 @@ std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
         return findings;
     }
     // A slot's own model name decides, whatever name the caller's file gives it.
-    const TRecordValues record{id, id ? ModelName(*id) : model, bytes};
+    const TRecordValues record{id, id ? ModelName(*id) : model, bytes, banks};
     for (const TLayoutField& field : GameLayout()) {
         for (const TRule& rule : Rules) {
             if (IsAbout(rule, field) && rule.Applies(record, field)) {
@@ -312,6 +439,23 @@ std::vector<TFinding> CheckRecord(std::optional<int> id, std::string_view model,
         }
     }
     return findings;
+}
+
+std::optional<std::string_view> FormerRule(const TFinding& finding) {
+    constexpr std::array<std::string_view, 3> ByWhatTheyAre{PlayerOverrunRule, DummyOverrunRule,
+                                                            WrongKindRule};
+    if (finding.Field == nullptr || std::find(ByWhatTheyAre.begin(), ByWhatTheyAre.end(),
+                                              finding.Rule) == ByWhatTheyAre.end()) {
+        return std::nullopt;
+    }
+    const std::int64_t bank = IntegerValue(finding.Field->Type, finding.Value);
+    if (IsNotVehicleBankNumber(bank)) {
+        return NotVehicleBankRule;
+    }
+    if (IsGeneralBank(bank)) {
+        return GeneralBankRule;
+    }
+    return std::nullopt;
 }
 
 std::string_view SeverityName(TSeverity severity) {

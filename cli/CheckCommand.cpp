@@ -1,5 +1,5 @@
-// `check FILE [ID ...] [--problems] [--all] [--json]`: what the game will do with the values
-// of each record, before a modder starts it.
+// `check FILE [ID ...] [--problems] [--all] [--json] [--game-dir DIR]`: what the game will
+// do with the values of each record, before a modder starts it.
 
 #include "cli/Commands.h"
 #include "cli/Failure.h"
@@ -7,9 +7,12 @@
 #include "cli/TableAccess.h"
 #include "exchange/Findings.h"
 #include "exchange/PackCheck.h"
+#include "sound/CheckedBanks.h"
+#include "table/PathText.h"
 
 #include <algorithm>
 #include <array>
+#include <iostream>
 #include <span>
 
 namespace klarvon::cli {
@@ -18,7 +21,19 @@ using exchange::TRecordFinding;
 
 namespace {
 
-constexpr std::array<TFlag, 3> CheckFlags{ProblemsFlag, AllFlag, FindingsJsonFlag};
+constexpr std::array<TFlag, 4> CheckFlags{ProblemsFlag, AllFlag, FindingsJsonFlag, GameDirFlag};
+
+// The banks' facts, said on stderr when they are the user's: a finding about a bank's size
+// means little without knowing whose sizes they were.
+TBankFacts BankFactsFor(const TArguments& arguments, const std::string& path) {
+    const std::optional<std::string> gameDir = arguments.Value(GameDirFlag);
+    TBankFacts banks = sound::CheckedBankFacts(
+        FileSystemPath(path), gameDir ? std::optional(FileSystemPath(*gameDir)) : std::nullopt);
+    if (!banks.UsersFolder.empty()) {
+        std::cerr << "banks judged by the sound files in " << banks.UsersFolder << '\n';
+    }
+    return banks;
+}
 
 int RunCheck(const TArguments& arguments, TReport& out) {
     RequirePositionals(arguments, 1, true);
@@ -30,7 +45,8 @@ int RunCheck(const TArguments& arguments, TReport& out) {
     const std::span<const std::string> named = std::span(arguments.Positionals).subspan(1);
     const std::vector<TVehicleRecord> records =
         named.empty() ? table.ReadAll() : table.ReadNamed(named);
-    const std::vector<TRecordFinding> findings = exchange::CheckPack(records, table.Cfg());
+    const std::vector<TRecordFinding> findings =
+        exchange::CheckPack(records, table.Cfg(), BankFactsFor(arguments, path));
 
     const bool all = arguments.Has(AllFlag);
     const bool problemsOnly = arguments.Has(ProblemsFlag);
@@ -63,8 +79,18 @@ const TCommand CheckCommand{
     "the value first: 'FILE:LINE:COLUMN: '. An added vehicle's ID is '-'.\n"
     "A problem is an effect the game's code is known to have: no engine sound, no\n"
     "horn, no door sound, no radio, or a likely crash. A note is an effect that is\n"
-    "likely but unproven, or harmless on its own. A bank beyond the stock 710 is a\n"
-    "note: a pack may add it through its own BankLkup.dat. A cfg row whose model\n"
+    "likely but unproven, or harmless on its own.\n"
+    "Banks are judged by the game's sound files: those of --game-dir DIR (the\n"
+    "game's folder or a file in it), else those beside FILE (audio/CONFIG), else\n"
+    "the stock game's; stderr then names the folder. A sound file that cannot be\n"
+    "read fails the check. A bank larger than its engine slot (stock: 290,048\n"
+    "bytes for PlayerBank, 74,496 for DummyBank; a boat's PlayerBank is never\n"
+    "loaded) is a problem (player-bank-too-big, dummy-bank-too-big), as is a bank\n"
+    "the user's BankLkup.dat lacks or whose package is missing or short\n"
+    "(bank-not-in-files). A dummy-type bank as PlayerBank, a player-type one as\n"
+    "DummyBank, or a bank that is no vehicle sound is a note (bank-wrong-kind).\n"
+    "Without the user's sound files, a bank beyond the stock 710 is a note: a\n"
+    "pack may add it through its own BankLkup.dat. A cfg row whose model\n"
     "name is not a stock model but one or two letters away from one gets a note\n"
     "'- NAME: not a stock model: added as a new vehicle; did you mean MODEL?'\n"
     "(rule not-a-stock-model). The slots after 611 serve no stock vehicle and are\n"
@@ -73,8 +99,10 @@ const TCommand CheckCommand{
     "the values or alone on the line just before the row:\n"
     "  ; klarvon: intended no-vehicle-audio, no-horn (an electric car)\n"
     "with rule names as --json gives them, separated by blanks or commas (other\n"
-    "words are ignored). Marked findings are not listed and never make the exit\n"
-    "status 1; --all lists them too, as 'SEVERITY (intended): ...'.\n"
+    "words are ignored; general-bank and not-vehicle-bank, the older names, mark\n"
+    "the bank rule that speaks for such a bank). Marked findings are not listed\n"
+    "and never make the exit status 1; --all lists them too, as\n"
+    "'SEVERITY (intended): ...'.\n"
     "A last line counts the findings, per rule, the most frequent first (ties by\n"
     "name), and those marked intended apart:\n"
     "  3 problems (2 bank-never-loaded, 1 no-horn), 6 notes (6 no-vehicle-audio)\n"

@@ -30,7 +30,7 @@ inline constexpr TFlag ExactFlag{"--exact", "",
 inline constexpr TFlag ForceFlag{"--force", "", "replace the file written if it exists"};
 inline constexpr TFlag OutputFlag{"--output", "CFG", "write to CFG, whole, in place of stdout"};
 inline constexpr TFlag GameDirFlag{"--game-dir", "DIR",
-                                   "the game's folder, for its sound files (else FILE's)"};
+                                   "the game's folder (or a file in it) whose sound files to use"};
 // --backup of a command whose file written is CFG.
 inline constexpr TFlag OutputBackupFlag{
     "--backup", "", "first copy an existing CFG to CFG.bak, unless that exists"};

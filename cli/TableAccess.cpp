@@ -9,7 +9,9 @@
 #include "exchange/Changes.h"
 #include "exchange/Findings.h"
 #include "exchange/PackCheck.h"
+#include "sound/CheckedBanks.h"
 #include "table/Backup.h"
+#include "table/PathText.h"
 
 #include <iostream>
 #include <sstream>
@@ -29,10 +31,24 @@ void WarnIfNotTheGame(const TVehicleTable& table, std::ostream& warnings) {
     }
 }
 
+// The banks' facts of the game beside the file. Sound files that cannot be read do not stop
+// a change the user asked for: they are warned of, and the stock game's facts judge.
+TBankFacts BankFactsBeside(const std::string& path, std::ostream& warnings) {
+    try {
+        return sound::CheckedBankFacts(FileSystemPath(path));
+    } catch (const EKlarvonError& failure) {
+        const auto* final = dynamic_cast<const EFinalError*>(&failure);
+        warnings << "warning: banks judged by the stock game's sizes: " << failure.what()
+                 << (final != nullptr && !final->Context.empty() ? " in " + final->Context : "")
+                 << '\n';
+        return StockBankFacts();
+    }
+}
+
 // Only problems a change makes are warned about: a value the file already held is not
 // this command's doing. A row added under a misspelt stock name would silently be a new
 // vehicle.
-void WarnAboutProblems(const TChangeSet& set, std::ostream& warnings) {
+void WarnAboutProblems(const TChangeSet& set, const TBankFacts& banks, std::ostream& warnings) {
     for (const TVehicleChange& change : set.Changes) {
         if (change.Removed) {
             continue;
@@ -44,8 +60,9 @@ void WarnAboutProblems(const TChangeSet& set, std::ostream& warnings) {
             }
         }
         const std::vector<TFinding> problems =
-            change.Before ? exchange::NewProblems(change.Vehicle, *change.Before, change.After)
-                          : exchange::Problems(change.Vehicle, change.After);
+            change.Before
+                ? exchange::NewProblems(change.Vehicle, *change.Before, change.After, banks)
+                : exchange::Problems(change.Vehicle, change.After, banks);
         for (const TFinding& problem : problems) {
             warnings << exchange::WarningLine(change.Vehicle, problem) << '\n';
         }
@@ -86,7 +103,7 @@ int RunChange(const TArguments& arguments, const std::string& path, TReport& out
         return ExitSuccess;
     }
     set.Changes = prepared.Changes;
-    WarnAboutProblems(set, std::cerr);
+    WarnAboutProblems(set, BankFactsBeside(path, std::cerr), std::cerr);
     if (dryRun) {
         std::cerr << "dry run: nothing was written\n";
     } else {

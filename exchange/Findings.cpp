@@ -108,11 +108,12 @@ std::string PerRule(std::span<const TRecordFinding* const> findings) {
 
 } // namespace
 
-std::vector<TRecordFinding> CheckRecords(std::span<const TVehicleRecord> records) {
+std::vector<TRecordFinding> CheckRecords(std::span<const TVehicleRecord> records,
+                                         const TBankFacts& banks) {
     std::vector<TRecordFinding> findings;
     for (const TVehicleRecord& record : records) {
         for (TFinding& finding :
-             CheckRecord(record.Vehicle.Id, record.Vehicle.Model, record.Bytes)) {
+             CheckRecord(record.Vehicle.Id, record.Vehicle.Model, record.Bytes, banks)) {
             findings.push_back({record, std::move(finding)});
         }
     }
@@ -193,17 +194,18 @@ std::string WarningLine(const TVehicle& vehicle, const TFinding& finding) {
     return std::string(WarningWord) + ": " + FindingSubject(vehicle, finding);
 }
 
-std::vector<TFinding> Problems(const TVehicle& vehicle, const TRecordBytes& bytes) {
-    std::vector<TFinding> findings = CheckRecord(vehicle.Id, vehicle.Model, bytes);
+std::vector<TFinding> Problems(const TVehicle& vehicle, const TRecordBytes& bytes,
+                               const TBankFacts& banks) {
+    std::vector<TFinding> findings = CheckRecord(vehicle.Id, vehicle.Model, bytes, banks);
     std::erase_if(findings,
                   [](const TFinding& finding) { return finding.Severity != TSeverity::Problem; });
     return findings;
 }
 
 std::vector<TFinding> NewProblems(const TVehicle& vehicle, const TRecordBytes& before,
-                                  const TRecordBytes& after) {
-    const std::vector<TFinding> old = Problems(vehicle, before);
-    std::vector<TFinding> made = Problems(vehicle, after);
+                                  const TRecordBytes& after, const TBankFacts& banks) {
+    const std::vector<TFinding> old = Problems(vehicle, before, banks);
+    std::vector<TFinding> made = Problems(vehicle, after, banks);
     std::erase_if(made, [&old](const TFinding& finding) {
         return std::any_of(old.begin(), old.end(),
                            [&finding](const TFinding& had) { return SameFinding(had, finding); });

@@ -26,8 +26,10 @@ struct TRecordFinding {
     bool Intended = false; // marked as intended in the cfg (see PackCheck.h)
 };
 
-// Every finding of the records, in their order, each record's in its fields' order.
-std::vector<TRecordFinding> CheckRecords(std::span<const TVehicleRecord> records);
+// Every finding of the records, in their order, each record's in its fields' order, the
+// banks judged by the facts given (CheckRecord).
+std::vector<TRecordFinding> CheckRecords(std::span<const TVehicleRecord> records,
+                                         const TBankFacts& banks = StockBankFacts());
 
 bool HasProblem(std::span<const TRecordFinding> findings);
 
@@ -70,7 +72,9 @@ std::string WarningLine(const TVehicle& vehicle, const TFinding& finding);
 // have (the same rule about the same field), so a change never warns of what was already
 // there. A row a command adds has no before: all its problems are new.
 std::vector<TFinding> NewProblems(const TVehicle& vehicle, const TRecordBytes& before,
-                                  const TRecordBytes& after);
-std::vector<TFinding> Problems(const TVehicle& vehicle, const TRecordBytes& bytes);
+                                  const TRecordBytes& after,
+                                  const TBankFacts& banks = StockBankFacts());
+std::vector<TFinding> Problems(const TVehicle& vehicle, const TRecordBytes& bytes,
+                               const TBankFacts& banks = StockBankFacts());
 
 } // namespace klarvon::exchange

@@ -107,7 +107,7 @@ std::vector<std::string> IntendedRules(std::string_view text, const TCfgDocument
 }
 
 std::vector<TRecordFinding> CheckPack(std::span<const TVehicleRecord> records,
-                                      const TCfgDocument* cfg) {
+                                      const TCfgDocument* cfg, const TBankFacts& banks) {
     std::vector<TRecordFinding> findings;
     for (const TVehicleRecord& record : records) {
         std::vector<std::string> intended;
@@ -119,15 +119,18 @@ std::vector<TRecordFinding> CheckPack(std::span<const TVehicleRecord> records,
                 intended = IntendedRules(cfg->Text(), *row);
             }
         }
-        const auto mark = [&intended](TRecordFinding found) {
-            found.Intended =
-                std::find(intended.begin(), intended.end(), found.Finding.Rule) != intended.end();
+        const auto marked = [&intended](std::string_view rule) {
+            return std::find(intended.begin(), intended.end(), rule) != intended.end();
+        };
+        const auto mark = [&marked](TRecordFinding found) {
+            const std::optional<std::string_view> former = FormerRule(found.Finding);
+            found.Intended = marked(found.Finding.Rule) || (former && marked(*former));
             return found;
         };
         if (std::optional<TFinding> misspelt = MisspeltModelFinding(record.Vehicle)) {
             findings.push_back(mark({record, std::move(*misspelt)}));
         }
-        for (TRecordFinding& found : CheckRecords(std::span(&record, 1))) {
+        for (TRecordFinding& found : CheckRecords(std::span(&record, 1), banks)) {
             findings.push_back(mark(std::move(found)));
         }
     }

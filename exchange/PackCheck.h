@@ -10,7 +10,9 @@
 //
 // After "klarvon:" and "intended" (in any case), the words up to the end of the comment (or
 // the next ';') are rule names as `check --json` gives them, separated by blanks or commas;
-// a word that names no rule is ignored, so a reason may follow.
+// a word that names no rule is ignored, so a reason may follow. A mark written before the
+// banks were judged by size and kind ("general-bank") holds for the finding that now speaks
+// for the value (FormerRule).
 
 #include "exchange/CfgDocument.h"
 #include "exchange/Findings.h"
@@ -40,8 +42,9 @@ std::vector<std::string> IntendedRules(std::string_view text, const TCfgDocument
 
 // Every finding of the records, in their order, each record's misspelt name first, then the
 // rules' in their fields' order (CheckRecords). cfg: the document the records are rows of,
-// whose marks set Intended; null for an executable.
+// whose marks set Intended; null for an executable. banks: as CheckRecords judges by.
 std::vector<TRecordFinding> CheckPack(std::span<const TVehicleRecord> records,
-                                      const TCfgDocument* cfg);
+                                      const TCfgDocument* cfg,
+                                      const TBankFacts& banks = StockBankFacts());
 
 } // namespace klarvon::exchange

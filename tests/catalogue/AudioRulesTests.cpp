@@ -3,6 +3,7 @@
 // silent about a mute car nor cries wolf on an untouched game.
 
 #include "catalogue/AudioRules.h"
+#include "catalogue/BankNames.h"
 #include "catalogue/ModelNames.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +56,24 @@ struct TRuleCase {
     TSeverity Severity = TSeverity::Problem;
     std::optional<int> Id = 400; // none: a vehicle a mod adds
     std::string_view Model = "landstal";
+    const TBankFacts* Banks = &StockBankFacts();
 };
+
+// A user's own sound files, as the reader gives their facts: the stock banks, changed.
+TBankFacts UsersBanks(std::size_t count = StockBankFacts().Banks.size()) {
+    TBankFacts facts = StockBankFacts();
+    facts.Banks.resize(count, {1000, std::nullopt});
+    facts.UsersFolder = "/games/sa";
+    return facts;
+}
+
+// Slots exactly as big as LANDSTAL's banks (99 player, 98 dummy), less the bytes given.
+TBankFacts SlotsOfLandstal(std::uint32_t playerLess, std::uint32_t dummyLess) {
+    TBankFacts facts = UsersBanks();
+    facts.PlayerSlotBytes = facts.Banks[99].Bytes - playerLess;
+    facts.DummySlotBytes = facts.Banks[98].Bytes - dummyLess;
+    return facts;
+}
 
 constexpr auto P = TSeverity::Problem;
 constexpr auto N = TSeverity::Note;
@@ -65,6 +83,16 @@ constexpr std::string_view None;
 
 TEST(AudioRules, EachRuleOnAValueThatBreaksItAndOneThatJustPassesIt) {
     const std::optional<int> added;
+    const TBankFacts atSlots = SlotsOfLandstal(0, 0);
+    const TBankFacts overSlots = SlotsOfLandstal(1, 0);
+    const TBankFacts overDummy = SlotsOfLandstal(0, 1);
+    const TBankFacts lookup153 = UsersBanks(153);
+    const TBankFacts lookup800 = UsersBanks(800);
+    const TBankFacts noPackage = [] {
+        TBankFacts facts = UsersBanks(800);
+        facts.Banks[98].Unloadable = "its package audio/SFX/GENRL is missing";
+        return facts;
+    }();
     const std::vector<TRuleCase> cases{
         // The kind of vehicle.
         {{{Kind, 7}}, "audio-never-starts", Kind, P},
@@ -87,12 +115,32 @@ TEST(AudioRules, EachRuleOnAValueThatBreaksItAndOneThatJustPassesIt) {
         {{{"PlayerBank", 711}}, "bank-beyond-stock", "PlayerBank", N},
         {{{"DummyBank", 32767}}, "bank-beyond-stock", "DummyBank", N},
         {{{"DummyBank", -2}}, "bank-never-loaded", "DummyBank", P},
-        {{{"PlayerBank", 709}}, "not-vehicle-bank", "PlayerBank", N},
-        {{{"DummyBank", 411}}, "not-vehicle-bank", "DummyBank", N},
-        {{{"DummyBank", 410}}, None, None},
-        {{{"PlayerBank", 27}}, "general-bank", "PlayerBank", N},
-        {{{"DummyBank", 143}}, "general-bank", "DummyBank", N},
-        {{{"DummyBank", 26}}, None, None},
+        // Speech, mission and general banks overrun an engine slot, or are no engine.
+        {{{"PlayerBank", 709}}, "player-bank-too-big", "PlayerBank", P},
+        {{{"DummyBank", 411}}, "dummy-bank-too-big", "DummyBank", P},
+        {{{"DummyBank", 410}}, "dummy-bank-too-big", "DummyBank", P},
+        {{{"PlayerBank", 27}}, "player-bank-too-big", "PlayerBank", P},
+        {{{"DummyBank", 143}}, "dummy-bank-too-big", "DummyBank", P},
+        {{{"DummyBank", 26}}, "dummy-bank-too-big", "DummyBank", P},
+        {{{"DummyBank", 25}}, None, None},
+        {{{"PlayerBank", 5}}, "bank-wrong-kind", "PlayerBank", N},
+        {{{"PlayerBank", 25}}, "bank-wrong-kind", "PlayerBank", N},
+        {{{"DummyBank", 11}}, "bank-wrong-kind", "DummyBank", N},
+        {{{"PlayerBank", 9}}, None, None}, // a vehicle sound of neither type
+        // A boat's PlayerBank is never loaded; its DummyBank is.
+        {{{Kind, 3}, {"PlayerBank", 27}}, None, None, P, 430, "predator"},
+        {{{Kind, 3}, {"PlayerBank", 5}}, None, None, P, 430, "predator"},
+        {{{Kind, 3}, {"DummyBank", 26}}, "dummy-bank-too-big", "DummyBank", P, 430, "predator"},
+        // The user's own files: their slots, their lookup, their packages.
+        {{}, None, None, P, 400, "landstal", &atSlots},
+        {{}, "player-bank-too-big", "PlayerBank", P, 400, "landstal", &overSlots},
+        {{}, "dummy-bank-too-big", "DummyBank", P, 400, "landstal", &overDummy},
+        {{{"DummyBank", 153}}, "bank-not-in-files", "DummyBank", P, 400, "landstal", &lookup153},
+        {{{"DummyBank", 152}}, "dummy-bank-too-big", "DummyBank", P, 400, "landstal", &lookup153},
+        {{{"PlayerBank", 711}}, "bank-not-in-files", "PlayerBank", P, 400, "landstal", &lookup153},
+        {{{"PlayerBank", 711}}, None, None, P, 400, "landstal", &lookup800},
+        {{}, "bank-not-in-files", "DummyBank", P, 400, "landstal", &noPackage},
+        {{{Kind, 3}, {"PlayerBank", 200}}, None, None, P, 430, "predator", &lookup153},
 
         // The bass.
         {{{"BassSetting", 3}}, "bass-preset-unknown", "BassSetting", N},
@@ -149,7 +197,7 @@ TEST(AudioRules, EachRuleOnAValueThatBreaksItAndOneThatJustPassesIt) {
             Set(bytes, value);
             label.append(" ").append(value.Field).append("=").append(std::to_string(value.Value));
         }
-        const std::vector<TFinding> findings = CheckRecord(c.Id, c.Model, bytes);
+        const std::vector<TFinding> findings = CheckRecord(c.Id, c.Model, bytes, *c.Banks);
         if (c.Rule.empty()) {
             EXPECT_TRUE(findings.empty()) << label << ": " << findings.front().Rule;
             continue;
@@ -189,6 +237,67 @@ TEST(AudioRules, FindingsComeInFieldOrderAndSayWhatTheGameDoes) {
     EXPECT_EQ(CheckRecord(400, "landstal", bytes).front().What,
               "the engine code treats the vehicle as the wrong kind (the stock game gives it 0, "
               "car): wrong or no sound, a crash is possible");
+}
+
+TEST(AudioRules, BankFindingsGiveNumbersAModderCanActOn) {
+    TBankFacts users = UsersBanks(153);
+    users.Banks[98].Unloadable = "its package audio/SFX/GENRL is missing";
+    const struct {
+        std::vector<TValue> Values;
+        const TBankFacts& Banks;
+        std::string What;
+    } cases[]{
+        {{{"DummyBank", 300}},
+         StockBankFacts(),
+         "the bank's 96,336 bytes overrun the 74,496-byte dummy engine slot: the next slot's "
+         "sounds are overwritten, a crash is possible"},
+        {{{"PlayerBank", 27}},
+         StockBankFacts(),
+         "the bank's 383,144 bytes overrun the 290,048-byte player engine slot: the footsteps' "
+         "slot after it is overwritten, a crash is possible"},
+        {{{"PlayerBank", 25}},
+         StockBankFacts(),
+         "a dummy-type bank as PlayerBank (Buick sedan engine, dummy bank): wrong sounds, the "
+         "game plays its sounds 0 to 2 as the engine"},
+        {{{"PlayerBank", 5}},
+         StockBankFacts(),
+         "not a vehicle sound (Footsteps: tile): wrong sounds, the game plays its sounds 0 to 2 "
+         "as the engine"},
+        {{{"PlayerBank", 153}, {"DummyBank", 25}},
+         users,
+         "the bank is never loaded, silent: your BankLkup.dat holds 153 banks (0 to 152)"},
+        {{}, users, "the bank is never loaded, silent: its package audio/SFX/GENRL is missing"},
+    };
+    for (const auto& c : cases) {
+        TRecordBytes bytes = RecordOf(Landstal);
+        for (const TValue& value : c.Values) {
+            Set(bytes, value);
+        }
+        const std::vector<TFinding> findings = CheckRecord(400, "landstal", bytes, c.Banks);
+        ASSERT_EQ(findings.size(), 1U) << c.What;
+        EXPECT_EQ(findings[0].What, c.What);
+    }
+}
+
+// A size or role typed wrong into the banks' table would have `check` cry wolf on an
+// untouched game, or stay silent on a bank that overruns its slot.
+TEST(AudioRules, EveryStockUsersBankFitsItsSlotAndHasItsRole) {
+    const TBankFacts& stock = StockBankFacts();
+    ASSERT_EQ(stock.Banks.size(), static_cast<std::size_t>(StockBankCount));
+    EXPECT_TRUE(stock.UsersFolder.empty());
+    for (int bank = 0; bank < StockBankCount; ++bank) {
+        const TBankName& name = *StockBankName(bank);
+        EXPECT_EQ(stock.Banks[static_cast<std::size_t>(bank)].Bytes, name.StockBytes) << bank;
+        EXPECT_FALSE(stock.Banks[static_cast<std::size_t>(bank)].Unloadable) << bank;
+        if (StockUse(bank, true)) {
+            EXPECT_EQ(name.Role, TBankRole::PlayerEngine) << bank;
+            EXPECT_LE(name.StockBytes, stock.PlayerSlotBytes) << bank;
+        }
+        if (StockUse(bank, false)) {
+            EXPECT_EQ(name.Role, TBankRole::DummyEngine) << bank;
+            EXPECT_LE(name.StockBytes, stock.DummySlotBytes) << bank;
+        }
+    }
 }
 
 // Rows as the stock game holds them (the game's fields in stored order).
@@ -250,6 +359,7 @@ TEST(AudioRules, SlotsWithoutAModelAreNotChecked) {
     Set(bytes, {"VehicleAudioType", 7});
     Set(bytes, {"HornType", 100});
     Set(bytes, {"PlayerBank", 710});
+    Set(bytes, {"DummyBank", -1});
     Set(bytes, {"HornPitch", 1});
     for (int id : {612, 630}) {
         EXPECT_TRUE(CheckRecord(id, "", bytes).empty()) << id;

@@ -4,6 +4,7 @@
 
 #include "CliProcess.h"
 #include "TableFiles.h"
+#include "tests/support/SoundInstall.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -325,7 +326,7 @@ TEST(CliCheck, NamesEachFindingAtItsValueAndExitsOnProblems) {
                                       "; sample\n"
                                       "landstal 0 99 98 0 0.78 1 7 1 2 0 8 0 0 0\n"
                                       "infernus 0 38 37 1 0.9 1 12 1.06 2 0 7 2 2 0\n"
-                                      "mycar 9 40 38 0 1 1 3 1 2 0 13 1 5 0\n");
+                                      "mycar 9 41 40 0 1 1 3 1 2 0 13 1 5 0\n");
     const TCliRun all = RunCli({"check", cfg});
     EXPECT_EQ(all.ExitCode, 1);
     EXPECT_EQ(all.Out,
@@ -353,6 +354,70 @@ TEST(CliCheck, NamesEachFindingAtItsValueAndExitsOnProblems) {
     EXPECT_EQ(RunCli({"check", cfg, "landstal"}).ExitCode, 0);
     EXPECT_EQ(RunCli({"check", cfg, "7"}).ExitCode, 2);
     EXPECT_EQ(RunCli({"check", cfg, "bullet"}).ExitCode, 1) << "no row for it";
+}
+
+// The user's own sound files judge the banks where they are known, beside the file or named
+// by --game-dir: their slot sizes and the banks their lookup holds. Files that cannot be
+// read fail the check by name, and warn a writing command without stopping it.
+TEST(CliCheck, BanksAreJudgedByTheUsersSoundFilesWhereKnown) {
+    TTempDir game;
+    TTestInstall install;
+    install.Banks[37] = {1, {TestTone(22050, 600)}}; // 1,200 bytes of PCM
+    install.BankCount = 38;                          // no bank 38
+    for (int slot = 7; slot <= 16; ++slot) {
+        install.SlotSizes[static_cast<std::size_t>(slot)] = 1000;
+    }
+    WriteSoundInstall(game.Path(), install);
+    const std::string row = "landstal 0 38 37 0 0.78 1 7 1 2 0 8 0 0 0\n";
+    const std::string beside = WriteText(game, "gtasa_vehicleAudioSettings.cfg", row);
+    TTempDir elsewhere;
+    const std::string alone = WriteText(elsewhere, "mod.cfg", row);
+    const std::string judged = "banks judged by the sound files in " + game.Path().string() + "\n";
+
+    const TCliRun stock = RunCli({"check", alone});
+    EXPECT_EQ(stock.ExitCode, 0) << stock.Out;
+    EXPECT_EQ(stock.Err, "");
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"check", beside},
+          std::vector<std::string>{"check", alone, "--game-dir", game.Path().string()}}) {
+        const TCliRun users = RunCli(arguments);
+        EXPECT_EQ(users.ExitCode, 1);
+        EXPECT_EQ(users.Err, judged);
+        EXPECT_EQ(users.Out.substr(users.Out.find(": problem")),
+                  ": problem: 400 landstal PlayerBank: 38: the bank is never loaded, silent: your "
+                  "BankLkup.dat holds 38 banks (0 to 37)\n" +
+                      arguments[1] +
+                      ":1:15: problem: 400 landstal DummyBank: 37: the bank's 1,200 bytes overrun "
+                      "the 1,000-byte dummy engine slot: the next slot's sounds are overwritten, "
+                      "a crash is possible\n"
+                      "2 problems (1 bank-not-in-files, 1 dummy-bank-too-big), 0 notes in 1 "
+                      "vehicle\n");
+    }
+    const TCliRun json = RunCli({"check", beside, "--json"});
+    EXPECT_EQ(nlohmann::json::parse(json.Out).size(), 2U) << json.Out;
+
+    // A value the stock game's slot would take, but not the user's.
+    const std::string other =
+        WriteText(game, "other.cfg", "landstal 0 36 36 0 0.78 1 7 1 2 0 8 0 0 0\n");
+    const TCliRun set = RunCli({"set", other, "landstal", "--game", "DummyBank=37"});
+    EXPECT_EQ(set.ExitCode, 0);
+    EXPECT_EQ(set.Err, "warning: 400 landstal DummyBank: 37: the bank's 1,200 bytes overrun the "
+                       "1,000-byte dummy engine slot: the next slot's sounds are overwritten, a "
+                       "crash is possible\n");
+
+    // A lookup one byte short of whole records.
+    const std::filesystem::path lookup = ConfigFile(game.Path(), "BankLkup.dat");
+    std::filesystem::resize_file(lookup, std::filesystem::file_size(lookup) - 1);
+    const TCliRun broken = RunCli({"check", beside});
+    EXPECT_EQ(broken.ExitCode, 1);
+    EXPECT_EQ(broken.Out, "");
+    EXPECT_NE(broken.Err.find("BankLkup.dat"), std::string::npos) << broken.Err;
+    const TCliRun written = RunCli({"set", beside, "landstal", "--game", "DummyBank=300"});
+    EXPECT_EQ(written.ExitCode, 0);
+    EXPECT_TRUE(written.Err.starts_with("warning: banks judged by the stock game's sizes: "))
+        << written.Err;
+    EXPECT_NE(written.Err.find("DummyBank: 300: the bank's 96,336 bytes"), std::string::npos)
+        << written.Err;
 }
 
 } // namespace

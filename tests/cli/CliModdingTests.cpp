@@ -310,7 +310,11 @@ TEST(CliWarnings, AValueTheGameHasAProblemWithIsWrittenWithAWarning) {
         {{"400", "--game", "PlayerBank=710"},
          "set",
          "warning: 400 landstal PlayerBank: 710: " + bank710},
-        {{"400", "--game", "PlayerBank=709", "DummyBank=411"}, "set", ""},
+        {{"400", "--game", "DummyBank=300"},
+         "set",
+         "warning: 400 landstal DummyBank: 300: the bank's 96,336 bytes overrun the 74,496-byte "
+         "dummy engine slot: the next slot's sounds are overwritten, a crash is possible\n"},
+        {{"400", "--game", "PlayerBank=25", "DummyBank=25"}, "set", ""},
         {{"400", "--game", "HornType=10"},
          "set",
          "warning: 400 landstal HornType: 10: no horn (-1 is no horn, 0 the bicycle bell, 1..9 "

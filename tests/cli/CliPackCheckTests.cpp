@@ -179,7 +179,7 @@ TEST(CliPackCheck, AMisspeltModelIsNotedByCheckAndWarnedOfWhereARowIsAdded) {
 TEST(CliPackCheck, WritingCommandsKeepTheMarksWhereTheyStand) {
     const std::string before = "; klarvon: intended no-vehicle-audio\n"
                                "electra 10 38 37 0 1 1 3 1 2 0 13 0 0 0\n"
-                               "infernus 0 40 39 1 0.9 1 12 1.12 2 0 6 0 2 0 ; klarvon: intended "
+                               "infernus 0 41 40 1 0.9 1 12 1.12 2 0 6 0 2 0 ; klarvon: intended "
                                "no-horn\n"
                                ";the end\n";
     struct TCase {
@@ -191,25 +191,25 @@ TEST(CliPackCheck, WritingCommandsKeepTheMarksWhereTheyStand) {
     };
     const std::vector<TCase> cases{
         {"set",
-         {"set", "CFG", "electra", "--game", "PlayerBank=40"},
+         {"set", "CFG", "electra", "--game", "PlayerBank=17"},
          "",
          "electra 10 38 37",
-         "electra 10 40 37"},
+         "electra 10 17 37"},
         {"set on the row with the mark",
-         {"set", "CFG", "infernus", "--game", "DummyBank=36"},
+         {"set", "CFG", "infernus", "--game", "DummyBank=37"},
          "",
-         "infernus 0 40 39",
-         "infernus 0 40 36"},
+         "infernus 0 41 40",
+         "infernus 0 41 37"},
         {"copy",
          {"copy", "CFG", "infernus", "electra", "--game", "DummyBank"},
          "",
          "electra 10 38 37",
-         "electra 10 38 39"},
+         "electra 10 38 40"},
         {"import-cfg",
          {"import-cfg", "CFG", "MOD"},
-         "infernus 0 41 39 1 0.9 1 12 1.12 2 0 6 0 2 0\n",
-         "infernus 0 40 39",
-         "infernus 0 41 39"},
+         "infernus 0 38 40 1 0.9 1 12 1.12 2 0 6 0 2 0\n",
+         "infernus 0 41 40",
+         "infernus 0 38 40"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);

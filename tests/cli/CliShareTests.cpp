@@ -92,7 +92,7 @@ TEST(CliCfg, ExportRefusesAFloatACfgCannotHold) {
 
 TEST(CliCfg, ImportChecksEveryRowFirstAndTheLastRowOfAModelWins) {
     const std::string first = "infernus 0 38 37 1 0.9 1 -1 1.5 2 2 13 -1 7 -6\n";
-    const std::string second = "INFERNUS 1 40 39 0 1 1 3 1 1 0 5 0 0 0\n";
+    const std::string second = "INFERNUS 1 41 40 0 1 1 3 1 1 0 5 0 0 0\n";
     const std::string unknown = "mycar 0 1 2 0 1 1 0 1 0 0 0 0 0 0\n";
     struct TCase {
         std::string Name;
@@ -110,7 +110,7 @@ TEST(CliCfg, ImportChecksEveryRowFirstAndTheLastRowOfAModelWins) {
          0,
          true,
          "411 INFERNUS --game VehicleAudioType: 4 -> 1\n"
-         "411 INFERNUS --game PlayerBank: 411 -> 40\n",
+         "411 INFERNUS --game PlayerBank: 411 -> 41\n",
          ""},
         {"a fault in a later row",
          first + second + "bullet 0 1 2 0 1 1 0 1 0 0 0 0 0\n",
@@ -143,10 +143,10 @@ TEST(CliCfg, ImportChecksEveryRowFirstAndTheLastRowOfAModelWins) {
          "CFG:1:1: 'infernos' is not a model of the table (400..611); did you mean infernus?; "
          "--skip-unknown skips such rows\n"},
         {"dry run", first, {"--dry-run"}, 0, false, "", "dry run: nothing was written\n"},
-        // A bank above 410 is only a note; a door type the game has no sound for is a
-        // problem, written with a warning.
+        // A bank of the wrong type is only a note; a door type the game has no sound for is
+        // a problem, written with a warning.
         {"a problem written",
-         "infernus 0 411 412 1 0.9 1 -1 1.5 5 2 13 -1 7 -6\n",
+         "infernus 0 40 11 1 0.9 1 -1 1.5 5 2 13 -1 7 -6\n",
          {},
          0,
          true,

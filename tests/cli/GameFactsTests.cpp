@@ -55,11 +55,11 @@ const std::vector<TFact>& Facts() {
 
         {"PlayerBank", -2, "-2", "bank-never-loaded"},
         {"PlayerBank", -1, "-1", "engine-bank-missing"},
-        {"PlayerBank", 709, "709", "not-vehicle-bank"},
+        {"PlayerBank", 709, "709", "player-bank-too-big"},
         {"PlayerBank", 710, "710", "bank-710"},
         {"DummyBank", -2, "-2", "bank-never-loaded"},
         {"DummyBank", -1, "-1", "engine-bank-missing"},
-        {"DummyBank", 709, "709", "not-vehicle-bank"},
+        {"DummyBank", 709, "709", "dummy-bank-too-big"},
         {"DummyBank", 710, "710", "bank-710"},
 
         {"BassSetting", -1, "-1", "bass-preset-unknown"},

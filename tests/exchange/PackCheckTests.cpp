@@ -89,6 +89,36 @@ TEST(PackCheck, AMarkHidesTheRulesItNamesOnItsRowOrTheLineJustBefore) {
     }
 }
 
+// A mark written when a bank was judged by its number (general-bank, not-vehicle-bank) still
+// holds once its size or kind speaks for the same value, and for nothing else.
+TEST(PackCheck, AnOldMarkOnABankHoldsForTheRuleThatNowSpeaksForIt) {
+    struct TCase {
+        std::string Row; // its findings: the one on the bank
+        std::string Mark;
+        std::string Rule;
+        bool Intended;
+    };
+    const std::vector<TCase> cases{
+        {"landstal 0 99 411 0 0.78 1 7 1 2 0 8 0 0 0", "not-vehicle-bank", "dummy-bank-too-big",
+         true},
+        {"landstal 0 99 300 0 0.78 1 7 1 2 0 8 0 0 0", "not-vehicle-bank", "dummy-bank-too-big",
+         false},
+        {"landstal 0 27 98 0 0.78 1 7 1 2 0 8 0 0 0", "general-bank", "player-bank-too-big", true},
+        {"landstal 0 99 51 0 0.78 1 7 1 2 0 8 0 0 0", "general-bank", "bank-wrong-kind", true},
+        {"landstal 0 99 51 0 0.78 1 7 1 2 0 8 0 0 0", "dummy-bank-too-big", "bank-wrong-kind",
+         false},
+        {"landstal 0 99 300 0 0.78 1 7 1 2 0 8 0 0 0", "general-bank", "dummy-bank-too-big", false},
+        {"landstal 0 5 98 0 0.78 1 7 1 2 0 8 0 0 0", "general-bank", "bank-wrong-kind", false},
+    };
+    for (const TCase& c : cases) {
+        const std::vector<TRecordFinding> findings =
+            CheckText(c.Row + " ; klarvon: intended " + c.Mark + "\n");
+        ASSERT_EQ(findings.size(), 1U) << c.Row;
+        EXPECT_EQ(findings[0].Finding.Rule, c.Rule) << c.Row;
+        EXPECT_EQ(findings[0].Intended, c.Intended) << c.Row << " " << c.Mark;
+    }
+}
+
 TEST(PackCheck, LinesNameTheMisspeltModelAtItsColumnAndSayWhatIsIntended) {
     const std::vector<TRecordFinding> findings =
         CheckText("  " + std::string(Infernos) + " ; klarvon: intended no-horn\n");

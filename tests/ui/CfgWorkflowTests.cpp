@@ -8,6 +8,7 @@
 #include "tests/support/AnsweringDialogs.h"
 #include "tests/support/ExeBuilder.h"
 #include "tests/support/NobodyFileAccess.h"
+#include "tests/support/SoundInstall.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WindowTestFiles.h"
 #include "tests/ui/UiTests.h"
@@ -421,6 +422,34 @@ private slots:
         QVERIFY(list.Lines[0].find("infernos: not a stock model: added as a new vehicle; did "
                                    "you mean infernus?") != std::string::npos);
         QCOMPARE(form_->ListBox1->ItemIndex(), 3);
+    }
+
+    // The game's sound files beside the cfg judge its banks, as `check` does: here dummy
+    // engine slots smaller than the stock game's. Files that cannot be read leave the stock
+    // game's judgement.
+    void checkJudgesBanksByTheSoundFilesBesideTheFile() {
+        TTestInstall install;
+        install.Banks[37] = {1, {TestTone(22050, 600)}}; // 1,200 bytes
+        install.BankCount = 40;
+        for (int slot = 7; slot <= 16; ++slot) {
+            install.SlotSizes[static_cast<std::size_t>(slot)] = 1000;
+        }
+        WriteSoundInstall(folder_->Path(), install);
+        OpenCfg(cfg_);
+        answers_.ListAnswer = 0;
+        form_->Check1->Click();
+        QCOMPARE(answers_.ListRequests.size(), std::size_t{1});
+        const TListDialogRequest& list = answers_.ListRequests.front();
+        QCOMPARE(list.Header, std::string("2 problems, 0 notes in 3 vehicles"));
+        QVERIFY(list.Lines[0].find("problem: 411 infernus DummyBank: 37: the bank's 1,200 bytes "
+                                   "overrun the 1,000-byte dummy engine slot") !=
+                std::string::npos);
+
+        const std::filesystem::path lookup = ConfigFile(folder_->Path(), "BankLkup.dat");
+        std::filesystem::resize_file(lookup, std::filesystem::file_size(lookup) - 1);
+        form_->Check1->Click();
+        QCOMPARE(BoxTexts(),
+                 std::vector<std::string>{"Nothing found: 0 problems, 0 notes in 3 vehicles"});
     }
 };
 

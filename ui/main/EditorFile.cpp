@@ -2,7 +2,9 @@
 
 #include "catalogue/VehicleCatalogue.h"
 #include "exchange/PackCheck.h"
+#include "sound/CheckedBanks.h"
 #include "table/InOutErrorCodes.h"
+#include "table/PathText.h"
 #include "table/TableFile.h"
 
 #include <algorithm>
@@ -154,15 +156,26 @@ void CommitChange(const TEditorFile& file, const TVehicleChange& change) {
     table.Commit(table.Prepare(changes));
 }
 
-TEditorCheck CheckEditorFile(const TEditorFile& file) {
+TBankFacts EditorBankFacts(const TEditorFile& file,
+                           const std::optional<std::filesystem::path>& gameFolder) {
+    try {
+        return sound::CheckedBankFacts(FileSystemPath(file.Path), gameFolder);
+    } catch (const EKlarvonError&) {
+        return StockBankFacts();
+    }
+}
+
+TEditorCheck CheckEditorFile(const TEditorFile& file,
+                             const std::optional<std::filesystem::path>& gameFolder) {
+    const TBankFacts banks = EditorBankFacts(file, gameFolder);
     if (!file.IsCfg) {
         const std::vector<exchange::TVehicleRecord> records =
             exchange::SlotRecords(TTableFile(file.Path, TOpenMode::ReadOnly, file.Location));
-        return {exchange::CheckRecords(records), records.size()};
+        return {exchange::CheckRecords(records, banks), records.size()};
     }
     const exchange::TVehicleTable table(file.Path, TOpenMode::ReadOnly);
     const std::vector<exchange::TVehicleRecord> records = table.ReadAll();
-    TEditorCheck check{exchange::CheckPack(records, table.Cfg()), records.size()};
+    TEditorCheck check{exchange::CheckPack(records, table.Cfg(), banks), records.size()};
     std::erase_if(check.Findings,
                   [](const exchange::TRecordFinding& found) { return found.Intended; });
     return check;

@@ -17,6 +17,7 @@
 #include "table/VehicleAudioRecord.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -82,12 +83,20 @@ void RequireWritable(TEditorFile& file);
 // exchange::EPadBytes; nothing is written then.
 void CommitChange(const TEditorFile& file, const TVehicleChange& change);
 
+// The banks' facts the open file's records are judged by, as `check` judges them: the
+// sound files of gameFolder (the game folder the user chose) when given, else of those
+// beside the file, else the stock game's. Sound files that cannot be read leave the stock
+// game's facts: a check or an apply is no place to fail for them.
+TBankFacts EditorBankFacts(const TEditorFile& file,
+                           const std::optional<std::filesystem::path>& gameFolder = {});
+
 // What the open file's check finds, as `check` does: in a cfg, a misspelt model's note too,
-// and without the findings the cfg marks as intended.
+// and without the findings the cfg marks as intended; banks judged by EditorBankFacts.
 struct TEditorCheck {
     std::vector<exchange::TRecordFinding> Findings;
     std::size_t Vehicles = 0;
 };
-TEditorCheck CheckEditorFile(const TEditorFile& file);
+TEditorCheck CheckEditorFile(const TEditorFile& file,
+                             const std::optional<std::filesystem::path>& gameFolder = {});
 
 } // namespace klarvon

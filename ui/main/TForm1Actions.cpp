@@ -113,7 +113,7 @@ void TForm1::KeepingCaptionCurrent(const std::function<void()>& work) {
 bool TForm1::WriteAnyway(const TVehicleChange& change) {
     // Only what this apply makes counts: a problem the record already had is not news.
     const std::vector<TFinding> problems =
-        exchange::NewProblems(change.Vehicle, *change.Before, change.After);
+        exchange::NewProblems(change.Vehicle, *change.Before, change.After, EditorBankFacts(file_));
     if (problems.empty()) {
         return true;
     }
