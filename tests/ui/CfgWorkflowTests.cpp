@@ -450,6 +450,16 @@ private slots:
         form_->Check1->Click();
         QCOMPARE(BoxTexts(),
                  std::vector<std::string>{"Nothing found: 0 problems, 0 notes in 3 vehicles"});
+
+        // A game folder chosen in the Sounds menu decides in place of the file's own.
+        const TTempDir game;
+        WriteSoundInstall(game.Path(), install);
+        answers_.ChosenFolder = game.Path().string();
+        form_->Gamefolder1->Click();
+        form_->Check1->Click();
+        QCOMPARE(answers_.ListRequests.size(), std::size_t{2});
+        QVERIFY(answers_.ListRequests.back().Lines[0].find("1,000-byte dummy engine slot") !=
+                std::string::npos);
     }
 };
 

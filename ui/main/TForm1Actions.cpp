@@ -112,8 +112,8 @@ void TForm1::KeepingCaptionCurrent(const std::function<void()>& work) {
 
 bool TForm1::WriteAnyway(const TVehicleChange& change) {
     // Only what this apply makes counts: a problem the record already had is not news.
-    const std::vector<TFinding> problems =
-        exchange::NewProblems(change.Vehicle, *change.Before, change.After, EditorBankFacts(file_));
+    const std::vector<TFinding> problems = exchange::NewProblems(
+        change.Vehicle, *change.Before, change.After, EditorBankFacts(file_, gameFolder_));
     if (problems.empty()) {
         return true;
     }
@@ -174,7 +174,7 @@ void TForm1::Undoapply1Click() {
 // --- Check --------------------------------------------------------------------------------------
 
 void TForm1::Check1Click() {
-    TEditorCheck check = CheckEditorFile(file_);
+    TEditorCheck check = CheckEditorFile(file_, gameFolder_);
     std::vector<exchange::TRecordFinding>& findings = check.Findings;
     std::stable_partition(findings.begin(), findings.end(),
                           [](const exchange::TRecordFinding& found) {
