@@ -21,18 +21,16 @@ constexpr std::array<TFlag, 2> ListenFlags{GameDirFlag, ForceFlag};
 constexpr std::uint64_t MillisecondsPerSecond = 1000;
 
 // The folder whose sound files are played: --game-dir, else the one FILE is in.
-std::string GameFolderFor(const TArguments& arguments) {
-    if (const std::optional<std::string> given = arguments.Value(GameDirFlag)) {
-        return *given;
+std::filesystem::path GameFolderFor(const TArguments& arguments) {
+    const std::filesystem::path file = FileSystemPath(arguments.Positionals[0]);
+    const std::optional<std::string> given = arguments.Value(GameDirFlag);
+    if (const std::optional<std::filesystem::path> folder = sound::SoundFolderFor(
+            file, given ? std::optional(FileSystemPath(*given)) : std::nullopt)) {
+        return *folder;
     }
-    const std::filesystem::path folder =
-        sound::GameFolderOf(FileSystemPath(arguments.Positionals[0]));
-    if (!sound::HasSoundFiles(folder)) {
-        throw EFailure("no sound files in " + Utf8Text(folder) + " (no " +
-                       std::string(sound::BankLookupPath) + "): give " +
-                       std::string(GameDirFlag.Name) + " DIR, the game's folder");
-    }
-    return Utf8Text(folder);
+    throw EFailure("no sound files in " + Utf8Text(sound::GameFolderOf(file)) + " (no " +
+                   std::string(sound::BankLookupPath) + "): give " + std::string(GameDirFlag.Name) +
+                   " DIR, the game's folder");
 }
 
 int RunListen(const TArguments& arguments, TReport& out) {
@@ -41,7 +39,7 @@ int RunListen(const TArguments& arguments, TReport& out) {
     const std::string& path = arguments.Positionals[2];
     const TVehicleTable table(arguments.Positionals[0], TOpenMode::ReadOnly);
     const TVehicleRecord entry = *table.Read(table.Find(arguments.Positionals[1]));
-    const sound::TGameSounds sounds = OpenGameSounds(GameFolderFor(arguments));
+    const sound::TGameSounds sounds(GameFolderFor(arguments));
 
     std::vector<std::string> leftOut;
     const std::vector<sound::TSoundPart> parts =

@@ -1,7 +1,7 @@
 // The readers of the game's sound files: whatever the bytes, a lookup, a slot file, a
 // package list or a bank's header is read or refused with an EFinalError, never read past;
-// the sounds of a header read fit their bank, back to back, each at a rate above 0; and a
-// WAV of what was read is as long as its samples say.
+// the sounds of a header read fit their bank, back to back, each at a rate above 0; a WAV
+// of what was read reads back as written; and a WAV read from any bytes stays inside them.
 
 #include "fuzz/FuzzSupport.h"
 #include "sound/Resample.h"
@@ -50,8 +50,11 @@ void CheckHeader(std::span<const std::uint8_t> data) {
             sounds[0].Rate,
             Resample(samples, sounds[0].Rate, 0.5 + sounds[0].Rate % 7 / 4.0, 44100),
             sounds[0].Loop()};
-        Check(WavBytes(played).size() >= 44 + played.Samples.size() * 2,
-              "a WAV shorter than its samples");
+        const std::vector<std::uint8_t> wav = WavBytes(played);
+        const std::optional<TWavContents> read = ReadWav(wav);
+        Check(read && read->Rate == played.Rate && read->LoopStart == played.LoopStart &&
+                  read->Data.size() == played.Samples.size() * BytesPerSample,
+              "a WAV does not read back as written");
     }
 }
 
@@ -68,6 +71,10 @@ template <class TRead> void CheckRefusedOrRead(TRead&& read) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> bytes(data, size);
     CheckHeader(bytes);
+    if (const std::optional<TWavContents> wav = ReadWav(bytes)) {
+        Check(wav->Data.data() >= data && wav->Data.data() + wav->Data.size() <= data + size,
+              "a WAV's samples outside its bytes");
+    }
     CheckRefusedOrRead([&] {
         for (const TBankLocation& bank : ReadBankLookup(bytes)) {
             Check(bank.Package >= 0 && bank.Package < 256, "a package index beyond a byte");

@@ -7,12 +7,8 @@ namespace klarvon::sound {
 
 TBankFacts CheckedBankFacts(const std::filesystem::path& file,
                             const std::optional<std::filesystem::path>& gameFolder) {
-    if (gameFolder) {
-        return TGameSounds(*gameFolder).Facts();
-    }
-    const std::filesystem::path beside = GameFolderOf(file);
-    if (HasSoundFiles(beside)) {
-        return TGameSounds(beside).Facts();
+    if (const std::optional<std::filesystem::path> folder = SoundFolderFor(file, gameFolder)) {
+        return TGameSounds(*folder).Facts();
     }
     return StockBankFacts();
 }

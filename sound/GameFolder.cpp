@@ -64,4 +64,17 @@ bool HasSoundFiles(const std::filesystem::path& folder) {
     return FindIgnoringCase(folder, BankLookupPath).has_value();
 }
 
+std::optional<std::filesystem::path>
+SoundFolderFor(const std::filesystem::path& file,
+               const std::optional<std::filesystem::path>& given) {
+    if (given) {
+        return GameFolderOf(*given);
+    }
+    const std::filesystem::path beside = GameFolderOf(file);
+    if (HasSoundFiles(beside)) {
+        return beside;
+    }
+    return std::nullopt;
+}
+
 } // namespace klarvon::sound

@@ -27,4 +27,11 @@ std::optional<std::filesystem::path> FindIgnoringCase(const std::filesystem::pat
 // Whether the folder holds the game's sound files (its BankLkup.dat, in any case).
 bool HasSoundFiles(const std::filesystem::path& folder);
 
+// The game folder whose sound files go with file (an executable or a cfg): the one the user
+// gave, when given (a folder or any file in it); else file's own folder when it holds sound
+// files; none otherwise. `check`, `listen` and the editor all find the folder so.
+std::optional<std::filesystem::path>
+SoundFolderFor(const std::filesystem::path& file,
+               const std::optional<std::filesystem::path>& given = {});
+
 } // namespace klarvon::sound

@@ -1,6 +1,6 @@
 #include "sound/Wav.h"
 
-#include <array>
+#include <cstring>
 #include <string_view>
 
 namespace klarvon::sound {
@@ -20,6 +20,13 @@ constexpr std::uint32_t ForwardLoop = 0;
 constexpr std::uint32_t LoopForever = 0;
 constexpr std::uint32_t ChunkHeaderSize = 8;
 constexpr std::uint32_t RiffFormSize = 4; // "WAVE"
+constexpr std::size_t RiffHeaderSize = ChunkHeaderSize + RiffFormSize;
+// Where the fields are in the format chunk's and the sampler chunk's bodies.
+constexpr std::size_t FormatChannelsAt = 2;
+constexpr std::size_t FormatRateAt = 4;
+constexpr std::size_t FormatBitsAt = 14;
+constexpr std::size_t SamplerLoopsAt = 28;
+constexpr std::size_t SamplerFirstLoopStartAt = 36 + 8;
 
 class TWriter {
 public:
@@ -39,7 +46,61 @@ private:
     std::vector<std::uint8_t> bytes_;
 };
 
+std::uint32_t Read(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t width) {
+    std::uint32_t value = 0;
+    for (std::size_t i = width; i-- > 0;) {
+        value = (value << 8U) | bytes[at + i];
+    }
+    return value;
+}
+
+bool IsTag(std::span<const std::uint8_t> bytes, std::size_t at, std::string_view tag) {
+    return std::memcmp(bytes.data() + at, tag.data(), tag.size()) == 0;
+}
+
 } // namespace
+
+std::optional<TWavContents> ReadWav(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < RiffHeaderSize || !IsTag(bytes, 0, "RIFF") || !IsTag(bytes, 8, "WAVE")) {
+        return std::nullopt;
+    }
+    std::optional<TWavContents> contents;
+    std::optional<std::uint32_t> loop;
+    bool data = false;
+    for (std::size_t at = RiffHeaderSize; bytes.size() - at >= ChunkHeaderSize;) {
+        const std::size_t size = Read(bytes, at + 4, 4);
+        if (size > bytes.size() - at - ChunkHeaderSize) {
+            return std::nullopt;
+        }
+        const std::span<const std::uint8_t> body = bytes.subspan(at + ChunkHeaderSize, size);
+        if (IsTag(bytes, at, "fmt ")) {
+            if (size < FormatChunkSize || Read(body, 0, 2) != PcmFormat ||
+                Read(body, FormatBitsAt, 2) != BitsPerSample) {
+                return std::nullopt;
+            }
+            contents = TWavContents{static_cast<std::uint16_t>(Read(body, FormatChannelsAt, 2)),
+                                    Read(body, FormatRateAt, 4),
+                                    {},
+                                    std::nullopt};
+        } else if (IsTag(bytes, at, "data") && contents && !data) {
+            contents->Data = body;
+            data = true;
+        } else if (IsTag(bytes, at, "smpl") && size >= SamplerChunkSize &&
+                   Read(body, SamplerLoopsAt, 4) > 0) {
+            loop = Read(body, SamplerFirstLoopStartAt, 4);
+        }
+        // Chunks are padded to an even size.
+        at += ChunkHeaderSize + size + size % 2;
+        if (at > bytes.size()) {
+            break;
+        }
+    }
+    if (!data) {
+        return std::nullopt;
+    }
+    contents->LoopStart = loop;
+    return contents;
+}
 
 std::vector<std::uint8_t> WavBytes(const TPcmSound& sound) {
     const auto dataSize = static_cast<std::uint32_t>(sound.Samples.size() * BytesPerFrame);

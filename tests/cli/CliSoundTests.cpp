@@ -4,6 +4,7 @@
 #include "CliProcess.h"
 #include "TableFiles.h"
 #include "catalogue/BankNames.h"
+#include "sound/Wav.h"
 #include "support/SoundInstall.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 
@@ -69,29 +69,14 @@ std::optional<std::string> LineOf(const std::string& out, const std::string& sta
     return std::nullopt;
 }
 
-std::uint32_t U32At(const TBytes& bytes, std::size_t at) {
-    return bytes[at] | bytes[at + 1] << 8U | bytes[at + 2] << 16U |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24U;
-}
-
-// A RIFF chunk's bytes, read back the way a player finds them; none when it is missing.
-std::optional<TBytes> Chunk(const TBytes& wav, std::string_view id) {
-    constexpr std::size_t RiffHeader = 12;
-    constexpr std::size_t ChunkHeader = 8;
-    if (wav.size() < RiffHeader || std::memcmp(wav.data(), "RIFF", 4) != 0 ||
-        std::memcmp(wav.data() + 8, "WAVE", 4) != 0 || U32At(wav, 4) + 8 != wav.size()) {
+// The sample bytes of a WAV file, read back the way the editor's player reads them; none
+// when it is no WAV of 16-bit PCM.
+std::optional<TBytes> WavData(const TBytes& wav) {
+    const std::optional<sound::TWavContents> contents = sound::ReadWav(wav);
+    if (!contents) {
         return std::nullopt;
     }
-    for (std::size_t at = RiffHeader; at + ChunkHeader <= wav.size();) {
-        const std::uint32_t size = U32At(wav, at + 4);
-        if (std::memcmp(wav.data() + at, id.data(), 4) == 0 &&
-            at + ChunkHeader + size <= wav.size()) {
-            return TBytes(wav.begin() + static_cast<std::ptrdiff_t>(at + ChunkHeader),
-                          wav.begin() + static_cast<std::ptrdiff_t>(at + ChunkHeader + size));
-        }
-        at += ChunkHeader + size + size % 2;
-    }
-    return std::nullopt;
+    return TBytes(contents->Data.begin(), contents->Data.end());
 }
 
 TBytes SampleBytes(const TTestSound& sound) {
@@ -178,13 +163,12 @@ TEST(CliSounds, ExportSoundWritesTheSamplesAndNeverAPartOrAnOldFile) {
     const TCliRun run = RunCli({"export-sound", game, "38", "0", one});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const TBytes wav = ReadBytes(one);
-    const std::optional<TBytes> format = Chunk(wav, "fmt ");
-    ASSERT_TRUE(format && format->size() >= 16);
-    EXPECT_EQ(U32At(*format, 0), 0x00010001U) << "PCM, mono";
-    EXPECT_EQ(U32At(*format, 4), 22050U);
-    EXPECT_EQ(U32At(*format, 12) >> 16U, 16U) << "16-bit";
-    EXPECT_EQ(Chunk(wav, "data"), SampleBytes(accelerate));
-    EXPECT_TRUE(Chunk(wav, "smpl")) << "the loop start";
+    const std::optional<sound::TWavContents> contents = sound::ReadWav(wav);
+    ASSERT_TRUE(contents) << "PCM, 16-bit";
+    EXPECT_EQ(contents->Channels, 1);
+    EXPECT_EQ(contents->Rate, 22050U);
+    EXPECT_EQ(WavData(wav), SampleBytes(accelerate));
+    EXPECT_EQ(contents->LoopStart, 100U) << "the loop start";
 
     // Without SOUND, OUT is a folder made for them.
     const std::filesystem::path folder = dir.Path() / "bank37";
@@ -204,7 +188,7 @@ TEST(CliSounds, ExportSoundWritesTheSamplesAndNeverAPartOrAnOldFile) {
     EXPECT_EQ(ReadBytes(one), old);
     const TCliRun forced = RunCli({"export-sound", game, "38", "1", one, "--force"});
     EXPECT_EQ(forced.ExitCode, 0) << forced.Err;
-    EXPECT_EQ(Chunk(ReadBytes(one), "data"), SampleBytes(TestTone(22050, 900, 4)));
+    EXPECT_EQ(WavData(ReadBytes(one)), SampleBytes(TestTone(22050, 900, 4)));
 
     // A bank that cannot be read leaves nothing behind.
     const std::string failed = dir.File("broken.wav");
@@ -231,7 +215,7 @@ TEST(CliSounds, ListenPlaysTheRowsPartsAtTheirSpeedsAndNamesThoseLeftOut) {
     }
     expected += MixedLength(900, 22050, 1.0) + MixedLength(600, 22050, 1.0) + PauseSamples +
                 MixedLength(1000, 44100, 1.0);
-    const std::optional<TBytes> data = Chunk(ReadBytes(drive), "data");
+    const std::optional<TBytes> data = WavData(ReadBytes(drive));
     ASSERT_TRUE(data);
     EXPECT_EQ(data->size() / 2, expected);
 

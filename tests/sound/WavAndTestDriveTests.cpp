@@ -50,6 +50,16 @@ TEST(Wav, HoldsTheSamplesExactlyAtTheirRateWithTheLoop) {
     EXPECT_EQ(U32At(wav, 56 + 8 + 36 + 12), 5U); // to the last sample
 
     EXPECT_EQ(WavBytes({11025, sound.Samples, std::nullopt}).size(), 44U + 12);
+
+    // Read back as the editor's player reads it; a file cut short anywhere is no sound.
+    const std::optional<TWavContents> read = ReadWav(wav);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->Rate, 11025U);
+    EXPECT_EQ(read->LoopStart, 2U);
+    EXPECT_TRUE(std::equal(read->Data.begin(), read->Data.end(), data.begin(), data.end()));
+    for (const std::size_t cut : {std::size_t{11}, std::size_t{30}, std::size_t{50}}) {
+        EXPECT_FALSE(ReadWav(std::span(wav).first(cut))) << cut << " bytes";
+    }
 }
 
 TEST(Resample, PlaysASoundAtItsSpeedAndRate) {

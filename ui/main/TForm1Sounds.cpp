@@ -93,13 +93,11 @@ void TForm1::PlayVehicle(TSoundPick pick) {
 }
 
 std::optional<std::filesystem::path> TForm1::SoundFolder() {
-    if (gameFolder_) {
-        return gameFolder_;
+    const std::filesystem::path file = FileSystemPath(file_.Path);
+    if (std::optional<std::filesystem::path> folder = sound::SoundFolderFor(file, gameFolder_)) {
+        return folder;
     }
-    const std::filesystem::path beside = sound::GameFolderOf(FileSystemPath(file_.Path));
-    if (sound::HasSoundFiles(beside)) {
-        return beside;
-    }
+    const std::filesystem::path beside = sound::GameFolderOf(file);
     const TSoundTexts& texts = SoundTexts(language_);
     MessageDlg(std::string(texts.NoSoundFiles) + '\n' + Utf8Text(beside) + "\n\n" +
                    std::string(texts.ChooseFolder),
