@@ -203,6 +203,12 @@ TEST(Editor, OpensTheFileGivenOnItsCommandLine) {
             ASSERT_NE(box, nullptr) << "no error box";
             EXPECT_EQ(BoxText(box), c.Error);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
+            // The box closes in its own time; until it has, it would count as another one.
+            const ULONGLONG pressed = GetTickCount64();
+            while (IsWindow(box) && GetTickCount64() - pressed < PatienceMs) {
+                Sleep(10);
+            }
+            ASSERT_FALSE(IsWindow(box)) << "the error box did not close";
         }
         const HWND form = WaitForWindow(process.dwProcessId, FormClass);
         ASSERT_NE(form, nullptr) << "no main window";
