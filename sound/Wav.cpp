@@ -73,7 +73,8 @@ std::optional<TWavContents> ReadWav(std::span<const std::uint8_t> bytes) {
             return std::nullopt;
         }
         const std::span<const std::uint8_t> body = bytes.subspan(at + ChunkHeaderSize, size);
-        if (IsTag(bytes, at, "fmt ")) {
+        // The first format chunk is the file's; a later one changes nothing already read.
+        if (IsTag(bytes, at, "fmt ") && !contents) {
             if (size < FormatChunkSize || Read(body, 0, 2) != PcmFormat ||
                 Read(body, FormatBitsAt, 2) != BitsPerSample) {
                 return std::nullopt;

@@ -60,6 +60,13 @@ TEST(Wav, HoldsTheSamplesExactlyAtTheirRateWithTheLoop) {
     for (const std::size_t cut : {std::size_t{11}, std::size_t{30}, std::size_t{50}}) {
         EXPECT_FALSE(ReadWav(std::span(wav).first(cut))) << cut << " bytes";
     }
+    // A second format chunk after the samples changes nothing already read.
+    std::vector<std::uint8_t> twice = wav;
+    twice.insert(twice.end(), wav.begin() + 12, wav.begin() + 36);
+    const std::optional<TWavContents> first = ReadWav(twice);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Rate, 11025U);
+    EXPECT_TRUE(std::equal(first->Data.begin(), first->Data.end(), data.begin(), data.end()));
 }
 
 TEST(Resample, PlaysASoundAtItsSpeedAndRate) {
